@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Installs with apt-get whatever the build needs and the machine lacks (Debian 12).
+set -euo pipefail
+
+packages=(g++ cmake make libgtest-dev libgmock-dev libbenchmark-dev)
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+    missing+=("$p")
+  fi
+done
+
+if [ ${#missing[@]} -eq 0 ]; then
+  exit 0
+fi
+
+echo "Installing: ${missing[*]}"
+sudo_cmd=""
+if [ "$(id -u)" -ne 0 ]; then sudo_cmd="sudo"; fi
+export DEBIAN_FRONTEND=noninteractive
+$sudo_cmd apt-get update -q
+$sudo_cmd apt-get install -y -q --no-install-recommends "${missing[@]}"

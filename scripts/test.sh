@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# Builds and runs every test: a plain build, then the same tests under ASan+UBSan.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+bash scripts/install-deps.sh
+
+jobs=$(nproc)
+
+echo "== plain build =="
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build -j "$jobs"
+ctest --test-dir build --output-on-failure -j "$jobs"
+
+if [ "${MERIDAX_SKIP_SANITIZERS:-0}" != "1" ]; then
+  echo "== sanitizer build (ASan+UBSan) =="
+  cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DMERIDAX_SANITIZE=ON -DMERIDAX_BENCH=OFF >/dev/null
+  cmake --build build-asan -j "$jobs"
+  ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+    ctest --test-dir build-asan --output-on-failure -j "$jobs"
+fi
