@@ -1,0 +1,46 @@
+#include "model/collection.h"
+
+#include <utility>
+
+namespace meridax {
+
+std::size_t Collection::createGame(GameKind kind, int width, int height, std::size_t after) {
+  auto game = std::make_unique<SGridFrame>(store_, kind, width, height, nextSerial());
+  return insertGame(std::move(game), after);
+}
+
+std::size_t Collection::insertGame(std::unique_ptr<SGridFrame> game, std::size_t after) {
+  const std::size_t at = after >= games_.size() ? games_.size() : after + 1;
+  games_.insert(games_.begin() + static_cast<std::ptrdiff_t>(at), std::move(game));
+  if (games_.size() > 1 && current_ >= at) ++current_;
+  return at;
+}
+
+void Collection::removeGame(std::size_t index) {
+  if (index >= games_.size()) return;
+  games_.erase(games_.begin() + static_cast<std::ptrdiff_t>(index));
+  if (current_ > index || current_ >= games_.size()) current_ = current_ > 0 ? current_ - 1 : 0;
+}
+
+void Collection::clear() {
+  games_.clear();
+  current_ = 0;
+}
+
+std::size_t Collection::indexOf(const SGridFrame* game) const {
+  for (std::size_t i = 0; i < games_.size(); ++i)
+    if (games_[i].get() == game) return i;
+  return npos;
+}
+
+bool Collection::moveGame(std::size_t index, int step) {
+  if (index >= games_.size()) return false;
+  const auto target = static_cast<std::ptrdiff_t>(index) + step;
+  if (target < 0 || target >= static_cast<std::ptrdiff_t>(games_.size())) return false;
+  std::swap(games_[index], games_[static_cast<std::size_t>(target)]);
+  if (current_ == index) current_ = static_cast<std::size_t>(target);
+  else if (current_ == static_cast<std::size_t>(target)) current_ = index;
+  return true;
+}
+
+}  // namespace meridax

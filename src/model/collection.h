@@ -1,0 +1,56 @@
+#pragma once
+// The ordered list of games of an open file, one of them current, and the node store they share.
+
+#include <cstddef>
+#include <memory>
+#include <vector>
+
+#include "model/grid_frame.h"
+#include "model/node_store.h"
+
+namespace meridax {
+
+class Collection {
+ public:
+  Collection() = default;
+  Collection(const Collection&) = delete;
+  Collection& operator=(const Collection&) = delete;
+  ~Collection() { games_.clear(); }  // games free their nodes before the store goes
+
+  NodeStore& store() { return store_; }
+
+  // Creates a game (serial 1 + games created so far) and inserts it after the game at `after`
+  // (at the end when after >= size()). Returns its index.
+  std::size_t createGame(GameKind kind, int width, int height, std::size_t after);
+  // Inserts an existing game after `after` (at the end when after >= size()); returns its index.
+  std::size_t insertGame(std::unique_ptr<SGridFrame> game, std::size_t after);
+  // Removes and destroys the game at index; the current index moves to a neighbour.
+  void removeGame(std::size_t index);
+  // Destroys every game.
+  void clear();
+
+  std::size_t size() const { return games_.size(); }
+  bool empty() const { return games_.empty(); }
+  SGridFrame& game(std::size_t i) { return *games_[i]; }
+  const SGridFrame& game(std::size_t i) const { return *games_[i]; }
+  std::size_t indexOf(const SGridFrame* game) const;  // npos when absent
+
+  std::size_t currentIndex() const { return current_; }
+  SGridFrame* current() { return games_.empty() ? nullptr : games_[current_].get(); }
+  void setCurrent(std::size_t i) { if (i < games_.size()) current_ = i; }
+
+  // Moves the game at index one place up (-1) or down (+1); false at either end.
+  bool moveGame(std::size_t index, int step);
+
+  std::uint32_t nextSerial() { return ++gamesCreated_; }
+
+  static constexpr std::size_t npos = static_cast<std::size_t>(-1);
+
+ private:
+  NodeStore store_;  // declared first so that it outlives the games
+  std::vector<std::unique_ptr<SGridFrame>> games_;
+  std::size_t current_ = 0;
+  std::uint32_t gamesCreated_ = 0;
+};
+
+}  // namespace meridax

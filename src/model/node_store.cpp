@@ -1,0 +1,160 @@
+#include "model/node_store.h"
+
+#include <new>
+
+namespace meridax {
+
+namespace {
+
+std::ptrdiff_t nextFreeSlot(NodeSegment& seg, std::size_t from) {
+  for (std::size_t i = from; i < seg.slotCount; ++i)
+    if (!seg.slot(i)->inUse()) return static_cast<std::ptrdiff_t>(i);
+  return -1;
+}
+
+}  // namespace
+
+GameNode* NodeStore::allocate(int slotClass, std::size_t snapshotBytes) {
+  SlotClass& cls = classes_[slotClass];
+  const std::size_t slotSize = GameNode::kRecordSize + (slotClass == kBareClass ? 0 : snapshotBytes);
+
+  if (cls.remembered != nullptr) {
+    if (GameNode* n = takeFrom(cls, *cls.remembered)) return n;
+    cls.remembered = nullptr;
+  }
+  while (!cls.withFree.empty()) {
+    NodeSegment* seg = cls.withFree.begin()->second;
+    if (GameNode* n = takeFrom(cls, *seg)) return n;
+    cls.withFree.erase(seg->serial);  // counted free but none found: stale entry
+  }
+  NodeSegment* seg = newSegment(cls, slotClass, slotSize, slotClass == kBareClass ? kBareSlots : kSnapshotSlots);
+  if (seg == nullptr) return nullptr;
+  return takeFrom(cls, *seg);
+}
+
+GameNode* NodeStore::takeFrom(SlotClass& cls, NodeSegment& seg) {
+  if (seg.freeCursor < 0 || seg.freeCount == 0) return nullptr;
+  const std::ptrdiff_t found = nextFreeSlot(seg, static_cast<std::size_t>(seg.freeCursor));
+  if (found < 0) {
+    seg.freeCursor = -1;
+    return nullptr;
+  }
+  GameNode* node = new (seg.slot(static_cast<std::size_t>(found))) GameNode;
+  std::memset(static_cast<void*>(node), 0, seg.slotSize);
+  node->setInUse(true);
+  --seg.freeCount;
+  seg.freeCursor = nextFreeSlot(seg, static_cast<std::size_t>(found) + 1);
+  if (seg.freeCount == 0 || seg.freeCursor < 0) {
+    cls.withFree.erase(seg.serial);
+    if (cls.remembered == &seg) cls.remembered = nullptr;
+  } else {
+    cls.remembered = &seg;
+  }
+  return node;
+}
+
+NodeSegment* NodeStore::newSegment(SlotClass& cls, int slotClass, std::size_t slotSize, std::size_t slots) {
+  if (failAllocations_) return nullptr;
+  auto seg = std::make_unique<NodeSegment>();
+  seg->block.reset(new (std::nothrow) std::uint8_t[slots * slotSize + 2]());
+  if (!seg->block) return nullptr;
+  // Links are kept as 48-bit addresses.
+  if (reinterpret_cast<std::uintptr_t>(seg->block.get()) + slots * slotSize >= (std::uintptr_t{1} << 48)) return nullptr;
+  seg->serial = nextSerial_++;
+  seg->slotSize = slotSize;
+  seg->slotCount = slots;
+  seg->slotClass = slotClass;
+  seg->freeCount = slots;
+  seg->freeCursor = 0;
+  NodeSegment* raw = seg.get();
+  byAddress_[reinterpret_cast<std::uintptr_t>(raw->block.get())] = raw;
+  cls.withFree[raw->serial] = raw;
+  cls.all[raw->serial] = std::move(seg);
+  return raw;
+}
+
+NodeSegment* NodeStore::segmentOf(const GameNode* node) {
+  auto it = byAddress_.upper_bound(reinterpret_cast<std::uintptr_t>(node));
+  if (it == byAddress_.begin()) return nullptr;
+  --it;
+  return it->second->contains(node) ? it->second : nullptr;
+}
+
+void NodeStore::release(GameNode* node) {
+  if (node == nullptr || !node->inUse()) return;
+  node->clearRecord();
+  NodeSegment* seg = segmentOf(node);
+  if (seg == nullptr) return;
+  ++seg->freeCount;
+  const auto index = static_cast<std::ptrdiff_t>(
+      (reinterpret_cast<std::uint8_t*>(node) - seg->block.get()) / static_cast<std::ptrdiff_t>(seg->slotSize));
+  if (seg->freeCursor < 0 || index < seg->freeCursor) seg->freeCursor = index;
+  classes_[seg->slotClass].withFree[seg->serial] = seg;
+}
+
+void NodeStore::recount(SlotClass& cls) {
+  for (auto it = cls.all.begin(); it != cls.all.end();) {
+    NodeSegment& seg = *it->second;
+    std::size_t free = 0;
+    for (std::size_t i = 0; i < seg.slotCount; ++i)
+      if (!seg.slot(i)->inUse()) ++free;
+    seg.freeCount = free;
+    seg.freeCursor = nextFreeSlot(seg, 0);
+    if (free == seg.slotCount) {
+      cls.withFree.erase(seg.serial);
+      if (cls.remembered == &seg) cls.remembered = nullptr;
+      byAddress_.erase(reinterpret_cast<std::uintptr_t>(seg.block.get()));
+      it = cls.all.erase(it);
+      continue;
+    }
+    if (free == 0) {
+      cls.withFree.erase(seg.serial);
+      if (cls.remembered == &seg) cls.remembered = nullptr;
+    } else {
+      cls.withFree[seg.serial] = &seg;
+    }
+    ++it;
+  }
+}
+
+void NodeStore::compact() {
+  for (auto& [slotClass, cls] : classes_)
+    if (slotClass <= kCompactedWidthLimit) recount(cls);
+}
+
+std::size_t NodeStore::segmentCount() const {
+  std::size_t n = 0;
+  for (const auto& [k, cls] : classes_) n += cls.all.size();
+  return n;
+}
+
+std::size_t NodeStore::bytesReserved() const {
+  std::size_t n = 0;
+  for (const auto& [k, cls] : classes_)
+    for (const auto& [s, seg] : cls.all) n += seg->slotCount * seg->slotSize + 2;
+  return n;
+}
+
+std::size_t NodeStore::liveNodes() const {
+  std::size_t n = 0;
+  for (const auto& [k, cls] : classes_)
+    for (const auto& [s, seg] : cls.all) n += seg->slotCount - seg->freeCount;
+  return n;
+}
+
+std::string NodeStore::validate() const {
+  for (const auto& [k, cls] : classes_) {
+    for (const auto& [serial, seg] : cls.all) {
+      std::size_t free = 0;
+      for (std::size_t i = 0; i < seg->slotCount; ++i)
+        if (!seg->slot(i)->inUse()) ++free;
+      if (free != seg->freeCount) return "segment " + std::to_string(serial) + ": free count differs from its slots";
+      if (seg->slotClass != k) return "segment " + std::to_string(serial) + ": filed under the wrong class";
+    }
+    for (const auto& [serial, seg] : cls.withFree)
+      if (!cls.all.count(serial)) return "free index names an unknown segment";
+  }
+  return {};
+}
+
+}  // namespace meridax
