@@ -1,0 +1,43 @@
+#pragma once
+// What a move needs besides the game: the selected point, the quiet flag, the labelling settings,
+// and the host (the main frame) that shows status texts and keeps the file's change flag.
+
+#include <string>
+
+#include "model/grid_frame.h"
+
+namespace meridax {
+
+// The host of play: the main frame in the editor, nothing while a file is read.
+class PlayHost {
+ public:
+  virtual ~PlayHost() = default;
+  // Status-bar field 0 to 3.
+  virtual void showStatus(int field, const std::string& text) { (void)field; (void)text; }
+  // The collection has unsaved changes.
+  virtual void markFileModified() {}
+  // The tree grew: cached lists of line ends are stale.
+  virtual void treeGrew() {}
+};
+
+struct PlayOptions {
+  bool autoLabelMoves = false;     // "Auto Label Moves"
+  bool autoLabelBranches = false;  // "Auto Label Branches"
+  bool autoLower = true;           // "Do Auto Lower": labels start at "a", else "A"
+};
+
+struct PlayContext {
+  SGridFrame& game;
+  int x = 0;  // the selected point
+  int y = 0;
+  // Set while files are read and corrections replayed: no status texts, no checks that only guard user play.
+  bool quiet = false;
+  PlayOptions options;
+  PlayHost* host = nullptr;
+
+  void status(int field, const std::string& text) const {
+    if (!quiet && host != nullptr) host->showStatus(field, text);
+  }
+};
+
+}  // namespace meridax

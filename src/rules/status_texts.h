@@ -1,0 +1,22 @@
+#pragma once
+// The four status-bar fields and the window title, as texts computed from the game and the collection.
+
+#include <cstddef>
+#include <string>
+
+#include "model/grid_frame.h"
+
+namespace meridax {
+
+std::string sideToMoveField(const SGridFrame& game);                     // field 0
+std::string kindField(const SGridFrame& game);                           // field 1
+std::string cursorField(const SGridFrame& game, bool cursorShown);       // field 2
+std::string moveField(const SGridFrame& game);                           // field 3
+
+// The kind's name in the window title ("Go", "Pente", ...); empty for kinds without one.
+std::string kindTitleName(const SGridFrame& game);
+
+// fileName: the file of the collection, or empty when it has none. position counts from 1.
+std::string windowTitle(const SGridFrame& game, const std::string& fileName, std::size_t position, std::size_t count);
+
+}  // namespace meridax
