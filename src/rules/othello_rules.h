@@ -14,7 +14,8 @@ namespace meridax {
 
 // Accepted when a piece of `side` at (x, y) would flip something; NoForeignNeighbour when no
 // opponent piece borders (x, y); NoHomeColour when one does but no line ends in a piece of `side`.
-// Only the neighbours and lines are examined: whether (x, y) is empty is checkPlacement's business.
+// Only the neighbours and lines are examined (whether (x, y) is empty is checkPlacement's
+// business); a point outside the square gives OutOfRange.
 MoveResult othelloLegality(const BoardPosition& pos, int x, int y, Colour side);
 
 // The cells (indexes) a piece of colour c at (x, y) would flip, direction by direction, nearest
