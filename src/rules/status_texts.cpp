@@ -1,0 +1,122 @@
+#include "rules/status_texts.h"
+
+#include <cstdlib>
+
+#include "model/node_texts.h"
+#include "rules/connect6_rules.h"
+#include "rules/display_coords.h"
+
+namespace meridax {
+
+namespace {
+
+std::string format(const char* pattern, int a) {
+  char buf[64];
+  std::snprintf(buf, sizeof buf, pattern, a);
+  return buf;
+}
+
+std::string format(const char* pattern, int a, int b) {
+  char buf[64];
+  std::snprintf(buf, sizeof buf, pattern, a, b);
+  return buf;
+}
+
+bool hasHandicap(const SGridFrame& game) { return std::atoi(game.details[DetailField::Handicap].c_str()) > 0; }
+
+}  // namespace
+
+std::string sideToMoveField(const SGridFrame& game) {
+  const GameNode* node = game.currentNode;
+  const Colour side = node->blackNext() ? Colour::Black : Colour::White;
+  const std::string& name = nameOf(game, node);
+  if (game.variant() == GoVariant::Connect6)
+    return connect6SideToMoveText(static_cast<int>(node->moveNumber()), game.cellCount(), side, name);
+  std::string text;
+  if (node->hasName()) text = " [ " + name + " ]  ";
+  return text + " " + colourName(side) + " to move";
+}
+
+std::string kindField(const SGridFrame& game) {
+  std::string text;
+  switch (game.kind()) {
+    case GameKind::Othello: text = format(" %d - %d", game.blackCounter, game.whiteCounter); break;
+    case GameKind::Go:
+      switch (game.variant()) {
+        case GoVariant::Pente: text = format(" Pente %d - %d", game.blackCounter, game.whiteCounter); break;
+        case GoVariant::Connect6: text = " Connect6"; break;
+        default: text = format(" %d - %d", game.blackCounter, game.whiteCounter); break;
+      }
+      break;
+    case GameKind::Hex: text = format(" Hex %d", game.width()); break;
+    case GameKind::Havannah: text = " Havannah"; break;
+    case GameKind::Unlur: text = " Unlur"; break;
+    case GameKind::Margo: text = " Margo"; break;
+    case GameKind::Kropki:
+      text = game.width() == game.height() ? format(" Kropki %d", game.width())
+                                           : format(" Kropki %d:%d", game.width(), game.height());
+      break;
+    case GameKind::Onyx: text = " Onyx"; break;
+    case GameKind::SideStitch: text = " Side Stitch"; break;
+    case GameKind::Sursum: text = " Sursum"; break;
+    default: break;
+  }
+  if (auto score = scoreOf(game, game.currentNode)) text += format("   ( %d )", *score);
+  return text;
+}
+
+std::string cursorField(const SGridFrame& game, bool cursorShown) {
+  std::string text = " Cursor";
+  if (cursorShown) text += " " + displayPoint(game, game.cursorX, game.cursorY);
+  return text;
+}
+
+std::string moveField(const SGridFrame& game) {
+  const int last = game.endNode != nullptr ? static_cast<int>(game.endNode->moveNumber()) : 0;
+  return format(" Move   %d/%d", static_cast<int>(game.currentNode->moveNumber()), last);
+}
+
+std::string kindTitleName(const SGridFrame& game) {
+  switch (game.kind()) {
+    case GameKind::Othello: return "Othello";
+    case GameKind::Go:
+      switch (game.variant()) {
+        case GoVariant::Pente: return "Pente";
+        case GoVariant::Connect6: return "Connect6";
+        default: return "Go";
+      }
+    case GameKind::Hex: return "Hex";
+    case GameKind::Havannah: return "Havannah";
+    case GameKind::Unlur: return "Unlur";
+    case GameKind::Kropki: return "Kropki";
+    default: return "";
+  }
+}
+
+std::string windowTitle(const SGridFrame& game, const std::string& fileName, std::size_t position, std::size_t count) {
+  std::string title;
+  if (fileName.empty()) {
+    title = kindTitleName(game);
+  } else {
+    const auto slash = fileName.find_last_of('/');
+    title = slash == std::string::npos ? fileName : fileName.substr(slash + 1);
+  }
+  const std::string& gameName = game.details[DetailField::GameName];
+  if (count >= 2) {
+    title += format("  [%d/%d]", static_cast<int>(position), static_cast<int>(count));
+    if (!gameName.empty()) title += "  " + gameName;
+  } else if (!gameName.empty()) {
+    title += "  " + gameName;
+  }
+  const std::string& p1 = game.details[DetailField::Player1];
+  const std::string& p2 = game.details[DetailField::Player2];
+  if (!p1.empty() || !p2.empty()) {
+    const std::string first = p1.empty() ? "(null)" : p1;
+    const std::string second = p2.empty() ? "(null)" : p2;
+    const bool handicapGo = game.variant() == GoVariant::Go && game.width() == 19 && hasHandicap(game);
+    title += "  " + (handicapGo ? second + " - " + first : first + " - " + second);
+  }
+  return title;
+}
+
+}  // namespace meridax
