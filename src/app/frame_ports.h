@@ -1,0 +1,80 @@
+#pragma once
+// The ports through which the main frame reaches the person, besides message boxes and processes:
+// text and number dialogs, file choosers, the clipboard, and the window (status bar, title, redraws).
+// The desktop build implements them with Qt widgets; tests and scripts use queued answers.
+
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "app/user_ports.h"
+
+namespace meridax {
+
+// A text or number dialog.
+class DialogPort {
+ public:
+  virtual ~DialogPort() = default;
+  // A text-entry dialog; nullopt when cancelled.
+  virtual std::optional<std::string> askText(const std::string& caption, const std::string& prompt,
+                                             const std::string& initial) = 0;
+  // A number dialog bounded to [min, max]; nullopt when cancelled. Values outside are refused by the
+  // dialog with "Please enter a value between %d and %d" before it returns.
+  virtual std::optional<int> askNumber(const std::string& caption, const std::string& prompt, int min, int max,
+                                       int initial) = 0;
+  // A list of entries, one selected; the chosen index, or nullopt when cancelled.
+  virtual std::optional<int> chooseFromList(const std::string& caption, const std::vector<std::string>& entries,
+                                            int selected) = 0;
+};
+
+struct FileDialogRequest {
+  std::string title;
+  std::string filter;  // "SGF Files  ( *.sgf )|*.sgf|All Files  ( *.* )|*.*||"
+  std::string defaultExtension;
+  std::string initialPath;
+};
+
+class FileChooserPort {
+ public:
+  virtual ~FileChooserPort() = default;
+  // One existing file; nullopt when cancelled.
+  virtual std::optional<std::string> chooseFileToOpen(const FileDialogRequest& request) = 0;
+  // Several existing files; empty when cancelled.
+  virtual std::vector<std::string> chooseFilesToOpen(const FileDialogRequest& request) = 0;
+  // A file to write, overwriting confirmed by the chooser; nullopt when cancelled.
+  virtual std::optional<std::string> chooseFileToSave(const FileDialogRequest& request) = 0;
+};
+
+class ClipboardPort {
+ public:
+  virtual ~ClipboardPort() = default;
+  virtual void setText(const std::string& text) = 0;
+  virtual std::optional<std::string> text() = 0;
+};
+
+// What changed and must be drawn again.
+enum class Redraw { Board = 1, Tree = 2, Comment = 4, Layout = 8, All = 15 };
+
+class WindowPort {
+ public:
+  virtual ~WindowPort() = default;
+  virtual void setStatus(int field, const std::string& text) = 0;
+  virtual void setTitle(const std::string& title) = 0;
+  virtual void redraw(Redraw what) = 0;
+  // The game-tree pane's top visible line, kept per game when games change.
+  virtual int treeTopLine() const = 0;
+  virtual void setTreeTopLine(int line) = 0;
+};
+
+// Every port the frame uses; the frame does not own them.
+struct FramePorts {
+  MessagePort* messages = nullptr;
+  DialogPort* dialogs = nullptr;
+  FileChooserPort* files = nullptr;
+  ClipboardPort* clipboard = nullptr;
+  WindowPort* window = nullptr;
+  ProcessPort* processes = nullptr;
+};
+
+}  // namespace meridax
