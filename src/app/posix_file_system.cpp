@@ -1,0 +1,267 @@
+#include "app/posix_file_system.h"
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <chrono>
+#include <new>
+#include <random>
+#include <stdexcept>
+
+namespace meridax {
+namespace {
+
+constexpr mode_t kNewFileMode = 0666;  // narrowed by the umask
+constexpr mode_t kNewDirectoryMode = 0777;
+constexpr std::size_t kCopyChunk = 64 * 1024;
+constexpr int kTempNameAttempts = 100;
+
+SystemError lastError() { return systemError(errno); }
+
+FileTime fileTimeOf(const struct timespec& ts) {
+  return FileTime(std::chrono::duration_cast<FileTime::duration>(std::chrono::seconds(ts.tv_sec) +
+                                                                 std::chrono::nanoseconds(ts.tv_nsec)));
+}
+
+EntryType entryTypeOf(mode_t mode) {
+  if (S_ISREG(mode)) return EntryType::File;
+  if (S_ISDIR(mode)) return EntryType::Directory;
+  return EntryType::Other;
+}
+
+// Writes all of `bytes`, retrying interrupted and partial writes.
+WriteOutcome writeAll(int fd, std::string_view bytes) {
+  WriteOutcome outcome;
+  while (outcome.written < bytes.size()) {
+    const ssize_t n = ::write(fd, bytes.data() + outcome.written, bytes.size() - outcome.written);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      outcome.error = lastError();
+      break;
+    }
+    if (n == 0) break;  // nothing more is accepted; the caller sees the short count
+    outcome.written += static_cast<std::size_t>(n);
+  }
+  return outcome;
+}
+
+// fsync, then close; the first error wins.
+std::optional<SystemError> syncAndClose(int fd) {
+  std::optional<SystemError> error;
+  if (::fsync(fd) != 0) error = lastError();
+  if (::close(fd) != 0 && !error && errno != EINTR) error = lastError();
+  return error;
+}
+
+class PosixOutputFile : public OutputFile {
+ public:
+  explicit PosixOutputFile(int fd) : fd_(fd) {}
+  ~PosixOutputFile() override {
+    if (fd_ >= 0) ::close(fd_);
+  }
+  PosixOutputFile(const PosixOutputFile&) = delete;
+  PosixOutputFile& operator=(const PosixOutputFile&) = delete;
+
+  WriteOutcome write(std::string_view bytes) override {
+    if (fd_ < 0) return WriteOutcome{0, systemError(EBADF)};
+    return writeAll(fd_, bytes);
+  }
+
+  std::optional<SystemError> close() override {
+    if (fd_ < 0) return systemError(EBADF);
+    const int fd = fd_;
+    fd_ = -1;
+    return syncAndClose(fd);
+  }
+
+ private:
+  int fd_;
+};
+
+std::string randomSuffix() {
+  static constexpr char kLetters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+  static std::mt19937 engine{std::random_device{}()};
+  std::uniform_int_distribution<std::size_t> pick(0, sizeof kLetters - 2);
+  std::string suffix(6, 'x');
+  for (char& c : suffix) c = kLetters[pick(engine)];
+  return suffix;
+}
+
+// Reads `fd` to its end into `out`, starting with room for `expected` bytes.
+std::optional<ReadFailure> readToEnd(int fd, std::size_t expected, std::string& out) {
+  try {
+    out.assign(expected > 0 ? expected : kCopyChunk, '\0');
+  } catch (const std::exception&) {
+    return ReadFailure{ReadStep::Memory, systemError(ENOMEM)};
+  }
+  std::size_t total = 0;
+  for (;;) {
+    if (total == out.size()) {
+      try {
+        out.resize(out.size() + kCopyChunk);
+      } catch (const std::exception&) {
+        return ReadFailure{ReadStep::Memory, systemError(ENOMEM)};
+      }
+    }
+    const ssize_t n = ::read(fd, out.data() + total, out.size() - total);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return ReadFailure{ReadStep::Read, lastError()};
+    }
+    if (n == 0) break;
+    total += static_cast<std::size_t>(n);
+  }
+  out.resize(total);
+  return std::nullopt;
+}
+
+std::optional<SystemError> copyContents(int from, int to) {
+  std::string buffer(kCopyChunk, '\0');
+  for (;;) {
+    const ssize_t n = ::read(from, buffer.data(), buffer.size());
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return lastError();
+    }
+    if (n == 0) return std::nullopt;
+    const WriteOutcome outcome = writeAll(to, std::string_view(buffer.data(), static_cast<std::size_t>(n)));
+    if (outcome.error) return outcome.error;
+    if (outcome.written != static_cast<std::size_t>(n)) return systemError(EIO);
+  }
+}
+
+}  // namespace
+
+SysResult<FileStatus> PosixFileSystem::status(const std::string& path) {
+  struct stat st {};
+  if (::stat(path.c_str(), &st) != 0) return lastError();
+  FileStatus status;
+  status.type = entryTypeOf(st.st_mode);
+  status.size = static_cast<std::uint64_t>(st.st_size);
+  status.modified = fileTimeOf(st.st_mtim);
+  status.permissions = static_cast<unsigned>(st.st_mode & 0777);
+  status.writeProtected = (st.st_mode & 0222) == 0 ||
+                          (::access(path.c_str(), W_OK) != 0 && (errno == EACCES || errno == EROFS));
+  return status;
+}
+
+std::optional<ReadFailure> PosixFileSystem::readWholeFile(const std::string& path, std::string& out) {
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return ReadFailure{ReadStep::Open, lastError()};
+  struct stat st {};
+  std::optional<ReadFailure> failure;
+  if (::fstat(fd, &st) != 0) {
+    failure = ReadFailure{ReadStep::Size, lastError()};
+  } else if (S_ISDIR(st.st_mode)) {
+    failure = ReadFailure{ReadStep::Open, systemError(EISDIR)};  // a directory opens here but is no file
+  } else {
+    failure = readToEnd(fd, static_cast<std::size_t>(st.st_size), out);
+  }
+  ::close(fd);
+  return failure;
+}
+
+SysResult<std::unique_ptr<OutputFile>> PosixFileSystem::createFile(const std::string& path, CreateMode mode) {
+  const int flags = O_WRONLY | O_CREAT | O_CLOEXEC | (mode == CreateMode::New ? O_EXCL : O_TRUNC);
+  const int fd = ::open(path.c_str(), flags, kNewFileMode);
+  if (fd < 0) return lastError();
+  return std::unique_ptr<OutputFile>(std::make_unique<PosixOutputFile>(fd));
+}
+
+SysResult<TempFile> PosixFileSystem::createTempFile(const std::string& directory, const std::string& prefix) {
+  for (int attempt = 0; attempt < kTempNameAttempts; ++attempt) {
+    std::string path = directory + "/" + prefix + "_" + randomSuffix() + ".tmp";
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, kNewFileMode);
+    if (fd >= 0) return TempFile{std::move(path), std::make_unique<PosixOutputFile>(fd)};
+    if (errno != EEXIST) return lastError();
+  }
+  return systemError(EEXIST);
+}
+
+std::optional<SystemError> PosixFileSystem::rename(const std::string& from, const std::string& to) {
+  if (::rename(from.c_str(), to.c_str()) != 0) return lastError();
+  return std::nullopt;
+}
+
+std::optional<SystemError> PosixFileSystem::hardLink(const std::string& from, const std::string& to) {
+  if (::link(from.c_str(), to.c_str()) != 0) return lastError();
+  return std::nullopt;
+}
+
+std::optional<SystemError> PosixFileSystem::copyFile(const std::string& from, const std::string& to) {
+  const int in = ::open(from.c_str(), O_RDONLY | O_CLOEXEC);
+  if (in < 0) return lastError();
+  struct stat st {};
+  const mode_t mode = ::fstat(in, &st) == 0 ? (st.st_mode & 0777) : kNewFileMode;
+  const int out = ::open(to.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
+  if (out < 0) {
+    const SystemError error = lastError();
+    ::close(in);
+    return error;
+  }
+  std::optional<SystemError> error = copyContents(in, out);
+  ::close(in);
+  const std::optional<SystemError> closeError = syncAndClose(out);
+  if (!error) error = closeError;
+  if (error) ::unlink(to.c_str());
+  return error;
+}
+
+std::optional<SystemError> PosixFileSystem::remove(const std::string& path) {
+  if (::unlink(path.c_str()) != 0) return lastError();
+  return std::nullopt;
+}
+
+std::optional<SystemError> PosixFileSystem::createDirectory(const std::string& path) {
+  if (::mkdir(path.c_str(), kNewDirectoryMode) != 0) return lastError();
+  return std::nullopt;
+}
+
+SysResult<std::vector<DirectoryEntry>> PosixFileSystem::listDirectory(const std::string& directory) {
+  DIR* dir = ::opendir(directory.c_str());
+  if (!dir) return lastError();
+  std::vector<DirectoryEntry> entries;
+  errno = 0;
+  while (const struct dirent* found = ::readdir(dir)) {
+    const std::string name = found->d_name;
+    if (name == "." || name == "..") continue;
+    struct stat st {};
+    if (::fstatat(::dirfd(dir), name.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0) continue;  // vanished meanwhile
+    entries.push_back(DirectoryEntry{name, entryTypeOf(st.st_mode), static_cast<std::uint64_t>(st.st_size),
+                                     fileTimeOf(st.st_mtim)});
+    errno = 0;
+  }
+  const int readError = errno;
+  ::closedir(dir);
+  if (readError != 0) return systemError(readError);
+  return entries;
+}
+
+std::optional<SystemError> PosixFileSystem::setModifiedTime(const std::string& path,
+                                                            std::optional<FileTime> time) {
+  struct timespec times[2] = {};
+  if (time) {
+    const auto sinceEpoch = std::chrono::duration_cast<std::chrono::nanoseconds>(time->time_since_epoch());
+    times[0].tv_sec = static_cast<time_t>(sinceEpoch.count() / 1'000'000'000);
+    times[0].tv_nsec = static_cast<long>(sinceEpoch.count() % 1'000'000'000);
+    if (times[0].tv_nsec < 0) {
+      times[0].tv_nsec += 1'000'000'000;
+      times[0].tv_sec -= 1;
+    }
+  } else {
+    times[0].tv_nsec = UTIME_NOW;
+  }
+  times[1] = times[0];
+  if (::utimensat(AT_FDCWD, path.c_str(), times, 0) != 0) return lastError();
+  return std::nullopt;
+}
+
+std::optional<SystemError> PosixFileSystem::setPermissions(const std::string& path, unsigned permissions) {
+  if (::chmod(path.c_str(), static_cast<mode_t>(permissions & 0777)) != 0) return lastError();
+  return std::nullopt;
+}
+
+}  // namespace meridax

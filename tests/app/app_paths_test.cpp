@@ -1,0 +1,41 @@
+#include "app/app_paths.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+
+namespace meridax {
+namespace {
+
+EnvironmentLookup environmentOf(std::map<std::string, std::string> values) {
+  return [values](const char* name) -> std::optional<std::string> {
+    const auto it = values.find(name);
+    if (it == values.end()) return std::nullopt;
+    return it->second;
+  };
+}
+
+TEST(AppPaths, DataDirectory_PrefersAppDataThenXdgThenHome) {
+  EXPECT_EQ(dataDirectory(environmentOf({{"APPDATA", "/data"}, {"XDG_DATA_HOME", "/xdg"}, {"HOME", "/home/p"}})),
+            "/data");
+  EXPECT_EQ(dataDirectory(environmentOf({{"APPDATA", ""}, {"XDG_DATA_HOME", "/xdg"}})), "/xdg");
+  EXPECT_EQ(dataDirectory(environmentOf({{"XDG_DATA_HOME", "relative"}, {"HOME", "/home/p"}})),
+            "/home/p/.local/share");
+  EXPECT_EQ(dataDirectory(environmentOf({{"HOME", "/root/"}})), "/root/.local/share");
+  EXPECT_EQ(dataDirectory(environmentOf({})), "");
+}
+
+TEST(AppPaths, Directories_LieBelowTheDataDirectory) {
+  EXPECT_EQ(backupDirectoryIn("/home/p/.local/share"), "/home/p/.local/share/Meridax/Backup");
+  EXPECT_EQ(rtfImageDirectoryIn("/data/"), "/data/Meridax/RTFImages");
+  EXPECT_EQ(backupDirectoryIn(""), "");
+}
+
+TEST(AppPaths, ProgramDirectory_IsThePathUpToTheLastSlash) {
+  EXPECT_EQ(programDirectoryOf("/usr/local/bin/meridax"), "/usr/local/bin");
+  EXPECT_EQ(programDirectoryOf("/meridax"), "/");
+  EXPECT_EQ(programDirectoryOf("meridax"), ".");
+}
+
+}  // namespace
+}  // namespace meridax
