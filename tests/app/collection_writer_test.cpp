@@ -1,0 +1,325 @@
+#include "app/collection_writer.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+#include <vector>
+
+namespace meridax {
+namespace {
+
+// ---- Doubles -----------------------------------------------------------------------------------
+
+class RecordingMessages : public MessagePort {
+ public:
+  void tell(const UserMessage& message) override { told.push_back(message); }
+  bool askYesNo(const std::string&, const std::string&) override { return false; }
+  Answer askYesNoCancel(const std::string&, const std::string&) override { return Answer::Cancel; }
+  std::vector<UserMessage> told;
+};
+
+class MemoryFile : public OutputFile {
+ public:
+  explicit MemoryFile(bool fails = false) : fails_(fails) {}
+  WriteOutcome write(std::string_view bytes) override {
+    ++writes;
+    if (fails_) return {0, SystemError{28, "No space left on device"}};
+    contents.append(bytes);
+    return {bytes.size(), std::nullopt};
+  }
+  std::optional<SystemError> close() override { return std::nullopt; }
+  std::string contents;
+  int writes = 0;
+
+ private:
+  bool fails_;
+};
+
+// ---- A loaded file, as the load leaves it ------------------------------------------------------
+
+// Three Go games; the second carried the selected-game mark. The games are separated as the save
+// separates them, so an unchanged save gives the file back.
+const std::string kGame1 = "(;GM[1]SZ[9]EV[Spring];B[ee];W[cc])";
+const std::string kGame2 = "(;GM[1]SZ[9]XS[]PB[Ann];B[gg])";
+const std::string kGame3 = "(;GM[1]SZ[9]\r\nC[root]\r\n(;B[aa])(;B[bb]))";
+const std::string kHeld = kGame1 + "\r\n\r\n" + kGame2 + "\r\n\r\n" + kGame3;
+
+struct LoadedFile {
+  Collection games;
+  HeldFileText held;
+
+  LoadedFile() {
+    const std::vector<std::string> texts{kGame1, kGame2, kGame3};
+    std::size_t offset = 0;
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+      SGridFrame& g = games.game(games.createGame(GameKind::Go, 9, 9, Collection::npos));
+      g.fileOrdinal = static_cast<std::uint32_t>(i + 1);
+      g.textOffset = static_cast<std::uint32_t>(offset);
+      g.textLength = static_cast<std::uint32_t>(texts[i].size());
+      g.headerLength = static_cast<std::uint32_t>(texts[i].find(i == 2 ? "\r\n(" : ";", 2));
+      g.flags = game_flag::kUnchanged;
+      g.treeLoaded = i != 2;  // the third game was never opened
+      offset += texts[i].size() + 4;
+    }
+    games.game(0).details[DetailField::Event] = "Spring";
+    games.game(1).details[DetailField::Player1] = "Ann";
+    games.setCurrent(1);
+    held.text = kHeld;
+    held.markedGame = &games.game(1);
+  }
+
+  SGridFrame& game(std::size_t i) { return games.game(i); }
+};
+
+std::string textOf(LoadedFile& file, const SaveOptions& options = {}) {
+  const CollectionTextResult result = collectionText(file.games, file.held, options);
+  EXPECT_TRUE(result.written.has_value()) << (result.failure ? result.failure->text() : "");
+  return result.written ? result.written->text : "";
+}
+
+// ---- Which games are copied --------------------------------------------------------------------
+
+TEST(CollectionWriter, NothingChangedAndMarkedGameStillCurrent_FileComesBackByteForByte) {
+  LoadedFile file;
+
+  const CollectionTextResult result = collectionText(file.games, file.held, {});
+
+  ASSERT_TRUE(result.written);
+  EXPECT_EQ(result.written->text, kHeld);
+  EXPECT_EQ(result.written->games, 3);
+}
+
+struct FormCase {
+  const char* name;
+  std::uint8_t flags;
+  bool carriedMark;
+  bool isCurrent;
+  bool textHeld;
+  GameWriteForm expected;
+};
+
+class WriteFormTest : public ::testing::TestWithParam<FormCase> {};
+
+TEST_P(WriteFormTest, FlagsMarkAndCurrentGameDecideTheForm) {
+  const FormCase& c = GetParam();
+  Collection games;
+  SGridFrame& game = games.game(games.createGame(GameKind::Go, 9, 9, Collection::npos));
+  game.flags = c.flags;
+  game.textLength = 10;
+  HeldFileText held;
+  if (c.textHeld) held.text = std::string_view("(;GM[1]SZ[9])");
+  held.markedGame = c.carriedMark ? &game : nullptr;
+
+  EXPECT_EQ(writeFormOf(game, c.isCurrent, held), c.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    CollectionWriter, WriteFormTest,
+    ::testing::Values(
+        FormCase{"Unchanged", 1, false, false, true, GameWriteForm::CopiedUnchanged},
+        FormCase{"UnchangedMarkedCurrent", 1, true, true, true, GameWriteForm::CopiedUnchanged},
+        FormCase{"InformationChanged", 5, false, false, true, GameWriteForm::NewHeader},
+        FormCase{"MarkedButNoLongerCurrent", 1, true, false, true, GameWriteForm::NewHeader},
+        FormCase{"CurrentButNotMarked", 1, false, true, true, GameWriteForm::NewHeader},
+        FormCase{"TreeChanged", 3, false, false, true, GameWriteForm::Written},
+        FormCase{"TreeAndInformationChanged", 7, false, false, true, GameWriteForm::Written},
+        FormCase{"CreatedAfterLoad", 0, false, false, true, GameWriteForm::Written},
+        FormCase{"NewGameWithInformation", 4, false, false, true, GameWriteForm::Written},
+        FormCase{"NoTextHeld", 1, false, false, false, GameWriteForm::Written}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(CollectionWriter, GameWithoutRecordedText_IsWrittenWhole) {
+  Collection games;
+  SGridFrame& game = games.game(games.createGame(GameKind::Go, 9, 9, Collection::npos));
+  game.flags = game_flag::kUnchanged;
+  HeldFileText held;
+  held.text = std::string_view("(;GM[1]SZ[9])");
+
+  EXPECT_EQ(writeFormOf(game, false, held), GameWriteForm::Written);
+}
+
+// ---- New headers -------------------------------------------------------------------------------
+
+TEST(CollectionWriter, EventOfOneGameChanged_OnlyThatRootHeaderIsRewritten) {
+  LoadedFile file;
+  file.game(0).details[DetailField::Event] = "Autumn";
+  file.game(0).markDetailsChanged();
+
+  EXPECT_EQ(textOf(file),
+            "(;\r\nFF[4]\r\nGM[1]\r\nSZ[9]\r\nAP[Meridax:18.5]\r\nEV[Autumn]\r\nXV[]\r\n\r\n;B[ee];W[cc])"
+            "\r\n\r\n" + kGame2 + "\r\n\r\n" + kGame3);
+}
+
+TEST(CollectionWriter, CurrentGameMoved_MarkLeavesOldGameAndJoinsNewOne) {
+  LoadedFile file;
+  file.games.setCurrent(0);
+
+  EXPECT_EQ(textOf(file),
+            "(;\r\nFF[4]\r\nGM[1]\r\nSZ[9]\r\nAP[Meridax:18.5]\r\nEV[Spring]\r\nXS[]\r\nXV[]\r\n\r\n;B[ee];W[cc])"
+            "\r\n\r\n"
+            "(;\r\nFF[4]\r\nGM[1]\r\nSZ[9]\r\nAP[Meridax:18.5]\r\nPB[Ann]\r\nXV[]\r\n\r\n;B[gg])"
+            "\r\n\r\n" + kGame3);
+}
+
+TEST(CollectionWriter, InformationChangedInUnopenedGame_TreeIsBuiltBeforeTheHeader) {
+  LoadedFile file;
+  SGridFrame& third = file.game(2);
+  third.details[DetailField::Event] = "Cup";
+  third.markDetailsChanged();
+  std::vector<const SGridFrame*> built;
+  SaveOptions options;
+  options.buildTree = [&](SGridFrame& g) {
+    built.push_back(&g);
+    g.comments[g.firstNode] = "root";  // what reading the root gives
+    g.firstNode->setHasComment(true);
+    g.treeLoaded = true;
+    return true;
+  };
+
+  const std::string text = textOf(file, options);
+
+  EXPECT_EQ(built, std::vector<const SGridFrame*>{&third});
+  EXPECT_EQ(text.substr(text.rfind("(;\r\nFF[4]")),
+            "(;\r\nFF[4]\r\nGM[1]\r\nSZ[9]\r\nAP[Meridax:18.5]\r\nEV[Cup]\r\nXV[]\r\nC[root]\r\n\r\n"
+            "\r\n(;B[aa])(;B[bb]))");
+}
+
+TEST(CollectionWriter, UnopenedGameCannotBeRead_SaveFailsInsteadOfDroppingItsRoot) {
+  LoadedFile file;
+  file.game(2).markDetailsChanged();
+  SaveOptions options;
+  options.buildTree = [](SGridFrame&) { return false; };
+
+  const CollectionTextResult result = collectionText(file.games, file.held, options);
+
+  EXPECT_FALSE(result.written);
+  ASSERT_TRUE(result.failure);
+  EXPECT_EQ(result.failure->caption(), "FrameWin::Save_File()");
+  EXPECT_EQ(result.failure->text(), "Unable to read game 3 from the loaded file text.  The file has not been saved.");
+}
+
+// ---- Games written by the SGF writer -----------------------------------------------------------
+
+TEST(CollectionWriter, ChangedGameBetweenCopies_WrittenWholeWithoutExtraSeparator) {
+  LoadedFile file;
+  file.game(0).markTreeChanged();
+  file.games.createGame(GameKind::Go, 9, 9, 1);  // a new game after the second
+
+  const std::string empty9 = "(;\r\nFF[4]\r\nGM[1]\r\nSZ[9]\r\nAP[Meridax:18.5]\r\n";
+  EXPECT_EQ(textOf(file), empty9 + "EV[Spring]\r\nXV[]\r\n\r\n)\r\n\r\n" + kGame2 + "\r\n\r\n" + empty9 +
+                              "XV[]\r\n\r\n)\r\n\r\n" + kGame3);
+}
+
+TEST(CollectionWriter, NoTextHeld_EveryGameWrittenWhole) {
+  LoadedFile file;
+  file.held.text.reset();
+  file.games.removeGame(2);
+  file.games.removeGame(0);
+
+  EXPECT_EQ(textOf(file), "(;\r\nFF[4]\r\nGM[1]\r\nSZ[9]\r\nAP[Meridax:18.5]\r\nPB[Ann]\r\nXS[]\r\nXV[]\r\n\r\n)\r\n\r\n");
+}
+
+// ---- Marked games only -------------------------------------------------------------------------
+
+TEST(CollectionWriter, MarkedGamesOnly_SkipsTheOthersAndSeparatesTheCopies) {
+  LoadedFile file;
+  file.games.setCurrent(1);
+  const std::set<const SGridFrame*> marked{&file.game(1), &file.game(2)};
+  SaveOptions options;
+  options.scope = SaveScope::MarkedGames;
+  options.isMarked = [&](const SGridFrame& g) { return marked.count(&g) != 0; };
+
+  const CollectionTextResult result = collectionText(file.games, file.held, options);
+
+  ASSERT_TRUE(result.written);
+  EXPECT_EQ(result.written->text, kGame2 + "\r\n\r\n" + kGame3);
+  EXPECT_EQ(result.written->games, 2);
+}
+
+TEST(CollectionWriter, MarkedGamesWithoutAnyMarked_WritesNothing) {
+  LoadedFile file;
+  SaveOptions options;
+  options.scope = SaveScope::MarkedGames;
+
+  const CollectionTextResult result = collectionText(file.games, file.held, options);
+
+  ASSERT_TRUE(result.written);
+  EXPECT_EQ(result.written->text, "");
+  EXPECT_EQ(result.written->games, 0);
+}
+
+// ---- Bad records -------------------------------------------------------------------------------
+
+struct RangeCase {
+  const char* name;
+  std::uint32_t offset;
+  std::uint32_t length;
+  std::uint32_t header;
+};
+
+class BadRangeTest : public ::testing::TestWithParam<RangeCase> {};
+
+TEST_P(BadRangeTest, RecordedPlaceOutsideHeldText_FailsWithoutReadingPastIt) {
+  const RangeCase& c = GetParam();
+  LoadedFile file;
+  file.game(1).textOffset = c.offset;
+  file.game(1).textLength = c.length;
+  file.game(1).headerLength = c.header;
+
+  const CollectionTextResult result = collectionText(file.games, file.held, {});
+
+  EXPECT_FALSE(result.written);
+  ASSERT_TRUE(result.failure);
+  EXPECT_EQ(result.failure->text(),
+            "The place of game 2 in the loaded file text is not valid.  The file has not been saved.");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    CollectionWriter, BadRangeTest,
+    ::testing::Values(RangeCase{"OffsetPastEnd", 5000, 10, 2}, RangeCase{"LengthPastEnd", 40, 5000, 2},
+                      RangeCase{"LengthWraps", 40, 0xffffffffu, 2}, RangeCase{"HeaderPastLength", 40, 10, 11}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// ---- Save_File ---------------------------------------------------------------------------------
+
+TEST(CollectionWriter, SaveFile_WritesOnceAndCountsGamesAndBytes) {
+  LoadedFile file;
+  MemoryFile out;
+  RecordingMessages messages;
+
+  const std::optional<SaveOutcome> outcome = Save_File(out, messages, file.games, file.held, {});
+
+  ASSERT_TRUE(outcome);
+  EXPECT_EQ(outcome->games, 3);
+  EXPECT_EQ(outcome->bytes, kHeld.size());
+  EXPECT_EQ(out.contents, kHeld);
+  EXPECT_EQ(out.writes, 1);
+  EXPECT_TRUE(messages.told.empty());
+}
+
+TEST(CollectionWriter, SaveFileWriteFails_ToldWriteFileFailed) {
+  LoadedFile file;
+  MemoryFile out(/*fails=*/true);
+  RecordingMessages messages;
+
+  EXPECT_FALSE(Save_File(out, messages, file.games, file.held, {}));
+  ASSERT_EQ(messages.told.size(), 1u);
+  EXPECT_EQ(messages.told[0].caption, "FrameWin::Save_File()");
+  EXPECT_EQ(messages.told[0].text, "WriteFile failed");
+}
+
+TEST(CollectionWriter, SaveFileWithBadRecord_ToldAndNothingWritten) {
+  LoadedFile file;
+  file.game(0).textOffset = 9999;
+  MemoryFile out;
+  RecordingMessages messages;
+
+  EXPECT_FALSE(Save_File(out, messages, file.games, file.held, {}));
+  EXPECT_EQ(out.writes, 0);
+  ASSERT_EQ(messages.told.size(), 1u);
+  EXPECT_EQ(messages.told[0].caption, "FrameWin::Save_File()");
+}
+
+}  // namespace
+}  // namespace meridax
