@@ -242,8 +242,10 @@ std::optional<std::vector<std::string>> splitFieldOutlines(std::string_view text
   while (at <= text.size()) {
     const std::size_t end = std::min(text.find('.', at), text.size());
     const std::string_view outline = text.substr(at, end - at);
-    if (!readOutlinePoints(outline)) return std::nullopt;
-    outlines.emplace_back(outline);
+    if (!outline.empty()) {
+      if (!readOutlinePoints(outline)) return std::nullopt;
+      outlines.emplace_back(outline);
+    }
     at = end + 1;
   }
   return outlines;
@@ -282,6 +284,11 @@ std::string movePointText(const PointGeometry& g, int x, int y) {
       break;
   }
   return "[" + twoLetters(x, y) + "]";
+}
+
+std::string setupPointValue(const PointGeometry& g, int x, int y) {
+  const std::string text = setupPointText(g, x, y);
+  return text.substr(1, text.size() - 2);
 }
 
 std::string setupPointText(const PointGeometry& g, int x, int y) {

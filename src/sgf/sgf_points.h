@@ -96,8 +96,9 @@ struct LabelValue {
 // Reads an LB value: a point, ":" and the label text (which may be empty or missing).
 std::optional<LabelValue> readLabelValue(const PointGeometry& g, std::string_view value);
 
-// Splits Kropki field text (".abbc.cddc") into outlines without their "."; nullopt when the text does
-// not start with "." or an outline is empty or has an odd number of letters, or a non-letter.
+// Splits Kropki field text (".abbc.cddc") into outlines without their "."; empty outlines (two dots
+// in a row) are skipped. nullopt when the text does not start with "." or an outline has an odd
+// number of characters or a character that is not a letter.
 std::optional<std::vector<std::string>> splitFieldOutlines(std::string_view text);
 
 // The points of one outline, two letters each.
@@ -110,6 +111,8 @@ std::optional<std::vector<BoardPoint>> readOutlinePoints(std::string_view outlin
 std::string movePointText(const PointGeometry& g, int x, int y);
 // "[xy]" or "[c4]" (Hex: column letter and row number; hexagon boards: row letter and column number).
 std::string setupPointText(const PointGeometry& g, int x, int y);
+// The same without the brackets ("xy", "c4"), as label values need it.
+std::string setupPointValue(const PointGeometry& g, int x, int y);
 // Two point letters, x then y (Kropki fields); empty when either value has no letter.
 std::string twoLetters(int x, int y);
 

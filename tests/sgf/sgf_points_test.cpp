@@ -87,7 +87,7 @@ const MoveCase kMoveCases[] = {
     {"Connect6BrokenSecondPoint", connect6(), "jjk", "none"},
     {"KropkiUpperCase", kropki(), "Ab", "(26, 1)"},
     {"KropkiWithFields", kropki(), "cb.bbcadbcc.ffgg", "(2, 1) .bbcadbcc .ffgg"},
-    {"KropkiEmptyField", kropki(), "cb.", "none"},
+    {"KropkiEmptyFieldsSkipped", kropki(), "cb..ab.", "(2, 1) .ab"},
     {"KropkiFieldOfOddLength", kropki(), "cb.abc", "none"},
     {"KropkiFieldWithoutDot", kropki(), "cbab", "none"},
 };
@@ -202,7 +202,7 @@ TEST(SgfPoints, FieldOutlines_SplitAtDotsAndReadLetterPairs) {
 
   EXPECT_FALSE(splitFieldOutlines(""));
   EXPECT_FALSE(splitFieldOutlines("ab"));
-  EXPECT_FALSE(splitFieldOutlines(".ab..cd"));
+  EXPECT_EQ(splitFieldOutlines(".ab..cd")->size(), 2u);
   EXPECT_FALSE(splitFieldOutlines(".a1"));
 }
 
