@@ -130,8 +130,10 @@ void deleteChain(SGridFrame& game, GameNode* node) {
     chains.pop_back();
     while (n != nullptr && n->inUse()) {
       if (n->branching()) {
-        for (SBranchDetails* line : game.variations.linesBelow(n))
+        for (SBranchDetails* line : game.variations.linesBelow(n)) {
           if (line->head != nullptr) chains.push_back(line->head);
+          if (game.currentLine == line) game.currentLine = nullptr;  // its record is destroyed below
+        }
         game.variations.removeAll(n);
       }
       GameNode* next = n->next();
