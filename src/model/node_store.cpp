@@ -145,14 +145,24 @@ std::size_t NodeStore::liveNodes() const {
 std::string NodeStore::validate() const {
   for (const auto& [k, cls] : classes_) {
     for (const auto& [serial, seg] : cls.all) {
+      const std::string name = "segment " + std::to_string(serial);
       std::size_t free = 0;
+      std::ptrdiff_t firstFree = -1;
       for (std::size_t i = 0; i < seg->slotCount; ++i)
-        if (!seg->slot(i)->inUse()) ++free;
-      if (free != seg->freeCount) return "segment " + std::to_string(serial) + ": free count differs from its slots";
-      if (seg->slotClass != k) return "segment " + std::to_string(serial) + ": filed under the wrong class";
+        if (!seg->slot(i)->inUse()) {
+          if (free++ == 0) firstFree = static_cast<std::ptrdiff_t>(i);
+        }
+      if (free != seg->freeCount) return name + ": free count differs from its slots";
+      if (seg->slotClass != k) return name + ": filed under the wrong class";
+      if (firstFree >= 0 && (seg->freeCursor < 0 || seg->freeCursor > firstFree))
+        return name + ": free cursor passes over a free slot";
+      if ((free > 0) != (cls.withFree.count(serial) != 0))
+        return name + (free > 0 ? ": has free slots but is not in the free index" : ": is full but in the free index");
     }
     for (const auto& [serial, seg] : cls.withFree)
       if (!cls.all.count(serial)) return "free index names an unknown segment";
+    if (cls.remembered != nullptr && (!cls.all.count(cls.remembered->serial) || cls.remembered->freeCount == 0))
+      return "the remembered segment is gone or full";
   }
   return {};
 }
