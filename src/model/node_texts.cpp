@@ -33,6 +33,7 @@ void addCommentWhileReading(SGridFrame& game, GameNode* node, const std::string&
   if (it != game.comments.end()) {
     it->second += "\r\n";
     it->second += text;
+    game.invalidateStatistics();
     return;
   }
   setComment(game, node, text);
