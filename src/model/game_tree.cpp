@@ -87,6 +87,19 @@ bool readSnapshot(const SGridFrame& game, const GameNode* node, BoardPosition& o
   return true;
 }
 
+bool rewriteSnapshot(SGridFrame& game, GameNode* node, const BoardPosition& position) {
+  if (!node->hasSnapshot()) return false;
+  if (game.kind() == GameKind::Kropki) {
+    std::vector<std::uint8_t> packed(game.snapshotBytes());
+    packPosition(position, packed.data());
+    game.kropkiSnapshots[node] = std::move(packed);
+  } else {
+    packPosition(position, node->inlineSnapshot());
+  }
+  if (game.cachedPositionNode == node) game.cachedPositionNode = nullptr;
+  return true;
+}
+
 void exchangeWithContinuation(SGridFrame& game, SBranchDetails& line) {
   GameNode* current = game.currentNode;
   GameNode* oldChild = current->next();

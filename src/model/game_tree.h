@@ -19,6 +19,9 @@ GameNode* list_insert(SGridFrame& game, GameNode* parent, const BoardPosition& p
 // The node's position snapshot, unpacked; false when the node carries none.
 bool readSnapshot(const SGridFrame& game, const GameNode* node, BoardPosition& out);
 
+// Replaces the position stored on a node that carries a snapshot; false when it carries none.
+bool rewriteSnapshot(SGridFrame& game, GameNode* node, const BoardPosition& position);
+
 // The side line leaving `node` whose first node satisfies pred, or nullptr.
 template <typename Pred>
 SBranchDetails* findSideLine(const SGridFrame& game, const GameNode* node, Pred pred) {
