@@ -1,0 +1,146 @@
+#include "sgf/sgf_error_list.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <system_error>
+
+namespace meridax {
+
+namespace {
+
+constexpr int kMaxErrorFiles = 100000;  // counter values tried before giving up
+
+std::string formatted(const char* format, int a, int b) {
+  char buffer[128];
+  std::snprintf(buffer, sizeof buffer, format, a, b);
+  return buffer;
+}
+
+std::string temporaryDirectory() {
+  std::error_code ec;
+  const auto dir = std::filesystem::temp_directory_path(ec);
+  return ec ? std::string("/tmp") : dir.string();
+}
+
+std::string withSeparator(std::string dir) {
+  if (!dir.empty() && dir.back() != '/') dir += '/';
+  return dir;
+}
+
+AppError createFailure(const std::string& path, int code) {
+  return AppError("CreateFile()", "'" + path + "'\n" + std::strerror(code) + "\nError Code is " + std::to_string(code));
+}
+
+}  // namespace
+
+void SErrorList::add(std::string text, int gameOrdinal) {
+  texts_.push_back(std::move(text));
+  ordinals_.insert(gameOrdinal);
+}
+
+void SErrorList::addForFile(const std::string& filePath, std::string text, int gameOrdinal) {
+  if (texts_.empty() && !filePath.empty()) add("\r\n" + filePath, gameOrdinal);
+  add(std::move(text), gameOrdinal);
+}
+
+void SErrorList::clear() {
+  texts_.clear();
+  ordinals_.clear();
+}
+
+std::string SErrorList::joined() const {
+  std::string out;
+  for (std::size_t i = 0; i < texts_.size(); ++i) {
+    if (i > 0) out += kErrorSeparator;
+    out += texts_[i];
+  }
+  return out;
+}
+
+StoredErrors SErrorList::store(const std::string& directory, const std::string& stem) const {
+  const std::string dir = withSeparator(directory.empty() ? temporaryDirectory() : directory);
+  StoredErrors result;
+  std::FILE* file = nullptr;
+  for (int n = 1; n <= kMaxErrorFiles && file == nullptr; ++n) {
+    result.path = dir + stem + "_" + std::to_string(n) + ".txt";
+    file = std::fopen(result.path.c_str(), "wx");  // fails when the name exists
+    if (file == nullptr && errno != EEXIST) {
+      result.failure = createFailure(result.path, errno);
+      return result;
+    }
+  }
+  if (file == nullptr) {
+    result.failure = createFailure(result.path, EEXIST);
+    return result;
+  }
+  const std::string text = joined();
+  const bool written = std::fwrite(text.data(), 1, text.size(), file) == text.size();
+  const bool closed = std::fclose(file) == 0;
+  if (!written || !closed) result.failure = AppError("SErrorList::Store()", "WriteFile failed");
+  return result;
+}
+
+bool SErrorList::display(const ErrorListPorts& ports) const {
+  if (empty() || !ports.askYesNo || !ports.askYesNo(kErrorListCaption, kErrorListQuestion)) return false;
+  const StoredErrors stored = store(ports.directory);
+  if (!stored.ok()) {
+    if (ports.tell) ports.tell(stored.failure->caption(), stored.failure->text());
+    return false;
+  }
+  if (ports.openFile) ports.openFile(stored.path);
+  return true;
+}
+
+int LineCounter::lineAt(std::size_t offset) {
+  offset = std::min(offset, text_.size());
+  if (offset < countedTo_) {
+    countedTo_ = 0;
+    line_ = 1;
+  }
+  line_ += static_cast<int>(std::count(text_.begin() + static_cast<std::ptrdiff_t>(countedTo_),
+                                       text_.begin() + static_cast<std::ptrdiff_t>(offset), '\n'));
+  countedTo_ = offset;
+  return line_;
+}
+
+int lineNumberAt(std::string_view text, std::size_t offset) { return LineCounter(text).lineAt(offset); }
+
+std::string errorExtract(std::string_view text, std::size_t from) {
+  if (from >= text.size()) return {};
+  return std::string(text.substr(from, kErrorExtractLength));
+}
+
+std::string errorExtractAround(std::string_view text, std::size_t at) {
+  return errorExtract(text, at > kErrorExtractLead ? at - kErrorExtractLead : 0);
+}
+
+std::string gameNotLoadedText(int ordinal, int line, const std::string& error, const std::string& extract) {
+  return formatted("Error, in game number %d, on line number %d.  That game has not been loaded.\r\n\r\n", ordinal,
+                   line) +
+         error + "\r\n\r\nThe error occurred within the following extract from the file.\r\n\r\n" + extract;
+}
+
+std::string moveErrorText(int ordinal, int line, const std::string& moveError) {
+  return formatted("Error, in game number %d, on line number %d.  The following move caused the error.\r\n\r\n",
+                   ordinal, line) +
+         moveError + "\r\n\r\nThe game branch was truncated at this point.";
+}
+
+std::string passedOverText(int ordinal, int line, const std::string& property, const std::string& extract) {
+  return formatted("Error, in game number %d, on line number %d.  The following value could not be read and was "
+                   "passed over.\r\n\r\n",
+                   ordinal, line) +
+         property + "\r\n\r\nThe error occurred within the following extract from the file.\r\n\r\n" + extract;
+}
+
+std::string incompleteGameText(int ordinal, int line, const std::string& what, const std::string& extract) {
+  return formatted("Error, in game number %d, on line number %d.  ", ordinal, line) + what +
+         "\r\n\r\nThe game was loaded up to this point.\r\n\r\nThe error occurred within the following extract "
+         "from the file.\r\n\r\n" +
+         extract;
+}
+
+}  // namespace meridax

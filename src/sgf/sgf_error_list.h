@@ -1,0 +1,104 @@
+#pragma once
+// The errors met while SGF text is read: texts in the order they arose, the games they belong to,
+// and the text file they are stored in for the user to read.
+
+#include <cstddef>
+#include <functional>
+#include <optional>
+#include <set>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "model/app_error.h"
+
+namespace meridax {
+
+inline constexpr char kErrorListCaption[] = "SErrorList::Display()";
+inline constexpr char kErrorListQuestion[] =
+    "Warning.\nSome errors have been detected in the game file.\n\nSome games might not have been loaded.\n"
+    "Some games might have been truncated at the error points.\n\nDo you wish to view the errors?";
+inline constexpr char kErrorSeparator[] = "\r\n\r\n--------------------------------------------------\r\n";
+inline constexpr char kErrorFileStem[] = "Meridax";  // the product name
+inline constexpr std::size_t kErrorExtractLength = 96;
+inline constexpr std::size_t kErrorExtractLead = 48;  // an extract around a point starts this far before it
+
+// What the error list needs from the desktop to show itself.
+struct ErrorListPorts {
+  std::function<bool(const std::string& caption, const std::string& text)> askYesNo;
+  std::function<void(const std::string& caption, const std::string& text)> tell;
+  // Opens the stored file with the configured viewer, or else the system's default program.
+  std::function<void(const std::string& path)> openFile;
+  std::string directory;  // where the file goes; empty: the system's temporary directory
+};
+
+// Where Store put the errors, or why it could not.
+struct StoredErrors {
+  std::string path;
+  std::optional<AppError> failure;  // "CreateFile()" or "SErrorList::Store()"
+  bool ok() const { return !failure.has_value(); }
+};
+
+class SErrorList {
+ public:
+  // Appends the text and records the game's ordinal.
+  void add(std::string text, int gameOrdinal);
+  // As add, but when the list is still empty and a file path is given "\r\n" + path comes first.
+  void addForFile(const std::string& filePath, std::string text, int gameOrdinal);
+  void clear();
+
+  bool empty() const { return texts_.empty(); }
+  std::size_t size() const { return texts_.size(); }
+  const std::vector<std::string>& texts() const { return texts_; }
+  const std::set<int>& gameOrdinals() const { return ordinals_; }
+  bool hasErrorsIn(int gameOrdinal) const { return ordinals_.count(gameOrdinal) != 0; }
+
+  // The texts joined by kErrorSeparator.
+  std::string joined() const;
+
+  // Writes the joined texts to the first name "<dir>/Meridax_<n>.txt" (n from 1) that does not exist.
+  StoredErrors store(const std::string& directory, const std::string& stem = kErrorFileStem) const;
+
+  // When the list is not empty: asks whether to view the errors and, on Yes, stores and opens them.
+  // A failure to store is told to the user. Returns true when the file was opened.
+  bool display(const ErrorListPorts& ports) const;
+
+ private:
+  std::vector<std::string> texts_;
+  std::set<int> ordinals_;
+};
+
+// ---- Texts of reading errors ----
+
+// Counts line numbers (1 + the LF characters before an offset) without rescanning the text from the
+// start for every error of a long file.
+class LineCounter {
+ public:
+  explicit LineCounter(std::string_view text) : text_(text) {}
+  int lineAt(std::size_t offset);
+
+ private:
+  std::string_view text_;
+  std::size_t countedTo_ = 0;
+  int line_ = 1;
+};
+
+int lineNumberAt(std::string_view text, std::size_t offset);
+
+// Up to 96 characters of the text from `from`.
+std::string errorExtract(std::string_view text, std::size_t from);
+// Up to 96 characters of the text beginning 48 characters before `at` (not before the start).
+std::string errorExtractAround(std::string_view text, std::size_t at);
+
+// A game that could not be created: "Error, in game number %d, on line number %d.  That game has not
+// been loaded. ..." with the error text and the extract from the game's "(".
+std::string gameNotLoadedText(int ordinal, int line, const std::string& error, const std::string& extract);
+// A refused move: "Error, in game number %d, on line number %d.  The following move caused the error.
+// ..." with the move's error text, and the note that the branch was truncated.
+std::string moveErrorText(int ordinal, int line, const std::string& moveError);
+// A value that holds nothing the reader can use; the rest of the game is read on.
+std::string passedOverText(int ordinal, int line, const std::string& property, const std::string& extract);
+// A game whose text ends before it is complete; what was read is kept.
+std::string incompleteGameText(int ordinal, int line, const std::string& what, const std::string& extract);
+
+}  // namespace meridax

@@ -1,0 +1,151 @@
+// The end of a node: setup turned into a composition node (or into the first node's position), and
+// the items read for the node attached to the node made for it.
+
+#include <algorithm>
+#include <utility>
+
+#include "model/node_texts.h"
+#include "model/packed_position.h"
+#include "rules/connect6_rules.h"
+#include "rules/move_acceptance.h"
+#include "rules/othello_rules.h"
+#include "sgf/sgf_reader_state.h"
+
+namespace meridax {
+
+namespace {
+
+void addBookmark(SGridFrame& game, GameNode* node, Bookmark mark) {
+  // Bookmarks are kept in descending order of number; number 0 takes the highest number + 1.
+  int highest = 0;
+  for (const Bookmark& b : game.bookmarks) highest = std::max(highest, b.number);
+  if (mark.number == 0) mark.number = highest + 1;
+  mark.node = node;
+  auto at = std::find_if(game.bookmarks.begin(), game.bookmarks.end(),
+                         [&](const Bookmark& b) { return b.number < mark.number; });
+  game.bookmarks.insert(at, std::move(mark));
+}
+
+void putInQuickSlot(SGridFrame& game, GameNode* node, int slot) {
+  for (GameNode*& held : game.quickSlots)
+    if (held == node) held = nullptr;
+  GameNode*& target = game.quickSlots[static_cast<std::size_t>(slot)];
+  if (target != nullptr) target->setInQuickSlot(false);
+  target = node;
+  node->setInQuickSlot(true);
+}
+
+// Replaces the snapshot a node already carries (the first node always has one).
+void overwriteSnapshot(SGridFrame& game, GameNode* node, const BoardPosition& pos) {
+  if (game.kind() == GameKind::Kropki) {
+    std::vector<std::uint8_t> packed(game.snapshotBytes());
+    packPosition(pos, packed.data());
+    game.kropkiSnapshots[node] = std::move(packed);
+  } else {
+    packPosition(pos, node->inlineSnapshot());
+  }
+  if (game.cachedPositionNode == node) game.cachedPositionNode = nullptr;
+}
+
+Colour sideOf(bool blackNext) { return blackNext ? Colour::Black : Colour::White; }
+
+}  // namespace
+
+void SgfReader::endNode() {
+  if (accepting_ && movesAllowed_) {
+    const bool setupOrSide = pending_.hasSetup() || pending_.sideToMove.has_value();
+    if (root_ && setupOrSide) composeFromSetup(true, cursor_);
+    else if (!root_ && !moveInNode_ && (setupOrSide || pending_.holdsNodeItems())) addCompositionNode(true, cursor_);
+  }
+  if (accepting_ && (root_ || moveInNode_ || nodeMade_)) attachPending(game_->currentNode);
+  pending_ = PendingItems{};
+  moveInNode_ = false;
+  nodeMade_ = false;
+  root_ = false;
+}
+
+void SgfReader::composeFromSetup(bool atNodeEnd, std::size_t at) {
+  // Injected text never rewrites the node it is read below: its setup becomes a node of its own.
+  if (root_ && !injecting() && game_->currentNode->hasSnapshot()) composeRoot(atNodeEnd);
+  else addCompositionNode(atNodeEnd, at);
+}
+
+void SgfReader::composeRoot(bool atNodeEnd) {
+  GameNode* node = game_->currentNode;
+  if (pos_.cellCount() != game_->cellCount()) return;
+  overwriteSnapshot(*game_, node, pos_);
+  node->setKind(SpecialMoveKind::Compose);
+  if (atNodeEnd && pending_.sideToMove) node->setBlackNext(*pending_.sideToMove == Colour::Black);
+  pending_.setupCount = 0;
+  pending_.lastSetupPoint.reset();
+  nodeMade_ = true;
+  attachPending(node);
+}
+
+bool SgfReader::addCompositionNode(bool atNodeEnd, std::size_t at) {
+  if (depthExhausted(at)) return false;
+  const Colour side = compositionSideToMove(atNodeEnd);
+  PlayContext ctx = playContext();
+  GameNode* node = addComposeNode(ctx, side, pos_);
+  if (atNodeEnd && request_.settings.convertAWAB && pending_.setupCount == 1) convertLoneSetupStone(node);
+  pending_.setupCount = 0;
+  pending_.lastSetupPoint.reset();
+  nodeMade_ = true;
+  attachPending(node);
+  return true;
+}
+
+Colour SgfReader::compositionSideToMove(bool atNodeEnd) {
+  const GameNode* current = game_->currentNode;
+  Colour side = (atNodeEnd && pending_.sideToMove) ? *pending_.sideToMove : sideOf(current->blackNext());
+  if (game_->kind() == GameKind::Othello) {
+    BoardPosition marked = pos_;
+    side = othelloTurnAtPosition(marked, side).toMove;
+  }
+  if (game_->variant() == GoVariant::Connect6)
+    side = connect6SideOfMove(static_cast<int>(current->moveNumber()) + 2);  // the move after the new node
+  return side;
+}
+
+void SgfReader::convertLoneSetupStone(GameNode* node) {
+  // One AB or AW stone and nothing else is read as an ordinary move of that colour.
+  if (!pending_.lastSetupPoint) return;
+  const BoardPoint p = *pending_.lastSetupPoint;
+  if (!pos_.inSquare(p.x, p.y) || pos_.at(p.x, p.y) == cell::kOffBoard) return;
+  const Colour colour = pending_.setupColour;
+  node->setKind(SpecialMoveKind::Placement);
+  node->setPoint(static_cast<unsigned>(p.x + p.y * game_->width()));
+  node->setBlackMove(colour == Colour::Black);
+  node->prev()->setBlackNext(colour == Colour::Black);
+  const Colour next = pending_.sideToMove ? *pending_.sideToMove : opponent(colour);
+  node->setBlackNext(next == Colour::Black);
+  lastMovePoint_ = p;
+}
+
+void SgfReader::attachPending(GameNode* node) {
+  SGridFrame& game = *game_;
+  PendingItems& p = pending_;
+  if (p.printDiagram) node->setPrintDiagram(true);
+  if (p.currentMark) markedCurrent_ = node;
+  if (p.primaryMark) game.primaryNode = node;
+  if (p.bookmark) addBookmark(game, node, std::move(*p.bookmark));
+  if (p.quickSlot) putInQuickSlot(game, node, *p.quickSlot);
+  if (p.score) setScore(game, node, *p.score);
+  if (p.name) setName(game, node, *p.name);
+  if (p.comment) addCommentWhileReading(game, node, *p.comment);
+  if (!p.markup.empty()) addMarkup(game, node, p.markup);
+  attachFields(node, p.blackFields);
+  attachFields(node, p.whiteFields);
+  p.clearAttached();
+}
+
+void SgfReader::attachFields(GameNode* node, const std::vector<FieldOfTerritory>& fields) {
+  if (fields.empty() || game_->kind() != GameKind::Kropki) return;
+  std::vector<std::uint8_t>& mask = game_->kropkiFields[node];
+  mask.resize(static_cast<std::size_t>(game_->cellCount()), 0);
+  for (const FieldOfTerritory& field : fields)
+    for (std::size_t i = 0; i < mask.size() && i < field.cells().size(); ++i) mask[i] |= field.cells()[i];
+  node->setCaptureRecord(true);
+}
+
+}  // namespace meridax

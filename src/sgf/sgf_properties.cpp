@@ -1,0 +1,220 @@
+// Property dispatch, the root texts, annotations, markup and Kropki fields of territory.
+
+#include <algorithm>
+#include <array>
+#include <utility>
+
+#include "model/node_texts.h"
+#include "rules/kropki_outline.h"
+#include "rules/kropki_fields.h"
+#include "sgf/sgf_markup.h"
+#include "sgf/sgf_reader_state.h"
+#include "sgf/text_decoding.h"
+
+namespace meridax {
+
+namespace {
+
+constexpr int kMaxGoHandicap = 9;
+constexpr int kMinGoHandicap = 2;
+constexpr int kQuickSlots = 10;  // "XN" values outside 0 to 9 are passed over
+constexpr std::size_t kShownValueLength = 96;
+constexpr long kIntegerCeiling = 1000000000L;
+
+// The root texts that are stored as they are read, and where they go.
+struct RootTextField {
+  std::string_view id;
+  DetailField field;
+};
+constexpr std::array<RootTextField, 11> kPlainRootTexts = {{
+    {"PC", DetailField::Place},       {"RE", DetailField::Result},   {"AN", DetailField::Annotator},
+    {"DT", DetailField::Date},        {"FF", DetailField::FileFormat}, {"GC", DetailField::GameComment},
+    {"SO", DetailField::Source},      {"GN", DetailField::GameName}, {"EV", DetailField::Event},
+    {"RO", DetailField::Round},       {"KM", DetailField::Komi},
+}};
+
+constexpr std::array<std::string_view, 9> kOtherRootIds = {"PB", "PW", "BR", "WR", "RU", "GM", "SZ", "HA", "XS"};
+
+bool isRootOnly(std::string_view id) {
+  for (const auto& t : kPlainRootTexts)
+    if (t.id == id) return true;
+  return std::find(kOtherRootIds.begin(), kOtherRootIds.end(), id) != kOtherRootIds.end();
+}
+
+// A decimal integer as atoi reads it (leading blanks, a sign, digits), saturating; 0 when there is none.
+int decimalValue(std::string_view s, std::size_t* end = nullptr) {
+  std::size_t at = 0;
+  while (at < s.size() && (s[at] == ' ' || s[at] == '\t')) ++at;
+  bool negative = false;
+  if (at < s.size() && (s[at] == '-' || s[at] == '+')) negative = s[at++] == '-';
+  long v = 0;
+  while (at < s.size() && s[at] >= '0' && s[at] <= '9') v = std::min(kIntegerCeiling, v * 10 + (s[at++] - '0'));
+  if (end != nullptr) *end = at;
+  return static_cast<int>(negative ? -v : v);
+}
+
+// Player texts: B is player 1 unless White moves first in the kind.
+DetailField playerField(std::string_view id, bool whiteFirst) {
+  const bool black = id[0] == 'P' ? id[1] == 'B' : id[0] == 'B';
+  const bool player1 = black != whiteFirst;
+  const bool rank = id[1] == 'R';
+  if (rank) return player1 ? DetailField::Player1Rank : DetailField::Player2Rank;
+  return player1 ? DetailField::Player1 : DetailField::Player2;
+}
+
+}  // namespace
+
+bool PendingItems::holdsNodeItems() const {
+  return printDiagram || currentMark || primaryMark || bookmark || quickSlot || score || name || comment ||
+         !markup.empty() || !blackFields.empty() || !whiteFields.empty();
+}
+
+void PendingItems::clearAttached() {
+  printDiagram = currentMark = primaryMark = false;
+  bookmark.reset();
+  quickSlot.reset();
+  score.reset();
+  name.reset();
+  comment.reset();
+  markup.clear();
+  blackFields.clear();
+  whiteFields.clear();
+}
+
+void SgfReader::dispatch(const std::vector<ValueSpan>& values) {
+  if (movesAllowed_ && isMarkupIdentifier(id_, game_->kind())) {
+    handleMarkup(values);
+    return;
+  }
+  const ValueSpan& v = values.front();
+  if (isRootOnly(id_)) {
+    if (root_) handleRootProperty(v);
+    return;
+  }
+  if (!movesAllowed_) return;
+  if (id_ == "B" || id_ == "W") handleMove(id_ == "B" ? Colour::Black : Colour::White, v);
+  else if (id_ == "AB") handleSetup(cell::kBlack, v);
+  else if (id_ == "AW") handleSetup(cell::kWhite, v);
+  else if (id_ == "AE") handleSetup(cell::kEmpty, v);
+  else if (id_ == "PL") handlePlayerToMove(v.text);
+  else if ((id_ == "TB" || id_ == "TW") && game_->kind() == GameKind::Kropki)
+    handleKropkiTerritory(id_ == "TB" ? Colour::Black : Colour::White, v);
+  else handleAnnotation(v);
+}
+
+bool SgfReader::handleRootProperty(const ValueSpan& v) {
+  if (id_ == "GM" || id_ == "SZ") return true;  // read before the game was made
+  if (id_ == "HA") {
+    handleHandicap(v.text);
+    return true;
+  }
+  if (id_ == "XS") {
+    selected_ = true;
+    movesAllowed_ = true;
+    game_->treeLoaded = true;
+    return true;
+  }
+  const std::string text = decodeSgfText(v.text);
+  if (id_ == "RU") {
+    rootTexts_[DetailField::Rules] = text;
+    // Moves read later depend on the rules text (Pente, Connect6, Little Golem Havannah).
+    if (rootTextsStored()) game_->details[DetailField::Rules] = text;
+    return true;
+  }
+  if (id_ == "PB" || id_ == "PW" || id_ == "BR" || id_ == "WR") {
+    rootTexts_[playerField(id_, game_->isWhiteFirst())] = text;
+    return true;
+  }
+  for (const auto& t : kPlainRootTexts)
+    if (t.id == id_) rootTexts_[t.field] = text;
+  return true;
+}
+
+void SgfReader::handleHandicap(std::string_view value) {
+  int stones = decimalValue(value);
+  if (game_->kind() == GameKind::Go) {
+    stones = std::min(stones, kMaxGoHandicap);
+    if (stones < kMinGoHandicap) stones = 0;
+  }
+  rootTexts_[DetailField::Handicap] = std::to_string(stones);
+  if (stones != 0 && rootTextsStored()) game_->firstNode->setBlackNext(false);
+}
+
+void SgfReader::handleAnnotation(const ValueSpan& v) {
+  if (id_ == "C") {
+    const std::string text = decodeSgfText(v.text);
+    if (text.empty()) return;
+    pending_.comment = pending_.comment ? *pending_.comment + "\r\n" + text : text;
+  } else if (id_ == "N") {
+    pending_.name = decodeSgfText(v.text);
+  } else if (id_ == "V") {
+    pending_.score = decimalValue(v.text);
+  } else if (id_ == "FG") {
+    pending_.printDiagram = true;
+  } else if (id_ == "XV") {
+    pending_.currentMark = true;
+  } else if (id_ == "XP") {
+    pending_.primaryMark = true;
+  } else if (id_ == "XN") {
+    std::size_t end = 0;
+    const int slot = decimalValue(v.text, &end);
+    if (end == 0 || slot < 0 || slot >= kQuickSlots) return;  // only ten slots exist
+    pending_.quickSlot = slot;
+  } else if (id_ == "XB") {
+    std::size_t end = 0;
+    Bookmark mark;
+    mark.number = std::max(0, decimalValue(v.text, &end));
+    const std::size_t colon = v.text.find(':', end);
+    if (colon != std::string_view::npos) mark.name = decodeBookmarkName(v.text.substr(colon + 1));
+    pending_.bookmark = std::move(mark);
+  } else {
+    return;  // not a property of this program
+  }
+  applyAtOnceWhenDue();
+}
+
+void SgfReader::handleMarkup(const std::vector<ValueSpan>& values) {
+  std::vector<std::string_view> texts;
+  texts.reserve(values.size());
+  for (const ValueSpan& v : values) texts.push_back(v.text);
+  const MarkupReading reading = readMarkup(geometry(), id_, texts);
+  for (std::size_t i : reading.unreadable) reportPassedOver(values[i]);
+  if (reading.text.empty()) return;
+  pending_.markup += reading.text;
+  applyAtOnceWhenDue();
+}
+
+void SgfReader::handleKropkiTerritory(Colour owner, const ValueSpan& v) {
+  if (v.text.empty()) return;
+  const auto outlines = splitFieldOutlines(withoutBlanks(v.text));
+  if (!outlines) {
+    reportPassedOver(v);
+    return;
+  }
+  if (readFieldsInto(owner, *outlines, v)) applyAtOnceWhenDue();
+}
+
+bool SgfReader::readFieldsInto(Colour owner, const std::vector<std::string>& outlines, const ValueSpan& v) {
+  bool any = false;
+  for (const std::string& outline : outlines) {
+    OutlineReading field = fieldFromOutline(game_->width(), outline, owner);
+    if (!field.ok()) {
+      reportPassedOver(v);
+      continue;
+    }
+    (owner == Colour::Black ? pending_.blackFields : pending_.whiteFields).push_back(std::move(*field.field));
+    any = true;
+  }
+  return any;
+}
+
+void SgfReader::applyAtOnceWhenDue() {
+  if (root_ || moveInNode_) attachPending(game_->currentNode);
+}
+
+void SgfReader::reportPassedOver(const ValueSpan& v) {
+  std::string shown(v.text.substr(0, kShownValueLength));
+  addError(passedOverText(request_.ordinal, lineAt(v.open), id_ + "[" + shown + "]", errorExtractAround(text_, v.open)));
+}
+
+}  // namespace meridax

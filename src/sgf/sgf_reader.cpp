@@ -1,0 +1,237 @@
+#include "sgf/sgf_reader.h"
+
+#include <cstdio>
+
+#include "rules/navigation_step.h"
+#include "rules/position_at.h"
+#include "sgf/sgf_markup.h"
+#include "sgf/sgf_reader_state.h"
+
+namespace meridax {
+
+namespace {
+
+bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+bool isUpper(char c) { return c >= 'A' && c <= 'Z'; }
+
+constexpr std::size_t kIdentifierLetters = 4;
+
+std::string formatted(const char* format, int a, int b = 0) {
+  char buffer[192];
+  std::snprintf(buffer, sizeof buffer, format, a, b);
+  return buffer;
+}
+
+}  // namespace
+
+SgfReader::SgfReader(Collection& collection, const std::string& text, const SgfReadRequest& request,
+                     SErrorList& errors)
+    : collection_(collection), text_(text), request_(request), errors_(errors), mode_(request.mode), lines_(text) {}
+
+SgfReadResult SgfReader::run() {
+  SgfReadResult result;
+  try {
+    if (!startGame(result)) return result;
+    scanGame();
+    result.goOn = true;
+  } catch (const ReaderAbort& abort) {
+    stack_.clear();
+    result.message = abort.message;
+  } catch (const AppError& e) {
+    result.message = AppError(kReaderCaption, e.text());
+  } catch (const std::exception&) {
+    result.message = AppError(kReaderCaption,
+                              formatted("Unhandled exception - processing aborted.  Error occured within game number "
+                                        "%d of the collection",
+                                        request_.ordinal));
+  }
+  result.cursor = std::min(cursor_, text_.size());
+  result.game = game_;
+  result.selected = selected_;
+  return result;
+}
+
+bool SgfReader::startGame(SgfReadResult& result) {
+  std::size_t at = std::min(request_.cursor, text_.size());
+  while (at < text_.size() && isBlank(text_[at])) ++at;
+  result.textStart = at;
+  cursor_ = at;
+  if (at >= text_.size()) return false;
+
+  const RootScan scan = scanRoot(text_, at);
+  if (!scan.found) {
+    cursor_ = text_.size();
+    return false;
+  }
+  gameStart_ = at;
+  if (mode_ == ReadMode::HeldTree || mode_ == ReadMode::Inject) {
+    game_ = request_.target;
+    if (game_ == nullptr) return false;
+    headerLengthSet_ = true;  // the game's header length belongs to the text it was first read from
+    goToNode(*game_, game_->currentNode);
+    pos_ = game_->cachedPosition;
+  } else if (!createGame(scan, result)) {
+    return false;
+  }
+  cursor_ = scan.rootStart;
+  while (cursor_ < text_.size() && text_[cursor_] == ';') ++cursor_;
+  return true;
+}
+
+bool SgfReader::createGame(const RootScan& scan, SgfReadResult& result) {
+  const ShapeReading shape = readGameShape(scan.gm, scan.sz);
+  if (!shape.shape) {
+    skipFailedGame(scan, shape.error, result);
+    return false;
+  }
+  const std::size_t index = collection_.createGame(shape.shape->kind, shape.shape->width, shape.shape->height,
+                                                   request_.insertAfter);
+  collection_.setCurrent(index);
+  game_ = &collection_.game(index);
+  // A further game whose root carries "XS" is read whole at once, so that root properties written
+  // before the mark (setup stones, comments) are not passed over.
+  movesAllowed_ = mode_ == ReadMode::WholeGame || scan.selected;
+  game_->treeLoaded = movesAllowed_;
+  pos_ = currentPosition(*game_);
+  return true;
+}
+
+void SgfReader::skipFailedGame(const RootScan& scan, const std::string& error, SgfReadResult& result) {
+  const int line = lineAt(scan.gameStart);
+  addError(gameNotLoadedText(request_.ordinal, line, error, errorExtract(text_, scan.gameStart)));
+  cursor_ = skipGame(text_, scan.gameStart);
+  result.goOn = true;
+}
+
+void SgfReader::scanGame() {
+  while (cursor_ < text_.size() && !ended_) {
+    const char c = text_[cursor_];
+    switch (c) {
+      case ';':
+      case '(':
+      case ')':
+        onNodeBoundary(c, cursor_);
+        ++cursor_;
+        break;
+      case '\\':
+      case ' ':
+      case '\t':
+      case '\r':
+      case '\n':
+        ++cursor_;
+        break;
+      case '[':
+        onValueOpen(cursor_);
+        break;
+      default:
+        if (freshIdentifier_) {
+          id_.clear();
+          idStart_ = cursor_;
+          freshIdentifier_ = false;
+        }
+        if (isUpper(c) && id_.size() < kIdentifierLetters) id_ += c;
+        ++cursor_;
+        break;
+    }
+  }
+  if (!ended_) endOfText();
+}
+
+void SgfReader::onNodeBoundary(char c, std::size_t at) {
+  if (!headerLengthSet_) {
+    game_->headerLength = static_cast<std::uint32_t>(at - gameStart_);
+    headerLengthSet_ = true;
+  }
+  endNode();
+  if (c == '(') openVariation();
+  if (c == ')' && closeVariation()) endGame();
+}
+
+void SgfReader::openVariation() {
+  stack_.push_back(accepting_ ? BranchPoint{game_->currentNode, game_->currentLine} : BranchPoint{});
+}
+
+bool SgfReader::closeVariation() {
+  if (!closeSeen_) {
+    closeSeen_ = true;
+    if (mainLineEnd_ == nullptr) rememberLineEnd();
+  }
+  if (stack_.empty()) return true;
+  const BranchPoint top = stack_.back();
+  stack_.pop_back();
+  accepting_ = top.node != nullptr;
+  if (!accepting_) return false;
+  // The line is taken back with the node, so that a move read next hangs below that node.
+  if (top.line != nullptr) {
+    game_->currentLine = top.line;
+    game_->endNode = top.line->tail;
+  }
+  goToNode(*game_, top.node);
+  pos_ = game_->cachedPosition;
+  return false;
+}
+
+void SgfReader::onValueOpen(std::size_t at) {
+  // Markup takes every value that follows at once; any other property one value at a time.
+  const bool markup = accepting_ && movesAllowed_ && isMarkupIdentifier(id_, game_->kind());
+  std::vector<ValueSpan> values;
+  std::size_t open = at;
+  bool unclosed = false;
+  for (;;) {
+    const std::size_t close = valueEnd(text_, open + 1);
+    if (close >= text_.size()) {
+      unclosed = true;
+      break;
+    }
+    values.push_back({std::string_view(text_).substr(open + 1, close - open - 1), open, close});
+    cursor_ = close + 1;
+    if (!markup) break;
+    std::size_t next = cursor_;
+    while (next < text_.size() && isBlank(text_[next])) ++next;
+    if (next >= text_.size() || text_[next] != '[') break;
+    open = next;
+  }
+  freshIdentifier_ = true;
+  // A move in the root node ends the root header just before its identifier, whether or not moves are
+  // read now, so that a regenerated header never swallows the move.
+  if (root_ && !headerLengthSet_ && (id_ == "B" || id_ == "W")) {
+    game_->headerLength = static_cast<std::uint32_t>(idStart_ - gameStart_);
+    headerLengthSet_ = true;
+  }
+  if (accepting_ && !values.empty()) dispatch(values);
+  if (unclosed) {
+    reportIncomplete(open, kUnclosedValueText);
+    cursor_ = text_.size();
+  }
+}
+
+void SgfReader::reportIncomplete(std::size_t at, const char* what) {
+  if (incompleteReported_) return;
+  incompleteReported_ = true;
+  addError(incompleteGameText(request_.ordinal, lineAt(at), what, errorExtractAround(text_, at)));
+}
+
+void SgfReader::endOfText() {
+  reportIncomplete(text_.size(), kUnclosedGameText);
+  endNode();
+  if (!closeSeen_ && mainLineEnd_ == nullptr) rememberLineEnd();
+  closeSeen_ = true;
+  endGame();
+}
+
+PointGeometry SgfReader::geometry() const { return pointGeometry(*game_); }
+
+PlayContext SgfReader::playContext() {
+  return PlayContext{*game_, 0, 0, true, request_.settings.play, nullptr};
+}
+
+void SgfReader::addError(std::string text) { errors_.addForFile(request_.filePath, std::move(text), request_.ordinal); }
+
+SgfReadResult Do_FileSGF(Collection& collection, const std::string& text, const SgfReadRequest& request,
+                         SErrorList& errors) {
+  return SgfReader(collection, text, request, errors).run();
+}
+
+std::string injectedText(const std::string& nodes) { return "(;FF[4] " + nodes + ")"; }
+
+}  // namespace meridax
