@@ -5,6 +5,7 @@
 #include <string>
 
 #include "rules/kropki_fields.h"
+#include "rules/kropki_tree.h"
 #include "sgf/sgf_writer.h"
 #include "writer_test_games.h"
 
@@ -14,13 +15,8 @@ namespace {
 using writer_test::plainHeader;
 using writer_test::TestGame;
 
-// Stores a field mask at the node as the field commands do.
-void attachField(SGridFrame& game, GameNode* node, const std::string& diagram) {
-  const FieldOfTerritory mask = fieldFromDiagram(diagram);
-  auto& stored = game.kropkiFields[node];
-  if (stored.empty()) stored.assign(mask.cells().size(), 0);
-  for (std::size_t i = 0; i < stored.size(); ++i) stored[i] |= mask.cells()[i];
-  node->setCaptureRecord(true);
+void attachDrawnField(SGridFrame& game, GameNode* node, const std::string& diagram) {
+  attachField(game, node, fieldFromDiagram(diagram));
 }
 
 // A black field around the white dot at cc, on a 5 x 5 board.
@@ -72,7 +68,7 @@ TEST(SgfWriterKinds, KropkiMoveClosingAField_FieldsInItsValueOnANewLine) {
   g.black(3, 2);
   g.white(4, 4);
   GameNode* closing = g.black(2, 3);
-  attachField(g.game, closing, kBlackDiamond);
+  attachDrawnField(g.game, closing, kBlackDiamond);
   g.white(4, 0);
   g.goTo(g.game.firstNode);
 
@@ -84,7 +80,7 @@ TEST(SgfWriterKinds, KropkiFieldOfTheOtherColourAtAMove_FollowsAsTerritory) {
   TestGame g(GameKind::Kropki, 5);
   g.black(0, 0);
   GameNode* w = g.white(4, 4);
-  attachField(g.game, w, kBlackDiamond);
+  attachDrawnField(g.game, w, kBlackDiamond);
   g.goTo(g.game.firstNode);
 
   EXPECT_EQ(g.text(), plainHeader("40", "5") + "XV[]\r\n\r\n;B[aa];W[ee]\r\nTB[.dccbbccddc]\r\n)\r\n\r\n");
@@ -101,7 +97,7 @@ TEST(SgfWriterKinds, KropkiComposeNodeWithFields_TerritoryOfBothColoursInTheSetu
                                                 . . . . . . .
                                                 . . . . . . .)"),
                                  Colour::White);
-  attachField(g.game, composed, R"(. . . . . . .
+  attachDrawnField(g.game, composed, R"(. . . . . . .
                                    . . X . . . .
                                    . X X X . . .
                                    . . X . . . .

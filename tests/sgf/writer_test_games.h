@@ -7,7 +7,7 @@
 
 #include "model/collection.h"
 #include "model/node_texts.h"
-#include "model/packed_position.h"
+#include "model/game_tree.h"
 #include "rules/move_acceptance.h"
 #include "rules/navigation_step.h"
 #include "rules/position_at.h"
@@ -50,8 +50,7 @@ class TestGame {
   // Replaces the first node's position, as the reader does with set-up in the root.
   void setFirstPosition(const BoardPosition& pos, bool asCompose) {
     GameNode* first = game.firstNode;
-    if (game.kind() == GameKind::Kropki) packPosition(pos, game.kropkiSnapshots[first].data());
-    else packPosition(pos, first->inlineSnapshot());
+    EXPECT_TRUE(rewriteSnapshot(game, first, pos));
     if (asCompose) first->setKind(SpecialMoveKind::Compose);
     goToNode(game, game.currentNode);
   }
