@@ -1,0 +1,45 @@
+// meridax-cli check FILE...: every game's tree is built and every reading error reported.
+
+#include "cli/cli_files.h"
+#include "cli/cli_output.h"
+#include "cli/commands.h"
+
+namespace meridax::cli {
+namespace {
+
+// The entries of the list that report errors: the file's name heads the list as an entry of its own.
+std::size_t errorCount(const LoadedFile& file) {
+  std::size_t count = 0;
+  for (const std::string& text : file.errors.texts())
+    if (text != "\r\n" + file.path) ++count;
+  return count + static_cast<std::size_t>(file.stops);
+}
+
+}  // namespace
+
+int runCheck(const Arguments& args, const CommandStreams& io) {
+  if (args.empty()) {
+    io.err << "usage: meridax-cli check FILE...\n";
+    return kExitTrouble;
+  }
+  std::size_t games = 0;
+  std::size_t errors = 0;
+  bool unreadable = false;
+  for (const std::string& path : args) {
+    std::optional<LoadedFile> file = loadFile(path, io.err);
+    if (!file) {
+      unreadable = true;
+      continue;
+    }
+    // The errors of the load and of every tree built afterwards, as the error file holds them.
+    buildAllTrees(*file, file->errors, io.err);
+    if (!file->errors.empty()) io.out << file->errors.joined() << '\n';
+    games += file->games->size();
+    errors += errorCount(*file);
+  }
+  io.out << games << " games, " << errors << " errors\n";
+  if (unreadable) return kExitTrouble;
+  return errors == 0 ? kExitOk : kExitErrorsFound;
+}
+
+}  // namespace meridax::cli

@@ -1,0 +1,50 @@
+#pragma once
+// Files in and out of meridax-cli. A file is loaded as the editor loads it: read whole and cleaned, the
+// first game read whole and every further game up to its root, each game's place in the text recorded
+// for the save. Output files are written beside their target and then take its name.
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <ostream>
+#include <string>
+
+#include "app/collection_writer.h"
+#include "app/file_system.h"
+#include "model/collection.h"
+#include "sgf/sgf_error_list.h"
+
+namespace meridax::cli {
+
+struct LoadedFile {
+  std::string path;
+  std::string text;  // the cleaned file text the games were read from
+  std::unique_ptr<Collection> games = std::make_unique<Collection>();
+  const SGridFrame* markedGame = nullptr;  // the game that carried "XS"
+  SErrorList errors;
+  int stops = 0;  // failures that ended a reading early (each written to the error stream)
+
+  // The text as the save holds it: a file that gave a single game keeps none.
+  HeldFileText held() const;
+};
+
+// Reads and cleans the file and reads its games; the current game is the marked one, else the first.
+// nullopt after writing to `err` why the file cannot be read.
+std::optional<LoadedFile> loadFile(const std::string& path, std::ostream& err);
+
+// Builds the tree of a game that was read up to its root from the file text, keeping its flag byte.
+// Reading errors go to `errors`; false when the reading stopped (the reason written to `err`).
+bool buildTree(LoadedFile& file, SGridFrame& game, SErrorList& errors, std::ostream& err);
+
+// Builds every tree that is not built yet; false when any reading stopped.
+bool buildAllTrees(LoadedFile& file, SErrorList& errors, std::ostream& err);
+
+// "'%s'\n\nNo games were loaded.", escaped onto one line of the error stream.
+void tellNoGames(const std::string& path, std::ostream& err);
+
+// Fills a new file in path's directory through `write`, then gives it path's name, so that a failed
+// write leaves any file already at path untouched. False after telling `err`.
+using FileFiller = std::function<bool(OutputFile& file, MessagePort& messages)>;
+bool writeFile(const std::string& path, const FileFiller& write, std::ostream& err);
+
+}  // namespace meridax::cli
