@@ -93,7 +93,12 @@ MoveResult Accept_Move(PlayContext& ctx, Colour c, BoardPosition& pos) {
   GameNode* current = game.currentNode;
   const unsigned point = static_cast<unsigned>(x + y * game.width());
   if (isPiece(v)) {
-    if (isMoveAt(current, c, point)) return MoveResult::Accepted;  // the stone just played
+    // The stone just played: the board pane passes the side to move, which is usually not the
+    // colour of that stone, so user play recognises it by its point alone.
+    const bool justPlayed = isMoveAt(current, c, point) ||
+                            (!ctx.quiet && current->isPlacement() && current->point() == point &&
+                             v == cellOf(colourOf(current)));
+    if (justPlayed) return MoveResult::Accepted;
     return refuse(ctx, MoveResult::Occupied);
   }
 
