@@ -2,36 +2,525 @@
 
 #include <gtest/gtest.h>
 
-#include "model/collection.h"
-#include "model/game_tree.h"
-#include "rules/position_at.h"
+#include <string>
+#include <vector>
+
+#include "model/packed_position.h"
+#include "play_fixture.h"
+#include "rules/go_rules.h"
+#include "rules/status_texts.h"
 
 namespace meridax {
 namespace {
 
-struct GoGame {
-  Collection coll;
-  SGridFrame* game;
-  GoGame(int width = 19) { game = &coll.game(coll.createGame(GameKind::Go, width, width, 0)); }
-  MoveResult play(int x, int y, bool quiet = false) {
-    PlayContext ctx{*game, 0, 0, false, {}, nullptr};
-    ctx.x = x;
-    ctx.y = y;
-    ctx.quiet = quiet;
-    BoardPosition pos = PositionAt(*game, game->currentNode);
-    const Colour c = game->currentNode->blackNext() ? Colour::Black : Colour::White;
-    return Accept_Move(ctx, c, pos);
-  }
+using testing::FakePlayHost;
+using testing::PlayFixture;
+using testing::at;
+using testing::board;
+
+std::vector<unsigned> snapshotMoves(const SGridFrame& g) {
+  std::vector<unsigned> moves;
+  for (const GameNode* n = g.firstNode; n != nullptr; n = n->next())
+    if (n->hasSnapshot()) moves.push_back(n->moveNumber());
+  return moves;
+}
+
+// --- Checks before any rule ---------------------------------------------------------------------
+
+struct RefusalCase {
+  const char* name;
+  GameKind kind;
+  int width;
+  int height;  // 0: the width
+  int x;
+  int y;
+  MoveResult result;
+  const char* statusText;
 };
 
-TEST(AcceptMoveSmoke, SnapshotsEvery33Moves) {
-  GoGame g;
-  for (int i = 0; i < 100; ++i) ASSERT_EQ(g.play(2 * (i % 10), 2 * (i / 10)), MoveResult::Accepted);
-  std::vector<unsigned> withSnapshot;
-  for (GameNode* n = g.game->firstNode; n; n = n->next())
-    if (n->hasSnapshot()) withSnapshot.push_back(n->moveNumber());
-  EXPECT_EQ(withSnapshot, (std::vector<unsigned>{0, 33, 66, 99}));
-  EXPECT_EQ(validateTree(*g.game), "");
+class AcceptMoveRefusalTest : public ::testing::TestWithParam<RefusalCase> {};
+
+TEST_P(AcceptMoveRefusalTest, RefusedPoint_ChangesNothingAndShowsItsText) {
+  const RefusalCase& c = GetParam();
+  PlayFixture f(c.kind, c.width, c.height);
+  if (c.result == MoveResult::Occupied) {
+    for (const char* p : {"bb", "cc", "dd"}) ASSERT_EQ(f.click(p), MoveResult::Accepted);
+  }
+  GameNode* current = f.game->currentNode;
+  const std::size_t nodes = f.liveNodes();
+  const std::string before = f.board();
+  f.game->flags = 0;
+  f.host.forget();
+
+  EXPECT_EQ(f.play(c.x, c.y, Colour::White, false), c.result);
+
+  EXPECT_EQ(f.game->currentNode, current);
+  EXPECT_EQ(f.liveNodes(), nodes);
+  EXPECT_EQ(f.board(), before);
+  EXPECT_TRUE(f.lastRefusedPositionKept);
+  EXPECT_EQ(f.game->flags, 0);
+  EXPECT_EQ(f.host.fileModified, 0);
+  EXPECT_EQ(f.host.fields[0], c.statusText);
+  EXPECT_EQ(f.host.shown.size(), std::string(c.statusText).empty() ? 0u : 1u);
+}
+
+const RefusalCase kRefusalCases[] = {
+    {"LeftOfTheBoard", GameKind::Go, 9, 0, -1, 0, MoveResult::OutOfRange, ""},
+    {"AboveTheBoard", GameKind::Go, 9, 0, 0, -1, MoveResult::OutOfRange, ""},
+    {"RightOfTheBoard", GameKind::Go, 9, 0, 9, 0, MoveResult::OutOfRange, ""},
+    {"BelowTheBoard", GameKind::Go, 9, 0, 3, 9, MoveResult::OutOfRange, ""},
+    {"HavannahCorner", GameKind::Havannah, 19, 0, 18, 0, MoveResult::OffBoard, "Invalid Move.  Transparent node"},
+    {"UnlurCorner", GameKind::Unlur, 13, 0, 0, 12, MoveResult::OffBoard, "Invalid Move.  Transparent node"},
+    {"KropkiBelowTheHeight", GameKind::Kropki, 30, 20, 0, 20, MoveResult::OffBoard,
+     "Invalid Move.  Transparent node"},
+    {"OccupiedByBlack", GameKind::Go, 9, 0, 1, 1, MoveResult::Occupied, "Invalid Move - Square already occupied"},
+    {"OccupiedByWhite", GameKind::Go, 9, 0, 2, 2, MoveResult::Occupied, "Invalid Move - Square already occupied"},
+};
+
+INSTANTIATE_TEST_SUITE_P(Points, AcceptMoveRefusalTest, ::testing::ValuesIn(kRefusalCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(AcceptMove, ClickOnTheStoneJustPlayed_DoesNothingAndShowsNoMessage) {
+  PlayFixture f(GameKind::Go, 9);
+  ASSERT_EQ(f.click("cc"), MoveResult::Accepted);
+  GameNode* played = f.game->currentNode;
+  f.host.forget();
+  f.game->flags = 0;
+
+  EXPECT_EQ(f.click("cc"), MoveResult::Accepted);
+
+  EXPECT_EQ(f.game->currentNode, played);
+  EXPECT_EQ(f.liveNodes(), 2u);
+  EXPECT_TRUE(f.host.shown.empty());
+  EXPECT_EQ(f.game->flags, 0);
+}
+
+TEST(AcceptMove, ClickOnAnEarlierStone_IsRefusedAsOccupied) {
+  PlayFixture f(GameKind::Go, 9);
+  f.click("cc");
+  f.click("dd");
+  EXPECT_EQ(f.click("cc"), MoveResult::Occupied);
+  EXPECT_EQ(f.host.fields[0], "Invalid Move - Square already occupied");
+}
+
+TEST(AcceptMove, ReaderRepeatingTheMoveJustRead_AddsNothing) {
+  PlayFixture f(GameKind::Go, 9);
+  f.read("cc", Colour::Black);
+  EXPECT_EQ(f.read("cc", Colour::Black), MoveResult::Accepted);
+  EXPECT_EQ(f.read("cc", Colour::White), MoveResult::Occupied) << "another colour on the stone is an error";
+  EXPECT_EQ(f.liveNodes(), 2u);
+  EXPECT_TRUE(f.host.shown.empty());
+}
+
+// --- Following, switching and opening lines -----------------------------------------------------
+
+class AcceptMoveLinesTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    for (const char* p : {"aa", "bb", "cc", "dd", "ee"}) ASSERT_EQ(f.click(p), MoveResult::Accepted);
+    for (GameNode* n = f.game->firstNode->next(); n != nullptr; n = n->next()) line.push_back(n);
+    f.goTo(line[1]);  // White "bb" is current; Black "cc" follows
+    f.host.forget();
+    f.game->flags = 0;
+  }
+  PlayFixture f{GameKind::Go, 9};
+  std::vector<GameNode*> line;
+};
+
+TEST_F(AcceptMoveLinesTest, TheMoveThatFollows_StepsForwardWithoutANewNode) {
+  EXPECT_EQ(f.click("cc"), MoveResult::Accepted);
+  EXPECT_EQ(f.game->currentNode, line[2]);
+  EXPECT_EQ(f.liveNodes(), 6u);
+  EXPECT_EQ(f.game->variations.size(), 1u);
+  EXPECT_EQ(f.game->cachedPositionNode, line[2]);
+  EXPECT_EQ(f.problems(), "");
+}
+
+TEST_F(AcceptMoveLinesTest, TheFollowingPointInTheOtherColour_OpensANewLine) {
+  EXPECT_EQ(f.play(2, 2, Colour::White, false), MoveResult::Accepted);
+  EXPECT_NE(f.game->currentNode, line[2]);
+  EXPECT_EQ(f.game->variations.linesBelow(line[1]).size(), 1u);
+}
+
+TEST_F(AcceptMoveLinesTest, NewMoveInTheMiddle_BecomesTheContinuationAndKeepsTheOldOneAsABranch) {
+  EXPECT_EQ(f.click("gg"), MoveResult::Accepted);
+
+  GameNode* n = f.game->currentNode;
+  EXPECT_EQ(line[1]->next(), n);
+  EXPECT_EQ(n->moveNumber(), 3u);
+  EXPECT_EQ(f.game->endNode, n);
+  const auto branches = f.game->variations.linesBelow(line[1]);
+  ASSERT_EQ(branches.size(), 1u);
+  EXPECT_EQ(branches[0]->head, line[2]);
+  EXPECT_EQ(branches[0]->tail, line[4]);
+  EXPECT_TRUE(line[1]->branching());
+  EXPECT_TRUE(f.game->flags & game_flag::kTreeChanged);
+  EXPECT_EQ(f.host.fileModified, 1);
+  EXPECT_EQ(f.host.fields[3], " Move   3/3");
+  EXPECT_EQ(f.problems(), "");
+}
+
+TEST_F(AcceptMoveLinesTest, UserPlayOfAnExistingBranch_ExchangesItWithTheContinuation) {
+  f.click("gg");
+  GameNode* g = f.game->currentNode;
+  f.goTo(line[1]);
+  f.host.forget();
+
+  EXPECT_EQ(f.click("cc"), MoveResult::Accepted);
+
+  EXPECT_EQ(f.game->currentNode, line[2]);
+  EXPECT_EQ(line[1]->next(), line[2]);
+  EXPECT_EQ(f.game->endNode, line[4]);
+  const auto branches = f.game->variations.linesBelow(line[1]);
+  ASSERT_EQ(branches.size(), 1u);
+  EXPECT_EQ(branches[0]->head, g);
+  EXPECT_EQ(branches[0]->tail, g);
+  EXPECT_EQ(f.liveNodes(), 7u);
+  EXPECT_EQ(f.host.fileModified, 1);
+  EXPECT_EQ(f.host.fields[3], " Move   3/5");
+  EXPECT_EQ(f.problems(), "");
+}
+
+TEST_F(AcceptMoveLinesTest, QuietPlayOfAnExistingBranch_MakesItTheCurrentLine) {
+  f.click("gg");
+  GameNode* g = f.game->currentNode;
+  f.goTo(line[1]);
+  SBranchDetails* branch = f.game->variations.linesBelow(line[1])[0];
+
+  EXPECT_EQ(f.read("cc", Colour::Black), MoveResult::Accepted);
+
+  EXPECT_EQ(f.game->currentNode, line[2]);
+  EXPECT_EQ(line[1]->next(), g) << "the reader leaves the continuation where it is";
+  EXPECT_EQ(f.game->currentLine, branch);
+  EXPECT_EQ(f.game->endNode, line[4]);
+  EXPECT_EQ(f.liveNodes(), 7u);
+}
+
+TEST(AcceptMoveLoading, ChildrenReadABC_LeaveAOnTheLineAndBCAsBranchesInFileOrder) {
+  PlayFixture f(GameKind::Go, 9);
+  f.read("ee", Colour::Black);
+  GameNode* p = f.game->currentNode;
+  f.read("aa", Colour::White);
+  GameNode* a = f.game->currentNode;
+  f.read("ab", Colour::Black);
+  f.goTo(p);
+  f.read("bb", Colour::White);
+  GameNode* b = f.game->currentNode;
+  f.goTo(p);
+  f.read("cc", Colour::White);
+  GameNode* c = f.game->currentNode;
+  f.read("cd", Colour::Black);
+
+  EXPECT_EQ(p->next(), a);
+  const auto branches = f.game->variations.linesBelow(p);
+  ASSERT_EQ(branches.size(), 2u);
+  EXPECT_EQ(branches[0]->head, b);
+  EXPECT_EQ(branches[1]->head, c);
+  EXPECT_EQ(branches[1]->tail, c->next());
+  EXPECT_EQ(c->moveNumber(), 2u);
+  EXPECT_EQ(c->next()->moveNumber(), 3u);
+  EXPECT_EQ(f.game->flags, 0) << "reading marks nothing";
+  EXPECT_TRUE(f.host.shown.empty());
+}
+
+// --- Go through the single road ----------------------------------------------------------------
+
+// Black and White build a ko on the upper left of a 7 x 7 board; White's "bb" takes the Black "cb".
+class KoTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    for (const char* p : {"ba", "ca", "ab", "db", "bc", "cc", "cb", "bb"}) ASSERT_EQ(f.click(p), MoveResult::Accepted);
+    ASSERT_EQ(f.board(), board(R"(. X O . . . .
+                                  X O . O . . .
+                                  . X O . . . .
+                                  . . . . . . .
+                                  . . . . . . .
+                                  . . . . . . .
+                                  . . . . . . .)"));
+    ASSERT_EQ(f.game->whiteCounter, 1);
+  }
+  PlayFixture f{GameKind::Go, 7};
+};
+
+TEST_F(KoTest, ImmediateRetake_IsRefusedAndChangesNothing) {
+  GameNode* current = f.game->currentNode;
+  const std::string before = f.board();
+
+  EXPECT_EQ(f.click("cb"), MoveResult::Ko);
+
+  EXPECT_EQ(f.host.fields[0], "Invalid Move - ko capture not allowed");
+  EXPECT_EQ(f.game->currentNode, current);
+  EXPECT_EQ(f.board(), before);
+  EXPECT_TRUE(f.lastRefusedPositionKept);
+  EXPECT_EQ(f.game->blackCounter, 0);
+  EXPECT_EQ(f.game->whiteCounter, 1);
+  EXPECT_EQ(f.liveNodes(), 9u);
+}
+
+TEST_F(KoTest, RetakeAfterAnExchangeElsewhere_IsAccepted) {
+  ASSERT_EQ(f.click("gg"), MoveResult::Accepted);
+  ASSERT_EQ(f.click("ga"), MoveResult::Accepted);
+  EXPECT_EQ(f.click("cb"), MoveResult::Accepted);
+  EXPECT_EQ(f.game->blackCounter, 1);
+  EXPECT_EQ(f.game->whiteCounter, 1);
+  EXPECT_TRUE(f.game->currentNode->captureRecord());
+  EXPECT_TRUE(f.game->currentNode->hasSnapshot());
+}
+
+TEST_F(KoTest, RetakeRecreatingAPositionTwoMovesBack_IsRefused) {
+  f.click("gg");
+  f.click("ga");
+  ASSERT_EQ(f.click("cb"), MoveResult::Accepted);
+  // White's retake now recreates the position after White's "ga".
+  EXPECT_EQ(f.click("bb"), MoveResult::Ko);
+}
+
+TEST_F(KoTest, RetakeInTheReader_IsNotChecked) {
+  EXPECT_EQ(f.read("cb", Colour::Black), MoveResult::Accepted);
+  EXPECT_EQ(f.game->blackCounter, 1);
+}
+
+TEST(AcceptMoveGo, PositionSeenOnlyInASideLine_DoesNotCountAsARepetition) {
+  PlayFixture f(GameKind::Go, 7);
+  for (const char* p : {"ba", "ca", "ab", "db", "bc", "cc"}) f.click(p);
+  GameNode* split = f.game->currentNode;
+  // Side line: the ko is fought first and the moves elsewhere come after it.
+  for (const char* p : {"cb", "bb", "gg", "ga"}) ASSERT_EQ(f.click(p), MoveResult::Accepted);
+  f.goTo(split);
+  // Current line: the same stones reached in another order, ending with White's capture.
+  for (const char* p : {"gg", "ga", "cb"}) ASSERT_EQ(f.click(p), MoveResult::Accepted);
+  EXPECT_EQ(f.click("bb"), MoveResult::Accepted);
+  EXPECT_EQ(f.problems(), "");
+}
+
+TEST(AcceptMoveGo, SelfCaptureInUserPlay_IsRefused) {
+  PlayFixture f(GameKind::Go, 7);
+  f.read("ca", Colour::White);
+  f.read("ba", Colour::Black);
+  f.read("bb", Colour::White);
+  f.read("ab", Colour::White);
+  const std::string before = f.board();
+
+  EXPECT_EQ(f.play(0, 0, Colour::Black, false), MoveResult::SelfCapture);
+
+  EXPECT_EQ(f.host.fields[0], "Invalid Move - Self capture is not permitted");
+  EXPECT_EQ(f.board(), before);
+  EXPECT_TRUE(f.lastRefusedPositionKept);
+}
+
+TEST(AcceptMoveGo, SelfCaptureWhileReading_RemovesTheGroupAndCreditsTheOpponent) {
+  PlayFixture f(GameKind::Go, 7);
+  f.read("ca", Colour::White);
+  f.read("ba", Colour::Black);
+  f.read("bb", Colour::White);
+  f.read("ab", Colour::White);
+
+  EXPECT_EQ(f.read("aa", Colour::Black), MoveResult::Accepted);
+
+  const GameNode* n = f.game->currentNode;
+  EXPECT_EQ(f.board(), board(R"(. . O . . . .
+                                O O . . . . .
+                                . . . . . . .
+                                . . . . . . .
+                                . . . . . . .
+                                . . . . . . .
+                                . . . . . . .)"));
+  EXPECT_EQ(f.game->blackCounter, 0);
+  EXPECT_EQ(f.game->whiteCounter, 2);
+  EXPECT_TRUE(n->captureRecord());
+  EXPECT_TRUE(n->hasSnapshot());
+  EXPECT_EQ(f.game->captureCounts.at(n), packCaptureEntry(0, 2));
+  EXPECT_TRUE(n->blackMove());
+  EXPECT_FALSE(n->blackNext());
+  EXPECT_TRUE(f.host.shown.empty());
+}
+
+TEST(AcceptMoveGo, CaptureCountsAbove255_AreCutTo8BitsInTheIndex) {
+  PlayFixture f(GameKind::Go, 7);
+  f.game->blackCounter = 255;
+  for (const char* p : {"ba", "aa"}) f.click(p);
+  ASSERT_EQ(f.click("ab"), MoveResult::Accepted);
+  EXPECT_EQ(f.game->blackCounter, 256);
+  EXPECT_EQ(f.game->captureCounts.at(f.game->currentNode), packCaptureEntry(0, 0));
+}
+
+TEST(AcceptMoveGo, LongLine_SnapshotsEvery33MovesAndAtCaptures) {
+  PlayFixture f(GameKind::Go, 19);
+  for (int i = 0; i < 100; ++i) ASSERT_EQ(f.click(2 * (i % 10), 2 * (i / 10)), MoveResult::Accepted);
+  EXPECT_EQ(snapshotMoves(*f.game), (std::vector<unsigned>{0, 33, 66, 99}));
+  EXPECT_EQ(f.problems(), "");
+}
+
+TEST(AcceptMoveGo, MoveBeyondTheLastMoveNumber_IsRefusedAsTooManyBranches) {
+  PlayFixture f(GameKind::Go, 9);
+  while (f.game->currentNode->moveNumber() < GameNode::kMaxMoveNumber) f.special(SpecialMoveKind::Pass);
+  f.host.forget();
+  EXPECT_EQ(f.click("ee"), MoveResult::TooManyBranches);
+  EXPECT_TRUE(f.host.shown.empty());
+  EXPECT_EQ(f.game->currentNode->moveNumber(), GameNode::kMaxMoveNumber);
+  EXPECT_EQ(f.problems(), "");
+}
+
+// --- Other kinds ----------------------------------------------------------------------------------
+
+TEST(AcceptMoveOthello, OpponentWithoutACell_MoverPlaysAgainWithThePassMark) {
+  PlayFixture f(GameKind::Othello, 8);
+  f.compose(R"(X O . . . . . .
+               . . . . . . . .
+               . . . . . . . .
+               . . . . . . . .
+               . . . . . . . .
+               . . . . . . . .
+               . . . . . . . .
+               X O . . . . . .)",
+            Colour::Black);
+  f.host.forget();
+
+  ASSERT_EQ(f.click("ch"), MoveResult::Accepted);
+
+  const GameNode* n = f.game->currentNode;
+  EXPECT_TRUE(n->captureRecord()) << "pass implied";
+  EXPECT_TRUE(n->blackNext());
+  EXPECT_EQ(f.host.fields[0], "Black to move again.  There are no spaces available for White");
+  EXPECT_EQ(f.host.fields[1], " 4 - 1");
+  EXPECT_EQ(f.game->blackCounter, 4);
+  EXPECT_EQ(f.game->whiteCounter, 1);
+  EXPECT_EQ(f.click("ca"), MoveResult::Accepted) << "Black moves again";
+}
+
+TEST(AcceptMoveOthello, MoveThatFlipsNothing_IsRefusedInUserPlayOnly) {
+  PlayFixture f(GameKind::Othello, 8);
+  EXPECT_EQ(f.click("aa"), MoveResult::NoForeignNeighbour);
+  EXPECT_EQ(f.host.fields[0], "Invalid Move - No bordering foreign colour");
+  EXPECT_EQ(f.read("aa", Colour::Black), MoveResult::Accepted);
+}
+
+TEST(AcceptMoveUnlur, FirstPlacementOnTheEdge_IsRefusedWithResult7) {
+  PlayFixture f(GameKind::Unlur, 13);
+  EXPECT_EQ(f.click(0, 0), MoveResult::ContractOnEdge);
+  EXPECT_EQ(resultNumber(MoveResult::ContractOnEdge), 7);
+  EXPECT_EQ(f.host.fields[0], "Invalid Move - Contract moves are not allowed on an edge.");
+  EXPECT_EQ(f.click(12, 8), MoveResult::ContractOnEdge);
+  EXPECT_EQ(f.click(6, 6), MoveResult::Accepted);
+  EXPECT_TRUE(f.game->currentNode->blackNext()) << "Black keeps the move while no white piece stands";
+}
+
+TEST(AcceptMoveConnect6, SideToMove_OneStoneThenTwoEach) {
+  PlayFixture f(GameKind::Connect6AtCreation, 19);
+  const char* expected[] = {" White to move  ( 1 of 2 )", " White to move  ( 2 of 2 )",
+                            " Black to move  ( 1 of 2 )", " Black to move  ( 2 of 2 )",
+                            " White to move  ( 1 of 2 )"};
+  const char* points[] = {"jj", "kk", "ll", "mm", "nn"};
+  for (int i = 0; i < 5; ++i) {
+    ASSERT_EQ(f.click(points[i]), MoveResult::Accepted);
+    EXPECT_EQ(f.host.fields[0], expected[i]) << "after move " << i + 1;
+  }
+}
+
+TEST(AcceptMove, MoveInUserPlay_RefreshesEveryFieldAndMarksTheFile) {
+  PlayFixture f(GameKind::Go, 19);
+  f.click("dd");
+  EXPECT_EQ(f.host.fields[0], " White to move");
+  EXPECT_EQ(f.host.fields[1], " 0 - 0");
+  EXPECT_EQ(f.host.fields[3], " Move   1/1");
+  EXPECT_EQ(f.host.fileModified, 1);
+  EXPECT_EQ(f.host.treeGrewCount, 1);
+  EXPECT_EQ(f.game->flags, game_flag::kTreeChanged);
+}
+
+// --- New game with handicap ------------------------------------------------------------------------
+
+// What the new-game command does for "Go  19x19  ( Handicap )".
+void startWithHandicap(SGridFrame& game, int n) {
+  BoardPosition pos = PositionAt(game, game.firstNode);
+  placeHandicap(pos, n);
+  packPosition(pos, game.firstNode->inlineSnapshot());
+  game.firstNode->setBlackNext(false);
+  game.details[DetailField::Handicap] = std::to_string(n);
+  goToNode(game, game.firstNode);
+}
+
+std::string blackStones(const BoardPosition& pos) {
+  std::string out;
+  for (int y = 0; y < pos.width(); ++y)
+    for (int x = 0; x < pos.width(); ++x)
+      if (pos.at(x, y) == cell::kBlack) out += std::string(out.empty() ? "" : " ") + char('a' + x) + char('a' + y);
+  return out;
+}
+
+TEST(HandicapGame, FiveStones_PlacedAndWhiteMovesFirst) {
+  PlayFixture f(GameKind::Go, 19);
+  startWithHandicap(*f.game, 5);
+  EXPECT_EQ(blackStones(PositionAt(*f.game, f.game->firstNode)), "dd pd jj dp pp");
+  ASSERT_EQ(f.click("qc"), MoveResult::Accepted);
+  EXPECT_FALSE(f.game->currentNode->blackMove());
+  EXPECT_EQ(blackStones(PositionAt(*f.game, f.game->currentNode)), "dd pd jj dp pp");
+  EXPECT_EQ(f.host.fields[0], " Black to move");
+}
+
+TEST(HandicapGame, SixStones_SidesInsteadOfTheCentre) {
+  PlayFixture f(GameKind::Go, 19);
+  startWithHandicap(*f.game, 6);
+  EXPECT_EQ(blackStones(PositionAt(*f.game, f.game->firstNode)), "dd pd dj pj dp pp");
+  EXPECT_EQ(sideToMoveField(*f.game), " White to move");
+}
+
+// --- Load errors -----------------------------------------------------------------------------------
+
+TEST(LoadErrorText, RefusedMove_NamesTheCurrentMoveThePointAndTheLoadText) {
+  PlayFixture f(GameKind::Go, 19);
+  f.read("dd", Colour::Black);
+  f.read("pp", Colour::White);
+  EXPECT_EQ(loadErrorText(*f.game, 15, 15, MoveResult::Occupied),
+            "( Wq4 )   at move number 2\r\n\r\nThe square for the intended move is already occupied.");
+}
+
+std::string fileOf(std::size_t n) {
+  std::string text;
+  for (std::size_t i = 0; i < n; ++i) text += static_cast<char>('A' + i % 26);
+  return text;
+}
+
+struct ExtractCase {
+  const char* name;
+  std::size_t fileLength;
+  std::size_t errorOffset;
+  std::size_t from;
+  std::size_t length;
+};
+
+class LoadErrorExtractTest : public ::testing::TestWithParam<ExtractCase> {};
+
+TEST_P(LoadErrorExtractTest, Extract_Is96CharactersFrom48BeforeTheError) {
+  const ExtractCase& c = GetParam();
+  PlayFixture f(GameKind::Go, 9);
+  const std::string file = fileOf(c.fileLength);
+  const std::string text = loadErrorText(*f.game, 0, 0, MoveResult::Ko, &file, c.errorOffset);
+  const std::string head =
+      "( Wa9 )   at move number 0\r\n\r\nKo capture is not allowed.\r\n\r\n"
+      "The error occurred within the following extract from the file.\r\n\r\n";
+  ASSERT_EQ(text.substr(0, head.size()), head);
+  EXPECT_EQ(text.substr(head.size()), file.substr(std::min(c.from, file.size()), c.length));
+}
+
+const ExtractCase kExtractCases[] = {
+    {"InTheMiddle", 500, 200, 152, 96},
+    {"NearTheStart", 500, 30, 0, 96},
+    {"Exactly48In", 500, 48, 0, 96},
+    {"NearTheEnd", 500, 480, 432, 68},
+    {"PastTheEnd", 100, 400, 352, 0},
+    {"EmptyFile", 0, 0, 0, 0},
+};
+
+INSTANTIATE_TEST_SUITE_P(Offsets, LoadErrorExtractTest, ::testing::ValuesIn(kExtractCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(LoadErrorText, EveryResult_HasItsLoadText) {
+  EXPECT_STREQ(loadText(MoveResult::TooManyBranches), "Too many branches.");
+  EXPECT_STREQ(loadText(MoveResult::SelfCapture), "Self capture is not allowed.");
+  EXPECT_STREQ(loadText(MoveResult::OutOfRange), "The move is out of range.");
+  EXPECT_STREQ(statusText(MoveResult::OutOfRange), "");
+  EXPECT_STREQ(statusText(MoveResult::TooManyBranches), "");
 }
 
 }  // namespace
