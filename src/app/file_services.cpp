@@ -61,6 +61,18 @@ std::optional<std::string> Load_File(const ShellPorts& ports, const std::string&
   return std::nullopt;
 }
 
+std::optional<TempFile> createTempBeside(const ShellPorts& ports, const std::string& target) {
+  const std::size_t slash = target.rfind('/');
+  const std::string directory = slash == std::string::npos ? "." : (slash == 0 ? "/" : target.substr(0, slash));
+  const std::string name = slash == std::string::npos ? target : target.substr(slash + 1);
+  SysResult<TempFile> temp = ports.files.createTempFile(directory, name);
+  if (temp.ok()) return std::move(temp.value());
+  tellError(ports.messages, "GetTempFileName()",
+            apptext::format("Directory '%s'\nFile '%s'\n\n%s\nError Code is %d", directory.c_str(), name.c_str(),
+                            temp.error().text.c_str(), temp.error().code));
+  return std::nullopt;
+}
+
 bool closeOutputFile(OutputFile& file, const std::string& path, MessagePort& messages) {
   const std::optional<SystemError> error = file.close();
   if (!error) return true;

@@ -26,6 +26,10 @@ inline constexpr char kReloadOpenCaption[] = "CreateFile()";  // the caption the
 // "'%s'\n%s\nError Code is %d": the path, the system's text and number of the error.
 std::string systemCallFailureText(const std::string& path, const SystemError& error);
 
+// A new temporary file in the target's directory, named after the target, open for writing; nullopt after
+// telling the user ("GetTempFileName()"). Written there, the new text can replace the target by a rename.
+std::optional<TempFile> createTempBeside(const ShellPorts& ports, const std::string& target);
+
 // Closes a written file, making its contents durable; false after telling the user ("CloseHandle()").
 bool closeOutputFile(OutputFile& file, const std::string& path, MessagePort& messages);
 

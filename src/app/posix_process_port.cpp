@@ -15,6 +15,7 @@ namespace meridax {
 namespace {
 
 constexpr int kExecFailedStatus = 127;
+constexpr char kDefaultSearchPath[] = "/usr/local/bin:/usr/bin:/bin";
 
 bool isExecutableFile(const std::string& path) {
   struct stat st {};
@@ -47,6 +48,36 @@ int readExecError(int fd) {
   return got == sizeof error ? error : 0;
 }
 
+// The program is started by a short-lived child in a new session, so it is re-parented at once and the
+// editor never has to wait for it; a pipe closed on exec tells whether the exec succeeded. Returns an errno
+// value, 0 once the program runs.
+int spawnDetached(const char* path, char* const* argv) {
+  int report[2];
+  if (::pipe2(report, O_CLOEXEC) != 0) return errno;
+  const int devNull = ::open("/dev/null", O_RDWR | O_CLOEXEC);
+  const pid_t child = ::fork();
+  if (child == 0) {
+    ::setsid();
+    const pid_t grandchild = ::fork();
+    if (grandchild == 0) execGrandchild(path, argv, devNull, report[1]);
+    if (grandchild < 0) {
+      const int error = errno;
+      [[maybe_unused]] const ssize_t n = ::write(report[1], &error, sizeof error);
+    }
+    ::_exit(0);
+  }
+  const int forkError = child < 0 ? errno : 0;
+  ::close(report[1]);
+  if (devNull >= 0) ::close(devNull);
+  if (child > 0) {
+    while (::waitpid(child, nullptr, 0) < 0 && errno == EINTR) {
+    }
+  }
+  const int execError = child > 0 ? readExecError(report[0]) : 0;
+  ::close(report[0]);
+  return forkError != 0 ? forkError : execError;
+}
+
 }  // namespace
 
 std::string findExecutable(const std::string& program, const std::string& searchPath) {
@@ -65,46 +96,20 @@ std::string findExecutable(const std::string& program, const std::string& search
   return {};
 }
 
-// The program is started by a short-lived child in a new session, so it is re-parented at once and the
-// editor never has to wait for it; a pipe closed on exec tells whether the exec succeeded.
 std::optional<SystemError> PosixProcessPort::startDetached(const std::string& program,
                                                            const std::vector<std::string>& arguments) {
   const char* pathVariable = std::getenv("PATH");
-  const std::string path = findExecutable(program, pathVariable ? pathVariable : "/usr/local/bin:/usr/bin:/bin");
+  const std::string path = findExecutable(program, pathVariable ? pathVariable : kDefaultSearchPath);
   if (path.empty()) return systemError(ENOENT);
 
+  // Everything the child needs is prepared here: after fork only async-signal-safe calls are made.
   std::vector<std::string> words{program};
   words.insert(words.end(), arguments.begin(), arguments.end());
   std::vector<char*> argv;
   for (std::string& word : words) argv.push_back(word.data());
   argv.push_back(nullptr);
 
-  int report[2];
-  if (::pipe2(report, O_CLOEXEC) != 0) return systemError(errno);
-  const int devNull = ::open("/dev/null", O_RDWR | O_CLOEXEC);
-
-  const pid_t child = ::fork();
-  if (child == 0) {
-    ::setsid();
-    const pid_t grandchild = ::fork();
-    if (grandchild == 0) execGrandchild(path.c_str(), argv.data(), devNull, report[1]);
-    if (grandchild < 0) {
-      const int error = errno;
-      [[maybe_unused]] const ssize_t n = ::write(report[1], &error, sizeof error);
-    }
-    ::_exit(0);
-  }
-  const int forkError = child < 0 ? errno : 0;
-  ::close(report[1]);
-  if (devNull >= 0) ::close(devNull);
-  if (child > 0) {
-    while (::waitpid(child, nullptr, 0) < 0 && errno == EINTR) {
-    }
-  }
-  const int execError = child > 0 ? readExecError(report[0]) : 0;
-  ::close(report[0]);
-  if (forkError != 0) return systemError(forkError);
-  if (execError != 0) return systemError(execError);
+  if (const int error = spawnDetached(path.c_str(), argv.data())) return systemError(error);
   return std::nullopt;
 }
 

@@ -92,6 +92,10 @@ struct LogFont {
   friend bool operator==(const LogFont&, const LogFont&) = default;
 };
 
+// Told when a font cannot be created from its stored record, or from the built-in default.
+inline constexpr char kStoredFontFailed[] = "Font creation failed (1)";
+inline constexpr char kDefaultFontFailed[] = "Font creation failed (2)";
+
 // The built-in font of a given face: height -12, normal weight, not italic.
 LogFont defaultFont(const std::string& faceName);
 

@@ -127,13 +127,22 @@ TEST_F(FileServicesTest, FailedWriteOfATemporaryFile_LeavesTheOriginalIntact) {
   files.failAt(FsOp::Write, ENOSPC);
   files.partialBytes = 3;
 
-  auto temp = files.createTempFile(dir.path(), "game.sgf");
-  ASSERT_TRUE(temp.ok());
+  std::optional<TempFile> temp = createTempBeside(ports, target);
+  ASSERT_TRUE(temp.has_value());
   const std::string text = "new text that does not fit";
-  EXPECT_FALSE(WriteFromPointer(*temp.value().file, text.data(), text.size(), messages));
+  EXPECT_FALSE(WriteFromPointer(*temp->file, text.data(), text.size(), messages));
 
   EXPECT_EQ(readTextFile(target), "original text");
-  EXPECT_EQ(temp.value().path.rfind(dir.path() + "/game.sgf_", 0), 0u);
+  EXPECT_EQ(temp->path.rfind(dir.path() + "/game.sgf_", 0), 0u);
+}
+
+TEST_F(FileServicesTest, TemporaryFileThatCannotBeMade_IsReported) {
+  files.failAt(FsOp::CreateTemp, EACCES);
+  EXPECT_FALSE(createTempBeside(ports, dir.file("game.sgf")).has_value());
+  EXPECT_EQ(messages.only(),
+            (UserMessage{"GetTempFileName()",
+                         "Directory '" + dir.path() + "'\nFile 'game.sgf'\n\nPermission denied\nError Code is 13",
+                         MessageIcon::Error}));
 }
 
 TEST_F(FileServicesTest, UniqueName_CountsFromOneInFourDigits) {

@@ -23,10 +23,6 @@ TEST(Preferences, RealOutsideTheRange_GetsTheValidationText) {
   EXPECT_EQ(refused->text, "Please enter a value between 0.500000 and 2.000000");
 }
 
-TEST(Preferences, DialogFontSizes_RunFromSevenToTwelve) {
-  EXPECT_EQ(dialogFontSizes(), (std::vector<int>{7, 8, 9, 10, 11, 12}));
-}
-
 TEST(Preferences, TakingOverCopies_NamesWhatMustBeRecreated) {
   const AppSettings before;
   AppSettings after = before;
