@@ -100,6 +100,7 @@ class SGridFrame {
   std::uint32_t headerLength = 0;
   std::uint8_t flags = 0;
   bool treeLoaded = true;
+  bool markedForExport = false;  // chosen in the games list, or the current game for its export
 
   // Statistics are computed on demand and invalidated by edits.
   std::optional<GameStatistics> cachedStatistics;

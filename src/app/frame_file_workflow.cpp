@@ -1,0 +1,435 @@
+// Moving the collection between disk and memory: reload, save, save as, exports, imports, paste,
+// a new empty collection, removing a game, and closing.
+
+#include <cstdio>
+
+#include "app/file_services.h"
+#include "app/frame_win.h"
+#include "app/outside_programs.h"
+#include "app/text_format.h"
+#include "sgf/sgf_reader.h"
+
+namespace meridax {
+
+namespace {
+
+constexpr char kSgfFilter[] = "SGF Files  ( *.sgf )|*.sgf|All Files  ( *.* )|*.*||";
+
+FileDialogRequest sgfDialog(const std::string& title) { return {title, kSgfFilter, "sgf", {}}; }
+
+// Byte-order marks and the zero bytes of a UTF-16 text vanish before parsing.
+std::string cleanedText(std::string text) {
+  std::erase_if(text, [](char ch) {
+    const auto b = static_cast<unsigned char>(ch);
+    return b == 0x00 || b == 0xFE || b == 0xFF;
+  });
+  return text;
+}
+
+std::size_t skipBlanks(const std::string& text, std::size_t at) {
+  while (at < text.size() && (text[at] == ' ' || text[at] == '\t' || text[at] == '\r' || text[at] == '\n')) ++at;
+  return at;
+}
+
+
+}  // namespace
+
+BackupPlace FrameWin::backupPlace() const {
+  BackupPlace place;
+  place.backupDirectory = backupDirectoryIn(environment_.dataDirectory);
+  return place;
+}
+
+HeldFileText FrameWin::heldForSave() const {
+  HeldFileText held;
+  if (heldText_) held.text = std::string_view(*heldText_);
+  held.markedGame = markedGame_;
+  return held;
+}
+
+SaveOptions FrameWin::saveOptions(SaveScope scope) const {
+  SaveOptions options;
+  options.scope = scope;
+  options.isMarked = [](const SGridFrame& g) { return g.markedForExport; };
+  options.buildTree = [this](SGridFrame& g) { return const_cast<FrameWin*>(this)->buildTree(g); };
+  return options;
+}
+
+void FrameWin::showErrors() {
+  if (errors_.empty()) return;
+  ErrorListPorts ports;
+  ports.askYesNo = [this](const std::string& c, const std::string& t) { return ports_.messages->askYesNo(c, t); };
+  ports.tell = [this](const std::string& c, const std::string& t) { ports_.messages->tell({c, t, MessageIcon::Warning}); };
+  ports.openFile = [this](const std::string& path) {
+    if (!appSettings_.sgfViewer.empty())
+      ViewFile(*ports_.processes, *ports_.messages, ViewKind::GameFile, appSettings_.sgfViewer, path);
+    else
+      openWithShell(*ports_.processes, *ports_.messages, files_, path, "SErrorList::Display()");
+  };
+  ports.directory = environment_.temporaryDirectory;
+  errors_.display(ports);
+}
+
+bool FrameWin::buildTree(SGridFrame& g) {
+  if (g.treeLoaded) return true;
+  if (!heldText_) return false;
+  SgfReadRequest request;
+  request.mode = ReadMode::HeldTree;
+  request.cursor = g.textOffset;
+  request.filePath = currentFile_;
+  request.ordinal = static_cast<int>(g.fileOrdinal);
+  request.target = &g;
+  request.settings.convertAWAB = appSettings_.convertAwAb;
+  request.settings.play = playOptions();
+  const std::uint8_t flags = g.flags;
+  const SgfReadResult result = Do_FileSGF(collection_, *heldText_, request, errors_);
+  g.flags = flags;
+  g.treeLoaded = true;
+  if (result.message) ports_.messages->tell({result.message->caption(), result.message->text(), MessageIcon::Warning});
+  return true;
+}
+
+int FrameWin::readGamesFromText(const std::string& text, const std::string& path, std::size_t insertAfter, bool lazy,
+                                bool& anySelected, std::size_t& selectedIndex) {
+  // Games of a held file text are copied back from it while unchanged; others are always written anew.
+  int games = 0;
+  std::size_t cursor = 0;
+  std::size_t after = insertAfter;
+  for (int ordinal = 1;; ++ordinal) {
+    cursor = skipBlanks(text, cursor);
+    if (cursor >= text.size()) break;
+    SgfReadRequest request;
+    request.mode = (lazy && games > 0) ? ReadMode::RootOnly : ReadMode::WholeGame;
+    request.cursor = cursor;
+    request.filePath = path;
+    request.insertAfter = after;
+    request.ordinal = ordinal;
+    request.settings.convertAWAB = appSettings_.convertAwAb;
+    request.settings.play = playOptions();
+    const SgfReadResult result = Do_FileSGF(collection_, text, request, errors_);
+    if (result.message) ports_.messages->tell({result.message->caption(), result.message->text(), MessageIcon::Warning});
+    if (result.game != nullptr) {
+      SGridFrame& g = *result.game;
+      g.fileOrdinal = static_cast<std::uint32_t>(ordinal);
+      g.textOffset = static_cast<std::uint32_t>(result.textStart);
+      g.textLength = static_cast<std::uint32_t>(result.cursor - result.textStart);
+      g.flags = lazy ? game_flag::kUnchanged : game_flag::kTreeChanged;
+      if (!lazy) g.textLength = 0;
+      after = collection_.indexOf(&g);
+      ++games;
+      if (result.selected && !anySelected) {
+        anySelected = true;
+        selectedIndex = after;
+      }
+    }
+    if (!result.goOn || result.cursor <= cursor) break;
+    cursor = result.cursor;
+  }
+  return games;
+}
+
+void FrameWin::replaceCollectionWith(GameKind kind, int width, int height, const std::string& rules) {
+  heldText_.reset();
+  markedGame_ = nullptr;
+  collection_.clear();
+  insertNewGame(kind, width, height, rules, 0);
+}
+
+bool FrameWin::ReLoad(const std::string& path) {
+  if (path.empty()) {
+    ports_.messages->tell({"ReLoad()", "Unable to proceed - No filename", MessageIcon::Warning});
+    return false;
+  }
+  if (modified_ && !ports_.messages->askYesNo("ReLoad()", "Unsaved changes will be lost\nDo you wish to load the file?"))
+    return false;
+  std::optional<std::string> loaded = Load_File(shell(), path, kReloadOpenCaption);
+  if (!loaded) return false;
+  std::string text = cleanedText(std::move(*loaded));
+
+  const SGridFrame& old = game();
+  replaceCollectionWith(old.kind(), old.width(), old.height(), old.details[DetailField::Rules]);
+  errors_.clear();
+  bool anySelected = false;
+  std::size_t selectedIndex = 0;
+  const int games = readGamesFromText(text, path, 0, true, anySelected, selectedIndex);
+  showErrors();
+  if (games == 0) {
+    ports_.messages->tell({"FrameWin::ReLoad()", apptext::format("'%s'\n\nNo games were loaded.", path.c_str()), MessageIcon::Warning});
+    currentFile_.clear();
+    refreshAfterGameChange(true);
+    return false;
+  }
+  collection_.removeGame(0);  // the placeholder
+  if (anySelected) {
+    collection_.setCurrent(selectedIndex - 1);
+    markedGame_ = collection_.current();
+  } else {
+    collection_.setCurrent(0);
+  }
+  recentFiles_.add(path);
+  currentFile_ = path;
+  modified_ = false;
+  if (collection_.size() > 1) heldText_ = std::move(text);
+  refreshAfterGameChange(true);
+  return true;
+}
+
+void FrameWin::LoadSGF() {
+  if (modified_ && !ports_.messages->askYesNo("LoadSGF()", "Unsaved changes will be lost\nDo you wish to load a new game file?"))
+    return;
+  const std::optional<std::string> chosen = ports_.files->chooseFileToOpen(sgfDialog("Select SGF Game File"));
+  if (!chosen) return;
+  modified_ = false;
+  if (chosen->empty()) {
+    ports_.messages->tell({"LoadSGF()", "Unable to Load - No filename", MessageIcon::Warning});
+    return;
+  }
+  if (*chosen == currentFile_ &&
+      !ports_.messages->askYesNo("LoadSGF()", apptext::format("The file '%s' is currently loaded\n\nDo you wish to reload from disk?", chosen->c_str())))
+    return;
+  ReLoad(*chosen);
+}
+
+void FrameWin::From_MRU(std::size_t index) {
+  if (index >= recentFiles_.entries().size()) return;
+  const std::string path = recentFiles_.entries()[index];
+  if (path == currentFile_ &&
+      !ports_.messages->askYesNo("From_MRU()", apptext::format("The file '%s' is currently loaded\n\nDo you wish to reload from disk?", path.c_str())))
+    return;
+  ReLoad(path);
+}
+
+void FrameWin::firstPaint() {
+  if (firstPainted_) return;
+  firstPainted_ = true;
+  if (!startupFile_.empty()) ReLoad(startupFile_);
+}
+
+}  // namespace meridax
+
+namespace meridax {
+
+namespace {
+
+std::pair<std::string, std::string> splitPath(const std::string& path) {
+  const auto slash = path.find_last_of('/');
+  if (slash == std::string::npos) return {".", path};
+  return {slash == 0 ? "/" : path.substr(0, slash), path.substr(slash + 1)};
+}
+
+}  // namespace
+
+bool FrameWin::writeCollectionTo(const std::string& path, SaveScope scope, std::optional<SaveOutcome>& outcome) {
+  // The text goes to a temporary file beside the target, so the target is never left half written.
+  const auto [directory, name] = splitPath(path);
+  SysResult<TempFile> temp = files_.createTempFile(directory, name);
+  if (!temp.ok()) {
+    ports_.messages->tell({"GetTempFileName()",
+                           apptext::format("Directory '%s'\nFile '%s'\n\n%s\nError Code is %d", directory.c_str(),
+                                           name.c_str(), temp.error().text.c_str(), temp.error().code),
+                           MessageIcon::Error});
+    return false;
+  }
+  TempFile& tmp = temp.value();
+  outcome = Save_File(*tmp.file, *ports_.messages, collection_, heldForSave(), saveOptions(scope));
+  const bool closed = outcome && closeOutputFile(*tmp.file, tmp.path, *ports_.messages);
+  if (!closed) {
+    files_.remove(tmp.path);
+    return false;
+  }
+  lastTemporaryFile_ = tmp.path;
+  return true;
+}
+
+bool FrameWin::CmSave() {
+  if (currentFile_.empty()) return SaveAs(SaveScope::WholeCollection);
+  if (IsWriteProtected(files_, currentFile_)) {
+    ports_.messages->tell(writeProtectedMessage(currentFile_));
+    return false;
+  }
+  const std::string backup = GetBackupName(shell(), currentFile_, backupPlace(), "sgf");
+  if (backup.empty()) return false;
+  std::optional<SaveOutcome> outcome;
+  if (!writeCollectionTo(currentFile_, SaveScope::WholeCollection, outcome)) return false;
+  recentFiles_.add(currentFile_);
+  if (!SwapBackupFiles(shell(), currentFile_, lastTemporaryFile_, backup, backupPlace(), appSettings_.backupFiles)) {
+    ports_.messages->tell({"CmSave()",
+                           apptext::format("Unable to swap files\r\n\r\n'%s'\r\n'%s'\r\n\r\nThe modified file might "
+                                           "still be held as\r\n\r\n'%s'",
+                                           currentFile_.c_str(), backup.c_str(), lastTemporaryFile_.c_str()),
+                           MessageIcon::Error});
+    return false;
+  }
+  const std::string text =
+      outcome->games <= 1
+          ? apptext::format("'%s'\r\n\r\nFile saved\r\n\r\n( %d  bytes )", currentFile_.c_str(),
+                            static_cast<int>(outcome->bytes))
+          : apptext::format("'%s'\r\n\r\nFile saved\r\n%d games stored in collection\r\n\r\n( %d  bytes )",
+                            currentFile_.c_str(), outcome->games, static_cast<int>(outcome->bytes));
+  ports_.messages->tell({"CmSave()", text, MessageIcon::Information});
+  modified_ = false;
+  return true;
+}
+
+bool FrameWin::SaveAs(SaveScope scope) {
+  const std::optional<std::string> chosen = ports_.files->chooseFileToSave(sgfDialog("Save SGF File"));
+  if (!chosen || chosen->empty()) return false;
+  const std::string path = *chosen;
+  std::optional<SaveOutcome> outcome;
+  if (!writeCollectionTo(path, scope, outcome)) return false;
+  if (const std::optional<SystemError> error = files_.rename(lastTemporaryFile_, path)) {
+    files_.remove(lastTemporaryFile_);
+    ports_.messages->tell({"SaveAs(): CreateFile()", systemCallFailureText(path, *error), MessageIcon::Error});
+    return false;
+  }
+  const std::string text =
+      outcome->games <= 1
+          ? apptext::format("File '%s' saved\r\n\r\n( %d  bytes )", path.c_str(), static_cast<int>(outcome->bytes))
+          : apptext::format("File '%s' saved\r\n\r\n%d games stored in collection\r\n\r\n( %d  bytes )", path.c_str(),
+                            outcome->games, static_cast<int>(outcome->bytes));
+  ports_.messages->tell({"SaveAs()", text, MessageIcon::Information});
+  recentFiles_.add(path);
+  if (scope == SaveScope::WholeCollection) {
+    // An export of some games leaves the collection's own unsaved changes to be saved.
+    modified_ = false;
+    currentFile_ = path;
+    refreshTitle();
+  }
+  return true;
+}
+
+void FrameWin::CmExportCurrentGame() {
+  for (std::size_t i = 0; i < collection_.size(); ++i) collection_.game(i).markedForExport = false;
+  game().markedForExport = true;
+  SaveAs(SaveScope::MarkedGames);
+}
+
+void FrameWin::CollImport() {
+  FileDialogRequest request = sgfDialog("Import SGF file(s) into Collection");
+  const std::vector<std::string> paths = ports_.files->chooseFilesToOpen(request);
+  if (paths.empty()) return;
+  errors_.clear();
+  const std::size_t current = collection_.currentIndex();
+  std::size_t after = current;
+  int totalGames = 0;
+  int filesWithGames = 0;
+  for (const std::string& path : paths) {
+    std::optional<std::string> loaded = Load_File(shell(), path);
+    if (!loaded) continue;
+    const std::string text = cleanedText(std::move(*loaded));
+    bool anySelected = false;
+    std::size_t selectedIndex = 0;
+    const std::size_t before = collection_.size();
+    const int games = readGamesFromText(text, path, after, false, anySelected, selectedIndex);
+    after += collection_.size() - before;
+    totalGames += games;
+    if (games > 0) ++filesWithGames;
+    if (paths.size() == 1 && games > 0)
+      ports_.messages->tell({"CollImport()",
+                             games == 1 ? apptext::format("'%s'\n\nFile imported.\r\n1 game was loaded.", path.c_str())
+                                        : apptext::format("'%s'\n\nFile imported.\r\n%d games were loaded.",
+                                                          path.c_str(), games),
+                             MessageIcon::Information});
+  }
+  collection_.setCurrent(current);
+  showErrors();
+  if (totalGames > 0) modified_ = true;
+  if (paths.size() > 1 && filesWithGames > 0)
+    ports_.messages->tell({"CollImport()",
+                           apptext::format("%d files imported.\r\n%d games were loaded.", filesWithGames, totalGames),
+                           MessageIcon::Information});
+  refreshAfterGameChange(false);
+}
+
+void FrameWin::CmCollAddSGF() {
+  const std::optional<std::string> text = ports_.dialogs->askText(" SGF Text Import", "", "");
+  if (!text || text->empty()) return;
+  errors_.clear();
+  const std::size_t current = collection_.currentIndex();
+  bool anySelected = false;
+  std::size_t selectedIndex = 0;
+  const int games = readGamesFromText(cleanedText(*text), "", current, false, anySelected, selectedIndex);
+  collection_.setCurrent(current);
+  showErrors();
+  if (games == 0) {
+    ports_.messages->tell({"CmCollAddSGF()", "Invalid text.  No games were added.", MessageIcon::Warning});
+    return;
+  }
+  modified_ = true;
+  ports_.messages->tell({"CmCollAddSGF()",
+                         games == 1 ? std::string("SGF text imported.\r\n\r\n1 game was loaded.")
+                                    : apptext::format("SGF text imported.\r\n\r\n%d games were loaded.", games),
+                         MessageIcon::Information});
+  refreshAfterGameChange(false);
+}
+
+void FrameWin::CmCollEmpty() {
+  const char* question = modified_ ? "Unsaved changes will be lost\r\nDo you wish to create an empty collection?"
+                                   : "Create an empty collection?";
+  if (!ports_.messages->askYesNo("CmCollEmpty()", question)) return;
+  const SGridFrame& old = game();
+  replaceCollectionWith(old.kind(), old.width(), old.height(), old.details[DetailField::Rules]);
+  modified_ = false;
+  currentFile_.clear();
+  refreshAfterGameChange(true);
+}
+
+void FrameWin::CmCollDelete() {
+  if (collection_.size() <= 1) return;
+  if (!ports_.messages->askYesNo("CmCollDelete()",
+                                 "Warning.\nAbout to remove the current game from the collection.\n\nDo you wish to continue?"))
+    return;
+  if (markedGame_ == collection_.current()) markedGame_ = nullptr;
+  collection_.removeGame(collection_.currentIndex());
+  modified_ = true;
+  refreshAfterGameChange(true);
+}
+
+bool FrameWin::OnClose() {
+  if (!modified_) return true;
+  if (!currentFile_.empty() && IsWriteProtected(files_, currentFile_))
+    return ports_.messages->askYesNo(
+        "OnClose()",
+        apptext::format("File '%s' is marked as read-only and there are unsaved changes.\n\nDo you wish to exit?",
+                        currentFile_.c_str()));
+  if (!currentFile_.empty()) {
+    switch (ports_.messages->askYesNoCancel("OnClose()", "Save " + currentFile_ + "?")) {
+      case Answer::Yes: CmSave(); return true;
+      case Answer::No: return true;
+      case Answer::Cancel: return false;
+    }
+  }
+  return ports_.messages->askYesNo("OnClose()", "Unsaved changes will be lost.\nDo you wish to exit?");
+}
+
+void FrameWin::CmViewFile() {
+  ViewFile(*ports_.processes, *ports_.messages, ViewKind::GameFile, appSettings_.sgfViewer, currentFile_);
+}
+
+void FrameWin::CmHelp() {
+  openHelp(*ports_.processes, *ports_.messages, files_, environment_.helpDirectory, "CmHelp()");
+}
+
+void FrameWin::decideStartupFile(const std::vector<std::string>& commandLineNames) {
+  std::string startup;
+  if (appSettings_.openLast && !recentFiles_.empty()) startup = recentFiles_.entries().front();
+  std::string others;
+  if (!commandLineNames.empty()) {
+    startup = commandLineNames.front();
+    for (std::size_t i = 1; i < commandLineNames.size(); ++i) others += commandLineNames[i] + "\r\n";
+  }
+  while (!startup.empty() && startup.front() == '"') startup.erase(0, 1);
+  while (!startup.empty() && startup.back() == '"') startup.pop_back();
+  if (!startup.empty() && startup.front() != '/') startup = environment_.workingDirectory + "/" + startup;
+  const SysResult<FileStatus> status = files_.status(startup);
+  if (startup.empty() || !status.ok() || status.value().type != EntryType::File) startup.clear();
+  if (!startup.empty() && !others.empty())
+    ports_.messages->tell({"FrameWin::FrameWin ()",
+                           apptext::format("Unable to load multiple files.\r\n\r\n'%s'\r\n\r\nwill been loaded.\r\nThe "
+                                           "following will not be loaded:\r\n\r\n%s",
+                                           startup.c_str(), others.c_str()),
+                           MessageIcon::Warning});
+  startupFile_ = startup;
+}
+
+}  // namespace meridax

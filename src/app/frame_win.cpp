@@ -1,0 +1,109 @@
+#include "app/frame_win.h"
+
+#include "app/default_game.h"
+#include "app/settings_io.h"
+#include "model/game_tree.h"
+#include "rules/handicap.h"
+#include "rules/move_acceptance.h"
+#include "rules/navigation_step.h"
+#include "rules/othello_rules.h"
+#include "rules/position_at.h"
+#include "rules/status_texts.h"
+
+namespace meridax {
+
+FrameWin::FrameWin(const FramePorts& ports, ProfilePort& profile, FileSystem& files, AppSettings appSettings,
+                   FrameEnvironment environment)
+    : ports_(ports),
+      profile_(profile),
+      files_(files),
+      environment_(std::move(environment)),
+      frameSettings_(readFrameSettings(profile)),
+      appSettings_(std::move(appSettings)),
+      recentFiles_(readRecentFiles(profile)) {
+  const DefaultGame d = resolveDefaultGame(frameSettings_);
+  insertNewGame(d.kind, d.width, d.height, d.rules, 0);
+}
+
+FrameWin::~FrameWin() = default;
+
+PlayOptions FrameWin::playOptions() const {
+  PlayOptions o;
+  o.autoLabelMoves = frameSettings_.autoLabelMoves;
+  o.autoLabelBranches = frameSettings_.autoLabelBranches;
+  o.autoLower = appSettings_.doAutoLower;
+  return o;
+}
+
+void FrameWin::showStatus(int field, const std::string& text) {
+  if (ports_.window != nullptr) ports_.window->setStatus(field, text);
+}
+
+void FrameWin::writeSettings() {
+  SGridFrame& g = game();
+  rememberCurrentGame(frameSettings_, g.kind(), g.width(), g.height(), g.details[DetailField::Rules]);
+  writeFrameSettings(profile_, frameSettings_, *ports_.messages);
+}
+
+std::string FrameWin::title() const {
+  const SGridFrame& g = *const_cast<Collection&>(collection_).current();
+  return windowTitle(g, currentFile_, collection_.currentIndex() + 1, collection_.size());
+}
+
+void FrameWin::refreshTitle() {
+  if (ports_.window != nullptr) ports_.window->setTitle(title());
+}
+
+void FrameWin::markOthelloAvailability() {
+  SGridFrame& g = game();
+  if (g.kind() != GameKind::Othello) return;
+  goToNode(g, g.currentNode);
+}
+
+void FrameWin::refreshStatus() {
+  if (ports_.window == nullptr) return;
+  SGridFrame& g = game();
+  std::string side = sideToMoveField(g);
+  if (g.kind() == GameKind::Othello && !anyAvailable(currentPosition(g)))
+    side = othelloGameOverText(g.blackCounter, g.whiteCounter);
+  ports_.window->setStatus(0, side);
+  ports_.window->setStatus(1, kindField(g));
+  ports_.window->setStatus(2, cursorField(g, cursorShown()));
+  ports_.window->setStatus(3, moveField(g));
+}
+
+void FrameWin::refreshAfterGameChange(bool layout) {
+  markOthelloAvailability();
+  if (ports_.window != nullptr) ports_.window->redraw(layout ? Redraw::All : Redraw::Board);
+  refreshTitle();
+  refreshStatus();
+}
+
+std::size_t FrameWin::insertNewGame(GameKind kind, int width, int height, const std::string& rules, int handicap) {
+  const std::size_t at = collection_.createGame(kind, width, height, collection_.empty() ? Collection::npos
+                                                                                        : collection_.currentIndex());
+  SGridFrame& g = collection_.game(at);
+  if (!rules.empty() && g.details[DetailField::Rules].empty()) g.details[DetailField::Rules] = rules;
+  if (handicap > 0) placeHandicapStones(g, handicap);
+  collection_.setCurrent(at);
+  return at;
+}
+
+void FrameWin::clickBoard(int x, int y) {
+  SGridFrame& g = game();
+  if (g.kind() == GameKind::Othello && !anyAvailable(currentPosition(g))) return;
+  PlayContext ctx{g, x, y, false, playOptions(), this};
+  BoardPosition pos = currentPosition(g);
+  const Colour side = g.currentNode->blackNext() ? Colour::Black : Colour::White;
+  try {
+    if (Accept_Move(ctx, side, pos) == MoveResult::Accepted && ports_.window != nullptr)
+      ports_.window->redraw(static_cast<Redraw>(static_cast<int>(Redraw::Board) | static_cast<int>(Redraw::Tree)));
+  } catch (const AppError& e) {
+    ports_.messages->tell({e.caption(), e.text(), MessageIcon::Error});
+  } catch (...) {
+    ports_.messages->tell({"OnLButtonDown()", "Accept_Move().  Unhandled exception - processing aborted",
+                           MessageIcon::Error});
+  }
+}
+
+}  // namespace meridax

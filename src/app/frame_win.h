@@ -1,0 +1,143 @@
+#pragma once
+// The main frame without a window: it owns the collection, the node store shared by its games, the held
+// text of the loaded file, the settings values and the error list, and carries out every command. It
+// reaches the person only through its ports, so every command runs without a display.
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/backups.h"
+#include "app/collection_writer.h"
+#include "app/file_system.h"
+#include "app/frame_ports.h"
+#include "app/profile_port.h"
+#include "app/recent_files.h"
+#include "app/settings_values.h"
+#include "model/collection.h"
+#include "rules/play_context.h"
+#include "sgf/sgf_error_list.h"
+
+namespace meridax {
+
+// Where the frame keeps files, and what it was started with.
+struct FrameEnvironment {
+  std::string dataDirectory;       // "APPDATA"
+  std::string temporaryDirectory;  // where error lists are stored; empty: the system's
+  std::string helpDirectory;       // where the HTML help opened in the browser lies
+  std::string workingDirectory;    // names on the command line are taken from here
+};
+
+class FrameWin : public PlayHost {
+ public:
+  // Reads the frame's settings from the profile and makes the empty default game.
+  FrameWin(const FramePorts& ports, ProfilePort& profile, FileSystem& files, AppSettings appSettings,
+           FrameEnvironment environment);
+  ~FrameWin() override;
+  FrameWin(const FrameWin&) = delete;
+  FrameWin& operator=(const FrameWin&) = delete;
+
+  // ---- State ----
+  Collection& collection() { return collection_; }
+  SGridFrame& game() { return *collection_.current(); }
+  const std::string& currentFile() const { return currentFile_; }
+  bool modified() const { return modified_; }
+  FrameSettings& frameSettings() { return frameSettings_; }
+  AppSettings& appSettings() { return appSettings_; }
+  RecentFileList& recentFiles() { return recentFiles_; }
+  SErrorList& errorList() { return errors_; }
+  const std::optional<std::string>& heldText() const { return heldText_; }
+  bool cursorShown() const { return frameSettings_.viewCursor != 0; }
+  const FramePorts& ports() const { return ports_; }
+  PlayOptions playOptions() const;
+
+  // ---- PlayHost ----
+  void showStatus(int field, const std::string& text) override;
+  void markFileModified() override { modified_ = true; }
+  void treeGrew() override {}
+
+  // ---- Start-up and file workflow ----
+  // Decides the start-up file from "OpenLast" and the command line; reports names that will not load.
+  void decideStartupFile(const std::vector<std::string>& commandLineNames);
+  const std::string& startupFile() const { return startupFile_; }
+  // The first paint loads the start-up file.
+  void firstPaint();
+  void LoadSGF();
+  bool ReLoad(const std::string& path);
+  bool CmSave();
+  bool SaveAs(SaveScope scope);
+  void CmExportCurrentGame();
+  void From_MRU(std::size_t index);
+  void CollImport();
+  void CmCollAddSGF();
+  void CmCollEmpty();
+  void CmCollDelete();
+  void CmNewGame();
+  void CmNewGameOfType();
+  // True when the program may close.
+  bool OnClose();
+  void CmViewFile();
+  void CmHelp();
+  // Writes the frame's settings (section "Application"), as the frame does when it is destroyed.
+  void writeSettings();
+
+  // ---- Collection navigation ----
+  void CmPreviousGame();
+  void CmNextGame();
+  void CmUpEightGames();
+  void CmDownEightGames();
+  void CmFirstGame();
+  void CmLastGame();
+  // Makes the game at index current: builds its tree from the held text when needed, refreshes panes.
+  void makeCurrent(std::size_t index, bool force);
+
+  // ---- Board ----
+  // A click on board point (x, y) in single-click mode: plays the side to move there.
+  void clickBoard(int x, int y);
+
+  // ---- Refresh ----
+  void refreshTitle();
+  void refreshStatus();
+  std::string title() const;
+
+  // ---- Command dispatch ----
+  // Runs the command with this identifier or handler name; false when there is none.
+  bool runCommand(int id);
+  bool runCommand(const std::string& name);
+
+ private:
+  ShellPorts shell() const { return ShellPorts{files_, *ports_.messages}; }
+  BackupPlace backupPlace() const;
+  HeldFileText heldForSave() const;
+  SaveOptions saveOptions(SaveScope scope) const;
+  bool buildTree(SGridFrame& game);
+  void showErrors();
+  void replaceCollectionWith(GameKind kind, int width, int height, const std::string& rules);
+  std::size_t insertNewGame(GameKind kind, int width, int height, const std::string& rules, int handicap);
+  int readGamesFromText(const std::string& text, const std::string& path, std::size_t insertAfter, bool lazy,
+                        bool& anySelected, std::size_t& selectedIndex);
+  bool writeCollectionTo(const std::string& path, SaveScope scope, std::optional<SaveOutcome>& outcome);
+  void refreshAfterGameChange(bool layout);
+  void markOthelloAvailability();
+
+  FramePorts ports_;
+  ProfilePort& profile_;
+  FileSystem& files_;
+  FrameEnvironment environment_;
+  FrameSettings frameSettings_;
+  AppSettings appSettings_;
+  RecentFileList recentFiles_;
+
+  Collection collection_;
+  std::optional<std::string> heldText_;
+  const SGridFrame* markedGame_ = nullptr;  // the game that carried "XS" in the loaded file
+  std::string currentFile_;
+  std::string startupFile_;
+  bool modified_ = false;
+  bool firstPainted_ = false;
+  std::string lastTemporaryFile_;  // where the last collection text was written
+  SErrorList errors_;
+};
+
+}  // namespace meridax
