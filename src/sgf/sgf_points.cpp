@@ -54,9 +54,11 @@ class Scanner {
   std::string_view rest() const { return text_.substr(std::min(at_, text_.size())); }
   void skip() { ++at_; }
 
-  std::optional<int> letter() {
+  // With anyCase, "A" to "Z" read as "a" to "z".
+  std::optional<int> letter(bool anyCase = false) {
     if (atEnd()) return std::nullopt;
-    auto v = letterValue(text_[at_]);
+    const char c = anyCase ? static_cast<char>(std::tolower(static_cast<unsigned char>(text_[at_]))) : text_[at_];
+    auto v = letterValue(c);
     if (v) ++at_;
     return v;
   }
@@ -78,15 +80,16 @@ class Scanner {
 
 // The second coordinate of the letter-and-number forms: a letter, or a number turned by `fromNumber`.
 template <typename FromNumber>
-std::optional<int> letterOrNumber(Scanner& s, FromNumber fromNumber) {
-  if (auto v = s.letter()) return v;
+std::optional<int> letterOrNumber(Scanner& s, FromNumber fromNumber, bool anyCase = false) {
+  if (auto v = s.letter(anyCase)) return v;
   if (auto n = s.number()) return fromNumber(*n);
   return std::nullopt;
 }
 
 // One point in the given form; `asMove` applies the conventions that only move values have.
+// Hexagon boards read their letters in any case: their rows and columns never reach 26.
 std::optional<BoardPoint> scanPoint(Scanner& s, const PointGeometry& g, PointForm form, bool asMove) {
-  const auto first = s.letter();
+  const auto first = s.letter(form == PointForm::RowFirst);
   if (!first) return std::nullopt;
   std::optional<int> second;
   switch (form) {
@@ -103,7 +106,7 @@ std::optional<BoardPoint> scanPoint(Scanner& s, const PointGeometry& g, PointFor
     case PointForm::RowFirst: {
       const int y = *first;
       const bool lgLowerHalf = asMove && g.littleGolem && y >= g.height;
-      second = letterOrNumber(s, [&](int n) { return lgLowerHalf ? n + y - g.height : n - 1; });
+      second = letterOrNumber(s, [&](int n) { return lgLowerHalf ? n + y - g.height : n - 1; }, true);
       if (!second) return std::nullopt;
       return BoardPoint{*second, y};
     }

@@ -2,7 +2,8 @@
 // Board points in SGF values, both ways, for every game kind: move values, setup and markup values,
 // labels, Kropki field outlines, and the two-character form points take inside stored markup texts.
 //
-// Letters: "a" to "z" are 0 to 25 and "A" to "Z" are 26 to 51. Readers return points as written,
+// Letters: "a" to "z" are 0 to 25 and "A" to "Z" are 26 to 51, except on the hexagon boards, whose
+// values take letters in any case ("M5" is "m5"), as Little Golem records write them. Readers return points as written,
 // possibly off the board (move acceptance and the markup reader decide about those); they return
 // nullopt only when the text does not have the form of a point at all.
 

@@ -78,7 +78,8 @@ const MoveCase kMoveCases[] = {
     {"HavannahLittleGolemRowTen", havannah("LG"), "k1", "(1, 10)"},
     {"HavannahLittleGolemLettersUnchanged", havannah("LG"), "me", "(4, 12)"},
     {"HavannahOtherRulesTextIsNotLittleGolem", havannah("lg"), "m5", "(4, 12)"},
-    {"HavannahUpperCaseRow", havannah(), "Ca", "(0, 28)"},
+    {"HavannahLettersInAnyCase", havannah(), "Ca", "(0, 2)"},
+    {"HavannahLittleGolemCapitals", pointGeometry(GameKind::Havannah, 15, 0, "LG"), "O2", "(8, 14)"},
     {"UnlurRowLetterFirst", unlur(), "g7", "(6, 6)"},
     {"Connect6Letters", connect6(), "jj", "(9, 9)"},
     {"Connect6NumberCountsFromTheBottom", connect6(), "a19", "(0, 0)"},
@@ -164,6 +165,7 @@ const RangeCase kRangeCases[] = {
     {"HexNumbers", hex(), "a1:c3", "(0, 0)-(2, 2)"},
     {"HavannahRowFirst", havannah(), "m5", "(4, 12)-(4, 12)"},
     {"HavannahSetupIgnoresLittleGolem", havannah("LG"), "m5", "(4, 12)-(4, 12)"},
+    {"UnlurSetupAnyCase", unlur(), "G7:a1", "(0, 0)-(6, 6)"},
     {"Connect6SetupIsTwoLetters", connect6(), "a3", "none"},
     {"KropkiUpperCase", kropki(), "AA:Bb", "(26, 1)-(27, 26)"},
 };
