@@ -11,8 +11,9 @@ void recountCaptures(SGridFrame& game) {
   game.blackCounter = 0;
   game.whiteCounter = 0;
   for (const GameNode* n = game.currentNode; n != nullptr; n = n->prev()) {
-    if (!n->captureRecord()) continue;
+    // A composed position starts the counters again, whether or not it carries a capture record.
     if (n->kind() == SpecialMoveKind::Compose) return;
+    if (!n->captureRecord()) continue;
     auto it = game.captureCounts.find(n);
     if (it == game.captureCounts.end()) return;
     const CaptureCounts counts = unpackCaptureEntry(it->second);
