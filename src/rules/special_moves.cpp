@@ -45,6 +45,8 @@ void finishUserSpecialMove(PlayContext& ctx) {
 void addSpecialMove(PlayContext& ctx, SpecialMoveKind kind, Colour c, BoardPosition& pos) {
   SGridFrame& game = ctx.game;
   GameNode* current = game.currentNode;
+  // A node below the last move number would wrap its 11-bit field back to 0.
+  if (current->moveNumber() >= GameNode::kMaxMoveNumber) return;
   auto sameKind = [kind](const GameNode& n) { return n.kind() == kind; };
 
   if (current->next() != nullptr && sameKind(*current->next())) {
