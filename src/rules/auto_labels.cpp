@@ -19,16 +19,22 @@ struct StoredLabel {
 std::vector<StoredLabel> storedLabels(const std::string& markup) {
   std::vector<StoredLabel> labels;
   std::string ident;
+  bool valuesRead = false;  // the identifier's values have begun: a following letter starts a new identifier
   std::size_t i = 0;
   while (i < markup.size()) {
     const char ch = markup[i];
     if (ch >= 'A' && ch <= 'Z') {
+      if (valuesRead) ident.clear();
+      valuesRead = false;
       ident += ch;
       ++i;
       continue;
     }
     if (ch != '[') {
-      ident.clear();
+      if (ch != ' ') {
+        ident.clear();
+        valuesRead = false;
+      }
       ++i;
       continue;
     }
@@ -41,7 +47,7 @@ std::vector<StoredLabel> storedLabels(const std::string& markup) {
       labels.push_back(label);
     }
     i = end + 1;
-    // consecutive values keep the identifier
+    valuesRead = true;  // consecutive values keep the identifier
   }
   return labels;
 }
