@@ -125,8 +125,12 @@ MoveResult Accept_Move(PlayContext& ctx, Colour c, BoardPosition& pos) {
       return MoveResult::Accepted;
     }
     SBranchDetails* line = openNewLine(game, ctx.quiet);
-    if (ctx.quiet) loadingLine = line;
-    else if (ctx.options.autoLabelBranches && isGoKind(game)) labelBranches(ctx, current);
+    if (ctx.quiet) {
+      loadingLine = line;
+    } else if (ctx.options.autoLabelBranches && isGoKind(game)) {
+      labelBranches(ctx, current);
+      autoLabelPoint(game, current, x, y, ctx.options.autoLower);  // then the new move's point
+    }
   }
 
   if (ctx.options.autoLabelMoves && game.kind() == GameKind::Go && game.variant() == GoVariant::Go)
