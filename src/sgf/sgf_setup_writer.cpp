@@ -78,7 +78,12 @@ std::string setupText(const SGridFrame& game, const GameNode* node) {
   appendProperty(out, "AB", cells.pointsHolding(cell::kBlack));
   appendProperty(out, "AW", cells.pointsHolding(cell::kWhite));
   if (first && game.kind() == GameKind::Othello) appendProperty(out, "AE", cells.emptyCentreCells());
-  if (first && !out.empty()) out += node->blackNext() ? "\r\nPL[B]" : "\r\nPL[W]";
+  if (first) {
+    // An unusual side to move is kept even without stones, or a reload would lose it.
+    const bool usualSide = node->blackNext() == !game.isWhiteFirst();
+    if (!out.empty()) out += node->blackNext() ? "\r\nPL[B]" : "\r\nPL[W]";
+    else if (!usualSide) out += node->blackNext() ? "PL[B]" : "PL[W]";
+  }
   if (!first) appendProperty(out, "AE", cells.pointsHolding(cell::kEmpty));
   const std::string black = sgf_writer::kropkiOutlines(game, node, Colour::Black);
   const std::string white = sgf_writer::kropkiOutlines(game, node, Colour::White);

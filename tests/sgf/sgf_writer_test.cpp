@@ -265,6 +265,22 @@ TEST(SgfWriter, ComposedFirstNode_SetupInTheHeader) {
                           "XV[]\r\n\r\nAB[bb][bd]\r\nAW[dc]\r\nPL[B]C[Problem]\r\n\r\n\r\n)\r\n\r\n");
 }
 
+TEST(SgfWriter, ComposedEmptyFirstNode_SideToMoveWrittenOnlyWhenUnusual) {
+  TestGame g(GameKind::Go, 5);
+  g.setFirstPosition(PositionAt(g.game, g.game.firstNode), true);
+  EXPECT_EQ(g.text(), plainHeader("1", "5") + "XV[]\r\n\r\n)\r\n\r\n");
+
+  g.game.firstNode->setBlackNext(false);
+  EXPECT_EQ(g.text(), plainHeader("1", "5") + "XV[]\r\n\r\nPL[W]\r\n)\r\n\r\n");
+}
+
+TEST(SgfWriter, HandicapTextWithoutStonesOffNineteen_KeepsWhiteToMove) {
+  TestGame g(GameKind::Go, 13);
+  g.game.details[DetailField::Handicap] = "3";
+  g.game.firstNode->setBlackNext(false);
+  EXPECT_EQ(g.text(), plainHeader("1", "13") + "XV[]\r\n\r\nPL[W]\r\n)\r\n\r\n");
+}
+
 TEST(SgfWriter, OthelloComposedFirstNode_EmptyCentreCellsCleared) {
   TestGame g(GameKind::Othello, 8);
   g.setFirstPosition(fromDiagram(R"(. . . . . . . .
