@@ -5,7 +5,7 @@
 #include <utility>
 
 #include "model/node_texts.h"
-#include "model/packed_position.h"
+#include "model/game_tree.h"
 #include "rules/connect6_rules.h"
 #include "rules/move_acceptance.h"
 #include "rules/othello_rules.h"
@@ -35,18 +35,6 @@ void putInQuickSlot(SGridFrame& game, GameNode* node, int slot) {
   node->setInQuickSlot(true);
 }
 
-// Replaces the snapshot a node already carries (the first node always has one).
-void overwriteSnapshot(SGridFrame& game, GameNode* node, const BoardPosition& pos) {
-  if (game.kind() == GameKind::Kropki) {
-    std::vector<std::uint8_t> packed(game.snapshotBytes());
-    packPosition(pos, packed.data());
-    game.kropkiSnapshots[node] = std::move(packed);
-  } else {
-    packPosition(pos, node->inlineSnapshot());
-  }
-  if (game.cachedPositionNode == node) game.cachedPositionNode = nullptr;
-}
-
 Colour sideOf(bool blackNext) { return blackNext ? Colour::Black : Colour::White; }
 
 }  // namespace
@@ -72,8 +60,7 @@ void SgfReader::composeFromSetup(bool atNodeEnd, std::size_t at) {
 
 void SgfReader::composeRoot(bool atNodeEnd) {
   GameNode* node = game_->currentNode;
-  if (pos_.cellCount() != game_->cellCount()) return;
-  overwriteSnapshot(*game_, node, pos_);
+  if (pos_.cellCount() != game_->cellCount() || !rewriteSnapshot(*game_, node, pos_)) return;
   node->setKind(SpecialMoveKind::Compose);
   if (atNodeEnd && pending_.sideToMove) node->setBlackNext(*pending_.sideToMove == Colour::Black);
   pending_.setupCount = 0;

@@ -67,7 +67,8 @@ std::string utf16ToUtf8(std::string_view bytes) {
   std::string out;
   out.reserve(bytes.size());
   const std::size_t end = bytes.size() & ~std::size_t{1};  // an odd last byte is no character
-  for (std::size_t i = 0; i < end; i += 2) {
+  const bool marked = hasMark(bytes, 0xFF, 0xFE) || hasMark(bytes, 0xFE, 0xFF);
+  for (std::size_t i = marked ? 2 : 0; i < end; i += 2) {
     char32_t c = unit(i);
     if (c >= 0xD800 && c <= 0xDBFF && i + 2 < end) {
       const char32_t low = unit(i + 2);
