@@ -31,9 +31,10 @@ SgfReader::SgfReader(Collection& collection, const std::string& text, const SgfR
 SgfReadResult SgfReader::run() {
   SgfReadResult result;
   try {
-    if (!startGame(result)) return result;
-    scanGame();
-    result.goOn = true;
+    if (startGame(result)) {
+      scanGame();
+      result.goOn = true;
+    }
   } catch (const ReaderAbort& abort) {
     stack_.clear();
     result.message = abort.message;
