@@ -13,14 +13,19 @@ void FrameWin::makeCurrent(std::size_t index, bool force) {
   }();
   if (old != nullptr && ports_.window != nullptr) old->treeTopLine = static_cast<std::uint16_t>(ports_.window->treeTopLine());
   collection_.setCurrent(index);
-  SGridFrame& g = game();
+  const SGridFrame& g = game();
   if (ports_.window != nullptr) ports_.window->setTreeTopLine(g.treeTopLine);
+  openCurrentGame(!sameShape);
+}
+
+void FrameWin::openCurrentGame(bool layout) {
+  SGridFrame& g = game();
   if (heldText_ && !g.treeLoaded) {
     errors_.clear();
     buildTree(g);
     showErrors();
   }
-  refreshAfterGameChange(!sameShape);
+  refreshAfterGameChange(layout);
 }
 
 void FrameWin::CmPreviousGame() {

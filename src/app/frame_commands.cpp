@@ -36,6 +36,10 @@ const FrameCommand kCommands[] = {
     {1666, "CmDownEightGames", [](FrameWin& f) { f.CmDownEightGames(); }},
     {1654, "CmFirstGame", [](FrameWin& f) { f.CmFirstGame(); }},
     {1656, "CmLastGame", [](FrameWin& f) { f.CmLastGame(); }},
+    {special_move_command::kPassId, "CmPass", [](FrameWin& f) { f.CmPass(); }},
+    {special_move_command::kSwapPiecesId, "CmSwapPieces", [](FrameWin& f) { f.CmSwapPieces(); }},
+    {special_move_command::kResignationId, "CmResign", [](FrameWin& f) { f.CmResign(); }},
+    {special_move_command::kForfeitId, "CmForfeit", [](FrameWin& f) { f.CmForfeit(); }},
 };
 
 }  // namespace

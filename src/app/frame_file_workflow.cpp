@@ -8,6 +8,7 @@
 #include "app/outside_programs.h"
 #include "app/text_format.h"
 #include "sgf/sgf_reader.h"
+#include "sgf/text_decoding.h"
 
 namespace meridax {
 
@@ -17,14 +18,9 @@ constexpr char kSgfFilter[] = "SGF Files  ( *.sgf )|*.sgf|All Files  ( *.* )|*.*
 
 FileDialogRequest sgfDialog(const std::string& title) { return {title, kSgfFilter, "sgf", {}}; }
 
-// Byte-order marks and the zero bytes of a UTF-16 text vanish before parsing.
-std::string cleanedText(std::string text) {
-  std::erase_if(text, [](char ch) {
-    const auto b = static_cast<unsigned char>(ch);
-    return b == 0x00 || b == 0xFE || b == 0xFF;
-  });
-  return text;
-}
+// Byte-order marks and the zero bytes of a UTF-16 text vanish before parsing; a UTF-16 text is turned
+// into UTF-8 first, so that its characters beyond Latin-1 survive.
+std::string cleanedText(const std::string& text) { return prepareFileText(text); }
 
 std::size_t skipBlanks(const std::string& text, std::size_t at) {
   while (at < text.size() && (text[at] == ' ' || text[at] == '\t' || text[at] == '\r' || text[at] == '\n')) ++at;
@@ -128,7 +124,7 @@ int FrameWin::readGamesFromText(const std::string& text, const std::string& path
   return games;
 }
 
-void FrameWin::replaceCollectionWith(GameKind kind, int width, int height, const std::string& rules) {
+void FrameWin::replaceCollectionWith(GameKind kind, int width, int height, std::string rules) {
   heldText_.reset();
   markedGame_ = nullptr;
   collection_.clear();
@@ -144,7 +140,8 @@ bool FrameWin::ReLoad(const std::string& path) {
     return false;
   std::optional<std::string> loaded = Load_File(shell(), path, kReloadOpenCaption);
   if (!loaded) return false;
-  std::string text = cleanedText(std::move(*loaded));
+  std::string text = cleanedText(*loaded);
+  loaded.reset();
 
   const SGridFrame& old = game();
   replaceCollectionWith(old.kind(), old.width(), old.height(), old.details[DetailField::Rules]);
@@ -156,6 +153,7 @@ bool FrameWin::ReLoad(const std::string& path) {
   if (games == 0) {
     ports_.messages->tell({"FrameWin::ReLoad()", apptext::format("'%s'\n\nNo games were loaded.", path.c_str()), MessageIcon::Warning});
     currentFile_.clear();
+    modified_ = false;  // the changed collection is gone; the placeholder holds nothing to save
     refreshAfterGameChange(true);
     return false;
   }
@@ -316,7 +314,7 @@ void FrameWin::CollImport() {
   for (const std::string& path : paths) {
     std::optional<std::string> loaded = Load_File(shell(), path);
     if (!loaded) continue;
-    const std::string text = cleanedText(std::move(*loaded));
+    const std::string text = cleanedText(*loaded);
     bool anySelected = false;
     std::size_t selectedIndex = 0;
     const std::size_t before = collection_.size();
@@ -382,7 +380,8 @@ void FrameWin::CmCollDelete() {
   if (markedGame_ == collection_.current()) markedGame_ = nullptr;
   collection_.removeGame(collection_.currentIndex());
   modified_ = true;
-  refreshAfterGameChange(true);
+  if (ports_.window != nullptr) ports_.window->setTreeTopLine(game().treeTopLine);
+  openCurrentGame(true);
 }
 
 bool FrameWin::OnClose() {
@@ -394,7 +393,8 @@ bool FrameWin::OnClose() {
                         currentFile_.c_str()));
   if (!currentFile_.empty()) {
     switch (ports_.messages->askYesNoCancel("OnClose()", "Save " + currentFile_ + "?")) {
-      case Answer::Yes: CmSave(); return true;
+      // A save that failed leaves the changes only in memory: closing now would lose them.
+      case Answer::Yes: return CmSave();
       case Answer::No: return true;
       case Answer::Cancel: return false;
     }
@@ -420,7 +420,8 @@ void FrameWin::decideStartupFile(const std::vector<std::string>& commandLineName
   }
   while (!startup.empty() && startup.front() == '"') startup.erase(0, 1);
   while (!startup.empty() && startup.back() == '"') startup.pop_back();
-  if (!startup.empty() && startup.front() != '/') startup = environment_.workingDirectory + "/" + startup;
+  if (!startup.empty() && startup.front() != '/' && !environment_.workingDirectory.empty())
+    startup = environment_.workingDirectory + "/" + startup;
   const SysResult<FileStatus> status = files_.status(startup);
   if (startup.empty() || !status.ok() || status.value().type != EntryType::File) startup.clear();
   if (!startup.empty() && !others.empty())

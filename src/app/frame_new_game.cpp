@@ -1,5 +1,8 @@
 // New games: one like the current game, or one of a kind chosen from the game selection list.
 
+#include <algorithm>
+#include <cstdlib>
+
 #include "app/frame_win.h"
 #include "app/text_format.h"
 #include "rules/handicap.h"

@@ -17,6 +17,7 @@
 #include "app/settings_values.h"
 #include "model/collection.h"
 #include "rules/play_context.h"
+#include "rules/special_move_commands.h"
 #include "sgf/sgf_error_list.h"
 
 namespace meridax {
@@ -95,6 +96,11 @@ class FrameWin : public PlayHost {
   // ---- Board ----
   // A click on board point (x, y) in single-click mode: plays the side to move there.
   void clickBoard(int x, int y);
+  // Special moves by the side to move; each does nothing while its menu entry is disabled.
+  void CmPass();        // 1202: pass, swap sides or the Unlur acceptance, by kind
+  void CmSwapPieces();  // 1203
+  void CmResign();      // 1228
+  void CmForfeit();     // 1226
 
   // ---- Refresh ----
   void refreshTitle();
@@ -113,12 +119,18 @@ class FrameWin : public PlayHost {
   SaveOptions saveOptions(SaveScope scope) const;
   bool buildTree(SGridFrame& game);
   void showErrors();
-  void replaceCollectionWith(GameKind kind, int width, int height, const std::string& rules);
+  // Takes its arguments by value: they are often read from the game that is about to go.
+  void replaceCollectionWith(GameKind kind, int width, int height, std::string rules);
   std::size_t insertNewGame(GameKind kind, int width, int height, const std::string& rules, int handicap);
   int readGamesFromText(const std::string& text, const std::string& path, std::size_t insertAfter, bool lazy,
                         bool& anySelected, std::size_t& selectedIndex);
   bool writeCollectionTo(const std::string& path, SaveScope scope, std::optional<SaveOutcome>& outcome);
   void refreshAfterGameChange(bool layout);
+  // The common step after the current game changed: builds its tree from the held text when needed
+  // (showing the reading errors), then refreshes.
+  void openCurrentGame(bool layout);
+  SpecialMoveContext specialMoveContext();
+  void addSpecial(const SpecialMoveCommand& command);
   void markOthelloAvailability();
 
   FramePorts ports_;

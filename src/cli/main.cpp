@@ -6,6 +6,7 @@
 
 #include "cli/cli_output.h"
 #include "cli/commands.h"
+#include "cli/run_command.h"
 
 namespace meridax::cli {
 namespace {
@@ -23,6 +24,7 @@ constexpr Command kCommands[] = {
     {"rewrite", "rewrite FILE -o OUT                 every game written anew by the SGF writer", runRewrite},
     {"moves", "moves FILE                          the current line of every game", runMoves},
     {"ascii", "ascii FILE [--game N] [--move M]    the ASCII diagram of a position", runAscii},
+    {"run", "run SCRIPT [--profile FILE]         a script of user actions; its transcript", runScriptCommand},
 };
 
 void printUsage(std::ostream& out) {

@@ -1,0 +1,211 @@
+#include "app/script_runner.h"
+
+#include <charconv>
+#include <optional>
+#include <vector>
+
+#include "app/frame_keys.h"
+#include "app/move_box_text.h"
+#include "app/scripted_ports.h"
+#include "app/settings_io.h"
+#include "export/ascii_diagram.h"
+#include "sgf/sgf_writer.h"
+
+namespace meridax {
+
+namespace {
+
+bool isBlank(char c) { return c == ' ' || c == '\t'; }
+
+std::string_view trimmed(std::string_view s) {
+  while (!s.empty() && (isBlank(s.back()) || s.back() == '\r')) s.remove_suffix(1);
+  while (!s.empty() && isBlank(s.front())) s.remove_prefix(1);
+  return s;
+}
+
+// The words of a line up to a word that begins with '#'.
+std::vector<std::string> wordsOf(std::string_view s) {
+  std::vector<std::string> words;
+  std::size_t i = 0;
+  while (i < s.size()) {
+    while (i < s.size() && isBlank(s[i])) ++i;
+    if (i == s.size() || s[i] == '#') break;
+    const std::size_t start = i;
+    while (i < s.size() && !isBlank(s[i])) ++i;
+    words.emplace_back(s.substr(start, i - start));
+  }
+  return words;
+}
+
+std::optional<int> parseInt(const std::string& text) {
+  int value = 0;
+  const char* end = text.data() + text.size();
+  const auto [ptr, ec] = std::from_chars(text.data(), end, value);
+  if (text.empty() || ec != std::errc() || ptr != end) return std::nullopt;
+  return value;
+}
+
+std::optional<Answer> parseAnswer(const std::string& word) {
+  if (word == "yes") return Answer::Yes;
+  if (word == "no") return Answer::No;
+  if (word == "cancel") return Answer::Cancel;
+  return std::nullopt;
+}
+
+// A line that failed: why, and the run stops.
+struct LineError {
+  std::string text;
+};
+
+class Runner {
+ public:
+  Runner(const ScriptSetup& setup, std::ostream& out)
+      : out_(out),
+        ports_([this](const std::string& line) { out_ << line << '\n'; }),
+        frame_(ports_.framePorts(), setup.profile, setup.files, readAppSettings(setup.profile), setup.environment) {
+    // The window shows its title and status bar from the start.
+    frame_.refreshTitle();
+    frame_.refreshStatus();
+    frame_.firstPaint();
+  }
+
+  ScriptResult run(std::string_view script) {
+    ScriptResult result;
+    int number = 0;
+    while (!script.empty()) {
+      ++number;
+      const std::size_t end = script.find('\n');
+      const std::string_view line = script.substr(0, end);
+      script.remove_prefix(end == std::string_view::npos ? script.size() : end + 1);
+      if (std::optional<LineError> error = runLine(trimmed(line)))
+        return stopAt(number, error->text);
+      if (ports_.stopped()) return stopAt(number, stopText(ports_.stop()));
+    }
+    if (const std::size_t unused = ports_.unusedAnswers(); unused > 0)
+      return ScriptResult{kScriptStopped, 0, std::to_string(unused) + " queued answer(s) were not used"};
+    return result;
+  }
+
+ private:
+  static ScriptResult stopAt(int line, const std::string& why) {
+    return ScriptResult{kScriptStopped, line, "line " + std::to_string(line) + ": " + why};
+  }
+
+  static std::string stopText(ScriptStop stop) {
+    switch (stop) {
+      case ScriptStop::Unanswered: return "a question found no queued answer";
+      case ScriptStop::NotOffered: return "the question offers only yes and no";
+      case ScriptStop::NotInList: return "the queued text is not an entry of the list";
+      case ScriptStop::None: break;
+    }
+    return {};
+  }
+
+  std::optional<LineError> runLine(std::string_view line) {
+    if (line.empty() || line.front() == '#') return std::nullopt;
+    const std::size_t blank = line.find_first_of(" \t");
+    const std::string command(line.substr(0, blank));
+    const std::string_view rest = blank == std::string_view::npos ? std::string_view() : trimmed(line.substr(blank));
+    if (command == "load" || command == "input" || command == "choose") return runTextCommand(command, rest);
+    const std::vector<std::string> words = wordsOf(rest);
+    if (command == "answer") return runAnswer(words);
+    if (command == "play") return runPlay(words);
+    if (command == "key") return runKey(words);
+    if (command == "cmd") return runCmd(words);
+    if (command == "print") return runPrint(words);
+    return LineError{"unknown command '" + command + "'"};
+  }
+
+  std::optional<LineError> runTextCommand(const std::string& command, std::string_view rest) {
+    if (command != "load" && rest == "--cancel") {
+      if (command == "input") ports_.queueInput(std::nullopt);
+      else ports_.queueChoice(std::nullopt);
+      return std::nullopt;
+    }
+    std::optional<std::string> text = unescapeTranscriptText(rest);
+    if (!text) return LineError{"a backslash in the text of '" + command + "' is not one of \\\\ \\r \\n \\t"};
+    if (command == "load") frame_.ReLoad(*text);
+    else if (command == "input") ports_.queueInput(std::move(text));
+    else ports_.queueChoice(std::move(text));
+    return std::nullopt;
+  }
+
+  std::optional<LineError> runAnswer(const std::vector<std::string>& words) {
+    if (words.empty()) return LineError{"answer needs yes, no or cancel"};
+    std::vector<Answer> answers;
+    for (const std::string& w : words) {
+      const std::optional<Answer> a = parseAnswer(w);
+      if (!a) return LineError{"'" + w + "' is not yes, no or cancel"};
+      answers.push_back(*a);
+    }
+    for (Answer a : answers) ports_.queueAnswer(a);
+    return std::nullopt;
+  }
+
+  std::optional<LineError> runPlay(const std::vector<std::string>& words) {
+    const std::optional<int> x = words.size() == 2 ? parseInt(words[0]) : std::nullopt;
+    const std::optional<int> y = words.size() == 2 ? parseInt(words[1]) : std::nullopt;
+    if (!x || !y) return LineError{"play needs a column and a row"};
+    frame_.clickBoard(*x, *y);
+    return std::nullopt;
+  }
+
+  std::optional<LineError> runKey(const std::vector<std::string>& words) {
+    if (words.size() != 1) return LineError{"key needs one key name"};
+    const std::optional<std::string> command = commandForKey(words[0]);
+    if (!command) return LineError{"unknown key '" + words[0] + "'"};
+    frame_.runCommand(*command);
+    return std::nullopt;
+  }
+
+  std::optional<LineError> runCmd(const std::vector<std::string>& words) {
+    if (words.size() != 1) return LineError{"cmd needs one command identifier or name"};
+    const std::optional<int> id = parseInt(words[0]);
+    const bool ran = id ? frame_.runCommand(*id) : frame_.runCommand(words[0]);
+    if (!ran) return LineError{"unknown command '" + words[0] + "'"};
+    return std::nullopt;
+  }
+
+  std::optional<LineError> runPrint(const std::vector<std::string>& words) {
+    if (words.size() != 1) return LineError{"print needs one of title, status, board, node, sgf"};
+    const std::string& what = words[0];
+    SGridFrame& g = frame_.game();
+    if (what == "title") {
+      print("title", ports_.title());
+    } else if (what == "status") {
+      for (int field = 0; field < 4; ++field) print("status" + std::to_string(field), ports_.status(field));
+    } else if (what == "board") {
+      print("board", asciiDiagramOfNode(g, g.currentNode));
+    } else if (what == "node") {
+      const std::string box = moveBoxText(g, g.currentNode);
+      print("node", std::to_string(g.currentNode->moveNumber()) + (box.empty() ? "" : " " + box));
+    } else if (what == "sgf") {
+      std::string text;
+      WriteGameOptions options;
+      options.isCurrentGame = true;
+      if (!WriteGameText(g, text, options)) return LineError{"the current game cannot be written"};
+      print("sgf", text);
+    } else {
+      return LineError{"print needs one of title, status, board, node, sgf"};
+    }
+    return std::nullopt;
+  }
+
+  void print(const std::string& label, const std::string& text) {
+    out_ << label << ": " << text;
+    if (text.empty() || text.back() != '\n') out_ << '\n';
+  }
+
+  std::ostream& out_;
+  ScriptedPorts ports_;
+  FrameWin frame_;
+};
+
+}  // namespace
+
+ScriptResult runScript(std::string_view script, const ScriptSetup& setup, std::ostream& out) {
+  Runner runner(setup, out);
+  return runner.run(script);
+}
+
+}  // namespace meridax

@@ -1,0 +1,49 @@
+#pragma once
+// Runs a script of user actions against a main frame whose ports answer from queues, writing a transcript:
+// what the frame would have shown, one line per event (see scripted_ports.h), and what the script prints.
+//
+// One command per line; a line whose first word begins with '#' is a comment, and in the commands that
+// take words a word beginning with '#' starts a comment to the end of the line.
+//
+//   load PATH                 the reload of that file
+//   answer yes|no|cancel ...  answers for the next questions, in order
+//   input TEXT                text for the next text, number or list dialog (\\ \r \n \t escapes); input --cancel
+//   choose PATH               a name for the next file chooser (tab-separated names for several); choose --cancel
+//   play X Y                  a click on board column X, row Y (from 0) in single-click mode
+//   key NAME                  an accelerator such as Ctrl+Right or Ctrl+T
+//   cmd ID                    a frame command by its identifier or handler name
+//   print title|status|board|node|sgf
+//
+// Each print writes "LABEL: TEXT" with the text exactly as it stands (no escapes), followed by a line feed
+// unless the text ends with one.
+
+#include <ostream>
+#include <string>
+#include <string_view>
+
+#include "app/file_system.h"
+#include "app/frame_win.h"
+#include "app/profile_port.h"
+
+namespace meridax {
+
+inline constexpr int kScriptOk = 0;
+// The run stopped: a question found no answer, a command or key is unknown, or answers were left over.
+inline constexpr int kScriptStopped = 3;
+
+struct ScriptSetup {
+  ProfilePort& profile;  // the settings the frame starts with
+  FileSystem& files;
+  FrameEnvironment environment;
+};
+
+struct ScriptResult {
+  int status = kScriptOk;
+  int line = 0;       // the line the run stopped at (from 1); 0 when it did not stop on a line
+  std::string error;  // why it stopped, for the person running it
+};
+
+// Runs every line of `script` against a new frame made from the setup; the transcript goes to `out`.
+ScriptResult runScript(std::string_view script, const ScriptSetup& setup, std::ostream& out);
+
+}  // namespace meridax

@@ -1,0 +1,130 @@
+#pragma once
+// Every port of the main frame answered from queues instead of a person, for scripts and tests. Each
+// event becomes one transcript line, its texts escaped (backslash, CR, LF and tab as \\, \r, \n, \t):
+//
+//   [CAPTION] TEXT                  a message box
+//   [CAPTION] TEXT ? yes            a question and the answer it got (yes, no or cancel)
+//   <CAPTION> ? TEXT                a text, number or list dialog and what was entered, or "(cancel)"
+//   {TITLE} ? PATH                  a file chooser and the name chosen, or "(cancel)"
+//   (process) PROGRAM ARGUMENT...   an outside program that would have been started
+//   (open) PATH                     a document that would have been opened
+//   (clipboard) TEXT                text put on the clipboard
+//
+// A question or dialog that finds no queued answer writes "? (unanswered)" and stops the run: from then
+// on every question gets its safest answer (No, Cancel, nothing chosen) and nothing more is written.
+
+#include <array>
+#include <deque>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "app/frame_ports.h"
+#include "app/user_ports.h"
+
+namespace meridax {
+
+// The escaped form of a text on one transcript line.
+std::string escapeTranscriptText(std::string_view text);
+// The text an escaped form stands for; nullopt for a backslash before any other character, or at the end.
+std::optional<std::string> unescapeTranscriptText(std::string_view escaped);
+
+// Why a scripted run stopped.
+enum class ScriptStop {
+  None,
+  Unanswered,   // a question or dialog found no queued answer
+  NotOffered,   // the queued answer was Cancel, but the question offered only Yes and No
+  NotInList,    // the queued text names no entry of the list dialog
+};
+
+class ScriptedPorts : public MessagePort,
+                      public DialogPort,
+                      public FileChooserPort,
+                      public ClipboardPort,
+                      public WindowPort,
+                      public ProcessPort {
+ public:
+  using LineSink = std::function<void(const std::string& line)>;
+
+  // Every transcript line (without its line feed) goes to `sink`; without one the lines are kept in lines().
+  explicit ScriptedPorts(LineSink sink = {});
+
+  // The ports as the frame takes them.
+  FramePorts framePorts();
+
+  // ---- Queued answers ----
+  void queueAnswer(Answer answer) { answers_.push_back(answer); }
+  // Text for the next text, number or list dialog; nullopt cancels it.
+  void queueInput(std::optional<std::string> text) { inputs_.push_back(std::move(text)); }
+  // A name for the next file chooser (several separated by tabs for a multiple selection); nullopt cancels it.
+  void queueChoice(std::optional<std::string> path) { choices_.push_back(std::move(path)); }
+  std::size_t unusedAnswers() const { return answers_.size() + inputs_.size() + choices_.size(); }
+
+  // ---- What was seen ----
+  ScriptStop stop() const { return stop_; }
+  bool stopped() const { return stop_ != ScriptStop::None; }
+  const std::vector<std::string>& lines() const { return lines_; }
+  const std::string& status(int field) const;
+  const std::string& title() const { return title_; }
+  int redrawCount() const { return redraws_; }
+  const std::optional<std::string>& clipboardText() const { return clipboard_; }
+
+  // ---- MessagePort ----
+  void tell(const UserMessage& message) override;
+  bool askYesNo(const std::string& caption, const std::string& text) override;
+  Answer askYesNoCancel(const std::string& caption, const std::string& text) override;
+
+  // ---- DialogPort ----
+  std::optional<std::string> askText(const std::string& caption, const std::string& prompt,
+                                     const std::string& initial) override;
+  std::optional<int> askNumber(const std::string& caption, const std::string& prompt, int min, int max,
+                               int initial) override;
+  std::optional<int> chooseFromList(const std::string& caption, const std::vector<std::string>& entries,
+                                    int selected) override;
+
+  // ---- FileChooserPort ----
+  std::optional<std::string> chooseFileToOpen(const FileDialogRequest& request) override;
+  std::vector<std::string> chooseFilesToOpen(const FileDialogRequest& request) override;
+  std::optional<std::string> chooseFileToSave(const FileDialogRequest& request) override;
+
+  // ---- ClipboardPort ----
+  void setText(const std::string& text) override;
+  std::optional<std::string> text() override { return clipboard_; }
+
+  // ---- WindowPort ----
+  void setStatus(int field, const std::string& text) override;
+  void setTitle(const std::string& title) override { title_ = title; }
+  void redraw(Redraw) override { ++redraws_; }
+  int treeTopLine() const override { return treeTopLine_; }
+  void setTreeTopLine(int line) override { treeTopLine_ = line; }
+
+  // ---- ProcessPort ----
+  std::optional<SystemError> startDetached(const std::string& program,
+                                           const std::vector<std::string>& arguments) override;
+  std::optional<SystemError> openDocument(const std::string& pathOrUrl) override;
+
+ private:
+  void write(const std::string& line);
+  void halt(ScriptStop why, const std::string& line);
+  // The next queued answer, or nullopt after the question was written as unanswered.
+  std::optional<Answer> nextAnswer(const std::string& question);
+  // The next queued dialog text (nullopt inside: cancelled); nullopt after writing the dialog unanswered.
+  std::optional<std::optional<std::string>> nextInput(const std::string& dialog);
+  std::optional<std::optional<std::string>> nextChoice(const FileDialogRequest& request);
+
+  LineSink sink_;
+  std::vector<std::string> lines_;
+  std::deque<Answer> answers_;
+  std::deque<std::optional<std::string>> inputs_;
+  std::deque<std::optional<std::string>> choices_;
+  ScriptStop stop_ = ScriptStop::None;
+  std::array<std::string, 4> status_;
+  std::string title_;
+  int redraws_ = 0;
+  int treeTopLine_ = 0;
+  std::optional<std::string> clipboard_;
+};
+
+}  // namespace meridax

@@ -1,0 +1,102 @@
+#include "cli/run_command.h"
+
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <iterator>
+#include <optional>
+#include <sstream>
+#include <variant>
+
+#include "app/app_paths.h"
+#include "app/memory_profile.h"
+#include "app/posix_file_system.h"
+#include "app/script_runner.h"
+#include "cli/cli_output.h"
+
+namespace meridax::cli {
+namespace {
+
+constexpr char kUsage[] = "usage: meridax-cli run SCRIPT [--profile FILE]   (SCRIPT - reads the standard input)\n";
+
+struct RunArguments {
+  std::string script;
+  std::optional<std::string> profile;
+};
+
+std::optional<RunArguments> parseArguments(const Arguments& args) {
+  RunArguments parsed;
+  bool haveScript = false;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    if (args[i] == "--profile") {
+      if (i + 1 >= args.size() || parsed.profile) return std::nullopt;
+      parsed.profile = args[++i];
+    } else if (!haveScript) {
+      parsed.script = args[i];
+      haveScript = true;
+    } else {
+      return std::nullopt;
+    }
+  }
+  if (!haveScript) return std::nullopt;
+  return parsed;
+}
+
+std::optional<std::string> readText(const std::string& path, std::ostream& err) {
+  std::ostringstream text;
+  if (path == "-") {
+    text << std::cin.rdbuf();
+    return text.str();
+  }
+  std::ifstream in(path, std::ios::binary);
+  if (!in) {
+    err << "meridax-cli run: cannot read '" << escapeField(path) << "'\n";
+    return std::nullopt;
+  }
+  text << in.rdbuf();
+  return text.str();
+}
+
+std::optional<MemoryProfile> readProfile(const std::string& path, std::ostream& err) {
+  const std::optional<std::string> text = readText(path, err);
+  if (!text) return std::nullopt;
+  std::variant<MemoryProfile, ProfileParseError> parsed = parseIniProfile(*text);
+  if (const auto* error = std::get_if<ProfileParseError>(&parsed)) {
+    err << "meridax-cli run: " << escapeField(path) << ':' << error->line << ": " << escapeField(error->text) << '\n';
+    return std::nullopt;
+  }
+  return std::get<MemoryProfile>(std::move(parsed));
+}
+
+FrameEnvironment scriptEnvironment() {
+  FrameEnvironment environment;
+  environment.dataDirectory = dataDirectory();
+  std::error_code ignored;
+  environment.workingDirectory = std::filesystem::current_path(ignored).string();
+  return environment;
+}
+
+}  // namespace
+
+int runScriptCommand(const Arguments& args, const CommandStreams& io) {
+  const std::optional<RunArguments> parsed = parseArguments(args);
+  if (!parsed) {
+    io.err << kUsage;
+    return kExitTrouble;
+  }
+  MemoryProfile profile;
+  if (parsed->profile) {
+    std::optional<MemoryProfile> read = readProfile(*parsed->profile, io.err);
+    if (!read) return kExitTrouble;
+    profile = std::move(*read);
+  }
+  const std::optional<std::string> script = readText(parsed->script, io.err);
+  if (!script) return kExitTrouble;
+  PosixFileSystem files;
+  const ScriptResult result = runScript(*script, ScriptSetup{profile, files, scriptEnvironment()}, io.out);
+  if (result.status == kScriptOk) return kExitOk;
+  io.err << "meridax-cli run: " << escapeField(result.error) << '\n';
+  return kExitScriptStopped;
+}
+
+}  // namespace meridax::cli
