@@ -4,16 +4,11 @@
 #include <iterator>
 
 #include "app/frame_win.h"
+#include "app/navigation_commands.h"
 
 namespace meridax {
 
 namespace {
-
-struct FrameCommand {
-  int id;  // 0 when the command is reached by name only
-  const char* name;
-  void (*run)(FrameWin&);
-};
 
 const FrameCommand kCommands[] = {
     {0, "LoadSGF", [](FrameWin& f) { f.LoadSGF(); }},
@@ -42,21 +37,48 @@ const FrameCommand kCommands[] = {
     {special_move_command::kForfeitId, "CmForfeit", [](FrameWin& f) { f.CmForfeit(); }},
 };
 
+// Every group's table, the frame's own first.
+template <typename Pred>
+const FrameCommand* findIn(Pred pred) {
+  const FrameCommandTable tables[] = {FrameCommandTable(kCommands), NavigationCommands::commandTable(),
+                                      TreeEditCommands::commandTable(), AnnotationCommands::commandTable(),
+                                      CollectionListCommands::commandTable()};
+  for (const FrameCommandTable& table : tables)
+    for (const FrameCommand& c : table)
+      if (pred(c)) return &c;
+  return nullptr;
+}
+
 }  // namespace
 
+const FrameCommand* FrameWin::findCommand(int id) const {
+  if (id == 0) return nullptr;
+  return findIn([id](const FrameCommand& c) { return c.id == id; });
+}
+
+const FrameCommand* FrameWin::findCommand(const std::string& name) const {
+  return findIn([&](const FrameCommand& c) { return name == c.name; });
+}
+
+bool FrameWin::commandEnabled(const FrameCommand& command) {
+  return command.enabled == nullptr || command.enabled(*this);
+}
+
+std::string FrameWin::commandMenuText(const FrameCommand& command) {
+  return command.menuText == nullptr ? std::string() : command.menuText(*this);
+}
+
 bool FrameWin::runCommand(int id) {
-  if (id == 0) return false;
-  const auto it = std::find_if(std::begin(kCommands), std::end(kCommands), [id](const FrameCommand& c) { return c.id == id; });
-  if (it == std::end(kCommands)) return false;
-  it->run(*this);
+  const FrameCommand* c = findCommand(id);
+  if (c == nullptr) return false;
+  if (commandEnabled(*c)) c->run(*this);
   return true;
 }
 
 bool FrameWin::runCommand(const std::string& name) {
-  const auto it =
-      std::find_if(std::begin(kCommands), std::end(kCommands), [&](const FrameCommand& c) { return name == c.name; });
-  if (it == std::end(kCommands)) return false;
-  it->run(*this);
+  const FrameCommand* c = findCommand(name);
+  if (c == nullptr) return false;
+  if (commandEnabled(*c)) c->run(*this);
   return true;
 }
 

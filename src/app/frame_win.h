@@ -9,12 +9,17 @@
 #include <vector>
 
 #include "app/backups.h"
+#include "app/collection_list_commands.h"
 #include "app/collection_writer.h"
+#include "app/annotation_commands.h"
 #include "app/file_system.h"
+#include "app/frame_command.h"
 #include "app/frame_ports.h"
+#include "app/navigation_commands.h"
 #include "app/profile_port.h"
 #include "app/recent_files.h"
 #include "app/settings_values.h"
+#include "app/tree_edit_commands.h"
 #include "model/collection.h"
 #include "rules/play_context.h"
 #include "rules/special_move_commands.h"
@@ -30,7 +35,21 @@ struct FrameEnvironment {
   std::string workingDirectory;    // names on the command line are taken from here
 };
 
-class FrameWin : public PlayHost {
+// The point or node under the mouse for context-menu commands, and the marked area of the board.
+struct ContextTarget {
+  GameNode* node = nullptr;  // the game-tree box under the mouse
+  int x = -1;                // the board point under the mouse
+  int y = -1;
+};
+struct MarkedArea {
+  int x1 = 0, y1 = 0, x2 = 0, y2 = 0;  // the corners where the right button went down and came up
+};
+
+class FrameWin : public PlayHost,
+                 public NavigationCommands,
+                 public TreeEditCommands,
+                 public AnnotationCommands,
+                 public CollectionListCommands {
  public:
   // Reads the frame's settings from the profile and makes the empty default game.
   FrameWin(const FramePorts& ports, ProfilePort& profile, FileSystem& files, AppSettings appSettings,
@@ -111,6 +130,16 @@ class FrameWin : public PlayHost {
   // Runs the command with this identifier or handler name; false when there is none.
   bool runCommand(int id);
   bool runCommand(const std::string& name);
+  // The command with this identifier or handler name; nullptr when there is none.
+  const FrameCommand* findCommand(int id) const;
+  const FrameCommand* findCommand(const std::string& name) const;
+  // For the menus: whether the command is enabled now, and its text when the menu shows a changing one.
+  bool commandEnabled(const FrameCommand& command);
+  std::string commandMenuText(const FrameCommand& command);
+
+  // ---- Context of the mouse ----
+  ContextTarget context;
+  MarkedArea markedArea;
 
  private:
   ShellPorts shell() const { return ShellPorts{files_, *ports_.messages}; }
