@@ -39,16 +39,15 @@ void settleOthelloNode(const SGridFrame& game, GameNode* n) {
 void SgfReader::endGame() {
   ended_ = true;
   if (rootTextsStored()) storeRootTexts();
-  if (anyMove_) {
-    if (game_->kind() == GameKind::Othello) settleOthelloSidesToMove();
-    if (lastMovePoint_ && isOnBoard(game_->kind(), game_->width(), game_->height(), lastMovePoint_->x,
-                                    lastMovePoint_->y)) {
-      game_->cursorX = lastMovePoint_->x;
-      game_->cursorY = lastMovePoint_->y;
-    }
-    if (mainLineEnd_ != nullptr && mainLine_ != nullptr) settleCurrentNode();
-    if (game_->primaryNode == nullptr) game_->primaryNode = game_->currentNode;
+  if (anyMove_ && game_->kind() == GameKind::Othello) settleOthelloSidesToMove();
+  if (anyMove_ && lastMovePoint_ &&
+      isOnBoard(game_->kind(), game_->width(), game_->height(), lastMovePoint_->x, lastMovePoint_->y)) {
+    game_->cursorX = lastMovePoint_->x;
+    game_->cursorY = lastMovePoint_->y;
   }
+  // Also a game of setup nodes only is left on its main line, never at the end of a side line.
+  if (mainLineEnd_ != nullptr && mainLine_ != nullptr) settleCurrentNode();
+  if (anyMove_ && game_->primaryNode == nullptr) game_->primaryNode = game_->currentNode;
   stack_.clear();
 }
 
@@ -75,6 +74,7 @@ void SgfReader::settleCurrentNode() {
   GameNode* target = mainLineEnd_;
   if (markedCurrent_ != nullptr && liesOnLine(*mainLine_, markedCurrent_)) target = markedCurrent_;
   goToNode(*game_, target);
+  if (!anyMove_) return;
   for (const GameNode* n = target->next(); n != nullptr; n = n->next()) {
     if (!n->isPlacement()) continue;
     game_->cursorX = static_cast<int>(n->point()) % game_->width();

@@ -230,6 +230,15 @@ TEST(SgfReader, CurrentNodeMarkOnTheMainLineWins) {
   EXPECT_EQ(offLine.game().currentNode->point(), 1u + 1u * 9u);
 }
 
+TEST(SgfReader, GameOfSetupNodesEndsOnItsMainLine) {
+  LoadedText t("(;GM[1]SZ[5](;AB[aa])(;AB[bb];AW[cc]))");
+  SGridFrame& g = t.game();
+  EXPECT_EQ(treeText(g), "(;compose)(;compose;compose)");
+  EXPECT_EQ(g.currentNode, g.firstNode->next());
+  EXPECT_EQ(g.endNode, g.firstNode->next());
+  EXPECT_EQ(validateTree(g), "");
+}
+
 TEST(SgfReader, EmptyGameIsStillAGame) {
   LoadedText t("(;)(;GM[1]SZ[9];B[aa])");
   ASSERT_EQ(t.games(), 2u);
