@@ -66,6 +66,8 @@ class ScriptedPorts : public MessagePort,
   ScriptStop stop() const { return stop_; }
   bool stopped() const { return stop_ != ScriptStop::None; }
   const std::vector<std::string>& lines() const { return lines_; }
+  // The lines kept so far, which are then forgotten.
+  std::vector<std::string> takeLines() { return std::exchange(lines_, {}); }
   const std::string& status(int field) const;
   const std::string& title() const { return title_; }
   int redrawCount() const { return redraws_; }
