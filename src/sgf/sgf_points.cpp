@@ -22,8 +22,10 @@ enum class PointForm : std::uint8_t {
   NotWritten,         // Onyx and Sursum moves
 };
 
+// Reading: Othello and Hex take a letter and a letter or number, the hexagon boards the same with the
+// row first, and the rest (mask 0x9a2) two letters.
 PointForm setupForm(GameKind kind) {
-  if (kind == GameKind::Othello || kind == GameKind::Hex) return PointForm::ColumnFirst;
+  if (kindIn(kind, kind_mask::kLetterNumberPoints)) return PointForm::ColumnFirst;
   if (isHexagonBoard(kind)) return PointForm::RowFirst;
   return PointForm::TwoLetters;
 }
@@ -87,7 +89,7 @@ std::optional<int> letterOrNumber(Scanner& s, FromNumber fromNumber, bool anyCas
 }
 
 // One point in the given form; `asMove` applies the conventions that only move values have.
-// Hexagon boards read their letters in any case: their rows and columns never reach 26.
+// Hexagon boards read their letters in any case (their rows and columns never reach 26).
 std::optional<BoardPoint> scanPoint(Scanner& s, const PointGeometry& g, PointForm form, bool asMove) {
   const auto first = s.letter(form == PointForm::RowFirst);
   if (!first) return std::nullopt;

@@ -69,20 +69,12 @@ TEST(SgfWriter, SpecialMoves_WordsEndTheLineAndPassesKeepIt) {
   g.black(2, 2);
   g.special(SpecialMoveKind::Pass, Colour::White);
   g.black(3, 3);
+  g.special(SpecialMoveKind::Forfeit, Colour::White);
+  g.black(4, 4);
   g.special(SpecialMoveKind::Resign, Colour::White);
   g.goTo(g.game.firstNode);
 
-  EXPECT_EQ(g.text(), plainHeader("1", "9") + "XV[]\r\n\r\n;B[cc];W[]  ;B[dd];W[resign]\r\n)\r\n\r\n");
-}
-
-TEST(SgfWriter, ForfeitThenMove_MoveStartsANewLine) {
-  TestGame g(GameKind::Go, 9);
-  g.black(2, 2);
-  g.special(SpecialMoveKind::Forfeit, Colour::White);
-  g.black(3, 3);
-  g.goTo(g.game.firstNode);
-
-  EXPECT_EQ(g.text(), plainHeader("1", "9") + "XV[]\r\n\r\n;B[cc];W[forfeit]\r\n;B[dd]\r\n)\r\n\r\n");
+  EXPECT_EQ(g.text(), plainHeader("1", "9") + "XV[]\r\n\r\n;B[cc];W[]  ;B[dd];W[forfeit]\r\n;B[ee];W[resign]\r\n)\r\n\r\n");
 }
 
 TEST(SgfWriter, HexMoves_NumberedRowsWithABlankAfterOneDigit) {
