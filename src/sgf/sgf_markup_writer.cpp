@@ -71,6 +71,8 @@ std::string writeMarkupText(const PointGeometry& g, std::string_view stored) {
   const std::vector<StoredMarkupValue> values = parseStoredMarkup(stored);
   std::string out;
   for (std::string_view id : kWrittenOrder) {
+    // Kropki files give TB and TW to fields of territory; as markup they would read back as outlines.
+    if (g.kind == GameKind::Kropki && (id == "TB" || id == "TW")) continue;
     std::string written;
     for (const StoredMarkupValue& v : values)
       if (writtenIdentifier(v.identifier) == id) written += convertValue(g, id, v.value);

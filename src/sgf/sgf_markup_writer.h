@@ -22,7 +22,8 @@ std::vector<StoredMarkupValue> parseStoredMarkup(std::string_view stored);
 // The SGF form of a stored markup text: for each identifier in the order M, L, SQ, CR, MA, TR, LB, TB,
 // TW its values in the kind's point form, identifiers joined by "\r\n". Blanked values and points
 // outside the width x width square are dropped; label texts are written after ":" with "\", "]" and
-// ":" escaped. Empty when no value is left.
+// ":" escaped. Kropki games leave TB and TW out (those identifiers hold their fields of territory).
+// Empty when no value is left.
 std::string writeMarkupText(const PointGeometry& g, std::string_view stored);
 
 }  // namespace meridax

@@ -41,6 +41,7 @@ const MarkupCase kMarkupCases[] = {
     {"HexPoints", pointGeometry(GameKind::Hex, 11, 11, ""), "TR[#$]LB[#*:x]", "TR[c4]\r\nLB[c10:x]"},
     {"HavannahRowLetterFirst", pointGeometry(GameKind::Havannah, 19, 0, "LG"), "TR[%-]", "TR[m5]"},
     {"KropkiCapitalLetters", pointGeometry(GameKind::Kropki, 45, 30, ""), "CR[?!][:!]", "CR[Ea][za]"},
+    {"KropkiTerritoryMarkupLeftOut", pointGeometry(GameKind::Kropki, 20, 20, ""), "TB[!!]TR[!!]TW[!!]", "TR[aa]"},
     {"UnknownIdentifierDropped", go9(), "XX[!!]TR[\"\"]", "TR[bb]"},
     {"UnterminatedValue", go9(), "TR[!!][\"\"", "TR[aa][bb]"},
     {"Empty", go9(), "", ""},
