@@ -2,7 +2,7 @@
 # Installs with apt-get whatever the build needs and the machine lacks (Debian 12).
 set -euo pipefail
 
-packages=(g++ cmake make libgtest-dev libgmock-dev libbenchmark-dev)
+packages=(g++ cmake make libgtest-dev libgmock-dev libbenchmark-dev qt6-base-dev)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -23,7 +23,6 @@ constexpr char kDisplayWidth[] = "Display Width";
 constexpr char kDisplayWidthHz[] = "Display Width HZ";
 constexpr std::int32_t kAbsentDimension = -1;
 constexpr double kThousandths = 1000.0;
-constexpr double kPerThousand = 0.001;
 
 struct IntKey {
   const char* key;
@@ -89,8 +88,8 @@ FrameSettings readFrameSettings(const ProfilePort& profile) {
   s.windowPlacement = optionalRecord<WindowPlacement>(profile, kWindowPlacement);
   s.commentPlacementLabel = optionalRecord<Rect>(profile, kCommentPlacementLabel);
   s.commentPlacementPgn = optionalRecord<Rect>(profile, kCommentPlacementPgn);
-  s.displayWidth = readInt(profile, app, kDisplayWidth, 350) * kPerThousand;
-  s.displayWidthHz = readInt(profile, app, kDisplayWidthHz, 350) * kPerThousand;
+  s.displayWidth = readInt(profile, app, kDisplayWidth, 350) / kThousandths;
+  s.displayWidthHz = readInt(profile, app, kDisplayWidthHz, 350) / kThousandths;
   for (const IntKey& k : kViewNumbers) s.*k.member = readInt(profile, app, k.key, defaults.*k.member);
   for (const YesNoKey& k : kViewSwitches) s.*k.member = readYesNo(profile, app, k.key, defaults.*k.member);
   for (const SizeFamily family : kSizeFamilies) {
