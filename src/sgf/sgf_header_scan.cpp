@@ -121,8 +121,14 @@ RootScan scanRoot(std::string_view text, std::size_t cursor) {
       const std::size_t end = valueEnd(text, i + 1);
       const std::string_view value = text.substr(i + 1, end - i - 1);
       if (id == "B" || id == "W") sizeScanDone = true;
-      if (!sizeScanDone && id == "GM" && !haveGm) haveGm = true, scan.gm = value;
-      if (!sizeScanDone && id == "SZ" && !haveSz) haveSz = true, scan.sz = value;
+      if (!sizeScanDone && id == "GM" && !haveGm) {
+        haveGm = true;
+        scan.gm = value;
+      }
+      if (!sizeScanDone && id == "SZ" && !haveSz) {
+        haveSz = true;
+        scan.sz = value;
+      }
       if (inRootNode && id == "XS") scan.selected = true;
       freshIdentifier = true;
       i = end;

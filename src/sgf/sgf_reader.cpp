@@ -46,6 +46,8 @@ SgfReadResult SgfReader::run() {
                                         "%d of the collection",
                                         request_.ordinal));
   }
+  // A game cut short by a failure keeps its game information.
+  if (game_ != nullptr && !ended_ && rootTextsStored()) storeRootTexts();
   result.cursor = std::min(cursor_, text_.size());
   result.game = game_;
   result.selected = selected_;

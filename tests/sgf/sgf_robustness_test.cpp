@@ -101,6 +101,25 @@ TEST(ReaderRobustness, WideVariationsAreReadAsOneNodeEach) {
   EXPECT_EQ(treeText(t.game()), "(;B[aa];W[bb])(;B[cc])");
 }
 
+TEST(ReaderRobustness, FullNodeStoreStopsTheLoadAndKeepsWhatWasRead) {
+  Collection c;
+  SErrorList errors;
+  const std::string first = "(;GM[1];B[aa])";
+  Do_FileSGF(c, first, SgfReadRequest{}, errors);
+  c.store().failAllocationsForTest(true);  // the slots left in the segments made so far are all there is
+
+  const std::string second = "(;GM[1]PB[Kept]" + repeated(";B[];W[]", 300) + ")";
+  const SgfReadResult read = Do_FileSGF(c, second, SgfReadRequest{}, errors);
+  EXPECT_FALSE(read.goOn);
+  ASSERT_TRUE(read.message.has_value());
+  EXPECT_EQ(read.message->caption(), "Do_FileSGF()");
+  EXPECT_EQ(read.message->text(), "Unable to find a free segment");
+  ASSERT_NE(read.game, nullptr);
+  EXPECT_EQ(read.game->details[DetailField::Player1], "Kept");
+  EXPECT_GT(read.game->endNode->moveNumber(), 100u);
+  EXPECT_EQ(validateTree(*read.game), "");
+}
+
 // ---- The corpus ----
 
 bool isSgfData(const fs::path& p) {
