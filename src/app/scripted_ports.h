@@ -71,6 +71,8 @@ class ScriptedPorts : public MessagePort,
   const std::string& status(int field) const;
   const std::string& title() const { return title_; }
   int redrawCount() const { return redraws_; }
+  // What the last redraw asked for; nullopt before the first.
+  std::optional<Redraw> lastRedraw() const { return lastRedraw_; }
   const std::optional<std::string>& clipboardText() const { return clipboard_; }
 
   // ---- MessagePort ----
@@ -98,7 +100,10 @@ class ScriptedPorts : public MessagePort,
   // ---- WindowPort ----
   void setStatus(int field, const std::string& text) override;
   void setTitle(const std::string& title) override { title_ = title; }
-  void redraw(Redraw) override { ++redraws_; }
+  void redraw(Redraw what) override {
+    ++redraws_;
+    lastRedraw_ = what;
+  }
   int treeTopLine() const override { return treeTopLine_; }
   void setTreeTopLine(int line) override { treeTopLine_ = line; }
 
@@ -125,6 +130,7 @@ class ScriptedPorts : public MessagePort,
   std::array<std::string, 4> status_;
   std::string title_;
   int redraws_ = 0;
+  std::optional<Redraw> lastRedraw_;
   int treeTopLine_ = 0;
   std::optional<std::string> clipboard_;
 };
