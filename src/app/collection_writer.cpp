@@ -37,6 +37,38 @@ GameWriteForm writeFormOf(const SGridFrame& game, bool isCurrent, const HeldFile
   return GameWriteForm::CopiedUnchanged;
 }
 
+namespace {
+
+constexpr char kUnreadableGame[] = "Unable to read game %d from the loaded file text.  The file has not been saved.";
+constexpr char kUnwritableGame[] = "Unable to write game %d of the collection.  The file has not been saved.";
+constexpr char kMisplacedGame[] =
+    "The place of game %d in the loaded file text is not valid.  The file has not been saved.";
+
+// Appends one game in its form; the error that stops the save otherwise. `number` counts from 1.
+std::optional<AppError> appendGame(SGridFrame& game, std::size_t number, bool isCurrent, GameWriteForm form,
+                                   const HeldFileText& held, const SaveOptions& options, std::string& out) {
+  // Both a whole game and a new header are written from the tree.
+  if (form != GameWriteForm::CopiedUnchanged && !game.treeLoaded && !(options.buildTree && options.buildTree(game)))
+    return saveError(kUnreadableGame, number);
+  if (form == GameWriteForm::Written) {
+    WriteGameOptions write;
+    write.isCurrentGame = isCurrent;
+    if (!WriteGameText(game, out, write)) return saveError(kUnwritableGame, number);
+    return std::nullopt;
+  }
+  const std::optional<std::string_view> text = recordedText(game, *held.text);
+  if (!text) return saveError(kMisplacedGame, number);
+  if (form == GameWriteForm::CopiedUnchanged) {
+    out += *text;
+  } else {
+    writeRootHeader(game, out, isCurrent);
+    out += text->substr(game.headerLength);
+  }
+  return std::nullopt;
+}
+
+}  // namespace
+
 CollectionTextResult collectionText(Collection& games, const HeldFileText& held, const SaveOptions& options) {
   CollectionText out;
   bool separatorDue = false;  // the last game written was copied and ends at its ")"
@@ -44,30 +76,11 @@ CollectionTextResult collectionText(Collection& games, const HeldFileText& held,
     SGridFrame& game = games.game(i);
     if (!includes(game, options)) continue;
     const bool isCurrent = i == games.currentIndex();
-    if (separatorDue) out.text += kCopiedGameSeparator;
     const GameWriteForm form = writeFormOf(game, isCurrent, held);
-    if (form == GameWriteForm::Written) {
-      WriteGameOptions write;
-      write.isCurrentGame = isCurrent;
-      if (!WriteGameText(game, out.text, write))
-        return {std::nullopt, saveError("Unable to write game %d of the collection.  The file has not been saved.", i + 1)};
-      separatorDue = false;
-    } else {
-      const std::optional<std::string_view> text = recordedText(game, *held.text);
-      if (!text)
-        return {std::nullopt, saveError("The place of game %d in the loaded file text is not valid.  "
-                                         "The file has not been saved.", i + 1)};
-      if (form == GameWriteForm::CopiedUnchanged) {
-        out.text += *text;
-      } else {
-        if (!game.treeLoaded && !(options.buildTree && options.buildTree(game)))
-          return {std::nullopt, saveError("Unable to read game %d from the loaded file text.  "
-                                          "The file has not been saved.", i + 1)};
-        writeRootHeader(game, out.text, isCurrent);
-        out.text += text->substr(game.headerLength);
-      }
-      separatorDue = true;
-    }
+    if (separatorDue) out.text += kCopiedGameSeparator;
+    if (std::optional<AppError> failure = appendGame(game, i + 1, isCurrent, form, held, options, out.text))
+      return {std::nullopt, std::move(failure)};
+    separatorDue = form != GameWriteForm::Written;
     ++out.games;
   }
   return {std::move(out), std::nullopt};

@@ -34,8 +34,8 @@ struct SaveOptions {
   SaveScope scope = SaveScope::WholeCollection;
   std::function<bool(const SGridFrame&)> isMarked;  // which games MarkedGames writes
   // Builds the tree of a game that was never opened from its held text, keeping its flag byte; false
-  // when it cannot. A new root header is written from the tree, so an unbuilt game needs its tree
-  // first, or its root set-up, comment and markup would be lost.
+  // when it cannot. A new root header and a whole game are written from the tree, so an unbuilt game
+  // needs its tree first, or its root set-up, comment, markup and moves would be lost.
   std::function<bool(SGridFrame&)> buildTree;
 };
 

@@ -199,6 +199,34 @@ TEST(CollectionWriter, UnopenedGameCannotBeRead_SaveFailsInsteadOfDroppingItsRoo
   EXPECT_EQ(result.failure->text(), "Unable to read game 3 from the loaded file text.  The file has not been saved.");
 }
 
+TEST(CollectionWriter, UnopenedGameNoLongerCopyable_TreeIsBuiltBeforeWritingIt) {
+  LoadedFile file;
+  file.game(2).markTreeChanged();  // e.g. a game whose recorded text can no longer be used
+  int builds = 0;
+  SaveOptions options;
+  options.buildTree = [&](SGridFrame& g) {
+    ++builds;
+    g.treeLoaded = true;
+    return true;
+  };
+
+  const std::string text = textOf(file, options);
+
+  EXPECT_EQ(builds, 1);
+  EXPECT_TRUE(text.ends_with("XV[]\r\n\r\n)\r\n\r\n"));
+}
+
+TEST(CollectionWriter, UnopenedGameWithoutTreeBuilder_SaveFails) {
+  LoadedFile file;
+  file.game(2).markTreeChanged();
+
+  const CollectionTextResult result = collectionText(file.games, file.held, {});
+
+  EXPECT_FALSE(result.written);
+  ASSERT_TRUE(result.failure);
+  EXPECT_EQ(result.failure->text(), "Unable to read game 3 from the loaded file text.  The file has not been saved.");
+}
+
 // ---- Games written by the SGF writer -----------------------------------------------------------
 
 TEST(CollectionWriter, ChangedGameBetweenCopies_WrittenWholeWithoutExtraSeparator) {
