@@ -29,14 +29,13 @@ void injectInto(Collection& collection, const std::string& nodes, SErrorList& er
   if (collection.empty()) return;
   SGridFrame& game = collection.game(0);
   SBranchDetails* line = game.currentLine;
-  GameNode* end = game.endNode;
   SgfReadRequest request;
   request.mode = ReadMode::Inject;
   request.target = &game;
   Do_FileSGF(collection, injectedText(nodes), request, errors);
   if (game.currentLine != line) {
     game.currentLine = line;
-    game.endNode = end;
+    game.endNode = line->tail;  // the injected text may have extended that line too
   }
 }
 

@@ -260,7 +260,6 @@ TEST(SgfReader, InjectedNodesHangBelowTheCurrentNode) {
   SGridFrame& g = t.game();
   GameNode* aa = g.firstNode->next();
   SBranchDetails* line = g.currentLine;
-  GameNode* end = g.endNode;
   g.currentNode = aa;
 
   const std::string text = injectedText("AB[ee];W[cc]C[new];B[dd]");
@@ -274,10 +273,28 @@ TEST(SgfReader, InjectedNodesHangBelowTheCurrentNode) {
   EXPECT_EQ(aa->kind(), SpecialMoveKind::Placement);
   EXPECT_FALSE(aa->printDiagram());
   g.currentLine = line;  // as the inject command puts the former line back
-  g.endNode = end;
+  g.endNode = line->tail;
   EXPECT_EQ(treeText(g), ";B[aa](;W[bb])(;compose;W[cc];B[dd])");
   EXPECT_EQ(validateTree(g), "");
   EXPECT_TRUE(t.errors.empty());
+}
+
+TEST(SgfReader, InjectedTextMayAlsoExtendTheLineItStartsFrom) {
+  LoadedText t("(;GM[1]SZ[9];B[aa])");
+  SGridFrame& g = t.game();
+  SBranchDetails* line = g.currentLine;
+  g.currentNode = g.firstNode;
+  SgfReadRequest r;
+  r.mode = ReadMode::Inject;
+  r.target = &g;
+  Do_FileSGF(t.collection, injectedText("(;C[x])(;B[aa];W[bb])"), r, t.errors);
+  // The reader leaves the line of the first variation current; the command takes its own line back,
+  // whose tail has moved on.
+  EXPECT_NE(g.currentLine, line);
+  g.currentLine = line;
+  g.endNode = line->tail;
+  EXPECT_EQ(treeText(g), "(;B[aa];W[bb])(;compose)");
+  EXPECT_EQ(validateTree(g), "");
 }
 
 TEST(SgfReader, AutoLabelMovesAppliesWhileLoading) {

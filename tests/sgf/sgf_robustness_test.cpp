@@ -279,14 +279,13 @@ TEST(ReaderRandomText, NeverBreaksATree) {
     // Inject more text below the current node and, as the inject command does, put back a replaced line.
     SGridFrame& g = t.game();
     SBranchDetails* line = g.currentLine;
-    GameNode* end = g.endNode;
     SgfReadRequest r;
     r.mode = ReadMode::Inject;
     r.target = &g;
     Do_FileSGF(t.collection, injectedText(random.game().substr(1)), r, t.errors);
     if (g.currentLine != line) {
       g.currentLine = line;
-      g.endNode = end;
+      g.endNode = line->tail;  // the injected text may have extended that line too
     }
     EXPECT_EQ(validateTree(g), "") << "inject, round " << rounds;
     if (::testing::Test::HasFailure()) break;
