@@ -129,7 +129,8 @@ TEST(SgfRoundTrip, GoWithSideLinesAndEveryAnnotation) {
   setName(g.game, b, "Main");
   setScore(g.game, b, 7);
   b->setPrintDiagram(true);
-  g.game.bookmarks.push_back({2, "Mark:one]", b});
+  g.game.bookmarks.push_back({3, "Mark:one]", b});
+  g.game.bookmarks.push_back({2, "", b});
   g.game.primaryNode = b;
   g.goTo(a);
   GameNode* c = g.white(6, 2);
