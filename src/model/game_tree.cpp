@@ -30,6 +30,16 @@ bool takesSnapshot(const SGridFrame& game, const GameNode* parent, SpecialMoveKi
   return !snapshotWithinSpacing(parent);
 }
 
+// The record of the line the node lies on: walk up while each node is its parent's continuation to the
+// line's head, which is the first node (the current line's record) or the head of a side line.
+SBranchDetails* lineOf(SGridFrame& game, GameNode* node) {
+  GameNode* head = node;
+  while (head->prev() != nullptr && head->prev()->next() == head) head = head->prev();
+  for (SBranchDetails* line : game.variations.linesBelow(head->prev()))
+    if (line->head == head) return line;
+  return nullptr;
+}
+
 // Removes a node's entries from every per-game index and frees its slot.
 void freeNode(SGridFrame& game, GameNode* n) {
   game.comments.erase(n);
@@ -56,6 +66,13 @@ GameNode* list_insert(SGridFrame& game, GameNode* parent, const BoardPosition& p
   GameNode* node = inlineSnapshot ? game.store().allocate(game.width(), game.snapshotBytes())
                                   : game.store().allocate(NodeStore::kBareClass, 0);
   if (node == nullptr) throw AppError("list_insert()", "Unable to find a free segment");
+
+  // The reader can step along an existing line onto the last node of a line other than the one it was
+  // extending (a variation the file repeats); the new node then extends that node's own line.
+  if (parent != nullptr && game.endNode != nullptr && game.endNode != parent && parent->next() == nullptr) {
+    if (SBranchDetails* own = lineOf(game, parent)) game.currentLine = own;
+    game.endNode = parent;
+  }
 
   node->setPrev(parent);
   if (game.endNode != nullptr) game.endNode->setNext(node);
