@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
 #include <vector>
 
@@ -521,6 +522,99 @@ TEST(LoadErrorText, EveryResult_HasItsLoadText) {
   EXPECT_STREQ(loadText(MoveResult::OutOfRange), "The move is out of range.");
   EXPECT_STREQ(statusText(MoveResult::OutOfRange), "");
   EXPECT_STREQ(statusText(MoveResult::TooManyBranches), "");
+}
+
+// --- Many random edits ------------------------------------------------------------------------------
+
+// Nodes from the first node down to the current node.
+std::vector<GameNode*> pathToCurrent(const SGridFrame& g) {
+  std::vector<GameNode*> path;
+  for (GameNode* n = g.currentNode; n != nullptr; n = n->prev()) path.insert(path.begin(), n);
+  return path;
+}
+
+TEST(AcceptMoveRandomPlay, ClicksPassesAndStepsBack_KeepTreeStoreAndPositionConsistent) {
+  PlayFixture f(GameKind::Go, 7);
+  std::mt19937 rng(7);
+  for (int step = 0; step < 3000; ++step) {
+    const unsigned op = rng() % 10;
+    if (op < 6) {
+      f.click(static_cast<int>(rng() % 7), static_cast<int>(rng() % 7));
+    } else if (op < 7) {
+      f.special(SpecialMoveKind::Pass);
+    } else {
+      const auto path = pathToCurrent(*f.game);
+      f.goTo(path[rng() % path.size()]);
+    }
+    ASSERT_EQ(f.problems(), "") << "step " << step;
+    ASSERT_EQ(toDiagram(f.game->cachedPosition), f.board()) << "step " << step;
+    const int black = f.game->blackCounter;
+    const int white = f.game->whiteCounter;
+    recountCaptures(*f.game);
+    ASSERT_EQ(f.game->blackCounter, black) << "step " << step;
+    ASSERT_EQ(f.game->whiteCounter, white) << "step " << step;
+  }
+  EXPECT_GT(f.game->variations.size(), 10u);
+}
+
+// What the reader does at the end of a game: the main line and its end become current again.
+void endReading(SGridFrame& g) {
+  g.currentLine = g.variations.linesBelow(nullptr).front();
+  g.endNode = g.currentLine->tail;
+  goToNode(g, g.firstNode);
+}
+
+TEST(AcceptMoveRandomPlay, RandomReadingWithReturnsToEarlierNodes_KeepsTheTreeConsistent) {
+  PlayFixture f(GameKind::Go, 5);
+  std::mt19937 rng(11);
+  for (int step = 0; step < 4000; ++step) {
+    if (rng() % 3 == 0) {
+      const auto path = pathToCurrent(*f.game);
+      f.goTo(path[rng() % path.size()]);  // the reader returns to the node before a variation
+    }
+    const GameNode* next = f.game->currentNode->next();
+    if (next != nullptr && next->isPlacement() && rng() % 4 == 0) {
+      // A variation the file repeats: the reader steps along the existing line.
+      const Colour c = next->blackMove() ? Colour::Black : Colour::White;
+      ASSERT_EQ(f.play(static_cast<int>(next->point() % 5), static_cast<int>(next->point() / 5), c, true),
+                MoveResult::Accepted);
+      ASSERT_EQ(f.game->currentNode, next);
+      continue;
+    }
+    const char point[] = {static_cast<char>('a' + rng() % 5), static_cast<char>('a' + rng() % 5), 0};
+    if (rng() % 20 == 0)
+      f.special(SpecialMoveKind::Pass, true);
+    else
+      f.read(point, rng() % 2 == 0 ? Colour::Black : Colour::White);
+    ASSERT_EQ(f.coll.store().validate(), "") << "step " << step;
+  }
+  endReading(*f.game);
+  EXPECT_EQ(f.problems(), "");
+  EXPECT_GT(f.game->variations.size(), 100u);
+}
+
+TEST(AcceptMoveLoading, DuplicateVariationFollowedByMoreMoves_ExtendsThatVariation) {
+  // (;B[aa](;W[bb])(;W[cc])(;W[bb];B[dd]))
+  PlayFixture f(GameKind::Go, 9);
+  f.read("aa", Colour::Black);
+  GameNode* x = f.game->currentNode;
+  f.read("bb", Colour::White);
+  GameNode* bb = f.game->currentNode;
+  f.goTo(x);
+  f.read("cc", Colour::White);
+  GameNode* cc = f.game->currentNode;
+  f.goTo(x);
+  ASSERT_EQ(f.read("bb", Colour::White), MoveResult::Accepted);
+  ASSERT_EQ(f.game->currentNode, bb);
+  ASSERT_EQ(f.read("dd", Colour::Black), MoveResult::Accepted);
+
+  GameNode* dd = f.game->currentNode;
+  EXPECT_EQ(bb->next(), dd);
+  EXPECT_EQ(dd->prev(), bb);
+  EXPECT_EQ(cc->next(), nullptr);
+  endReading(*f.game);
+  EXPECT_EQ(f.game->endNode, dd);
+  EXPECT_EQ(f.problems(), "");
 }
 
 }  // namespace
