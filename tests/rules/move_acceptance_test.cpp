@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "model/packed_position.h"
 #include "play_fixture.h"
 #include "rules/go_rules.h"
+#include "rules/handicap.h"
 #include "rules/status_texts.h"
 
 namespace meridax {
@@ -433,11 +433,7 @@ TEST(AcceptMove, MoveInUserPlay_RefreshesEveryFieldAndMarksTheFile) {
 
 // What the new-game command does for "Go  19x19  ( Handicap )".
 void startWithHandicap(SGridFrame& game, int n) {
-  BoardPosition pos = PositionAt(game, game.firstNode);
-  placeHandicap(pos, n);
-  packPosition(pos, game.firstNode->inlineSnapshot());
-  game.firstNode->setBlackNext(false);
-  game.details[DetailField::Handicap] = std::to_string(n);
+  placeHandicapStones(game, n);
   goToNode(game, game.firstNode);
 }
 
@@ -464,6 +460,25 @@ TEST(HandicapGame, SixStones_SidesInsteadOfTheCentre) {
   startWithHandicap(*f.game, 6);
   EXPECT_EQ(blackStones(PositionAt(*f.game, f.game->firstNode)), "dd pd dj pj dp pp");
   EXPECT_EQ(sideToMoveField(*f.game), " White to move");
+  EXPECT_EQ(f.game->details[DetailField::Handicap], "6");
+  EXPECT_EQ(f.problems(), "");
+}
+
+TEST(HandicapGame, StonesFollowTheTableForEveryCount) {
+  const char* expected[] = {"pd dp", "pd dp pp", "dd pd dp pp", "dd pd jj dp pp", "dd pd dj pj dp pp",
+                            "dd pd dj jj pj dp pp", "dd jd pd dj pj dp jp pp", "dd jd pd dj jj pj dp jp pp"};
+  for (int n = 2; n <= 9; ++n) {
+    PlayFixture f(GameKind::Go, 19);
+    startWithHandicap(*f.game, n);
+    EXPECT_EQ(blackStones(PositionAt(*f.game, f.game->firstNode)), expected[n - 2]) << n << " stones";
+  }
+}
+
+TEST(HandicapGame, BoardOtherThan19_GetsNoStonesAndBlackStarts) {
+  PlayFixture f(GameKind::Go, 13);
+  startWithHandicap(*f.game, 4);
+  EXPECT_EQ(blackStones(PositionAt(*f.game, f.game->firstNode)), "");
+  EXPECT_TRUE(f.game->firstNode->blackNext());
 }
 
 // --- Load errors -----------------------------------------------------------------------------------
