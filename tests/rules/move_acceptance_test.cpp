@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "model/game_statistics.h"
 #include "play_fixture.h"
 #include "rules/go_rules.h"
 #include "rules/handicap.h"
@@ -541,6 +542,15 @@ TEST(LoadErrorText, EveryResult_HasItsLoadText) {
 
 // --- Many random edits ------------------------------------------------------------------------------
 
+// Every count of the tree agrees with the store, which holds this game alone.
+void expectCountsAgree(PlayFixture& f) {
+  const GameStatistics s = computeStatistics(*f.game);
+  const SubtreeCounts below = countSubtree(*f.game, f.game->firstNode);
+  EXPECT_EQ(static_cast<std::size_t>(s.nodes), f.liveNodes());
+  EXPECT_EQ(static_cast<std::size_t>(below.nodes) + 1, f.liveNodes());
+  EXPECT_EQ(below.sideLines + 1, s.lines);
+}
+
 // Nodes from the first node down to the current node.
 std::vector<GameNode*> pathToCurrent(const SGridFrame& g) {
   std::vector<GameNode*> path;
@@ -570,6 +580,22 @@ TEST(AcceptMoveRandomPlay, ClicksPassesAndStepsBack_KeepTreeStoreAndPositionCons
     ASSERT_EQ(f.game->whiteCounter, white) << "step " << step;
   }
   EXPECT_GT(f.game->variations.size(), 10u);
+  expectCountsAgree(f);
+
+  // Cut the tree below a node of the current line, as the truncating command does.
+  GameNode* cut = f.game->firstNode->next()->next();
+  for (SBranchDetails* line : f.game->variations.linesBelow(cut)) deleteChain(*f.game, line->head);
+  f.game->variations.removeAll(cut);
+  cut->setBranching(false);
+  if (GameNode* child = cut->next()) {
+    cut->setNext(nullptr);
+    deleteChain(*f.game, child);
+  }
+  f.game->endNode = cut;
+  f.game->currentLine->tail = cut;
+  goToNode(*f.game, cut);
+  EXPECT_EQ(f.problems(), "");
+  expectCountsAgree(f);
 }
 
 // What the reader does at the end of a game: the main line and its end become current again.
@@ -606,6 +632,7 @@ TEST(AcceptMoveRandomPlay, RandomReadingWithReturnsToEarlierNodes_KeepsTheTreeCo
   endReading(*f.game);
   EXPECT_EQ(f.problems(), "");
   EXPECT_GT(f.game->variations.size(), 100u);
+  expectCountsAgree(f);
 }
 
 TEST(AcceptMoveLoading, DuplicateVariationFollowedByMoreMoves_ExtendsThatVariation) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
 #include <vector>
 
 #include "play_fixture.h"
@@ -127,6 +128,34 @@ TEST(CurrentPosition, CachedPosition_IsRefreshedWhenTheCurrentNodeChanges) {
   g.currentNode = g.firstNode->next();  // moved without the navigation step
   EXPECT_EQ(toDiagram(currentPosition(g)), toDiagram(PositionAt(g, g.firstNode->next())));
   EXPECT_EQ(g.cachedPositionNode, g.firstNode->next());
+}
+
+TEST(PositionAt, OthelloBranchesPlayedAtRandom_EveryNodeRebuildsThePositionPlayedThere) {
+  PlayFixture f(GameKind::Othello, 8);
+  std::mt19937 rng(3);
+  std::vector<std::pair<GameNode*, BoardPosition>> played;
+  for (int step = 0; step < 400; ++step) {
+    if (rng() % 6 == 0) {
+      std::vector<GameNode*> path;
+      for (GameNode* n = f.game->currentNode; n != nullptr; n = n->prev()) path.push_back(n);
+      f.goTo(path[rng() % path.size()]);
+    }
+    BoardPosition marked = PositionAt(*f.game, f.game->currentNode);
+    const Availability a = MarkAvailable(marked, testing::sideToMove(f.game->currentNode));
+    if (a.available == 0) {
+      f.goTo(f.game->firstNode);
+      continue;
+    }
+    int pick = static_cast<int>(rng() % static_cast<unsigned>(a.available));
+    int cellIndex = 0;
+    for (;; ++cellIndex)
+      if (marked[cellIndex] == cell::kAvailable && pick-- == 0) break;
+    ASSERT_EQ(f.click(cellIndex % 8, cellIndex / 8), MoveResult::Accepted);
+    played.emplace_back(f.game->currentNode, withoutMarks(f.game->cachedPosition));
+    ASSERT_EQ(f.problems(), "");
+  }
+  for (const auto& [node, pos] : played)
+    ASSERT_EQ(toDiagram(PositionAt(*f.game, node)), toDiagram(pos)) << "move " << node->moveNumber();
 }
 
 }  // namespace
