@@ -1,11 +1,356 @@
 #include "app/tree_edit_commands.h"
 
 #include "app/frame_win.h"
+#include "app/outside_programs.h"
+#include "edit/branch_removal.h"
+#include "edit/compose_apply.h"
+#include "edit/inject.h"
+#include "edit/navigation.h"
+#include "edit/truncate.h"
+#include "export/ascii_diagram.h"
+#include "rules/navigation_step.h"
 
 namespace meridax {
 
+namespace {
+
+constexpr int kBoard = static_cast<int>(Redraw::Board);
+constexpr int kTree = static_cast<int>(Redraw::Tree);
+constexpr int kComment = static_cast<int>(Redraw::Comment);
+constexpr int kLayout = static_cast<int>(Redraw::Layout);
+constexpr int kAll = static_cast<int>(Redraw::All);
+
+constexpr int kComposeChoiceCount = 3;
+
+bool isNodeOf(const SGridFrame& game, const GameNode* node) {
+  if (node == nullptr || !node->inUse()) return false;
+  const GameNode* n = node;
+  while (n->prev() != nullptr) n = n->prev();
+  return n == game.firstNode;
+}
+
+const FrameCommand kCommands[] = {
+    {1704, "CmTruncate", [](FrameWin& f) { f.CmTruncate(); }, [](FrameWin& f) { return f.truncateEnabled(); }},
+    {1801, "CmTruncateAtNode", [](FrameWin& f) { f.CmTruncateAtNode(); },
+     [](FrameWin& f) { return f.truncateEnabled() && f.context.node != nullptr; }},
+    {1706, "CmTruncateDelete", [](FrameWin& f) { f.CmTruncateDelete(); },
+     [](FrameWin& f) { return f.truncateDeleteEnabled(); }},
+    {1394, "CmDeleteBranch", [](FrameWin& f) { f.CmDeleteBranch(); }, [](FrameWin& f) { return f.deleteBranchEnabled(); }},
+    {1800, "CmDeleteBranchAtNode", [](FrameWin& f) { f.CmDeleteBranchAtNode(); },
+     [](FrameWin& f) { return f.deleteBranchAtNodeEnabled(); }},
+    {1402, "CmRemoveHigherBranches", [](FrameWin& f) { f.CmRemoveHigherBranches(); }},
+    {1403, "CmRemoveLowerBranches", [](FrameWin& f) { f.CmRemoveLowerBranches(); }},
+    {1412, "CmRemoveNeighbours", [](FrameWin& f) { f.CmRemoveNeighbours(); },
+     [](FrameWin& f) { return f.neighboursEnabled(); }},
+    {1738, "CmRemoveAllMarks", [](FrameWin& f) { f.CmRemoveAllMarks(); },
+     [](FrameWin& f) { return f.removeAllEnabled(AnnotationKind::Markup); }},
+    {1736, "CmRemoveAllComments", [](FrameWin& f) { f.CmRemoveAllComments(); },
+     [](FrameWin& f) { return f.removeAllEnabled(AnnotationKind::Comments); }},
+    {1504, "CmRemoveAllV", [](FrameWin& f) { f.CmRemoveAllV(); },
+     [](FrameWin& f) { return f.removeAllEnabled(AnnotationKind::Scores); }},
+    {1506, "CmRemoveAllN", [](FrameWin& f) { f.CmRemoveAllN(); },
+     [](FrameWin& f) { return f.removeAllEnabled(AnnotationKind::Names); }},
+    {1708, "CmInjectSGF", [](FrameWin& f) { f.CmInjectSGF(); }, [](FrameWin& f) { return f.injectEnabled(); }},
+    {1646, "CmCompose", [](FrameWin& f) { f.CmCompose(); }},
+    {1494, "CmFlipBoard", [](FrameWin& f) { f.CmFlipBoard(); },
+     [](FrameWin& f) { return f.transformEnabled(BoardTransform::Flip); },
+     [](FrameWin& f) -> std::string {
+       return isHexagonBoard(f.game().kind()) ? "&Mirror Board\tShift+Ctrl+P" : "&Flip Board\tShift+Ctrl+P";
+     }},
+    {1496, "CmRotateBoard", [](FrameWin& f) { f.CmRotateBoard(); },
+     [](FrameWin& f) { return f.transformEnabled(BoardTransform::Rotate); }},
+};
+
+}  // namespace
+
 FrameWin& TreeEditCommands::frame() { return static_cast<FrameWin&>(*this); }
 
-FrameCommandTable TreeEditCommands::commandTable() { return {}; }
+FrameCommandTable TreeEditCommands::commandTable() { return kCommands; }
+
+// ---- Shared steps ----
+
+bool TreeEditCommands::ask(const std::string& caption, const std::string& text) {
+  return frame().ports().messages->askYesNo(caption, text);
+}
+
+void TreeEditCommands::tell(const std::string& caption, const std::string& text) {
+  frame().ports().messages->tell({caption, text, MessageIcon::Information});
+}
+
+void TreeEditCommands::redraw(int what) {
+  if (frame().ports().window != nullptr) frame().ports().window->redraw(static_cast<Redraw>(what));
+}
+
+GameNode* TreeEditCommands::contextNode() {
+  GameNode* node = frame().context.node;
+  return isNodeOf(frame().game(), node) ? node : nullptr;
+}
+
+void TreeEditCommands::treeEdited() {
+  SGridFrame& g = frame().game();
+  g.markTreeChanged();
+  g.invalidateStatistics();
+  frame().markFileModified();
+  // Lists of line ends and comments cached by navigation may name nodes that are gone.
+  frame().treeGrew();
+  // A node under the mouse may have been freed with its line.
+  if (!isNodeOf(g, frame().context.node)) frame().context.node = nullptr;
+}
+
+void TreeEditCommands::enterNode(GameNode* node) {
+  SGridFrame& g = frame().game();
+  goToNode(g, node);
+  if (const std::optional<BoardSquare> square = nextMoveSquare(g, node)) {
+    g.cursorX = square->x;
+    g.cursorY = square->y;
+  }
+  frame().refreshStatus();
+}
+
+// ---- Enabled states ----
+
+bool TreeEditCommands::truncateEnabled() {
+  const SGridFrame& g = frame().game();
+  return g.currentNode != g.endNode;
+}
+
+bool TreeEditCommands::truncateDeleteEnabled() {
+  const SGridFrame& g = frame().game();
+  return g.currentNode == g.endNode && g.currentNode->prev() != nullptr;
+}
+
+bool TreeEditCommands::deleteBranchEnabled() { return branchingAbove(frame().game().currentNode).found(); }
+
+bool TreeEditCommands::deleteBranchAtNodeEnabled() {
+  GameNode* node = contextNode();
+  return node != nullptr && branchingAbove(node).found();
+}
+
+bool TreeEditCommands::neighboursEnabled() {
+  const GameNode* parent = frame().game().currentNode->prev();
+  return parent != nullptr && parent->branching();
+}
+
+bool TreeEditCommands::removeAllEnabled(AnnotationKind kind) {
+  if (kind == AnnotationKind::Markup && frame().frameSettings().viewMarkup == 0) return false;
+  return countAnnotations(frame().game(), kind) > 0;
+}
+
+bool TreeEditCommands::injectEnabled() { return frame().game().kind() != GameKind::Othello; }
+
+bool TreeEditCommands::transformEnabled(BoardTransform transform) {
+  const SGridFrame& g = frame().game();
+  return cellMap(g.kind(), g.width(), g.height(), transform, TransformUse::WholeGame).has_value();
+}
+
+// ---- Truncating and deleting lines ----
+
+void TreeEditCommands::CmTruncate() {
+  if (truncateEnabled()) truncateAt(frame().game().currentNode);
+}
+
+void TreeEditCommands::CmTruncateAtNode() {
+  if (GameNode* node = contextNode()) truncateAt(node);
+}
+
+void TreeEditCommands::truncateAt(GameNode* node) {
+  SGridFrame& g = frame().game();
+  if (!ask(kTruncateCaption, truncationQuestion(truncationLoss(g, node)))) return;
+  const bool moved = node != g.currentNode;
+  if (!meridax::truncateAt(g, node)) return;
+  treeEdited();
+  enterNode(node);
+  const FrameSettings& view = frame().frameSettings();
+  const bool markers = view.viewPlaced != 0 || view.viewLast != 0;
+  redraw(kTree | kLayout | (markers || moved ? kBoard : 0));
+}
+
+void TreeEditCommands::CmTruncateDelete() {
+  SGridFrame& g = frame().game();
+  GameNode* parent = truncateAndDeleteMove(g);
+  if (parent == nullptr) return;
+  treeEdited();
+  enterNode(parent);
+  redraw(kAll);
+}
+
+void TreeEditCommands::CmDeleteBranch() { deleteBranchOf(frame().game().currentNode); }
+
+void TreeEditCommands::CmDeleteBranchAtNode() {
+  if (GameNode* node = contextNode()) deleteBranchOf(node);
+}
+
+void TreeEditCommands::deleteBranchOf(GameNode* node) {
+  SGridFrame& g = frame().game();
+  const BranchDeletionPlan plan = planBranchDeletion(g, node);
+  if (!plan.possible() || !ask(kDeleteBranchCaption, plan.question())) return;
+  const bool atCurrent = plan.branch.branching == g.currentNode;
+  GameNode* goTo = deleteBranch(g, plan);
+  treeEdited();
+  if (goTo != nullptr) {
+    enterNode(goTo);
+    redraw(kAll);
+    return;
+  }
+  frame().refreshStatus();
+  redraw(kTree | kLayout | (atCurrent ? kBoard : 0));
+}
+
+void TreeEditCommands::CmRemoveHigherBranches() { removeBranching(BranchScope::Higher); }
+void TreeEditCommands::CmRemoveLowerBranches() { removeBranching(BranchScope::Lower); }
+
+void TreeEditCommands::CmRemoveNeighbours() {
+  if (neighboursEnabled()) removeBranching(BranchScope::Neighbours);
+}
+
+void TreeEditCommands::removeBranching(BranchScope scope) {
+  SGridFrame& g = frame().game();
+  const EditNotice question = branchingRemovalQuestion(scope, branchingRemovalLoss(g, scope));
+  if (!ask(question.caption, question.text)) return;
+  const bool currentBranched = g.currentNode->branching();
+  if (meridax::removeBranching(g, scope) == 0) return;
+  treeEdited();
+  frame().refreshStatus();
+  redraw(kTree | kLayout | (currentBranched ? kBoard : 0));
+}
+
+// ---- Bulk removal ----
+
+void TreeEditCommands::CmRemoveAllMarks() { removeAll(AnnotationKind::Markup); }
+void TreeEditCommands::CmRemoveAllComments() { removeAll(AnnotationKind::Comments); }
+void TreeEditCommands::CmRemoveAllV() { removeAll(AnnotationKind::Scores); }
+void TreeEditCommands::CmRemoveAllN() { removeAll(AnnotationKind::Names); }
+
+void TreeEditCommands::removeAll(AnnotationKind kind) {
+  SGridFrame& g = frame().game();
+  if (countAnnotations(g, kind) == 0) {
+    if (const std::optional<EditNotice> none = nothingToRemoveNotice(kind)) tell(none->caption, none->text);
+    return;
+  }
+  const EditNotice question = removalQuestion(kind);
+  if (!ask(question.caption, question.text)) return;
+  const bool currentHadMarkup = g.currentNode->hasMarkup();
+  const int removed = removeAllAnnotations(g, kind);
+  treeEdited();
+  switch (kind) {
+    case AnnotationKind::Markup: redraw(currentHadMarkup ? kBoard : 0); break;
+    case AnnotationKind::Comments: redraw(kTree | kComment); break;
+    case AnnotationKind::Scores: frame().refreshStatus(); break;
+    case AnnotationKind::Names: frame().refreshStatus(); redraw(kTree); break;
+  }
+  const EditNotice report = removalReport(kind, removed);
+  tell(report.caption, report.text);
+}
+
+// ---- Injected text ----
+
+void TreeEditCommands::CmInjectSGF() {
+  if (!injectEnabled()) return;
+  const std::optional<std::string> text = frame().ports().dialogs->askText(kInjectDialogCaption, "", "");
+  if (!text || text->empty()) return;
+  ReaderSettings settings;
+  settings.convertAWAB = frame().appSettings().convertAwAb;
+  settings.play = frame().playOptions();
+  const InjectOutcome outcome =
+      injectSgf(frame().collection(), frame().game(), *text, settings, frame().errorList());
+  treeEdited();
+  frame().refreshStatus();
+  redraw(kAll);
+  if (outcome.message)
+    frame().ports().messages->tell({outcome.message->caption(), outcome.message->text(), MessageIcon::Warning});
+  if (outcome.read) tell(kInjectCaption, kInjectedText);
+  showInjectErrors();
+}
+
+void TreeEditCommands::showInjectErrors() {
+  const SErrorList& errors = frame().errorList();
+  if (errors.empty()) return;
+  MessagePort& messages = *frame().ports().messages;
+  ErrorListPorts ports;
+  ports.askYesNo = [&](const std::string& c, const std::string& t) { return messages.askYesNo(c, t); };
+  ports.tell = [&](const std::string& c, const std::string& t) { messages.tell({c, t, MessageIcon::Warning}); };
+  ports.openFile = [&](const std::string& path) {
+    ProcessPort& processes = *frame().ports().processes;
+    const std::string& viewer = frame().appSettings().sgfViewer;
+    if (!viewer.empty()) {
+      ViewFile(processes, messages, ViewKind::GameFile, viewer, path);
+    } else if (const std::optional<SystemError> e = processes.openDocument(path)) {
+      messages.tell({"SErrorList::Display()", "'" + path + "'\n" + e->text + "\nError Code is " + std::to_string(e->code),
+                     MessageIcon::Error});
+    }
+  };
+  errors.display(ports);
+}
+
+// ---- Composition ----
+
+void TreeEditCommands::CmCompose() {
+  ComposeModel model(frame().game());
+  if (composeDialog_ != nullptr) composeDialog_->run(model, [this, &model] { return composeAccept(model); });
+  else composeAccept(model);
+}
+
+bool TreeEditCommands::composeAccept(const ComposeModel& model) {
+  if (const std::optional<EditNotice> empty = emptyCompositionNotice(model)) {
+    frame().ports().messages->tell({empty->caption, empty->text, MessageIcon::Warning});
+    return false;
+  }
+  const std::optional<int> chosen = frame().ports().dialogs->chooseFromList(
+      kComposeOptionsCaption, composeChoiceTexts(), static_cast<int>(ComposeChoice::ReturnToDialog));
+  if (!chosen || *chosen < 0 || *chosen >= kComposeChoiceCount) return false;
+  const auto choice = static_cast<ComposeChoice>(*chosen);
+  if (choice == ComposeChoice::ReturnToDialog) return false;
+  try {
+    if (choice == ComposeChoice::NewGame) composeNewGame(model.composition());
+    else composeModification(model.composition());
+  } catch (const AppError& e) {
+    frame().ports().messages->tell({e.caption(), e.text(), MessageIcon::Error});
+  }
+  return true;
+}
+
+void TreeEditCommands::composeNewGame(const Composition& composition) {
+  const ComposeOutcome outcome = meridax::composeNewGame(frame().collection(), composition);
+  frame().markFileModified();
+  frame().treeGrew();
+  frame().context.node = nullptr;
+  frame().refreshTitle();
+  frame().refreshStatus();
+  if (!outcome.statusText.empty()) frame().showStatus(0, outcome.statusText);
+  redraw(kAll);
+}
+
+void TreeEditCommands::composeModification(const Composition& composition) {
+  SGridFrame& g = frame().game();
+  PlayContext ctx{g, g.cursorX, g.cursorY, false, frame().playOptions(), &frame()};
+  const ComposeOutcome outcome = meridax::composeModification(ctx, composition);
+  if (outcome.notice) {
+    tell(outcome.notice->caption, outcome.notice->text);
+    return;
+  }
+  if (outcome.node == nullptr) return;
+  treeEdited();
+  frame().refreshStatus();
+  if (!outcome.statusText.empty()) frame().showStatus(0, outcome.statusText);
+  redraw(kAll);
+}
+
+void TreeEditCommands::composeCopyAscii(const ComposeModel& model) {
+  frame().ports().clipboard->setText(asciiDiagram(frame().game(), model.board(), model.colour()));
+  tell(kAsciiCopiedCaptionCompose, kAsciiCopiedText);
+}
+
+// ---- Flip and rotate ----
+
+void TreeEditCommands::CmFlipBoard() { transform(BoardTransform::Flip); }
+void TreeEditCommands::CmRotateBoard() { transform(BoardTransform::Rotate); }
+
+void TreeEditCommands::transform(BoardTransform transform) {
+  SGridFrame& g = frame().game();
+  if (!transformGame(g, transform)) return;
+  treeEdited();
+  frame().refreshStatus();
+  redraw(kAll);
+}
 
 }  // namespace meridax

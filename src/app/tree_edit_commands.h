@@ -2,16 +2,72 @@
 // Changing the tree: truncating, deleting and promoting lines, bulk removal of annotations, injected SGF text and composed positions.
 // These are commands of the main frame: FrameWin inherits them, so each is a FrameWin method.
 
+#include <functional>
+
 #include "app/frame_command.h"
+#include "app/frame_ports.h"
+#include "edit/bulk_removal.h"
+#include "edit/compose_model.h"
+#include "edit/flip_rotate.h"
 
 namespace meridax {
 
 class FrameWin;
+enum class BranchScope;
+
+// The board composition dialog's window. It draws the model and feeds it the person's mouse and key
+// events; OK calls `accept`, and the window closes when accept returns true, or on Cancel.
+class ComposeDialogPort {
+ public:
+  virtual ~ComposeDialogPort() = default;
+  virtual void run(ComposeModel& model, const std::function<bool()>& accept) = 0;
+};
 
 class TreeEditCommands {
  public:
   // The commands of this group for the frame's dispatch.
   static FrameCommandTable commandTable();
+
+  // ---- Truncating and deleting lines ----
+  void CmTruncate();              // 1704: everything below the current node
+  void CmTruncateAtNode();        // 1801: everything below the node under the mouse
+  void CmTruncateDelete();        // 1706: the last move of the line, at the end node
+  void CmDeleteBranch();          // 1394: the branch of the current node
+  void CmDeleteBranchAtNode();    // 1800: the branch of the node under the mouse
+  void CmRemoveHigherBranches();  // 1402
+  void CmRemoveLowerBranches();   // 1403
+  void CmRemoveNeighbours();      // 1412
+
+  // ---- Bulk removal ----
+  void CmRemoveAllMarks();     // 1738
+  void CmRemoveAllComments();  // 1736
+  void CmRemoveAllV();         // 1504
+  void CmRemoveAllN();         // 1506
+
+  // ---- Injected text, composition, flip and rotate ----
+  void CmInjectSGF();    // 1708
+  void CmCompose();      // 1646
+  void CmFlipBoard();    // 1494
+  void CmRotateBoard();  // 1496
+
+  // The composition dialog's window, when there is one. Without it, composing accepts the current
+  // position unchanged at once (scripts reach the choice of new game or modification that way).
+  void setComposeDialog(ComposeDialogPort* dialog) { composeDialog_ = dialog; }
+  // OK in the composition dialog: the empty-composition check, the "Composition Options" choice and
+  // the new game or modification. True when the dialog closes.
+  bool composeAccept(const ComposeModel& model);
+  // The dialog's "Copy ASCII Text to Clipboard".
+  void composeCopyAscii(const ComposeModel& model);
+
+  // ---- Enabled states, for the menus ----
+  bool truncateEnabled();
+  bool truncateDeleteEnabled();
+  bool deleteBranchEnabled();
+  bool deleteBranchAtNodeEnabled();
+  bool neighboursEnabled();
+  bool removeAllEnabled(AnnotationKind kind);
+  bool injectEnabled();
+  bool transformEnabled(BoardTransform transform);
 
  protected:
   TreeEditCommands() = default;
@@ -19,6 +75,25 @@ class TreeEditCommands {
 
  private:
   FrameWin& frame();
+  bool ask(const std::string& caption, const std::string& text);
+  void tell(const std::string& caption, const std::string& text);
+  void redraw(int what);
+  // The node under the mouse when it is still a node of the current game.
+  GameNode* contextNode();
+  // The common step after a change to the tree: game and document changed, cached lists stale.
+  void treeEdited();
+  // Goes to the node as navigation does: counters, cursor square, status line.
+  void enterNode(GameNode* node);
+  void truncateAt(GameNode* node);
+  void deleteBranchOf(GameNode* node);
+  void removeBranching(BranchScope scope);
+  void removeAll(AnnotationKind kind);
+  void transform(BoardTransform transform);
+  void showInjectErrors();
+  void composeNewGame(const Composition& composition);
+  void composeModification(const Composition& composition);
+
+  ComposeDialogPort* composeDialog_ = nullptr;
 };
 
 }  // namespace meridax
