@@ -1,11 +1,283 @@
+// Bookmarks, node names, scores, print diagrams and comments of single positions, and the command table.
+
 #include "app/annotation_commands.h"
 
 #include "app/frame_win.h"
+#include "edit/frame_command_ids.h"
+#include "edit/node_annotations.h"
+#include "model/node_texts.h"
 
 namespace meridax {
 
+namespace {
+
+namespace id = command_id;
+
+void redraw(FrameWin& f, Redraw what) {
+  if (f.ports().window != nullptr) f.ports().window->redraw(what);
+}
+
+void tell(FrameWin& f, const char* caption, const std::string& text) {
+  f.ports().messages->tell(UserMessage{caption, text, MessageIcon::Information});
+}
+
+GameNode* current(FrameWin& f) { return f.game().currentNode; }
+bool hasContextNode(FrameWin& f) { return f.context.node != nullptr; }
+bool markupShown(FrameWin& f) { return f.frameSettings().viewMarkup != 0; }
+bool goBoardMarkup(FrameWin& f) { return markupShown(f) && f.game().kind() == GameKind::Go; }
+bool goBoard(FrameWin& f) { return f.game().kind() == GameKind::Go; }
+
+const FrameCommand kCommands[] = {
+    {id::kBookmark, "CmBookmark", [](FrameWin& f) { f.CmBookmark(); }, nullptr,
+     [](FrameWin& f) -> std::string {
+       return isBookmarked(f.game(), current(f)) ? "Remove &Bookmark\tAlt+F2" : "Set &Bookmark\tAlt+F2";
+     }},
+    {id::kBookmarkAtNode, "CmBookmarkAtNode", [](FrameWin& f) { f.CmBookmarkAtNode(); }, hasContextNode},
+    {id::kBookmarkList, "CmBMDisplay", [](FrameWin& f) { f.CmBMDisplay(); }},
+    {id::kDeleteAllBookmarks, "CmBMDeleteAll", [](FrameWin& f) { f.CmBMDeleteAll(); },
+     [](FrameWin& f) { return !f.game().bookmarks.empty(); }},
+    {id::kNodeNameList, "CmNNDisplay", [](FrameWin& f) { f.CmNNDisplay(); }},
+    {id::kNodeName, "CmNodeName", [](FrameWin& f) { f.CmNodeName(); }, nullptr,
+     [](FrameWin& f) -> std::string { return current(f)->hasName() ? "Edit SGF Node Name" : "Add SGF Node Name"; }},
+    {id::kAddNodeNameAtNode, "CmAddNodeNameAtNode", [](FrameWin& f) { f.CmAddNodeNameAtNode(); }, hasContextNode},
+    {id::kEditNodeNameAtNode, "CmEditNodeNameAtNode", [](FrameWin& f) { f.CmEditNodeNameAtNode(); }, hasContextNode},
+    {id::kDeleteNodeNameAtNode, "CmDeleteNodeNameAtNode", [](FrameWin& f) { f.CmDeleteNodeNameAtNode(); },
+     hasContextNode},
+    {id::kScore, "CmScore", [](FrameWin& f) { f.CmScore(); }, nullptr,
+     [](FrameWin& f) -> std::string { return current(f)->hasScore() ? "Edit SGF Score" : "Add SGF Score"; }},
+    {id::kAddScoreAtNode, "CmAddScoreAtNode", [](FrameWin& f) { f.CmAddScoreAtNode(); }, hasContextNode},
+    {id::kEditScoreAtNode, "CmEditScoreAtNode", [](FrameWin& f) { f.CmEditScoreAtNode(); }, hasContextNode},
+    {id::kDeleteScoreAtNode, "CmDeleteScoreAtNode", [](FrameWin& f) { f.CmDeleteScoreAtNode(); }, hasContextNode},
+    {id::kPrintDiagram, "CmPrintDiagram", [](FrameWin& f) { f.CmPrintDiagram(); },
+     [](FrameWin& f) { return printDiagramAllowed(current(f)); },
+     [](FrameWin& f) -> std::string {
+       return current(f)->printDiagram() ? "Remove Print &Diagram\tCtrl+D" : "Add a Print &Diagram\tCtrl+D";
+     }},
+    {id::kAddPrintDiagramAtNode, "CmAddPrintDiagramAtNode", [](FrameWin& f) { f.CmAddPrintDiagramAtNode(); },
+     [](FrameWin& f) { return printDiagramAllowed(f.context.node); }},
+    {id::kRemovePrintDiagramAtNode, "CmRemovePrintDiagramAtNode",
+     [](FrameWin& f) { f.CmRemovePrintDiagramAtNode(); }, hasContextNode},
+    {id::kRemoveCommentAtNode, "CmRemoveCommentAtNode", [](FrameWin& f) { f.CmRemoveCommentAtNode(); },
+     hasContextNode},
+    {id::kMarkArea, "CmMarkArea", [](FrameWin& f) { f.CmMarkArea(MarkupProperty::Mark); }, markupShown},
+    {id::kMarkTriangle, "CmMarkTriangle", [](FrameWin& f) { f.CmMarkArea(MarkupProperty::Triangle); }, markupShown},
+    {id::kMarkCircle, "CmMarkCircle", [](FrameWin& f) { f.CmMarkArea(MarkupProperty::Circle); }, markupShown},
+    {id::kMarkSquare, "CmMarkSquare", [](FrameWin& f) { f.CmMarkArea(MarkupProperty::Square); }, markupShown},
+    {id::kMarkBlackTerritory, "CmMarkBlackTerritory",
+     [](FrameWin& f) { f.CmMarkArea(MarkupProperty::BlackTerritory); }, goBoardMarkup},
+    {id::kMarkWhiteTerritory, "CmMarkWhiteTerritory",
+     [](FrameWin& f) { f.CmMarkArea(MarkupProperty::WhiteTerritory); }, goBoardMarkup},
+    {id::kMarkGroup, "CmMarkGroup", [](FrameWin& f) { f.CmMarkGroup(); }, goBoardMarkup},
+    {id::kRemoveGroupMarkup, "CmRemoveGroupMarkup", [](FrameWin& f) { f.CmRemoveGroupMarkup(); }, goBoardMarkup},
+    {id::kLabel, "CmLabel", [](FrameWin& f) { f.CmLabel(); }, markupShown},
+    {id::kViewLabel, "CmViewLabel", [](FrameWin& f) { f.CmLabel(); }, markupShown},
+    {id::kRemoveMarkup, "CmRemoveMarkup", [](FrameWin& f) { f.CmRemoveMarkup(); }, markupShown},
+    {id::kRemoveBoardMarkup, "CmRemoveBoardMarkup", [](FrameWin& f) { f.CmRemoveBoardMarkup(); }, markupShown},
+    {id::kAutoLabelBranches, "CmAutoLabelBranches", [](FrameWin& f) { f.CmAutoLabelBranches(); }, goBoard},
+    {id::kAutoLabelMoves, "CmAutoLabelMoves", [](FrameWin& f) { f.CmAutoLabelMoves(); }, goBoard},
+};
+
+}  // namespace
+
 FrameWin& AnnotationCommands::frame() { return static_cast<FrameWin&>(*this); }
 
-FrameCommandTable AnnotationCommands::commandTable() { return {}; }
+FrameCommandTable AnnotationCommands::commandTable() { return kCommands; }
+
+void AnnotationCommands::markChanged() {
+  SGridFrame& g = frame().game();
+  g.markTreeChanged();
+  g.invalidateStatistics();
+  frame().markFileModified();
+}
+
+// ---- Bookmarks ----
+
+void AnnotationCommands::CmBookmark() { toggleBookmark(current(frame())); }
+void AnnotationCommands::CmBookmarkAtNode() { toggleBookmark(frame().context.node); }
+
+void AnnotationCommands::toggleBookmark(GameNode* node) {
+  SGridFrame& g = frame().game();
+  if (node == nullptr) return;
+  if (removeBookmarksOf(g, node) == 0) {
+    std::string name;
+    if (frame().appSettings().bookmarkNames) {
+      const std::optional<std::string> asked = frame().ports().dialogs->askText(" Bookmark Name", "Name", "");
+      if (!asked) return;
+      name = *asked;
+    }
+    appendBookmark(g, node, std::move(name));
+  }
+  markChanged();
+  redraw(frame(), Redraw::Tree);
+}
+
+void AnnotationCommands::CmBMDeleteAll() {
+  SGridFrame& g = frame().game();
+  if (g.bookmarks.empty()) {
+    tell(frame(), "CmBMDeleteAll()", "No bookmarks were found in the current game");
+    return;
+  }
+  if (!frame().ports().messages->askYesNo(
+          "CmBMDeleteAll()", "Warning.\nAbout to delete all bookmarks from the current game.\n\nDo you wish to continue?"))
+    return;
+  const int count = deleteAllBookmarks(g);
+  markChanged();
+  redraw(frame(), Redraw::Tree);
+  tell(frame(), "RemoveBookmarks()", bookmarksDeletedText(count));
+}
+
+void AnnotationCommands::CmBMDisplay() {
+  showPositionList(PositionListKind::Bookmarks, "CmBMDisplay()", "There are no bookmarks in the game tree");
+}
+
+void AnnotationCommands::CmNNDisplay() {
+  showPositionList(PositionListKind::NodeNames, "CmNNDisplay()", "There are no named positions in the game tree");
+}
+
+void AnnotationCommands::showPositionList(PositionListKind kind, const char* caption, const char* nothingText) {
+  FrameWin& f = frame();
+  PositionListModel model(f.game(), kind);
+  if (model.rowCount() == 0) {
+    tell(f, caption, nothingText);
+    return;
+  }
+  const PositionListClose close = listPort_ != nullptr ? listPort_->showPositionList(model) : choosePositionRow(model);
+  // Renames are stored at once too, so any change (not only a changed count) must reach the file.
+  if (model.changed()) markChanged();
+  GameNode* chosen = close.accepted && close.selectedRow ? model.node(*close.selectedRow) : nullptr;
+  if (chosen != nullptr && chosen != f.game().currentNode) f.jumpToLineOf(chosen);
+  else if (model.changed()) redraw(f, Redraw::All);
+}
+
+PositionListClose AnnotationCommands::choosePositionRow(PositionListModel& model) {
+  // Without the list dialog (scripts): a plain list of "move<TAB>name" rows to choose from.
+  std::vector<std::string> rows;
+  for (std::size_t i = 0; i < model.rowCount(); ++i) rows.push_back(model.moveText(i) + "\t" + model.name(i));
+  const std::optional<int> chosen = frame().ports().dialogs->chooseFromList(model.title(), rows, 0);
+  if (!chosen || *chosen < 0) return {};
+  return PositionListClose{true, static_cast<std::size_t>(*chosen)};
+}
+
+// ---- Node names ----
+
+void AnnotationCommands::CmNodeName() {
+  GameNode* node = current(frame());
+  if (node->hasName()) editName(node);
+  else addName(node);
+}
+
+void AnnotationCommands::CmAddNodeNameAtNode() { addName(frame().context.node); }
+void AnnotationCommands::CmEditNodeNameAtNode() { editName(frame().context.node); }
+void AnnotationCommands::CmDeleteNodeNameAtNode() { deleteName(frame().context.node); }
+
+void AnnotationCommands::addName(GameNode* node) {
+  if (node == nullptr) return;
+  SGridFrame& g = frame().game();
+  const std::optional<std::string> asked = frame().ports().dialogs->askText(" SGF Node Name", "Node name", "");
+  if (!asked) return;
+  const std::string name = cleanedNewName(*asked);
+  if (name.find_first_not_of(" \t") == std::string::npos) {
+    if (g.names.empty()) tell(frame(), "FrameWin::AddN()", "Node name is empty");
+    return;
+  }
+  setName(g, node, name);
+  markChanged();
+  redraw(frame(), Redraw::Tree);
+}
+
+void AnnotationCommands::editName(GameNode* node) {
+  if (node == nullptr) return;
+  SGridFrame& g = frame().game();
+  const std::string before = nameOf(g, node);
+  const std::optional<std::string> asked = frame().ports().dialogs->askText(" SGF Node Name", "Node name", before);
+  if (!asked) return;
+  const std::string name = cleanedEditedName(*asked);
+  if (name == before) return;
+  setName(g, node, name);
+  markChanged();
+  redraw(frame(), Redraw::Tree);
+}
+
+void AnnotationCommands::deleteName(GameNode* node) {
+  if (node == nullptr || !node->hasName()) return;
+  setName(frame().game(), node, "");
+  markChanged();
+  redraw(frame(), Redraw::Tree);
+}
+
+// ---- Scores ----
+
+void AnnotationCommands::CmScore() { editScore(current(frame())); }
+void AnnotationCommands::CmAddScoreAtNode() { editScore(frame().context.node); }
+void AnnotationCommands::CmEditScoreAtNode() { editScore(frame().context.node); }
+void AnnotationCommands::CmDeleteScoreAtNode() { deleteScore(frame().context.node); }
+
+void AnnotationCommands::editScore(GameNode* node) {
+  if (node == nullptr) return;
+  SGridFrame& g = frame().game();
+  const std::optional<int> before = scoreOf(g, node);
+  const std::optional<std::string> asked = frame().ports().dialogs->askText(
+      " SGF Score", "Score", before ? std::to_string(*before) : std::string());
+  if (!asked) return;
+  const std::optional<int> after = isScoreGiven(*asked) ? std::optional<int>(scoreFromText(*asked)) : std::nullopt;
+  if (after == before) return;
+  if (after) setScore(g, node, *after);
+  else removeScore(g, node);
+  markChanged();
+  redraw(frame(), Redraw::Tree);
+  if (node == g.currentNode) frame().refreshStatus();
+}
+
+void AnnotationCommands::deleteScore(GameNode* node) {
+  if (node == nullptr || !node->hasScore()) return;
+  SGridFrame& g = frame().game();
+  removeScore(g, node);
+  markChanged();
+  redraw(frame(), Redraw::Tree);
+  if (node == g.currentNode) frame().refreshStatus();
+}
+
+// ---- Print diagrams and comments ----
+
+void AnnotationCommands::CmPrintDiagram() {
+  GameNode* node = current(frame());
+  setPrintDiagram(node, !node->printDiagram());
+}
+
+void AnnotationCommands::CmAddPrintDiagramAtNode() { setPrintDiagram(frame().context.node, true); }
+void AnnotationCommands::CmRemovePrintDiagramAtNode() { setPrintDiagram(frame().context.node, false); }
+
+void AnnotationCommands::setPrintDiagram(GameNode* node, bool on) {
+  if (node == nullptr || node->printDiagram() == on || (on && !printDiagramAllowed(node))) return;
+  node->setPrintDiagram(on);
+  markChanged();
+  redraw(frame(), Redraw::Tree);
+}
+
+void AnnotationCommands::CmRemoveCommentAtNode() {
+  GameNode* node = frame().context.node;
+  if (node == nullptr || !node->hasComment()) return;
+  SGridFrame& g = frame().game();
+  setComment(g, node, "");
+  markChanged();
+  redraw(frame(), node == g.currentNode ? static_cast<Redraw>(static_cast<int>(Redraw::Tree) |
+                                                              static_cast<int>(Redraw::Comment))
+                                        : Redraw::Tree);
+}
+
+// ---- Automatic labels ----
+
+bool AnnotationCommands::autoLabelBranchesOn() { return frame().frameSettings().autoLabelBranches; }
+bool AnnotationCommands::autoLabelMovesOn() { return frame().frameSettings().autoLabelMoves; }
+
+void AnnotationCommands::CmAutoLabelBranches() {
+  bool& on = frame().frameSettings().autoLabelBranches;
+  on = !on;
+}
+
+void AnnotationCommands::CmAutoLabelMoves() {
+  bool& on = frame().frameSettings().autoLabelMoves;
+  on = !on;
+}
 
 }  // namespace meridax
