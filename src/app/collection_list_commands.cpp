@@ -1,11 +1,526 @@
 #include "app/collection_list_commands.h"
 
+#include <algorithm>
+#include <new>
+
 #include "app/frame_win.h"
+#include "app/outside_programs.h"
+#include "collection/branch_statistics.h"
+#include "collection/game_details.h"
+#include "sgf/sgf_collection_read.h"
 
 namespace meridax {
 
+namespace {
+
+// ---- Menu texts ----
+constexpr char kStatisticsMenu[] = "Display &Statistics\tF7";
+constexpr char kDetailsMenu[] = "Edit Game &Details\tF9";
+constexpr char kNavigateMenu[] = "&Navigate to\tReturn";
+constexpr char kEraseGamesMenu[] = "&Erase from the Collection\tDelete";
+constexpr char kKeepMenu[] = "&Keep selected, erase all others";
+constexpr char kImportMenu[] = "&Import SGF File(s) into the Collection\tInsert";
+constexpr char kSetEventMenu[] = "Set &Event";
+constexpr char kSetPlaceMenu[] = "Set &Place";
+constexpr char kExportGamesMenu[] = "&Export the selected Game(s)";
+constexpr char kShowGamesMenu[] = "Show &Games for Player(s)\tReturn";
+constexpr char kErasePlayersMenu[] = "&Erase the Player Games from the Collection\tDelete";
+constexpr char kRenameMenu[] = "Edit Player &Name";
+constexpr char kExportPlayersMenu[] = "Export the Player Games";
+
+constexpr char kNewNameLabel[] = "New Name";
+
+// ---- Enabled states ----
+
+const ListWindow* topIn(FrameWin& f, ListMode mode) {
+  const ListWindow* list = f.topList();
+  return list != nullptr && list->mode == mode ? list : nullptr;
+}
+
+bool noList(FrameWin& f) { return !f.listOpen(); }
+bool anyList(FrameWin& f) { return f.listOpen(); }
+bool playersList(FrameWin& f) { return topIn(f, ListMode::Players) != nullptr; }
+bool oneGameSelected(FrameWin& f) {
+  const ListWindow* list = topIn(f, ListMode::Games);
+  return list != nullptr && list->selected.size() == 1;
+}
+bool someGamesSelected(FrameWin& f) {
+  const ListWindow* list = topIn(f, ListMode::Games);
+  return list != nullptr && !list->selected.empty();
+}
+bool onePlayerSelected(FrameWin& f) {
+  const ListWindow* list = topIn(f, ListMode::Players);
+  return list != nullptr && list->selected.size() == 1;
+}
+bool somePlayersSelected(FrameWin& f) {
+  const ListWindow* list = topIn(f, ListMode::Players);
+  return list != nullptr && !list->selected.empty();
+}
+bool anySelected(FrameWin& f) { return f.listOpen() && !f.topList()->selected.empty(); }
+// Importing and reordering belong to the list of the whole collection.
+bool wholeCollectionList(FrameWin& f) {
+  const ListWindow* list = topIn(f, ListMode::Games);
+  return list != nullptr && !list->forPlayers;
+}
+bool importable(FrameWin& f) { return wholeCollectionList(f) && oneGameSelected(f); }
+// Some but not all rows are selected.
+bool movable(FrameWin& f) {
+  const ListWindow* list = topIn(f, ListMode::Games);
+  return wholeCollectionList(f) && !list->selected.empty() && list->selected.size() < list->rows();
+}
+
+template <const char* Text>
+std::string fixed(FrameWin&) { return Text; }
+
+std::string eraseText(FrameWin& f) { return playersList(f) ? kErasePlayersMenu : kEraseGamesMenu; }
+std::string exportText(FrameWin& f) { return playersList(f) ? kExportPlayersMenu : kExportGamesMenu; }
+
+const FrameCommand kCommands[] = {
+    {0, "CmCollectionList", [](FrameWin& f) { f.CmCollectionList(); }, noList},
+    {0, "CmPlayerStatistics", [](FrameWin& f) { f.CmPlayerStatistics(); }, noList},
+    {kBranchStatisticsId, "CmBranchStatistics", [](FrameWin& f) { f.CmBranchStatistics(); }, noList,
+     fixed<kStatisticsMenu>},
+    {0, "CmGameDetails", [](FrameWin& f) { f.CmGameDetails(); }, noList},
+    {0, "CmFoldersDetails", [](FrameWin& f) { f.CmFoldersDetails(); }, oneGameSelected, fixed<kDetailsMenu>},
+    {0, "CmFoldersNavigate", [](FrameWin& f) { f.CmFoldersNavigate(); }, oneGameSelected, fixed<kNavigateMenu>},
+    {0, "CmFoldersImport", [](FrameWin& f) { f.CmFoldersImport(); }, importable, fixed<kImportMenu>},
+    {0, "CmFoldersSetEvents", [](FrameWin& f) { f.CmFoldersSetEvents(); }, someGamesSelected, fixed<kSetEventMenu>},
+    {0, "CmFoldersSetPlace", [](FrameWin& f) { f.CmFoldersSetPlace(); }, someGamesSelected, fixed<kSetPlaceMenu>},
+    {0, "CmFoldersMoveUp", [](FrameWin& f) { f.CmFoldersMoveUp(); }, movable},
+    {0, "CmFoldersMoveDown", [](FrameWin& f) { f.CmFoldersMoveDown(); }, movable},
+    {0, "CmFoldersPageUp", [](FrameWin& f) { f.CmFoldersPageUp(); }, movable},
+    {0, "CmFoldersPageDown", [](FrameWin& f) { f.CmFoldersPageDown(); }, movable},
+    {0, "CmFoldersMoveTop", [](FrameWin& f) { f.CmFoldersMoveTop(); }, movable},
+    {0, "CmFoldersMoveBottom", [](FrameWin& f) { f.CmFoldersMoveBottom(); }, movable},
+    {0, "CmFoldersShowGames", [](FrameWin& f) { f.CmFoldersShowGames(); }, somePlayersSelected,
+     fixed<kShowGamesMenu>},
+    {0, "CmFoldersFind", [](FrameWin& f) { f.CmFoldersFind(); }, onePlayerSelected, fixed<kRenameMenu>},
+    {0, "CmFoldersErase", [](FrameWin& f) { f.CmFoldersErase(); }, anyList, eraseText},
+    {0, "CmFoldersKeep", [](FrameWin& f) { f.CmFoldersKeep(); }, anyList, fixed<kKeepMenu>},
+    {0, "CmFoldersExport", [](FrameWin& f) { f.CmFoldersExport(); }, anySelected, exportText},
+    {0, "CmFoldersClose", [](FrameWin& f) { f.closeList(); }, anyList},
+};
+
+struct ListKey {
+  const char* key;
+  const char* command;
+};
+
+constexpr ListKey kGamesListKeys[] = {
+    {"F9", "CmFoldersDetails"},          {"Return", "CmFoldersNavigate"},     {"Delete", "CmFoldersErase"},
+    {"Insert", "CmFoldersImport"},       {"Alt+Up", "CmFoldersMoveUp"},       {"Alt+Down", "CmFoldersMoveDown"},
+    {"Alt+PageUp", "CmFoldersPageUp"},   {"Alt+PageDown", "CmFoldersPageDown"}, {"Alt+Home", "CmFoldersMoveTop"},
+    {"Alt+End", "CmFoldersMoveBottom"},  {"Escape", "CmFoldersClose"},
+};
+
+constexpr ListKey kPlayersListKeys[] = {
+    {"Return", "CmFoldersShowGames"},
+    {"Delete", "CmFoldersErase"},
+    {"Escape", "CmFoldersClose"},
+};
+
+}  // namespace
+
+FrameCommandTable CollectionListCommands::commandTable() { return kCommands; }
+
 FrameWin& CollectionListCommands::frame() { return static_cast<FrameWin&>(*this); }
 
-FrameCommandTable CollectionListCommands::commandTable() { return {}; }
+std::vector<std::string> ListWindow::selectedPlayers() const {
+  std::vector<std::string> names;
+  if (mode != ListMode::Players) return names;
+  for (std::size_t row : selected)
+    if (row < players.size()) names.push_back(players.player(row).name);
+  return names;
+}
+
+// ---- Messages ----
+
+void CollectionListCommands::tellReport(const char* caption, const std::string& text) {
+  frame().ports().messages->tell(UserMessage{caption, text, MessageIcon::Information});
+}
+
+void CollectionListCommands::tellRefusal(const char* caption, const std::string& text) {
+  frame().ports().messages->tell(UserMessage{caption, text, MessageIcon::Warning});
+}
+
+// ---- The open lists ----
+
+ListWindow* CollectionListCommands::topOf(ListMode mode) {
+  ListWindow* list = top();
+  return list != nullptr && list->mode == mode ? list : nullptr;
+}
+
+void CollectionListCommands::selectListRows(std::vector<std::size_t> rows) {
+  ListWindow* list = top();
+  if (list == nullptr) return;
+  std::sort(rows.begin(), rows.end());
+  rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+  std::erase_if(rows, [&](std::size_t r) { return r >= list->rows(); });
+  list->selected = std::move(rows);
+}
+
+void CollectionListCommands::setListPageRows(int rows) {
+  if (ListWindow* list = top(); list != nullptr && rows > 0) list->pageRows = rows;
+}
+
+void CollectionListCommands::closeList() {
+  if (!lists_.empty()) lists_.pop_back();
+}
+
+void CollectionListCommands::closeAllLists() { lists_.clear(); }
+
+std::optional<std::string> CollectionListCommands::listCommandForKey(std::string_view canonicalKey) const {
+  const ListWindow* list = topList();
+  if (list == nullptr) return std::nullopt;
+  const auto find = [&](const auto& keys) -> std::optional<std::string> {
+    for (const ListKey& k : keys)
+      if (canonicalKey == k.key) return std::string(k.command);
+    return std::nullopt;
+  };
+  return list->mode == ListMode::Games ? find(kGamesListKeys) : find(kPlayersListKeys);
+}
+
+std::vector<ListMenuEntry> CollectionListCommands::listContextMenu() const {
+  const ListWindow* list = topList();
+  std::vector<ListMenuEntry> menu;
+  if (list == nullptr || list->selected.empty()) return menu;
+  const std::size_t selected = list->selected.size();
+  if (list->mode == ListMode::Players) {
+    menu = {{kShowGamesMenu, "CmFoldersShowGames"}, {kErasePlayersMenu, "CmFoldersErase"}, {kKeepMenu, "CmFoldersKeep"}};
+    if (selected == 1) menu.push_back({kRenameMenu, "CmFoldersFind"});
+    menu.push_back({kExportPlayersMenu, "CmFoldersExport"});
+    return menu;
+  }
+  if (selected == 1) {
+    menu.push_back({kDetailsMenu, "CmFoldersDetails"});
+    if (list->rows() > 1)
+      menu.insert(menu.end(), {{kNavigateMenu, "CmFoldersNavigate"}, {kEraseGamesMenu, "CmFoldersErase"},
+                               {kKeepMenu, "CmFoldersKeep"}});
+    if (!list->forPlayers) menu.push_back({kImportMenu, "CmFoldersImport"});
+  } else {
+    menu.insert(menu.end(), {{kEraseGamesMenu, "CmFoldersErase"}, {kKeepMenu, "CmFoldersKeep"}});
+  }
+  menu.insert(menu.end(), {{"", ""},
+                           {kSetEventMenu, "CmFoldersSetEvents"},
+                           {kSetPlaceMenu, "CmFoldersSetPlace"},
+                           {kExportGamesMenu, "CmFoldersExport"}});
+  return menu;
+}
+
+SGridFrame* CollectionListCommands::singleSelectedGame() {
+  ListWindow* list = topOf(ListMode::Games);
+  if (list == nullptr || list->selected.size() != 1) return nullptr;
+  return &list->games.game(list->selected.front());
+}
+
+std::vector<SGridFrame*> CollectionListCommands::selectedGames() {
+  std::vector<SGridFrame*> games;
+  if (ListWindow* list = topOf(ListMode::Games))
+    for (std::size_t row : list->selected) games.push_back(&list->games.game(row));
+  return games;
+}
+
+// ---- Opening the lists ----
+
+void CollectionListCommands::CmCollectionList() {
+  if (listOpen()) return;
+  ListWindow list;
+  list.mode = ListMode::Games;
+  list.games.fill(frame().collection());
+  if (const std::optional<std::size_t> row = list.games.rowOf(frame().collection().current()))
+    list.selected = {*row};
+  lists_.push_back(std::move(list));
+}
+
+void CollectionListCommands::CmPlayerStatistics() {
+  if (listOpen()) return;
+  openPlayersList();
+}
+
+void CollectionListCommands::openPlayersList() {
+  ListWindow list;
+  list.mode = ListMode::Players;
+  refillPlayers(list);
+  lists_.push_back(std::move(list));
+}
+
+void CollectionListCommands::refillPlayers(ListWindow& list) {
+  const std::vector<std::string> names = list.selectedPlayers();
+  buildTreesForStatistics();
+  list.players.fill(frame().collection(), containsSwapSides);
+  list.selected.clear();
+  for (const std::string& name : names)
+    if (const std::optional<std::size_t> row = list.players.rowOf(name)) list.selected.push_back(*row);
+  std::sort(list.selected.begin(), list.selected.end());
+}
+
+void CollectionListCommands::buildTreesForStatistics() {
+  // A swap-sides node decides who won, so a game whose tree was never opened is read now, unless its
+  // result or its players make the swap irrelevant.
+  FrameWin& f = frame();
+  if (!f.heldText()) return;
+  const auto needsTree = [](const SGridFrame& g) {
+    const SSGFDetails& d = g.details;
+    return !g.treeLoaded && !d[DetailField::Result].empty() && d[DetailField::Player1] != d[DetailField::Player2];
+  };
+  Collection& games = f.collection();
+  bool any = false;
+  for (std::size_t i = 0; i < games.size(); ++i) any = any || needsTree(games.game(i));
+  if (!any) return;
+  SErrorList& errors = f.errorList();
+  errors.clear();
+  ReaderSettings settings;
+  settings.convertAWAB = f.appSettings().convertAwAb;
+  settings.play = f.playOptions();
+  for (std::size_t i = 0; i < games.size(); ++i) {
+    SGridFrame& g = games.game(i);
+    if (!needsTree(g)) continue;
+    const std::uint8_t flags = g.flags;  // reading the tree changes nothing the save must write
+    const std::optional<AppError> message = buildHeldTree(games, g, *f.heldText(), f.currentFile(), settings, errors);
+    g.flags = flags;
+    if (message) tellRefusal(message->caption().c_str(), message->text());
+  }
+  if (errors.empty()) return;
+  MessagePort& messages = *f.ports().messages;
+  ErrorListPorts ports;
+  ports.askYesNo = [&](const std::string& c, const std::string& t) { return messages.askYesNo(c, t); };
+  ports.tell = [&](const std::string& c, const std::string& t) { messages.tell({c, t, MessageIcon::Warning}); };
+  ports.openFile = [&](const std::string& path) {
+    ViewFile(*f.ports().processes, messages, ViewKind::GameFile, f.appSettings().sgfViewer, path);
+  };
+  errors.display(ports);
+}
+
+void CollectionListCommands::CmFoldersShowGames() {
+  ListWindow* players = topOf(ListMode::Players);
+  if (players == nullptr) return;
+  std::vector<std::string> names;
+  for (std::size_t row : players->selected)
+    if (players->players.player(row).played > 0) names.push_back(players->players.player(row).name);
+  if (names.empty()) return;
+  ListWindow list;
+  list.mode = ListMode::Games;
+  list.forPlayers = true;
+  list.games.fill(frame().collection(), std::move(names));
+  lists_.push_back(std::move(list));
+}
+
+// ---- Game information ----
+
+bool CollectionListCommands::editGameDetails(SGridFrame& game) {
+  FrameWin& f = frame();
+  const std::string title = gameDetailsTitle(game);
+  SSGFDetails edited = game.details;
+  for (const DetailsFormField& field : gameDetailsFields(game)) {
+    std::optional<std::string> text = f.ports().dialogs->askText(title, field.label, game.details[field.field]);
+    if (!text) return false;
+    edited[field.field] = std::move(*text);
+  }
+  if (!acceptGameDetails(game, edited)) return false;
+  f.markFileModified();
+  if (&game == f.collection().current()) {
+    f.refreshTitle();
+    f.refreshStatus();  // the rules text names the variant of a Go board
+  }
+  return true;
+}
+
+void CollectionListCommands::CmGameDetails() { editGameDetails(frame().game()); }
+
+void CollectionListCommands::CmFoldersDetails() {
+  if (SGridFrame* game = singleSelectedGame()) editGameDetails(*game);
+}
+
+// ---- Navigation and import ----
+
+void CollectionListCommands::CmFoldersNavigate() {
+  SGridFrame* game = singleSelectedGame();
+  if (game == nullptr) return;
+  const std::size_t index = frame().collection().indexOf(game);
+  closeAllLists();
+  frame().makeCurrent(index, false);
+}
+
+void CollectionListCommands::CmFoldersImport() {
+  ListWindow* list = topOf(ListMode::Games);
+  SGridFrame* after = singleSelectedGame();
+  if (list == nullptr || list->forPlayers || after == nullptr) return;
+  FrameWin& f = frame();
+  Collection& games = f.collection();
+  std::vector<const SGridFrame*> before;
+  for (std::size_t i = 0; i < games.size(); ++i) before.push_back(&games.game(i));
+  const SGridFrame* current = games.current();
+  // The import inserts after the current game: the selected game stands in for it meanwhile.
+  games.setCurrent(games.indexOf(after));
+  f.CollImport();
+  games.setCurrent(games.indexOf(current));
+  f.refreshTitle();
+  f.refreshStatus();
+  if (games.size() == before.size()) return;
+  list->games.fill(games);
+  for (std::size_t row = 0; row < list->games.size(); ++row) {
+    if (std::find(before.begin(), before.end(), &list->games.game(row)) != before.end()) continue;
+    list->selected = {row};
+    break;
+  }
+}
+
+// ---- Event, place and player names ----
+
+void CollectionListCommands::setDetail(const BulkDetail& detail) {
+  const std::vector<SGridFrame*> games = selectedGames();
+  if (games.empty()) return;
+  FrameWin& f = frame();
+  const std::optional<std::string> text = f.ports().dialogs->askText(detail.title, detail.label, "");
+  if (!text || text->empty()) return;
+  const int set = setDetailOfGames(f.collection(), games, detail.field, *text);
+  if (set > 0) f.markFileModified();
+  tellReport(kSetDetailCaption, setDetailReport(detail, *text, set));
+}
+
+void CollectionListCommands::CmFoldersSetEvents() { setDetail(kSetEvent); }
+
+void CollectionListCommands::CmFoldersSetPlace() { setDetail(kSetPlace); }
+
+void CollectionListCommands::CmFoldersFind() {
+  ListWindow* list = topOf(ListMode::Players);
+  if (list == nullptr || list->selected.empty()) return;
+  FrameWin& f = frame();
+  const std::string from = list->players.player(list->selected.front()).name;
+  const std::optional<std::string> to = f.ports().dialogs->askText(kRenameDialogTitle, kNewNameLabel, from);
+  if (!to || to->empty()) return;
+  const int edits = renamePlayer(f.collection(), from, *to);
+  if (edits > 0) {
+    list->selected.clear();
+    refillPlayers(*list);
+    if (const std::optional<std::size_t> row = list->players.rowOf(*to)) list->selected = {*row};
+    f.markFileModified();
+    f.refreshTitle();
+  }
+  tellReport(kRenameCaption, renameReport(edits, from, *to));
+}
+
+// ---- Order ----
+
+void CollectionListCommands::moveSelected(int rows) {
+  ListWindow* list = topOf(ListMode::Games);
+  if (list == nullptr || list->forPlayers || list->selected.empty() || list->selected.size() >= list->rows()) return;
+  FrameWin& f = frame();
+  std::vector<std::size_t> moved = moveSelectedGames(list->games, f.collection(), list->selected, rows);
+  if (moved == list->selected) return;
+  list->selected = std::move(moved);
+  // A new order is a change of the collection like any other: it is lost unless saved.
+  f.markFileModified();
+  f.refreshTitle();
+}
+
+void CollectionListCommands::CmFoldersMoveUp() { moveSelected(-1); }
+void CollectionListCommands::CmFoldersMoveDown() { moveSelected(1); }
+void CollectionListCommands::CmFoldersPageUp() {
+  if (const ListWindow* list = topList()) moveSelected(-list->pageRows);
+}
+void CollectionListCommands::CmFoldersPageDown() {
+  if (const ListWindow* list = topList()) moveSelected(list->pageRows);
+}
+void CollectionListCommands::CmFoldersMoveTop() {
+  if (const ListWindow* list = topList()) moveSelected(-static_cast<int>(list->rows()));
+}
+void CollectionListCommands::CmFoldersMoveBottom() {
+  if (const ListWindow* list = topList()) moveSelected(static_cast<int>(list->rows()));
+}
+
+// ---- Erase, keep and export ----
+
+void CollectionListCommands::CmFoldersErase() { ExcludeSelected(ExcludeChoice::EraseSelected); }
+
+void CollectionListCommands::CmFoldersKeep() { ExcludeSelected(ExcludeChoice::KeepSelected); }
+
+void CollectionListCommands::ExcludeSelected(ExcludeChoice choice) {
+  ListWindow* list = top();
+  if (list == nullptr) return;
+  FrameWin& f = frame();
+  const bool games = list->mode == ListMode::Games;
+  const ExcludeCheck check =
+      checkExclude(games ? ListKind::Games : ListKind::Players, choice, list->selected.size(), list->rows());
+  if (check.refusal) {
+    tellRefusal(kExcludeCaption, *check.refusal);
+    return;
+  }
+  std::vector<const SGridFrame*> removed;
+  try {
+    removed = games ? gamesToExclude(list->games, list->selected, choice)
+                    : playerGamesToExclude(f.collection(), list->selectedPlayers(), choice);
+  } catch (const std::bad_alloc&) {
+    tellRefusal(kExcludeCaption, kExcludeMemoryText);
+    return;
+  }
+  if (!f.ports().messages->askYesNo(kExcludeCaption, check.question)) return;
+  const RemovalOutcome outcome = removeGames(f.collection(), removed);
+  afterRemoval(outcome, removed);
+}
+
+void CollectionListCommands::afterRemoval(const RemovalOutcome& outcome, const std::vector<const SGridFrame*>& removed) {
+  FrameWin& f = frame();
+  if (outcome.removed > 0) f.markFileModified();
+  if (outcome.currentChanged) {
+    f.context = ContextTarget{};  // the node under the mouse belonged to the game that went
+    if (f.ports().window != nullptr) f.ports().window->setTreeTopLine(f.game().treeTopLine);
+    f.makeCurrent(f.collection().currentIndex(), true);
+  } else {
+    f.refreshTitle();
+  }
+  const auto gone = [&](const SGridFrame* g) { return std::find(removed.begin(), removed.end(), g) != removed.end(); };
+  for (ListWindow& list : lists_) {
+    if (list.mode == ListMode::Players) {
+      refillPlayers(list);
+      continue;
+    }
+    // The game that followed the first one removed is selected, or else the first game.
+    const SGridFrame* follower = nullptr;
+    bool passedRemoved = false;
+    for (std::size_t row = 0; row < list.games.size() && follower == nullptr; ++row) {
+      const SGridFrame* g = &list.games.game(row);
+      if (gone(g)) passedRemoved = true;
+      else if (passedRemoved) follower = g;
+    }
+    list.games.dropGames(removed);
+    list.selected.clear();
+    if (list.games.empty()) continue;
+    list.selected = {follower != nullptr ? *list.games.rowOf(follower) : 0};
+  }
+  if (const std::optional<std::string> report = removedCountReport(outcome)) tellReport(kExcludeCaption, *report);
+  if (top()->rows() == 0) {
+    tellReport(kExcludeCaption, kFinalItemDeletedText);
+    closeList();
+  }
+}
+
+void CollectionListCommands::CmFoldersExport() {
+  ListWindow* list = top();
+  if (list == nullptr || list->selected.empty()) return;
+  FrameWin& f = frame();
+  Collection& games = f.collection();
+  for (std::size_t i = 0; i < games.size(); ++i) games.game(i).markedForExport = false;
+  if (list->mode == ListMode::Games) {
+    for (SGridFrame* g : selectedGames()) g->markedForExport = true;
+  } else {
+    const std::vector<std::string> players = list->selectedPlayers();
+    for (std::size_t i = 0; i < games.size(); ++i)
+      games.game(i).markedForExport = takesPartIn(games.game(i), players);
+  }
+  f.SaveAs(SaveScope::MarkedGames);
+}
+
+// ---- Branch statistics ----
+
+void CollectionListCommands::CmBranchStatistics() {
+  FrameWin& f = frame();
+  std::string text;
+  for (const StatisticsField& field : branchStatisticsFields(branchStatisticsOf(f.game(), f.collection().store()))) {
+    if (!text.empty()) text += "\r\n";
+    text += std::string(field.label) + "\t" + field.value;
+  }
+  tellReport(kBranchStatisticsTitle, text);
+}
 
 }  // namespace meridax
