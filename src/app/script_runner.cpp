@@ -112,6 +112,10 @@ class Runner {
     if (command == "play") return runPlay(words);
     if (command == "key") return runKey(words);
     if (command == "cmd") return runCmd(words);
+    if (command == "tree") return runTree(words);
+    if (command == "ctx") return runContext(words);
+    if (command == "area") return runArea(words);
+    if (command == "boardkey") return runBoardKey(words);
     if (command == "print") return runPrint(words);
     return LineError{"unknown command '" + command + "'"};
   }
@@ -166,6 +170,69 @@ class Runner {
     return std::nullopt;
   }
 
+  // The node of move N on the current line.
+  std::optional<GameNode*> nodeOnLine(const std::string& word) {
+    const std::optional<int> number = parseInt(word);
+    if (!number || *number < 0) return std::nullopt;
+    GameNode* n = frame_.game().firstNode;
+    for (int i = 0; i < *number && n != nullptr; ++i) n = n->next();
+    if (n == nullptr) return std::nullopt;
+    return n;
+  }
+
+  std::optional<LineError> runTree(const std::vector<std::string>& words) {
+    const std::optional<GameNode*> node = words.size() == 1 || words.size() == 2 ? nodeOnLine(words[0]) : std::nullopt;
+    if (!node) return LineError{"tree needs the number of a move on the current line"};
+    if (words.size() == 1) {
+      frame_.treeClick(*node, TreeClick::MoveBox);
+      return std::nullopt;
+    }
+    const std::optional<int> v = parseInt(words[1]);
+    const auto lines = frame_.game().variations.linesBelow(*node);
+    if (!v || *v < 1 || static_cast<std::size_t>(*v) > lines.size())
+      return LineError{"move " + words[0] + " has no variation line " + words[1]};
+    frame_.treeClick(lines[static_cast<std::size_t>(*v - 1)]->head, TreeClick::VariationLine);
+    return std::nullopt;
+  }
+
+  std::optional<LineError> runContext(const std::vector<std::string>& words) {
+    if (words.size() == 2 && words[0] == "tree") {
+      const std::optional<GameNode*> node = nodeOnLine(words[1]);
+      if (!node) return LineError{"ctx tree needs the number of a move on the current line"};
+      menu_ = frame_.treeContextAt(*node);
+      return std::nullopt;
+    }
+    const LineError usage{"ctx needs 'tree N' or 'board X Y'"};
+    if (words.size() != 3 || words[0] != "board") return usage;
+    const std::optional<int> x = parseInt(words[1]);
+    const std::optional<int> y = parseInt(words[2]);
+    if (!x || !y) return usage;
+    menu_ = frame_.boardContextAt(*x, *y, *x, *y);
+    return std::nullopt;
+  }
+
+  std::optional<LineError> runArea(const std::vector<std::string>& words) {
+    std::vector<int> corners;
+    for (const std::string& w : words)
+      if (const std::optional<int> v = parseInt(w)) corners.push_back(*v);
+    if (words.size() != 4 || corners.size() != 4) return LineError{"area needs two corners X1 Y1 X2 Y2"};
+    menu_ = frame_.boardContextAt(corners[0], corners[1], corners[2], corners[3]);
+    return std::nullopt;
+  }
+
+  std::optional<LineError> runBoardKey(const std::vector<std::string>& words) {
+    if (words.size() != 1) return LineError{"boardkey needs Insert, Delete or one character"};
+    frame_.boardKey(words[0]);
+    return std::nullopt;
+  }
+
+  std::string menuText() const {
+    std::string text;
+    for (const MenuItem& item : menu_)
+      text += (item.id != 0 ? std::to_string(item.id) : item.name) + " " + escapeTranscriptText(item.text) + "\n";
+    return text;
+  }
+
   std::optional<LineError> runPrint(const std::vector<std::string>& words) {
     if (words.size() != 1) return LineError{"print needs one of title, status, board, node, sgf"};
     const std::string& what = words[0];
@@ -179,6 +246,8 @@ class Runner {
     } else if (what == "node") {
       const std::string box = moveBoxText(g, g.currentNode);
       print("node", std::to_string(g.currentNode->moveNumber()) + (box.empty() ? "" : " " + box));
+    } else if (what == "menu") {
+      print("menu", menuText());
     } else if (what == "sgf") {
       std::string text;
       WriteGameOptions options;
@@ -199,6 +268,7 @@ class Runner {
   std::ostream& out_;
   ScriptedPorts ports_;
   FrameWin frame_;
+  std::vector<MenuItem> menu_;  // the last context menu shown
 };
 
 }  // namespace

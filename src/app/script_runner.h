@@ -12,7 +12,13 @@
 //   play X Y                  a click on board column X, row Y (from 0) in single-click mode
 //   key NAME                  an accelerator such as Ctrl+Right or Ctrl+T
 //   cmd ID                    a frame command by its identifier or handler name
-//   print title|status|board|node|sgf
+//   tree N [V]                a left click in the game-tree pane on the box of move N of the current line,
+//                             or on the V-th variation line (from 1) listed under that move
+//   ctx tree N                the tree context menu on the box of move N (the node under the mouse)
+//   ctx board X Y             the board context menu at a point (the cursor moves there)
+//   area X1 Y1 X2 Y2          a right drag over the board: the marked area and its context menu
+//   boardkey KEY              a key on the board: Insert, Delete or one typed character
+//   print title|status|board|node|sgf|menu      (menu: the last context menu, one "ID TEXT" item a line)
 //
 // Each print writes "LABEL: TEXT" with the text exactly as it stands (no escapes), followed by a line feed
 // unless the text ends with one.
