@@ -92,19 +92,24 @@ void TreeEditCommands::treeEdited() {
   g.invalidateStatistics();
   frame().markFileModified();
   // Lists of line ends and comments cached by navigation may name nodes that are gone.
-  frame().treeGrew();
+  frame().discardSearchLists();
   // A node under the mouse may have been freed with its line.
   if (!isNodeOf(g, frame().context.node)) frame().context.node = nullptr;
 }
 
 void TreeEditCommands::enterNode(GameNode* node) {
-  SGridFrame& g = frame().game();
+  // The edit may have made the node current already, or freed the node that was: the jump of
+  // navigation would not see a change, so its steps are taken here.
+  FrameWin& f = frame();
+  SGridFrame& g = f.game();
+  f.cancelLabelEntry();
   goToNode(g, node);
   if (const std::optional<BoardSquare> square = nextMoveSquare(g, node)) {
     g.cursorX = square->x;
     g.cursorY = square->y;
   }
-  frame().refreshStatus();
+  f.markedArea = MarkedArea{g.cursorX, g.cursorY, g.cursorX, g.cursorY};
+  f.refreshStatus();
 }
 
 // ---- Enabled states ----
@@ -157,6 +162,7 @@ void TreeEditCommands::truncateAt(GameNode* node) {
   SGridFrame& g = frame().game();
   if (!ask(kTruncateCaption, truncationQuestion(truncationLoss(g, node)))) return;
   const bool moved = node != g.currentNode;
+  frame().jumpToLineOf(node);
   if (!meridax::truncateAt(g, node)) return;
   treeEdited();
   enterNode(node);
@@ -312,7 +318,7 @@ bool TreeEditCommands::composeAccept(const ComposeModel& model) {
 void TreeEditCommands::composeNewGame(const Composition& composition) {
   const ComposeOutcome outcome = meridax::composeNewGame(frame().collection(), composition);
   frame().markFileModified();
-  frame().treeGrew();
+  frame().discardSearchLists();
   frame().context.node = nullptr;
   frame().refreshTitle();
   frame().refreshStatus();
