@@ -145,6 +145,12 @@ void CollectionListCommands::tellRefusal(const char* caption, const std::string&
 
 // ---- The open lists ----
 
+ListWindow* CollectionListCommands::top() {
+  if (lists_.empty()) return nullptr;
+  syncListsWithCollection();
+  return &lists_.back();
+}
+
 ListWindow* CollectionListCommands::topOf(ListMode mode) {
   ListWindow* list = top();
   return list != nullptr && list->mode == mode ? list : nullptr;
@@ -168,6 +174,12 @@ void CollectionListCommands::closeList() {
 }
 
 void CollectionListCommands::closeAllLists() { lists_.clear(); }
+
+void CollectionListCommands::syncListsWithCollection() {
+  // The players lists hold names and counts only, which cannot go stale in a harmful way.
+  for (ListWindow& list : lists_)
+    if (list.mode == ListMode::Games && list.games.dropGamesNotIn(frame().collection())) list.selected.clear();
+}
 
 std::optional<std::string> CollectionListCommands::listCommandForKey(std::string_view canonicalKey) const {
   const ListWindow* list = topList();

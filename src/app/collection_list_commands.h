@@ -70,6 +70,9 @@ class CollectionListCommands {
   void setListPageRows(int rows);
   void closeList();
   void closeAllLists();
+  // Drops the rows of games that are no longer in the collection (a file loaded while a list was open);
+  // the list commands do this before they act.
+  void syncListsWithCollection();
   // The handler name of the command a key runs in the top list ("Return", "Alt+Up", ...); nullopt when
   // no list is open or the key does nothing there.
   std::optional<std::string> listCommandForKey(std::string_view canonicalKey) const;
@@ -106,7 +109,8 @@ class CollectionListCommands {
 
  private:
   FrameWin& frame();
-  ListWindow* top() { return lists_.empty() ? nullptr : &lists_.back(); }
+  // The top list window, its rows checked against the collection first; nullptr when none is open.
+  ListWindow* top();
   ListWindow* topOf(ListMode mode);
   // The one selected game of the top games list; nullptr unless exactly one row is selected.
   SGridFrame* singleSelectedGame();

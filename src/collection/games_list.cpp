@@ -1,6 +1,7 @@
 #include "collection/games_list.h"
 
 #include <algorithm>
+#include <unordered_map>
 #include <utility>
 
 #include "model/game_statistics.h"
@@ -96,18 +97,27 @@ void GamesList::fill(Collection& collection, std::optional<std::vector<std::stri
   rows_.clear();
   for (std::size_t i = 0; i < collection.size(); ++i) {
     SGridFrame& g = collection.game(i);
-    if (!filter_ || takesPartIn(g, *filter_)) rows_.push_back(&g);
+    if (!filter_ || takesPartIn(g, *filter_)) rows_.push_back(Row{&g, g.serial()});
   }
 }
 
 std::optional<std::size_t> GamesList::rowOf(const SGridFrame* game) const {
-  const auto it = std::find(rows_.begin(), rows_.end(), game);
+  const auto it = std::find_if(rows_.begin(), rows_.end(), [&](const Row& r) { return r.game == game; });
   if (it == rows_.end()) return std::nullopt;
   return static_cast<std::size_t>(it - rows_.begin());
 }
 
 void GamesList::dropGames(const std::vector<const SGridFrame*>& games) {
-  std::erase_if(rows_, [&](const SGridFrame* g) { return std::find(games.begin(), games.end(), g) != games.end(); });
+  std::erase_if(rows_, [&](const Row& r) { return std::find(games.begin(), games.end(), r.game) != games.end(); });
+}
+
+bool GamesList::dropGamesNotIn(const Collection& collection) {
+  std::unordered_map<const SGridFrame*, std::uint32_t> present;  // game and serial
+  for (std::size_t i = 0; i < collection.size(); ++i) present.emplace(&collection.game(i), collection.game(i).serial());
+  return std::erase_if(rows_, [&](const Row& r) {
+           const auto it = present.find(r.game);
+           return it == present.end() || it->second != r.serial;
+         }) > 0;
 }
 
 void GamesList::exchangeWithNext(std::size_t row) {

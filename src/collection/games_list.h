@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -54,7 +55,7 @@ class GamesList {
 
   std::size_t size() const { return rows_.size(); }
   bool empty() const { return rows_.empty(); }
-  SGridFrame& game(std::size_t row) const { return *rows_.at(row); }
+  SGridFrame& game(std::size_t row) const { return *rows_.at(row).game; }
   std::string cell(std::size_t row, GamesColumn column) const { return gamesListCell(game(row), row, column); }
   // The row showing the game; nullopt when it is not listed.
   std::optional<std::size_t> rowOf(const SGridFrame* game) const;
@@ -62,11 +63,18 @@ class GamesList {
 
   // Drops the rows of these games (which have left the collection), keeping the others in order.
   void dropGames(const std::vector<const SGridFrame*>& games);
+  // Drops the rows of games that are no longer in the collection, without touching them, even when a new
+  // game took the place of one in memory; true when any went.
+  bool dropGamesNotIn(const Collection& collection);
   // Exchanges a row with the one below it.
   void exchangeWithNext(std::size_t row);
 
  private:
-  std::vector<SGridFrame*> rows_;
+  struct Row {
+    SGridFrame* game;
+    std::uint32_t serial;  // tells the game from a later one at the same address
+  };
+  std::vector<Row> rows_;
   std::optional<std::vector<std::string>> filter_;
 };
 

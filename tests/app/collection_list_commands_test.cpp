@@ -106,6 +106,17 @@ TEST_F(CollectionListTest, EraseTheOnlyGameInTheList_ClosesTheListWithANewGoGame
   EXPECT_EQ(frame().game().width(), 19);
 }
 
+TEST_F(CollectionListTest, FileLoadedWhileTheListIsOpen_RowsOfTheOldGamesGo) {
+  loadThree();
+  run("CmCollectionList");
+  frame().selectListRows({0, 1});
+  load(writeFile("other.sgf", "(;GN[x])(;GN[y])"));
+  run("CmFoldersErase");
+  EXPECT_EQ(ports.takeLines(), (Lines{"[ExcludeSelected()] No records have been selected"}));
+  EXPECT_EQ(list().games.size(), 0u);
+  EXPECT_EQ(names(), "x;y;");
+}
+
 TEST_F(CollectionListTest, KeepWithEveryOrNoRowSelected_RefusedWithoutAsking) {
   loadThree();
   run("CmCollectionList");

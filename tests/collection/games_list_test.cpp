@@ -99,6 +99,17 @@ TEST(GamesList, DropAndExchangeRows_KeepTheOtherRowsInOrder) {
   EXPECT_EQ(list.cell(2, GamesColumn::Name), "d");
 }
 
+TEST(GamesList, GamesGoneFromTheCollection_RowsDropped) {
+  TextCollection c("(;GN[a])(;GN[b])(;GN[c])");
+  GamesList list;
+  list.fill(c.games);
+  EXPECT_FALSE(list.dropGamesNotIn(c.games));
+  c.games.removeGame(1);
+  EXPECT_TRUE(list.dropGamesNotIn(c.games));
+  ASSERT_EQ(list.size(), 2u);
+  EXPECT_EQ(list.cell(1, GamesColumn::Name), "c");
+}
+
 TEST(GamesList, DefaultColumnWidths_AreSharesOfTheListWidth) {
   EXPECT_EQ(defaultColumnWidths(kGamesColumns, 640),
             (std::vector<int>{40, 40, 60, 60, 60, 60, 60, 20, 20, 20, 20, 60, 20}));
