@@ -1,0 +1,164 @@
+// The frame's annotation commands beyond what scripts show: menu texts and enabled states, the list
+// dialog's port, the changes that must reach the file, and the keys of the board.
+
+#include "app/frame_test_support.h"
+#include "edit/edit_test_support.h"
+#include "model/node_texts.h"
+
+namespace meridax::testing {
+namespace {
+
+using edit_testing::onLine;
+
+// A list dialog in which the person renames the first row and closes with OK and no row selected.
+class RenamingListDialog : public PositionListPort {
+ public:
+  PositionListClose showPositionList(PositionListModel& model) override {
+    titles.push_back(model.title());
+    model.rename(0, "renamed");
+    return PositionListClose{true, std::nullopt};
+  }
+  std::vector<std::string> titles;
+};
+
+class AnnotationCommandsTest : public FrameTest {
+ protected:
+  SGridFrame& open(const std::string& text) {
+    load(writeFile("game.sgf", text));
+    return frame().game();
+  }
+  bool enabled(int id) { return frame().commandEnabled(*frame().findCommand(id)); }
+  std::string menuText(int id) { return frame().commandMenuText(*frame().findCommand(id)); }
+};
+
+TEST_F(AnnotationCommandsTest, MenuTexts_FollowTheCurrentNode) {
+  SGridFrame& g = open("(;GM[1]SZ[9];B[ee];W[cc])");
+  EXPECT_EQ(menuText(1768), "Set &Bookmark\tAlt+F2");
+  EXPECT_EQ(menuText(1512), "Add SGF Node Name");
+  EXPECT_EQ(menuText(1510), "Add SGF Score");
+  EXPECT_EQ(menuText(1480), "Add a Print &Diagram\tCtrl+D");
+
+  frame().runCommand(1768);
+  ports.queueInput("Name");
+  frame().runCommand(1512);
+  ports.queueInput("5");
+  frame().runCommand(1510);
+  frame().runCommand(1480);
+
+  EXPECT_EQ(menuText(1768), "Remove &Bookmark\tAlt+F2");
+  EXPECT_EQ(menuText(1512), "Edit SGF Node Name");
+  EXPECT_EQ(menuText(1510), "Edit SGF Score");
+  EXPECT_EQ(menuText(1480), "Remove Print &Diagram\tCtrl+D");
+  EXPECT_TRUE(g.currentNode->printDiagram());
+  EXPECT_TRUE(frame().modified());
+}
+
+TEST_F(AnnotationCommandsTest, PrintDiagram_DisabledOnSwapNodes) {
+  open("(;GM[11]SZ[11];B[c3];W[swap-sides])");
+  EXPECT_FALSE(enabled(1480));
+  frame().runCommand(1480);
+  EXPECT_FALSE(frame().game().currentNode->printDiagram());
+}
+
+TEST_F(AnnotationCommandsTest, ListRenamedInTheDialog_MarksTheGameAndTheFileChanged) {
+  SGridFrame& g = open("(;GM[1]SZ[9];B[ee]XB[1:old];W[cc])");
+  RenamingListDialog dialog;
+  frame().setPositionListPort(&dialog);
+
+  frame().runCommand(1770);
+
+  EXPECT_EQ(dialog.titles, (std::vector<std::string>{" Bookmarks ( 1 )"}));
+  EXPECT_EQ(g.bookmarks[0].name, "renamed");
+  EXPECT_TRUE(frame().modified());
+  EXPECT_NE(g.flags & game_flag::kTreeChanged, 0);
+}
+
+TEST_F(AnnotationCommandsTest, BookmarkNamesOn_AskedForAndCancelAbandons) {
+  SGridFrame& g = open("(;GM[1]SZ[9];B[ee])");
+  frame().appSettings().bookmarkNames = true;
+  ports.queueInput(std::nullopt);
+  frame().runCommand(1768);
+  EXPECT_TRUE(g.bookmarks.empty());
+  EXPECT_FALSE(frame().modified());
+
+  ports.queueInput("Turning point");
+  frame().runCommand(1768);
+  ASSERT_EQ(g.bookmarks.size(), 1u);
+  EXPECT_EQ(g.bookmarks[0].name, "Turning point");
+  EXPECT_EQ(ports.takeLines(), (std::vector<std::string>{"< Bookmark Name> ? (cancel)",
+                                                         "< Bookmark Name> ? Turning point"}));
+}
+
+TEST_F(AnnotationCommandsTest, CommentRemovedFromTheTree_ReachesTheFile) {
+  SGridFrame& g = open("(;GM[1]SZ[9];B[ee]C[Remove me];W[cc])");
+  frame().context.node = nullptr;
+  EXPECT_FALSE(enabled(1798));
+  frame().treeContextAt(onLine(g, 1));
+
+  frame().runCommand(1798);
+
+  EXPECT_FALSE(onLine(g, 1)->hasComment());
+  EXPECT_TRUE(g.comments.empty());
+  EXPECT_TRUE(frame().modified());
+  EXPECT_NE(g.flags & game_flag::kTreeChanged, 0);
+}
+
+TEST_F(AnnotationCommandsTest, MarkupHidden_MarkupCommandsAndLabelEntryDisabled) {
+  SGridFrame& g = open("(;GM[1]SZ[9];B[ee])");
+  frame().frameSettings().viewMarkup = 0;
+  EXPECT_FALSE(enabled(1742));
+  EXPECT_FALSE(enabled(1739));
+  EXPECT_FALSE(enabled(1746));
+  EXPECT_FALSE(frame().boardKey("Insert"));
+  EXPECT_FALSE(frame().boardKey("Delete"));
+  EXPECT_TRUE(frame().boardKey("t")) << "the mark keys act whatever is shown";
+  EXPECT_EQ(markupOf(g, g.currentNode), "TR[%%]");
+}
+
+TEST_F(AnnotationCommandsTest, MarkKeysOnOthello_DoNothing) {
+  SGridFrame& g = open("(;GM[2]SZ[8];B[d3])");
+  EXPECT_FALSE(frame().boardKey("x"));
+  EXPECT_FALSE(g.currentNode->hasMarkup());
+  EXPECT_FALSE(frame().modified());
+}
+
+TEST_F(AnnotationCommandsTest, ArmedLabelEntry_TakesOneCharacterThenDisarms) {
+  SGridFrame& g = open("(;GM[1]SZ[9];B[ee])");
+  frame().boardContextAt(2, 2, 2, 2);
+  ASSERT_TRUE(frame().boardKey("Insert"));
+  EXPECT_TRUE(frame().boardKey("?")) << "not a label character: entry ends";
+  EXPECT_FALSE(frame().labelEntryArmed());
+  EXPECT_FALSE(g.currentNode->hasMarkup());
+
+  frame().boardKey("Insert");
+  frame().boardKey("7");
+  frame().boardKey("8");  // not armed any more, and no mark key
+
+  EXPECT_EQ(markupOf(g, g.currentNode), "LB[##:7]");
+  EXPECT_TRUE(frame().modified());
+}
+
+TEST_F(AnnotationCommandsTest, DraggedArea_ShowsItsSizeAndMarksEveryPoint) {
+  SGridFrame& g = open("(;GM[1]SZ[9];B[ee])");
+  frame().boardContextAt(7, 7, 9, 9);
+  EXPECT_EQ(ports.status(0), "Selected area = 4");
+  frame().runCommand(1743);
+  EXPECT_EQ(markupOf(g, g.currentNode), "CR[((][()][)(][))]");
+}
+
+TEST_F(AnnotationCommandsTest, AutomaticLabels_ToggledOnGoBoardsOnly) {
+  open("(;GM[1]SZ[9];B[ee])");
+  EXPECT_FALSE(frame().autoLabelMovesOn());
+  frame().runCommand(1520);
+  frame().runCommand(1518);
+  EXPECT_TRUE(frame().autoLabelMovesOn());
+  EXPECT_TRUE(frame().autoLabelBranchesOn());
+  EXPECT_TRUE(frame().playOptions().autoLabelMoves);
+
+  open("(;GM[2]SZ[8])");
+  EXPECT_FALSE(enabled(1518));
+  EXPECT_FALSE(enabled(1520));
+}
+
+}  // namespace
+}  // namespace meridax::testing
