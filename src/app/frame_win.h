@@ -115,6 +115,13 @@ class FrameWin : public PlayHost,
   // ---- Board ----
   // A click on board point (x, y) in single-click mode: plays the side to move there.
   void clickBoard(int x, int y);
+  // The left button pressed with Ctrl held on (x1, y1) and released with Ctrl held on (x2, y2): corrects
+  // the stone from the one point to the other (not for Othello, Margo, Onyx and Sursum).
+  void ctrlDragOnBoard(int x1, int y1, int x2, int y2);
+  // Moves the stone of an earlier move from the source point to the empty target point: after a Yes to
+  // "Move Correction" the game is written with that move at the target and read back as a further game
+  // after the current one, which becomes current. The game itself is left unchanged. Not for Othello.
+  void CorrectStone(int sourceX, int sourceY, int targetX, int targetY);
   // Special moves by the side to move; each does nothing while its menu entry is disabled.
   void CmPass();        // 1202: pass, swap sides or the Unlur acceptance, by kind
   void CmSwapPieces();  // 1203
