@@ -64,6 +64,17 @@ constexpr KeyBinding kKeyBindings[] = {
     {"F2", "CmBMDisplay"},
     {"Shift+F2", "CmNNDisplay"},
     {"Ctrl+D", "CmPrintDiagram"},
+    // Tree editing
+    {"Ctrl+Alt+T", "CmTruncate"},
+    {"Ctrl+Alt+U", "CmTruncateDelete"},
+    {"Ctrl+Alt+D", "CmDeleteBranch"},
+    {"Ctrl+Alt+H", "CmRemoveHigherBranches"},
+    {"Ctrl+Alt+L", "CmRemoveLowerBranches"},
+    {"Ctrl+Alt+X", "CmRemoveNeighbours"},
+    {"Ctrl+Shift+J", "CmInjectSGF"},
+    {"Ctrl+C", "CmCompose"},
+    {"Ctrl+Shift+P", "CmFlipBoard"},
+    {"Ctrl+Shift+R", "CmRotateBoard"},
 };
 
 constexpr const char* kNamedKeys[] = {
