@@ -177,15 +177,22 @@ void FrameWin::LoadSGF() {
     return;
   const std::optional<std::string> chosen = ports_.files->chooseFileToOpen(sgfDialog("Select SGF Game File"));
   if (!chosen) return;
+  // The user agreed to lose the changes, so the reload does not ask again; but until a load has really
+  // replaced the collection its changes stay marked, or closing would drop them without a word.
+  const bool hadChanges = modified_;
+  const std::uint32_t shownGame = game().serial();
   modified_ = false;
   if (chosen->empty()) {
     ports_.messages->tell({"LoadSGF()", "Unable to Load - No filename", MessageIcon::Warning});
+    modified_ = hadChanges;
     return;
   }
   if (*chosen == currentFile_ &&
-      !ports_.messages->askYesNo("LoadSGF()", apptext::format("The file '%s' is currently loaded\n\nDo you wish to reload from disk?", chosen->c_str())))
+      !ports_.messages->askYesNo("LoadSGF()", apptext::format("The file '%s' is currently loaded\n\nDo you wish to reload from disk?", chosen->c_str()))) {
+    modified_ = hadChanges;
     return;
-  ReLoad(*chosen);
+  }
+  if (!ReLoad(*chosen) && game().serial() == shownGame) modified_ = hadChanges;
 }
 
 void FrameWin::From_MRU(std::size_t index) {

@@ -442,6 +442,41 @@ TEST_F(FrameFileWorkflowTest, LoadOfTheCurrentFile_AsksBeforeReloading) {
   EXPECT_NE(frame().game().endNode->moveNumber(), 3u) << "the game was not read again";
 }
 
+TEST_F(FrameFileWorkflowTest, LoadThatReplacesNothing_KeepsTheChangesMarked) {
+  const std::string path = writeFile("kept.sgf", kThreeGames);
+  load(path);
+  play(3, 3);
+  // Agreed to lose the changes, then declined the reload of the same file.
+  ports.queueAnswer(Answer::Yes);
+  ports.queueChoice(path);
+  ports.queueAnswer(Answer::No);
+  frame().LoadSGF();
+  EXPECT_TRUE(frame().modified());
+  // Agreed again, then chose a file that cannot be read.
+  ports.queueAnswer(Answer::Yes);
+  ports.queueChoice(dir.file("missing.sgf"));
+  frame().LoadSGF();
+  EXPECT_TRUE(frame().modified()) << "the changed collection is still there";
+  ports.takeLines();
+  ports.queueAnswer(Answer::Cancel);
+  EXPECT_FALSE(frame().OnClose());
+  EXPECT_EQ(ports.takeLines(), (Lines{"[OnClose()] Save " + path + "? ? cancel"})) << "closing still asks";
+}
+
+TEST_F(FrameFileWorkflowTest, LoadOfAnotherFile_ClearsTheChanges) {
+  load(writeFile("old.sgf", kThreeGames));
+  play(3, 3);
+  const std::string other = writeFile("new.sgf", "(;GM[1]SZ[9];B[ee])");
+  ports.queueAnswer(Answer::Yes);
+  ports.queueChoice(other);
+
+  frame().LoadSGF();
+
+  EXPECT_EQ(frame().currentFile(), other);
+  EXPECT_FALSE(frame().modified());
+  EXPECT_EQ(ports.title(), "new.sgf");
+}
+
 TEST_F(FrameFileWorkflowTest, EmptyCollection_KeepsTheKindAndRulesOfTheGameItReplaces) {
   load(writeFile("pente.sgf", "(;GM[1]FF[4]SZ[15]RU[Pente];B[hh];W[ii])"));
   ports.queueAnswer(Answer::Yes);
