@@ -1,5 +1,6 @@
 #include "app/script_runner.h"
 
+#include <algorithm>
 #include <charconv>
 #include <optional>
 #include <vector>
@@ -116,6 +117,7 @@ class Runner {
     if (command == "ctx") return runContext(words);
     if (command == "area") return runArea(words);
     if (command == "boardkey") return runBoardKey(words);
+    if (command == "select") return runSelect(words);
     if (command == "print") return runPrint(words);
     return LineError{"unknown command '" + command + "'"};
   }
@@ -156,6 +158,13 @@ class Runner {
 
   std::optional<LineError> runKey(const std::vector<std::string>& words) {
     if (words.size() != 1) return LineError{"key needs one key name"};
+    if (frame_.listOpen()) {
+      // An open list window is modal: its own keys act, and no other key reaches the frame.
+      const std::optional<std::string> key = canonicalKeyName(words[0]);
+      if (!key) return LineError{"unknown key '" + words[0] + "'"};
+      if (const std::optional<std::string> command = frame_.listCommandForKey(*key)) frame_.runCommand(*command);
+      return std::nullopt;
+    }
     const std::optional<std::string> command = commandForKey(words[0]);
     if (!command) return LineError{"unknown key '" + words[0] + "'"};
     frame_.runCommand(*command);
@@ -196,6 +205,13 @@ class Runner {
   }
 
   std::optional<LineError> runContext(const std::vector<std::string>& words) {
+    if (words.size() == 1 && words[0] == "list") {
+      if (!frame_.listOpen()) return LineError{"ctx list needs an open list"};
+      menu_.clear();
+      for (const ListMenuEntry& entry : frame_.listContextMenu())
+        if (!entry.command.empty()) menu_.push_back(MenuItem{entry.text, 0, entry.command});
+      return std::nullopt;
+    }
     if (words.size() == 2 && words[0] == "tree") {
       const std::optional<GameNode*> node = nodeOnLine(words[1]);
       if (!node) return LineError{"ctx tree needs the number of a move on the current line"};
@@ -226,6 +242,48 @@ class Runner {
     return std::nullopt;
   }
 
+  // Rows of the open list window, counted from 1; no words clears the selection.
+  std::optional<LineError> runSelect(const std::vector<std::string>& words) {
+    if (!frame_.listOpen()) return LineError{"select needs an open list"};
+    std::vector<std::size_t> rows;
+    for (const std::string& w : words) {
+      const std::optional<int> row = parseInt(w);
+      if (!row || *row < 1 || static_cast<std::size_t>(*row) > frame_.topList()->rows())
+        return LineError{"'" + w + "' is not a row of the list"};
+      rows.push_back(static_cast<std::size_t>(*row - 1));
+    }
+    frame_.selectListRows(std::move(rows));
+    return std::nullopt;
+  }
+
+  // The open list: its column headers, then one line per row with "*" before a selected row; cells are
+  // separated by tabs and escaped.
+  std::string listText() {
+    frame_.syncListsWithCollection();
+    const ListWindow* list = frame_.topList();
+    if (list == nullptr) return "(no list)\n";
+    const bool games = list->mode == ListMode::Games;
+    std::string text;
+    const auto line = [&](const std::string& mark, std::size_t columns, const auto& cell) {
+      text += mark;
+      for (std::size_t c = 0; c < columns; ++c) text += (c == 0 ? "" : "\t") + escapeTranscriptText(cell(c));
+      text += "\n";
+    };
+    const auto header = [&](std::size_t c) {
+      return std::string(games ? kGamesColumns[c].header : kPlayersColumns[c].header);
+    };
+    // The players list's eight unnamed columns stay empty and are left out.
+    const std::size_t columns = games ? kGamesColumns.size() : static_cast<std::size_t>(PlayersColumn::Unfinished) + 1;
+    line("  ", columns, header);
+    for (std::size_t row = 0; row < list->rows(); ++row) {
+      const bool selected = std::find(list->selected.begin(), list->selected.end(), row) != list->selected.end();
+      line(selected ? "* " : "  ", columns, [&](std::size_t c) {
+        return games ? list->games.cell(row, static_cast<GamesColumn>(c)) : list->players.cell(row, static_cast<int>(c));
+      });
+    }
+    return text;
+  }
+
   std::string menuText() const {
     std::string text;
     for (const MenuItem& item : menu_)
@@ -234,7 +292,7 @@ class Runner {
   }
 
   std::optional<LineError> runPrint(const std::vector<std::string>& words) {
-    if (words.size() != 1) return LineError{"print needs one of title, status, board, node, sgf"};
+    if (words.size() != 1) return LineError{"print needs one of title, status, board, node, sgf, menu, list"};
     const std::string& what = words[0];
     SGridFrame& g = frame_.game();
     if (what == "title") {
@@ -248,6 +306,8 @@ class Runner {
       print("node", std::to_string(g.currentNode->moveNumber()) + (box.empty() ? "" : " " + box));
     } else if (what == "menu") {
       print("menu", menuText());
+    } else if (what == "list") {
+      print("list", listText());
     } else if (what == "sgf") {
       std::string text;
       WriteGameOptions options;
@@ -255,7 +315,7 @@ class Runner {
       if (!WriteGameText(g, text, options)) return LineError{"the current game cannot be written"};
       print("sgf", text);
     } else {
-      return LineError{"print needs one of title, status, board, node, sgf"};
+      return LineError{"print needs one of title, status, board, node, sgf, menu, list"};
     }
     return std::nullopt;
   }

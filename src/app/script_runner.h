@@ -10,7 +10,8 @@
 //   input TEXT                text for the next text, number or list dialog (\\ \r \n \t escapes); input --cancel
 //   choose PATH               a name for the next file chooser (tab-separated names for several); choose --cancel
 //   play X Y                  a click on board column X, row Y (from 0) in single-click mode
-//   key NAME                  an accelerator such as Ctrl+Right or Ctrl+T
+//   key NAME                  an accelerator such as Ctrl+Right or Ctrl+T; while a list window is open, a key of
+//                             that list (Return, Delete, Insert, F9, Escape, Alt+Up, ...), and no other
 //   cmd ID                    a frame command by its identifier or handler name
 //   tree N [V]                a left click in the game-tree pane on the box of move N of the current line,
 //                             or on the V-th variation line (from 1) listed under that move
@@ -18,7 +19,10 @@
 //   ctx board X Y             the board context menu at a point (the cursor moves there)
 //   area X1 Y1 X2 Y2          a right drag over the board: the marked area and its context menu
 //   boardkey KEY              a key on the board: Insert, Delete or one typed character
-//   print title|status|board|node|sgf|menu      (menu: the last context menu, one "ID TEXT" item a line)
+//   select [ROW...]           selects rows of the open list window (from 1); without rows none is selected
+//   ctx list                  the context menu of the open list window for its selection
+//   print title|status|board|node|sgf|menu|list (menu: the last context menu, one "ID TEXT" item a line;
+//                             list: the open list window, its headers and rows, "*" before selected rows)
 //
 // Each print writes "LABEL: TEXT" with the text exactly as it stands (no escapes), followed by a line feed
 // unless the text ends with one.
