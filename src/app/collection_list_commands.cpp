@@ -14,7 +14,9 @@ namespace meridax {
 namespace {
 
 // ---- Menu texts ----
+constexpr char kCollectionMenu[] = "&Collection Details\tF6";
 constexpr char kStatisticsMenu[] = "Display &Statistics\tF7";
+constexpr char kGameDetailsMenu[] = "&Game Details\tF9";
 constexpr char kDetailsMenu[] = "Edit Game &Details\tF9";
 constexpr char kNavigateMenu[] = "&Navigate to\tReturn";
 constexpr char kEraseGamesMenu[] = "&Erase from the Collection\tDelete";
@@ -76,11 +78,11 @@ std::string eraseText(FrameWin& f) { return playersList(f) ? kErasePlayersMenu :
 std::string exportText(FrameWin& f) { return playersList(f) ? kExportPlayersMenu : kExportGamesMenu; }
 
 const FrameCommand kCommands[] = {
-    {0, "CmCollectionList", [](FrameWin& f) { f.CmCollectionList(); }, noList},
+    {0, "CmCollectionList", [](FrameWin& f) { f.CmCollectionList(); }, noList, fixed<kCollectionMenu>},
     {0, "CmPlayerStatistics", [](FrameWin& f) { f.CmPlayerStatistics(); }, noList},
     {kBranchStatisticsId, "CmBranchStatistics", [](FrameWin& f) { f.CmBranchStatistics(); }, noList,
      fixed<kStatisticsMenu>},
-    {0, "CmGameDetails", [](FrameWin& f) { f.CmGameDetails(); }, noList},
+    {0, "CmGameDetails", [](FrameWin& f) { f.CmGameDetails(); }, noList, fixed<kGameDetailsMenu>},
     {0, "CmFoldersDetails", [](FrameWin& f) { f.CmFoldersDetails(); }, oneGameSelected, fixed<kDetailsMenu>},
     {0, "CmFoldersNavigate", [](FrameWin& f) { f.CmFoldersNavigate(); }, oneGameSelected, fixed<kNavigateMenu>},
     {0, "CmFoldersImport", [](FrameWin& f) { f.CmFoldersImport(); }, importable, fixed<kImportMenu>},

@@ -75,6 +75,10 @@ constexpr KeyBinding kKeyBindings[] = {
     {"Ctrl+C", "CmCompose"},
     {"Ctrl+Shift+P", "CmFlipBoard"},
     {"Ctrl+Shift+R", "CmRotateBoard"},
+    // Collection lists and statistics
+    {"F6", "CmCollectionList"},
+    {"F7", "CmBranchStatistics"},
+    {"F9", "CmGameDetails"},
 };
 
 constexpr const char* kNamedKeys[] = {
