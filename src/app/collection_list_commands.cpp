@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <new>
+#include <utility>
 
 #include "app/frame_win.h"
 #include "app/outside_programs.h"
@@ -17,18 +18,6 @@ namespace {
 constexpr char kCollectionMenu[] = "&Collection Details\tF6";
 constexpr char kStatisticsMenu[] = "Display &Statistics\tF7";
 constexpr char kGameDetailsMenu[] = "&Game Details\tF9";
-constexpr char kDetailsMenu[] = "Edit Game &Details\tF9";
-constexpr char kNavigateMenu[] = "&Navigate to\tReturn";
-constexpr char kEraseGamesMenu[] = "&Erase from the Collection\tDelete";
-constexpr char kKeepMenu[] = "&Keep selected, erase all others";
-constexpr char kImportMenu[] = "&Import SGF File(s) into the Collection\tInsert";
-constexpr char kSetEventMenu[] = "Set &Event";
-constexpr char kSetPlaceMenu[] = "Set &Place";
-constexpr char kExportGamesMenu[] = "&Export the selected Game(s)";
-constexpr char kShowGamesMenu[] = "Show &Games for Player(s)\tReturn";
-constexpr char kErasePlayersMenu[] = "&Erase the Player Games from the Collection\tDelete";
-constexpr char kRenameMenu[] = "Edit Player &Name";
-constexpr char kExportPlayersMenu[] = "Export the Player Games";
 
 constexpr char kNewNameLabel[] = "New Name";
 
@@ -74,8 +63,8 @@ bool movable(FrameWin& f) {
 template <const char* Text>
 std::string fixed(FrameWin&) { return Text; }
 
-std::string eraseText(FrameWin& f) { return playersList(f) ? kErasePlayersMenu : kEraseGamesMenu; }
-std::string exportText(FrameWin& f) { return playersList(f) ? kExportPlayersMenu : kExportGamesMenu; }
+std::string eraseText(FrameWin& f) { return playersList(f) ? list_menu::kErasePlayers : list_menu::kEraseGames; }
+std::string exportText(FrameWin& f) { return playersList(f) ? list_menu::kExportPlayers : list_menu::kExportGames; }
 
 const FrameCommand kCommands[] = {
     {0, "CmCollectionList", [](FrameWin& f) { f.CmCollectionList(); }, noList, fixed<kCollectionMenu>},
@@ -83,11 +72,11 @@ const FrameCommand kCommands[] = {
     {kBranchStatisticsId, "CmBranchStatistics", [](FrameWin& f) { f.CmBranchStatistics(); }, noList,
      fixed<kStatisticsMenu>},
     {0, "CmGameDetails", [](FrameWin& f) { f.CmGameDetails(); }, noList, fixed<kGameDetailsMenu>},
-    {0, "CmFoldersDetails", [](FrameWin& f) { f.CmFoldersDetails(); }, oneGameSelected, fixed<kDetailsMenu>},
-    {0, "CmFoldersNavigate", [](FrameWin& f) { f.CmFoldersNavigate(); }, oneGameSelected, fixed<kNavigateMenu>},
-    {0, "CmFoldersImport", [](FrameWin& f) { f.CmFoldersImport(); }, importable, fixed<kImportMenu>},
-    {0, "CmFoldersSetEvents", [](FrameWin& f) { f.CmFoldersSetEvents(); }, someGamesSelected, fixed<kSetEventMenu>},
-    {0, "CmFoldersSetPlace", [](FrameWin& f) { f.CmFoldersSetPlace(); }, someGamesSelected, fixed<kSetPlaceMenu>},
+    {0, "CmFoldersDetails", [](FrameWin& f) { f.CmFoldersDetails(); }, oneGameSelected, fixed<list_menu::kDetails>},
+    {0, "CmFoldersNavigate", [](FrameWin& f) { f.CmFoldersNavigate(); }, oneGameSelected, fixed<list_menu::kNavigate>},
+    {0, "CmFoldersImport", [](FrameWin& f) { f.CmFoldersImport(); }, importable, fixed<list_menu::kImport>},
+    {0, "CmFoldersSetEvents", [](FrameWin& f) { f.CmFoldersSetEvents(); }, someGamesSelected, fixed<list_menu::kSetEvent>},
+    {0, "CmFoldersSetPlace", [](FrameWin& f) { f.CmFoldersSetPlace(); }, someGamesSelected, fixed<list_menu::kSetPlace>},
     {0, "CmFoldersMoveUp", [](FrameWin& f) { f.CmFoldersMoveUp(); }, movable},
     {0, "CmFoldersMoveDown", [](FrameWin& f) { f.CmFoldersMoveDown(); }, movable},
     {0, "CmFoldersPageUp", [](FrameWin& f) { f.CmFoldersPageUp(); }, movable},
@@ -95,30 +84,12 @@ const FrameCommand kCommands[] = {
     {0, "CmFoldersMoveTop", [](FrameWin& f) { f.CmFoldersMoveTop(); }, movable},
     {0, "CmFoldersMoveBottom", [](FrameWin& f) { f.CmFoldersMoveBottom(); }, movable},
     {0, "CmFoldersShowGames", [](FrameWin& f) { f.CmFoldersShowGames(); }, somePlayersSelected,
-     fixed<kShowGamesMenu>},
-    {0, "CmFoldersFind", [](FrameWin& f) { f.CmFoldersFind(); }, onePlayerSelected, fixed<kRenameMenu>},
+     fixed<list_menu::kShowGames>},
+    {0, "CmFoldersFind", [](FrameWin& f) { f.CmFoldersFind(); }, onePlayerSelected, fixed<list_menu::kRename>},
     {0, "CmFoldersErase", [](FrameWin& f) { f.CmFoldersErase(); }, anyList, eraseText},
-    {0, "CmFoldersKeep", [](FrameWin& f) { f.CmFoldersKeep(); }, anyList, fixed<kKeepMenu>},
+    {0, "CmFoldersKeep", [](FrameWin& f) { f.CmFoldersKeep(); }, anyList, fixed<list_menu::kKeep>},
     {0, "CmFoldersExport", [](FrameWin& f) { f.CmFoldersExport(); }, anySelected, exportText},
     {0, "CmFoldersClose", [](FrameWin& f) { f.closeList(); }, anyList},
-};
-
-struct ListKey {
-  const char* key;
-  const char* command;
-};
-
-constexpr ListKey kGamesListKeys[] = {
-    {"F9", "CmFoldersDetails"},          {"Return", "CmFoldersNavigate"},     {"Delete", "CmFoldersErase"},
-    {"Insert", "CmFoldersImport"},       {"Alt+Up", "CmFoldersMoveUp"},       {"Alt+Down", "CmFoldersMoveDown"},
-    {"Alt+PageUp", "CmFoldersPageUp"},   {"Alt+PageDown", "CmFoldersPageDown"}, {"Alt+Home", "CmFoldersMoveTop"},
-    {"Alt+End", "CmFoldersMoveBottom"},  {"Escape", "CmFoldersClose"},
-};
-
-constexpr ListKey kPlayersListKeys[] = {
-    {"Return", "CmFoldersShowGames"},
-    {"Delete", "CmFoldersErase"},
-    {"Escape", "CmFoldersClose"},
 };
 
 }  // namespace
@@ -186,39 +157,13 @@ void CollectionListCommands::syncListsWithCollection() {
 std::optional<std::string> CollectionListCommands::listCommandForKey(std::string_view canonicalKey) const {
   const ListWindow* list = topList();
   if (list == nullptr) return std::nullopt;
-  const auto find = [&](const auto& keys) -> std::optional<std::string> {
-    for (const ListKey& k : keys)
-      if (canonicalKey == k.key) return std::string(k.command);
-    return std::nullopt;
-  };
-  return list->mode == ListMode::Games ? find(kGamesListKeys) : find(kPlayersListKeys);
+  return meridax::listCommandForKey(list->mode, canonicalKey);
 }
 
 std::vector<ListMenuEntry> CollectionListCommands::listContextMenu() const {
   const ListWindow* list = topList();
-  std::vector<ListMenuEntry> menu;
-  if (list == nullptr || list->selected.empty()) return menu;
-  const std::size_t selected = list->selected.size();
-  if (list->mode == ListMode::Players) {
-    menu = {{kShowGamesMenu, "CmFoldersShowGames"}, {kErasePlayersMenu, "CmFoldersErase"}, {kKeepMenu, "CmFoldersKeep"}};
-    if (selected == 1) menu.push_back({kRenameMenu, "CmFoldersFind"});
-    menu.push_back({kExportPlayersMenu, "CmFoldersExport"});
-    return menu;
-  }
-  if (selected == 1) {
-    menu.push_back({kDetailsMenu, "CmFoldersDetails"});
-    if (list->rows() > 1)
-      menu.insert(menu.end(), {{kNavigateMenu, "CmFoldersNavigate"}, {kEraseGamesMenu, "CmFoldersErase"},
-                               {kKeepMenu, "CmFoldersKeep"}});
-    if (!list->forPlayers) menu.push_back({kImportMenu, "CmFoldersImport"});
-  } else {
-    menu.insert(menu.end(), {{kEraseGamesMenu, "CmFoldersErase"}, {kKeepMenu, "CmFoldersKeep"}});
-  }
-  menu.insert(menu.end(), {{"", ""},
-                           {kSetEventMenu, "CmFoldersSetEvents"},
-                           {kSetPlaceMenu, "CmFoldersSetPlace"},
-                           {kExportGamesMenu, "CmFoldersExport"}});
-  return menu;
+  if (list == nullptr) return {};
+  return meridax::listContextMenu(ListMenuState{list->mode, list->selected.size(), list->rows(), list->forPlayers});
 }
 
 SGridFrame* CollectionListCommands::singleSelectedGame() {
@@ -278,23 +223,25 @@ void CollectionListCommands::buildTreesForStatistics() {
     return !g.treeLoaded && !d[DetailField::Result].empty() && d[DetailField::Player1] != d[DetailField::Player2];
   };
   Collection& games = f.collection();
-  bool any = false;
-  for (std::size_t i = 0; i < games.size(); ++i) any = any || needsTree(games.game(i));
-  if (!any) return;
-  SErrorList& errors = f.errorList();
-  errors.clear();
   ReaderSettings settings;
   settings.convertAWAB = f.appSettings().convertAwAb;
   settings.play = f.playOptions();
+  bool cleared = false;
   for (std::size_t i = 0; i < games.size(); ++i) {
     SGridFrame& g = games.game(i);
     if (!needsTree(g)) continue;
+    if (!std::exchange(cleared, true)) f.errorList().clear();
     const std::uint8_t flags = g.flags;  // reading the tree changes nothing the save must write
-    const std::optional<AppError> message = buildHeldTree(games, g, *f.heldText(), f.currentFile(), settings, errors);
+    const std::optional<AppError> message = buildHeldTree(games, g, *f.heldText(), f.currentFile(), settings, f.errorList());
     g.flags = flags;
     if (message) tellRefusal(message->caption().c_str(), message->text());
   }
-  if (errors.empty()) return;
+  if (cleared) showReadingErrors();
+}
+
+void CollectionListCommands::showReadingErrors() {
+  FrameWin& f = frame();
+  if (f.errorList().empty()) return;
   MessagePort& messages = *f.ports().messages;
   ErrorListPorts ports;
   ports.askYesNo = [&](const std::string& c, const std::string& t) { return messages.askYesNo(c, t); };
@@ -302,7 +249,7 @@ void CollectionListCommands::buildTreesForStatistics() {
   ports.openFile = [&](const std::string& path) {
     ViewFile(*f.ports().processes, messages, ViewKind::GameFile, f.appSettings().sgfViewer, path);
   };
-  errors.display(ports);
+  f.errorList().display(ports);
 }
 
 void CollectionListCommands::CmFoldersShowGames() {

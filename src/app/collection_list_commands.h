@@ -16,6 +16,7 @@
 #include "app/frame_command.h"
 #include "collection/collection_edits.h"
 #include "collection/games_list.h"
+#include "collection/list_menus.h"
 #include "collection/players.h"
 
 namespace meridax {
@@ -23,8 +24,6 @@ namespace meridax {
 class FrameWin;
 
 inline constexpr int kBranchStatisticsId = 1414;
-
-enum class ListMode { Games, Players };
 
 // Rows a page key moves the selected games by, until the view tells how many rows it shows.
 inline constexpr int kDefaultPageRows = 10;
@@ -41,12 +40,6 @@ struct ListWindow {
   std::size_t rows() const { return mode == ListMode::Games ? games.size() : players.size(); }
   // The names of the selected players.
   std::vector<std::string> selectedPlayers() const;
-};
-
-// An entry of a list's context menu; an entry without a command is a separator.
-struct ListMenuEntry {
-  std::string text;
-  std::string command;  // the handler name
 };
 
 class CollectionListCommands {
@@ -118,8 +111,9 @@ class CollectionListCommands {
   void openPlayersList();
   void refillPlayers(ListWindow& list);
   // The unread trees whose swap-sides nodes decide a win are built first, their reading errors shown.
-  SwapSidesTest swapTestForStatistics();
   void buildTreesForStatistics();
+  // The reading errors of trees read for the statistics, which the user would otherwise never see.
+  void showReadingErrors();
   bool editGameDetails(SGridFrame& game);
   void setDetail(const BulkDetail& detail);
   void moveSelected(int rows);
