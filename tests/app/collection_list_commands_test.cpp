@@ -329,6 +329,17 @@ TEST_F(CollectionListTest, PlayersList_CountsSwapsInTreesNotYetOpenedWithoutChan
   EXPECT_EQ(readTextFile(path), kPlayersFile);
 }
 
+TEST_F(CollectionListTest, PlayersListReadsABrokenUnopenedGame_ItsErrorsAreOffered) {
+  load(writeFile("broken.sgf", "(;GM[1]SZ[9]XS[]PB[Ann]PW[Bob])(;GM[1]SZ[9]PB[Cy]PW[Di]RE[B+R];B[ee];W[ee])"));
+  ports.queueAnswer(Answer::No);
+  run("CmPlayerStatistics");
+  const Lines lines = ports.takeLines();
+  ASSERT_EQ(lines.size(), 1u);
+  EXPECT_TRUE(lines[0].starts_with("[SErrorList::Display()] Warning.\\nSome errors")) << lines[0];
+  EXPECT_TRUE(games().game(1).treeLoaded);
+  EXPECT_EQ(list().players.size(), 4u);
+}
+
 TEST_F(CollectionListTest, RenamePlayerOfBothSides_CountsEveryNameReplaced) {
   load(writeFile("players.sgf", kPlayersFile));
   run("CmPlayerStatistics");
