@@ -7,6 +7,7 @@
 #include "app/frame_win.h"
 #include "app/outside_programs.h"
 #include "app/text_format.h"
+#include "sgf/sgf_collection_read.h"
 #include "sgf/sgf_reader.h"
 #include "sgf/text_decoding.h"
 
@@ -21,12 +22,6 @@ FileDialogRequest sgfDialog(const std::string& title) { return {title, kSgfFilte
 // Byte-order marks and the zero bytes of a UTF-16 text vanish before parsing; a UTF-16 text is turned
 // into UTF-8 first, so that its characters beyond Latin-1 survive.
 std::string cleanedText(const std::string& text) { return prepareFileText(text); }
-
-std::size_t skipBlanks(const std::string& text, std::size_t at) {
-  while (at < text.size() && (text[at] == ' ' || text[at] == '\t' || text[at] == '\r' || text[at] == '\n')) ++at;
-  return at;
-}
-
 
 }  // namespace
 
@@ -66,62 +61,34 @@ void FrameWin::showErrors() {
   errors_.display(ports);
 }
 
+ReaderSettings FrameWin::readerSettings() const {
+  ReaderSettings settings;
+  settings.convertAWAB = appSettings_.convertAwAb;
+  settings.play = playOptions();
+  return settings;
+}
+
 bool FrameWin::buildTree(SGridFrame& g) {
   if (g.treeLoaded) return true;
   if (!heldText_) return false;
-  SgfReadRequest request;
-  request.mode = ReadMode::HeldTree;
-  request.cursor = g.textOffset;
-  request.filePath = currentFile_;
-  request.ordinal = static_cast<int>(g.fileOrdinal);
-  request.target = &g;
-  request.settings.convertAWAB = appSettings_.convertAwAb;
-  request.settings.play = playOptions();
-  const std::uint8_t flags = g.flags;
-  const SgfReadResult result = Do_FileSGF(collection_, *heldText_, request, errors_);
-  g.flags = flags;
-  g.treeLoaded = true;
-  if (result.message) ports_.messages->tell({result.message->caption(), result.message->text(), MessageIcon::Warning});
+  const std::optional<AppError> message = buildHeldTree(collection_, g, *heldText_, currentFile_, readerSettings(), errors_);
+  if (message) ports_.messages->tell({message->caption(), message->text(), MessageIcon::Warning});
   return true;
 }
 
 int FrameWin::readGamesFromText(const std::string& text, const std::string& path, std::size_t insertAfter, bool lazy,
                                 bool& anySelected, std::size_t& selectedIndex) {
   // Games of a held file text are copied back from it while unchanged; others are always written anew.
-  int games = 0;
-  std::size_t cursor = 0;
-  std::size_t after = insertAfter;
-  for (int ordinal = 1;; ++ordinal) {
-    cursor = skipBlanks(text, cursor);
-    if (cursor >= text.size()) break;
-    SgfReadRequest request;
-    request.mode = (lazy && games > 0) ? ReadMode::RootOnly : ReadMode::WholeGame;
-    request.cursor = cursor;
-    request.filePath = path;
-    request.insertAfter = after;
-    request.ordinal = ordinal;
-    request.settings.convertAWAB = appSettings_.convertAwAb;
-    request.settings.play = playOptions();
-    const SgfReadResult result = Do_FileSGF(collection_, text, request, errors_);
-    if (result.message) ports_.messages->tell({result.message->caption(), result.message->text(), MessageIcon::Warning});
-    if (result.game != nullptr) {
-      SGridFrame& g = *result.game;
-      g.fileOrdinal = static_cast<std::uint32_t>(ordinal);
-      g.textOffset = static_cast<std::uint32_t>(result.textStart);
-      g.textLength = static_cast<std::uint32_t>(result.cursor - result.textStart);
-      g.flags = lazy ? game_flag::kUnchanged : game_flag::kTreeChanged;
-      if (!lazy) g.textLength = 0;
-      after = collection_.indexOf(&g);
-      ++games;
-      if (result.selected && !anySelected) {
-        anySelected = true;
-        selectedIndex = after;
-      }
-    }
-    if (!result.goOn || result.cursor <= cursor) break;
-    cursor = result.cursor;
-  }
-  return games;
+  CollectionReadRequest request;
+  request.filePath = path;
+  request.insertAfter = insertAfter;
+  request.trees = lazy ? GameTrees::FirstOnly : GameTrees::All;
+  request.settings = readerSettings();
+  const CollectionReadResult result = readCollectionText(collection_, text, request, errors_);
+  if (result.message) ports_.messages->tell({result.message->caption(), result.message->text(), MessageIcon::Warning});
+  anySelected = result.selectedGame != nullptr;
+  if (anySelected) selectedIndex = collection_.indexOf(result.selectedGame);
+  return result.gamesRead;
 }
 
 void FrameWin::replaceCollectionWith(GameKind kind, int width, int height, std::string rules) {

@@ -24,6 +24,7 @@
 #include "rules/play_context.h"
 #include "rules/special_move_commands.h"
 #include "sgf/sgf_error_list.h"
+#include "sgf/sgf_reader.h"
 
 namespace meridax {
 
@@ -154,6 +155,7 @@ class FrameWin : public PlayHost,
   HeldFileText heldForSave() const;
   SaveOptions saveOptions(SaveScope scope) const;
   bool buildTree(SGridFrame& game);
+  ReaderSettings readerSettings() const;
   void showErrors();
   // Takes its arguments by value: they are often read from the game that is about to go.
   void replaceCollectionWith(GameKind kind, int width, int height, std::string rules);

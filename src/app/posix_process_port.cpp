@@ -1,5 +1,7 @@
 #include "app/posix_process_port.h"
 
+#include <filesystem>
+
 #include <fcntl.h>
 #include <signal.h>
 #include <sys/stat.h>
@@ -87,9 +89,9 @@ std::string findExecutable(const std::string& program, const std::string& search
   while (start <= searchPath.size()) {
     std::size_t end = searchPath.find(':', start);
     if (end == std::string::npos) end = searchPath.size();
-    std::string directory = searchPath.substr(start, end - start);
-    if (directory.empty()) directory = ".";
-    const std::string candidate = directory + "/" + program;
+    // An empty entry of the search path is the working directory.
+    const std::filesystem::path directory(end > start ? searchPath.substr(start, end - start) : std::string("."));
+    const std::string candidate = (directory / program).string();
     if (isExecutableFile(candidate)) return candidate;
     start = end + 1;
   }

@@ -57,6 +57,8 @@ std::optional<AppError> buildHeldTree(Collection& collection, SGridFrame& game, 
                                       const std::string& filePath, const ReaderSettings& settings,
                                       SErrorList& errors) {
   if (game.treeLoaded) return std::nullopt;
+  // Reading marks the tree changed as it grows; a pending change of the game information must survive.
+  const std::uint8_t flagsBefore = game.flags;
   std::optional<AppError> message;
   if (game.textOffset < heldText.size()) {
     SgfReadRequest r;
@@ -68,7 +70,7 @@ std::optional<AppError> buildHeldTree(Collection& collection, SGridFrame& game, 
     r.settings = settings;
     message = Do_FileSGF(collection, heldText, r, errors).message;
   }
-  game.flags = game_flag::kUnchanged;
+  game.flags = flagsBefore == 0 ? game_flag::kUnchanged : flagsBefore;
   game.treeLoaded = true;
   return message;
 }

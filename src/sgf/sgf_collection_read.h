@@ -44,7 +44,7 @@ CollectionReadResult readCollectionText(Collection& collection, const std::strin
                                         const CollectionReadRequest& request, SErrorList& errors);
 
 // Builds the tree of a game read only as far as its root, from the held file text at the game's text
-// offset; afterwards the game is unchanged (flag 1) and its tree loaded. Nothing happens when the tree
+// offset; afterwards its tree is loaded and its flag byte is as before (1 for a game not yet changed). Nothing happens when the tree
 // is loaded already. Returns the message of a failure that stopped reading.
 std::optional<AppError> buildHeldTree(Collection& collection, SGridFrame& game, const std::string& heldText,
                                       const std::string& filePath, const ReaderSettings& settings,
