@@ -4,49 +4,26 @@
 #include "app/posix_file_system.h"
 #include "app/text_format.h"
 #include "cli/cli_output.h"
-#include "sgf/sgf_reader.h"
+#include "sgf/sgf_collection_read.h"
 #include "sgf/text_decoding.h"
 
 namespace meridax::cli {
 namespace {
 
-bool isLayoutBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
-
-void tellStop(const SgfReadResult& result, std::ostream& err) {
-  if (result.message) err << escapeField(result.message->caption()) << ": " << escapeField(result.message->text()) << '\n';
+void tellStop(const AppError& message, std::ostream& err) {
+  err << escapeField(message.caption()) << ": " << escapeField(message.text()) << '\n';
 }
 
-// Records on a game what the save needs to copy it back.
-void recordPlace(SGridFrame& game, const SgfReadResult& result, int ordinal) {
-  game.fileOrdinal = static_cast<std::uint32_t>(ordinal);
-  game.textOffset = static_cast<std::uint32_t>(result.textStart);
-  game.textLength = static_cast<std::uint32_t>(result.cursor - result.textStart);
-  game.flags = game_flag::kUnchanged;
-}
-
-// Reads the games of the file text one after another, as the load does.
+// Reads the games of the file text as the load does: the first whole, the others as far as their root.
 void readGames(LoadedFile& file, std::ostream& err) {
-  std::size_t cursor = 0;
-  for (int ordinal = 1;; ++ordinal) {
-    while (cursor < file.text.size() && isLayoutBlank(file.text[cursor])) ++cursor;
-    if (cursor >= file.text.size()) return;
-    SgfReadRequest request;
-    request.mode = file.games->empty() ? ReadMode::WholeGame : ReadMode::RootOnly;
-    request.cursor = cursor;
-    request.filePath = file.path;
-    request.ordinal = ordinal;
-    const SgfReadResult result = Do_FileSGF(*file.games, file.text, request, file.errors);
-    if (result.game != nullptr) {
-      recordPlace(*result.game, result, ordinal);
-      if (result.selected && file.markedGame == nullptr) file.markedGame = result.game;
-    }
-    if (!result.goOn) {
-      if (result.message) ++file.stops;
-      tellStop(result, err);
-      return;
-    }
-    if (result.cursor <= cursor) return;  // no progress: nothing more can be read
-    cursor = result.cursor;
+  CollectionReadRequest request;
+  request.filePath = file.path;
+  request.trees = GameTrees::FirstOnly;
+  const CollectionReadResult result = readCollectionText(*file.games, file.text, request, file.errors);
+  file.markedGame = result.selectedGame;
+  if (result.message) {
+    ++file.stops;
+    tellStop(*result.message, err);
   }
 }
 
@@ -75,21 +52,10 @@ std::optional<LoadedFile> loadFile(const std::string& path, std::ostream& err) {
 
 bool buildTree(LoadedFile& file, SGridFrame& game, SErrorList& errors, std::ostream& err) {
   if (game.treeLoaded) return true;
-  const std::uint8_t flags = game.flags;
-  SgfReadRequest request;
-  request.mode = ReadMode::HeldTree;
-  request.cursor = game.textOffset;
-  request.filePath = file.path;
-  request.ordinal = static_cast<int>(game.fileOrdinal);
-  request.target = &game;
-  const SgfReadResult result = Do_FileSGF(*file.games, file.text, request, errors);
-  game.flags = flags;
-  if (result.goOn) {
-    game.treeLoaded = true;
-    return true;
-  }
+  const std::optional<AppError> message = buildHeldTree(*file.games, game, file.text, file.path, {}, errors);
+  if (!message) return true;
   ++file.stops;
-  tellStop(result, err);
+  tellStop(*message, err);
   return false;
 }
 
