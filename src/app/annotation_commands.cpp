@@ -22,7 +22,7 @@ void tell(FrameWin& f, const char* caption, const std::string& text) {
 }
 
 GameNode* current(FrameWin& f) { return f.game().currentNode; }
-bool hasContextNode(FrameWin& f) { return f.context.node != nullptr; }
+bool hasContextNode(FrameWin& f) { return f.nodeUnderMouse() != nullptr; }
 bool markupShown(FrameWin& f) { return f.frameSettings().viewMarkup != 0; }
 bool goBoardMarkup(FrameWin& f) { return markupShown(f) && f.game().kind() == GameKind::Go; }
 bool goBoard(FrameWin& f) { return f.game().kind() == GameKind::Go; }
@@ -54,7 +54,7 @@ const FrameCommand kCommands[] = {
        return current(f)->printDiagram() ? "Remove Print &Diagram\tCtrl+D" : "Add a Print &Diagram\tCtrl+D";
      }},
     {id::kAddPrintDiagramAtNode, "CmAddPrintDiagramAtNode", [](FrameWin& f) { f.CmAddPrintDiagramAtNode(); },
-     [](FrameWin& f) { return printDiagramAllowed(f.context.node); }},
+     [](FrameWin& f) { return printDiagramAllowed(f.nodeUnderMouse()); }},
     {id::kRemovePrintDiagramAtNode, "CmRemovePrintDiagramAtNode",
      [](FrameWin& f) { f.CmRemovePrintDiagramAtNode(); }, hasContextNode},
     {id::kRemoveCommentAtNode, "CmRemoveCommentAtNode", [](FrameWin& f) { f.CmRemoveCommentAtNode(); },
@@ -93,7 +93,7 @@ void AnnotationCommands::markChanged() {
 // ---- Bookmarks ----
 
 void AnnotationCommands::CmBookmark() { toggleBookmark(current(frame())); }
-void AnnotationCommands::CmBookmarkAtNode() { toggleBookmark(frame().context.node); }
+void AnnotationCommands::CmBookmarkAtNode() { toggleBookmark(frame().nodeUnderMouse()); }
 
 void AnnotationCommands::toggleBookmark(GameNode* node) {
   SGridFrame& g = frame().game();
@@ -166,9 +166,9 @@ void AnnotationCommands::CmNodeName() {
   else addName(node);
 }
 
-void AnnotationCommands::CmAddNodeNameAtNode() { addName(frame().context.node); }
-void AnnotationCommands::CmEditNodeNameAtNode() { editName(frame().context.node); }
-void AnnotationCommands::CmDeleteNodeNameAtNode() { deleteName(frame().context.node); }
+void AnnotationCommands::CmAddNodeNameAtNode() { addName(frame().nodeUnderMouse()); }
+void AnnotationCommands::CmEditNodeNameAtNode() { editName(frame().nodeUnderMouse()); }
+void AnnotationCommands::CmDeleteNodeNameAtNode() { deleteName(frame().nodeUnderMouse()); }
 
 void AnnotationCommands::addName(GameNode* node) {
   if (node == nullptr) return;
@@ -208,9 +208,9 @@ void AnnotationCommands::deleteName(GameNode* node) {
 // ---- Scores ----
 
 void AnnotationCommands::CmScore() { editScore(current(frame())); }
-void AnnotationCommands::CmAddScoreAtNode() { editScore(frame().context.node); }
-void AnnotationCommands::CmEditScoreAtNode() { editScore(frame().context.node); }
-void AnnotationCommands::CmDeleteScoreAtNode() { deleteScore(frame().context.node); }
+void AnnotationCommands::CmAddScoreAtNode() { editScore(frame().nodeUnderMouse()); }
+void AnnotationCommands::CmEditScoreAtNode() { editScore(frame().nodeUnderMouse()); }
+void AnnotationCommands::CmDeleteScoreAtNode() { deleteScore(frame().nodeUnderMouse()); }
 
 void AnnotationCommands::editScore(GameNode* node) {
   if (node == nullptr) return;
@@ -244,8 +244,8 @@ void AnnotationCommands::CmPrintDiagram() {
   setPrintDiagram(node, !node->printDiagram());
 }
 
-void AnnotationCommands::CmAddPrintDiagramAtNode() { setPrintDiagram(frame().context.node, true); }
-void AnnotationCommands::CmRemovePrintDiagramAtNode() { setPrintDiagram(frame().context.node, false); }
+void AnnotationCommands::CmAddPrintDiagramAtNode() { setPrintDiagram(frame().nodeUnderMouse(), true); }
+void AnnotationCommands::CmRemovePrintDiagramAtNode() { setPrintDiagram(frame().nodeUnderMouse(), false); }
 
 void AnnotationCommands::setPrintDiagram(GameNode* node, bool on) {
   if (node == nullptr || node->printDiagram() == on || (on && !printDiagramAllowed(node))) return;
@@ -255,7 +255,7 @@ void AnnotationCommands::setPrintDiagram(GameNode* node, bool on) {
 }
 
 void AnnotationCommands::CmRemoveCommentAtNode() {
-  GameNode* node = frame().context.node;
+  GameNode* node = frame().nodeUnderMouse();
   if (node == nullptr || !node->hasComment()) return;
   SGridFrame& g = frame().game();
   setComment(g, node, "");

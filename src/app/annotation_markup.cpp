@@ -105,7 +105,7 @@ bool AnnotationCommands::boardKey(std::string_view key) {
     removeMarkupOn({BoardSquare{g.cursorX, g.cursorY}});
     return true;
   }
-  if (key.size() != 1) return false;
+  if (key.size() != 1 || !isOnBoard(g.kind(), g.width(), g.height(), g.cursorX, g.cursorY)) return false;
   if (armed) {
     if (!labelAtFromKey(g, g.currentNode, g.cursorX, g.cursorY, key[0])) return true;
     markChanged();
@@ -157,8 +157,8 @@ std::vector<MenuItem> AnnotationCommands::boardContextAt(int x1, int y1, int x2,
 
 std::vector<MenuItem> AnnotationCommands::treeContextAt(GameNode* node) {
   FrameWin& f = frame();
-  f.context.node = node;
-  return treeContextMenu(f.game(), node, node != nullptr && node != f.game().firstNode);
+  f.context.node = isNodeOfGame(f.game(), node) ? node : nullptr;
+  return treeContextMenu(f.game(), f.context.node, f.context.node != f.game().firstNode);
 }
 
 }  // namespace meridax

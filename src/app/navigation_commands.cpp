@@ -55,7 +55,7 @@ const FrameCommand kCommands[] = {
     {id::kSetPrimary, "CmSetPrimary", [](FrameWin& f) { f.CmSetPrimary(); }},
     {id::kGoToPrimary, "CmGoToPrimary", [](FrameWin& f) { f.CmGoToPrimary(); }},
     {id::kSetPrimaryAtNode, "CmSetPrimaryAtNode", [](FrameWin& f) { f.CmSetPrimaryAtNode(); },
-     [](FrameWin& f) { return f.context.node != nullptr; }},
+     [](FrameWin& f) { return f.nodeUnderMouse() != nullptr; }},
     {id::kCommentNext, "CmCommentNext", [](FrameWin& f) { f.CmCommentNext(); }, hasComments},
     {id::kCommentPrevious, "CmCommentPrev", [](FrameWin& f) { f.CmCommentPrev(); }, hasComments},
     {id::kFindComment, "CmFindComment", [](FrameWin& f) { f.CmFindComment(); }, hasComments},
@@ -104,9 +104,9 @@ void NavigationCommands::jumpToLineOf(GameNode* target) {
 }
 
 void NavigationCommands::treeClick(GameNode* node, TreeClick where) {
-  if (node == nullptr) return;
   FrameWin& f = frame();
   SGridFrame& g = f.game();
+  if (!isNodeOfGame(g, node)) return;
   if (where == TreeClick::VariationLine && node->prev() != nullptr) {
     for (SBranchDetails* line : g.variations.linesBelow(node->prev())) {
       if (line->head != node) continue;
@@ -119,6 +119,11 @@ void NavigationCommands::treeClick(GameNode* node, TreeClick where) {
   }
   jumpToLineOf(node);
   f.context.node = node;
+}
+
+GameNode* NavigationCommands::nodeUnderMouse() {
+  GameNode* node = frame().context.node;
+  return isNodeOfGame(frame().game(), node) ? node : nullptr;
 }
 
 void NavigationCommands::discardSearchLists() {
@@ -158,7 +163,7 @@ void NavigationCommands::rotateNeighbour(RotateDirection direction) {
 // ---- Primary position ----
 
 void NavigationCommands::CmSetPrimary() { setPrimary(frame().game().currentNode); }
-void NavigationCommands::CmSetPrimaryAtNode() { setPrimary(frame().context.node); }
+void NavigationCommands::CmSetPrimaryAtNode() { setPrimary(nodeUnderMouse()); }
 
 void NavigationCommands::setPrimary(GameNode* node) {
   SGridFrame& g = frame().game();

@@ -49,6 +49,9 @@ class NavigationCommands {
   // the variation first becomes the continuation of its branching node (the game is changed by it).
   // The node becomes the node under the mouse.
   void treeClick(GameNode* node, TreeClick where);
+  // The node under the mouse (FrameWin::context), or nullptr when it is no longer a node of the current
+  // game: deleted since, or left from another game.
+  GameNode* nodeUnderMouse();
   // Empties the cached comment and branch-end lists; they are rebuilt on next use. Lists that no longer
   // match the current game are also rebuilt without this.
   void discardSearchLists();

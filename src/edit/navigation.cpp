@@ -37,6 +37,13 @@ GameNode* lineTail(GameNode* node) {
   return node;
 }
 
+bool isNodeOfGame(const SGridFrame& game, const GameNode* node) {
+  if (node == nullptr || game.firstNode == nullptr) return false;
+  bool found = false;
+  forEachInTreeOrder(game, game.firstNode, [&](GameNode* n) { found = found || n == node; });
+  return found;
+}
+
 bool sameNodes(std::vector<GameNode*> a, std::vector<GameNode*> b) {
   std::sort(a.begin(), a.end());
   std::sort(b.begin(), b.end());

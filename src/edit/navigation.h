@@ -22,6 +22,9 @@ struct BoardSquare {
 GameNode* lineTail(GameNode* node);
 // True when the node lies on the chain of next links from the first node.
 bool isOnCurrentLine(const SGridFrame& game, const GameNode* node);
+// True when the node is one of the game's nodes. The node is only compared, never read, so a pointer
+// kept from a deleted node or another game is safe to ask about.
+bool isNodeOfGame(const SGridFrame& game, const GameNode* node);
 // True when both lists hold the same nodes, in any order.
 bool sameNodes(std::vector<GameNode*> a, std::vector<GameNode*> b);
 // Visits the node and everything below it in tree order: along next, and at a branching node each of

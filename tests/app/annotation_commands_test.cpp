@@ -103,6 +103,23 @@ TEST_F(AnnotationCommandsTest, CommentRemovedFromTheTree_ReachesTheFile) {
   EXPECT_NE(g.flags & game_flag::kTreeChanged, 0);
 }
 
+TEST_F(AnnotationCommandsTest, NodeUnderTheMouseDeletedSince_CommandsOnItDoNothing) {
+  SGridFrame& g = open("(;GM[1]SZ[9];B[ee];W[cc]C[Gone soon])");
+  frame().treeContextAt(onLine(g, 2));
+  ASSERT_TRUE(enabled(1804));
+  frame().jumpToNode(onLine(g, 1));
+  ports.queueAnswer(Answer::Yes);
+  frame().runCommand(1704);  // truncates below move 1
+  ports.takeLines();
+
+  EXPECT_FALSE(enabled(1804));
+  EXPECT_FALSE(enabled(1798));
+  frame().CmBookmarkAtNode();
+  frame().CmRemoveCommentAtNode();
+  EXPECT_TRUE(g.bookmarks.empty());
+  EXPECT_TRUE(frame().treeContextAt(g.endNode->next()).empty());
+}
+
 TEST_F(AnnotationCommandsTest, MarkupHidden_MarkupCommandsAndLabelEntryDisabled) {
   SGridFrame& g = open("(;GM[1]SZ[9];B[ee])");
   frame().frameSettings().viewMarkup = 0;

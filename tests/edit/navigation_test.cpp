@@ -165,6 +165,16 @@ TEST(NavigationWalks, CurrentLine_IsTheChainFromTheFirstNode) {
   EXPECT_EQ(pointOf(g, lineTail(g.firstNode)), "bb");
 }
 
+TEST(NavigationWalks, NodeOfGame_FoundOnAnyLineNeverInAnotherGame) {
+  LoadedText t("(;GM[1]SZ[9];B[aa](;W[bb])(;W[cc]))");
+  LoadedText other(kStraight);
+  SGridFrame& g = t.game();
+  EXPECT_TRUE(isNodeOfGame(g, g.firstNode));
+  EXPECT_TRUE(isNodeOfGame(g, byMoves(g, "aa cc")));
+  EXPECT_FALSE(isNodeOfGame(g, other.game().endNode));
+  EXPECT_FALSE(isNodeOfGame(g, nullptr));
+}
+
 // ---- Selecting a line ----
 
 TEST(LineSelection, NodeTwoVariationsDeep_BecomesTheCurrentLineWithoutChangingTheGame) {
