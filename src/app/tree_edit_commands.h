@@ -5,7 +5,6 @@
 #include <functional>
 
 #include "app/frame_command.h"
-#include "app/frame_ports.h"
 #include "edit/bulk_removal.h"
 #include "edit/compose_model.h"
 #include "edit/flip_rotate.h"
