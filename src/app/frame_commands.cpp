@@ -31,10 +31,18 @@ const FrameCommand kCommands[] = {
     {1666, "CmDownEightGames", [](FrameWin& f) { f.CmDownEightGames(); }},
     {1654, "CmFirstGame", [](FrameWin& f) { f.CmFirstGame(); }},
     {1656, "CmLastGame", [](FrameWin& f) { f.CmLastGame(); }},
-    {special_move_command::kPassId, "CmPass", [](FrameWin& f) { f.CmPass(); }},
-    {special_move_command::kSwapPiecesId, "CmSwapPieces", [](FrameWin& f) { f.CmSwapPieces(); }},
-    {special_move_command::kResignationId, "CmResign", [](FrameWin& f) { f.CmResign(); }},
-    {special_move_command::kForfeitId, "CmForfeit", [](FrameWin& f) { f.CmForfeit(); }},
+    {special_move_command::kPassId, "CmPass", [](FrameWin& f) { f.CmPass(); },
+     [](FrameWin& f) { return passCommand(f.specialMoveContext()).enabled; },
+     [](FrameWin& f) { return passCommand(f.specialMoveContext()).label; }},
+    {special_move_command::kSwapPiecesId, "CmSwapPieces", [](FrameWin& f) { f.CmSwapPieces(); },
+     [](FrameWin& f) { return swapPiecesCommand(f.specialMoveContext()).enabled; },
+     [](FrameWin& f) { return swapPiecesCommand(f.specialMoveContext()).label; }},
+    {special_move_command::kResignationId, "CmResign", [](FrameWin& f) { f.CmResign(); },
+     [](FrameWin& f) { return resignationCommand(f.specialMoveContext()).enabled; },
+     [](FrameWin& f) { return resignationCommand(f.specialMoveContext()).label; }},
+    {special_move_command::kForfeitId, "CmForfeit", [](FrameWin& f) { f.CmForfeit(); },
+     [](FrameWin& f) { return forfeitCommand(f.specialMoveContext()).enabled; },
+     [](FrameWin& f) { return forfeitCommand(f.specialMoveContext()).label; }},
 };
 
 // Every group's table, the frame's own first.

@@ -128,6 +128,8 @@ class FrameWin : public PlayHost,
   void CmSwapPieces();  // 1203
   void CmResign();      // 1228
   void CmForfeit();     // 1226
+  // What the special-move commands' menu entries depend on.
+  SpecialMoveContext specialMoveContext();
 
   // ---- Refresh ----
   void refreshTitle();
@@ -167,7 +169,6 @@ class FrameWin : public PlayHost,
   // The common step after the current game changed: builds its tree from the held text when needed
   // (showing the reading errors), then refreshes.
   void openCurrentGame(bool layout);
-  SpecialMoveContext specialMoveContext();
   void addSpecial(const SpecialMoveCommand& command);
   void markOthelloAvailability();
 
