@@ -6,6 +6,7 @@
 
 #include "app/frame_win.h"
 #include "app/outside_programs.h"
+#include "app/posix_file_system.h"
 #include "collection/branch_statistics.h"
 #include "collection/game_details.h"
 #include "sgf/sgf_collection_read.h"
@@ -247,7 +248,12 @@ void CollectionListCommands::showReadingErrors() {
   ports.askYesNo = [&](const std::string& c, const std::string& t) { return messages.askYesNo(c, t); };
   ports.tell = [&](const std::string& c, const std::string& t) { messages.tell({c, t, MessageIcon::Warning}); };
   ports.openFile = [&](const std::string& path) {
-    ViewFile(*f.ports().processes, messages, ViewKind::GameFile, f.appSettings().sgfViewer, path);
+    if (!f.appSettings().sgfViewer.empty()) {
+      ViewFile(*f.ports().processes, messages, ViewKind::GameFile, f.appSettings().sgfViewer, path);
+      return;
+    }
+    PosixFileSystem files;  // the error list was just stored in the real file system
+    openWithShell(*f.ports().processes, messages, files, path, kErrorListCaption);
   };
   f.errorList().display(ports);
 }
