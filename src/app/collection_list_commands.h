@@ -88,7 +88,7 @@ class CollectionListCommands {
 
   // ---- Commands of the players list ----
   void CmFoldersShowGames();  // Return: a games list of the selected players
-  void CmFoldersFind();       // rename the first selected player
+  void CmFoldersFind();       // rename the one selected player throughout the collection
 
   // ---- Commands of both lists ----
   void CmFoldersErase();   // Delete: the selected games, or the games of the selected players
