@@ -103,6 +103,11 @@ class FrameWin : public PlayHost,
   // Writes the frame's settings (section "Application"), as the frame does when it is destroyed.
   void writeSettings();
 
+  // The reader's settings from the frame's: "ConvertAWAB" and the labelling settings.
+  ReaderSettings readerSettings() const;
+  // Offers the error list, when it holds entries, as a stored file opened with the SGF viewer.
+  void showErrors();
+
   // ---- Collection navigation ----
   void CmPreviousGame();
   void CmNextGame();
@@ -157,8 +162,6 @@ class FrameWin : public PlayHost,
   HeldFileText heldForSave() const;
   SaveOptions saveOptions(SaveScope scope) const;
   bool buildTree(SGridFrame& game);
-  ReaderSettings readerSettings() const;
-  void showErrors();
   // Takes its arguments by value: they are often read from the game that is about to go.
   void replaceCollectionWith(GameKind kind, int width, int height, std::string rules);
   std::size_t insertNewGame(GameKind kind, int width, int height, const std::string& rules, int handicap);

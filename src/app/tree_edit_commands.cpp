@@ -1,7 +1,6 @@
 #include "app/tree_edit_commands.h"
 
 #include "app/frame_win.h"
-#include "app/outside_programs.h"
 #include "edit/branch_removal.h"
 #include "edit/compose_apply.h"
 #include "edit/inject.h"
@@ -254,38 +253,15 @@ void TreeEditCommands::CmInjectSGF() {
   if (!injectEnabled()) return;
   const std::optional<std::string> text = frame().ports().dialogs->askText(kInjectDialogCaption, "", "");
   if (!text || text->empty()) return;
-  ReaderSettings settings;
-  settings.convertAWAB = frame().appSettings().convertAwAb;
-  settings.play = frame().playOptions();
   const InjectOutcome outcome =
-      injectSgf(frame().collection(), frame().game(), *text, settings, frame().errorList());
+      injectSgf(frame().collection(), frame().game(), *text, frame().readerSettings(), frame().errorList());
   treeEdited();
   frame().refreshStatus();
   redraw(kAll);
   if (outcome.message)
     frame().ports().messages->tell({outcome.message->caption(), outcome.message->text(), MessageIcon::Warning});
   if (outcome.read) tell(kInjectCaption, kInjectedText);
-  showInjectErrors();
-}
-
-void TreeEditCommands::showInjectErrors() {
-  const SErrorList& errors = frame().errorList();
-  if (errors.empty()) return;
-  MessagePort& messages = *frame().ports().messages;
-  ErrorListPorts ports;
-  ports.askYesNo = [&](const std::string& c, const std::string& t) { return messages.askYesNo(c, t); };
-  ports.tell = [&](const std::string& c, const std::string& t) { messages.tell({c, t, MessageIcon::Warning}); };
-  ports.openFile = [&](const std::string& path) {
-    ProcessPort& processes = *frame().ports().processes;
-    const std::string& viewer = frame().appSettings().sgfViewer;
-    if (!viewer.empty()) {
-      ViewFile(processes, messages, ViewKind::GameFile, viewer, path);
-    } else if (const std::optional<SystemError> e = processes.openDocument(path)) {
-      messages.tell({"SErrorList::Display()", "'" + path + "'\n" + e->text + "\nError Code is " + std::to_string(e->code),
-                     MessageIcon::Error});
-    }
-  };
-  errors.display(ports);
+  frame().showErrors();
 }
 
 // ---- Composition ----

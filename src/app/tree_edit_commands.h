@@ -88,7 +88,6 @@ class TreeEditCommands {
   void removeBranching(BranchScope scope);
   void removeAll(AnnotationKind kind);
   void transform(BoardTransform transform);
-  void showInjectErrors();
   void composeNewGame(const Composition& composition);
   void composeModification(const Composition& composition);
 
