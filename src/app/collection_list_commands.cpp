@@ -224,38 +224,14 @@ void CollectionListCommands::buildTreesForStatistics() {
     return !g.treeLoaded && !d[DetailField::Result].empty() && d[DetailField::Player1] != d[DetailField::Player2];
   };
   Collection& games = f.collection();
-  ReaderSettings settings;
-  settings.convertAWAB = f.appSettings().convertAwAb;
-  settings.play = f.playOptions();
   bool cleared = false;
   for (std::size_t i = 0; i < games.size(); ++i) {
     SGridFrame& g = games.game(i);
     if (!needsTree(g)) continue;
     if (!std::exchange(cleared, true)) f.errorList().clear();
-    const std::uint8_t flags = g.flags;  // reading the tree changes nothing the save must write
-    const std::optional<AppError> message = buildHeldTree(games, g, *f.heldText(), f.currentFile(), settings, f.errorList());
-    g.flags = flags;
-    if (message) tellRefusal(message->caption().c_str(), message->text());
+    f.buildTree(g);  // keeps the flag byte: reading the tree changes nothing the save must write
   }
-  if (cleared) showReadingErrors();
-}
-
-void CollectionListCommands::showReadingErrors() {
-  FrameWin& f = frame();
-  if (f.errorList().empty()) return;
-  MessagePort& messages = *f.ports().messages;
-  ErrorListPorts ports;
-  ports.askYesNo = [&](const std::string& c, const std::string& t) { return messages.askYesNo(c, t); };
-  ports.tell = [&](const std::string& c, const std::string& t) { messages.tell({c, t, MessageIcon::Warning}); };
-  ports.openFile = [&](const std::string& path) {
-    if (!f.appSettings().sgfViewer.empty()) {
-      ViewFile(*f.ports().processes, messages, ViewKind::GameFile, f.appSettings().sgfViewer, path);
-      return;
-    }
-    PosixFileSystem files;  // the error list was just stored in the real file system
-    openWithShell(*f.ports().processes, messages, files, path, kErrorListCaption);
-  };
-  f.errorList().display(ports);
+  if (cleared) f.showErrors();
 }
 
 void CollectionListCommands::CmFoldersShowGames() {

@@ -113,7 +113,6 @@ class CollectionListCommands {
   // The unread trees whose swap-sides nodes decide a win are built first, their reading errors shown.
   void buildTreesForStatistics();
   // The reading errors of trees read for the statistics, which the user would otherwise never see.
-  void showReadingErrors();
   bool editGameDetails(SGridFrame& game);
   void setDetail(const BulkDetail& detail);
   void moveSelected(int rows);

@@ -34,7 +34,9 @@ BackupPlace FrameWin::backupPlace() const {
 HeldFileText FrameWin::heldForSave() const {
   HeldFileText held;
   if (heldText_) held.text = std::string_view(*heldText_);
-  held.markedGame = markedGame_;
+  // A serial, not an address: the marked game may have been removed and its memory reused.
+  for (std::size_t i = 0; i < collection_.size() && markedGameSerial_ != 0; ++i)
+    if (collection_.game(i).serial() == markedGameSerial_) held.markedGame = &collection_.game(i);
   return held;
 }
 
@@ -93,7 +95,7 @@ int FrameWin::readGamesFromText(const std::string& text, const std::string& path
 
 void FrameWin::replaceCollectionWith(GameKind kind, int width, int height, std::string rules) {
   heldText_.reset();
-  markedGame_ = nullptr;
+  markedGameSerial_ = 0;
   collection_.clear();
   insertNewGame(kind, width, height, rules, 0);
 }
@@ -127,7 +129,7 @@ bool FrameWin::ReLoad(const std::string& path) {
   collection_.removeGame(0);  // the placeholder
   if (anySelected) {
     collection_.setCurrent(selectedIndex - 1);
-    markedGame_ = collection_.current();
+    markedGameSerial_ = collection_.current()->serial();
   } else {
     collection_.setCurrent(0);
   }
@@ -351,7 +353,6 @@ void FrameWin::CmCollDelete() {
   if (!ports_.messages->askYesNo("CmCollDelete()",
                                  "Warning.\nAbout to remove the current game from the collection.\n\nDo you wish to continue?"))
     return;
-  if (markedGame_ == collection_.current()) markedGame_ = nullptr;
   collection_.removeGame(collection_.currentIndex());
   modified_ = true;
   if (ports_.window != nullptr) ports_.window->setTreeTopLine(game().treeTopLine);

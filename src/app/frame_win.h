@@ -103,6 +103,8 @@ class FrameWin : public PlayHost,
   // Writes the frame's settings (section "Application"), as the frame does when it is destroyed.
   void writeSettings();
 
+  // Builds a lazy game's tree from the held file text (its flag byte kept); false when no text is held.
+  bool buildTree(SGridFrame& game);
   // The reader's settings from the frame's: "ConvertAWAB" and the labelling settings.
   ReaderSettings readerSettings() const;
   // Offers the error list, when it holds entries, as a stored file opened with the SGF viewer.
@@ -161,7 +163,6 @@ class FrameWin : public PlayHost,
   BackupPlace backupPlace() const;
   HeldFileText heldForSave() const;
   SaveOptions saveOptions(SaveScope scope) const;
-  bool buildTree(SGridFrame& game);
   // Takes its arguments by value: they are often read from the game that is about to go.
   void replaceCollectionWith(GameKind kind, int width, int height, std::string rules);
   std::size_t insertNewGame(GameKind kind, int width, int height, const std::string& rules, int handicap);
@@ -185,7 +186,7 @@ class FrameWin : public PlayHost,
 
   Collection collection_;
   std::optional<std::string> heldText_;
-  const SGridFrame* markedGame_ = nullptr;  // the game that carried "XS" in the loaded file
+  std::uint32_t markedGameSerial_ = 0;  // the game that carried "XS" in the loaded file; 0 for none
   std::string currentFile_;
   std::string startupFile_;
   bool modified_ = false;

@@ -83,6 +83,7 @@ GameNode* list_insert(SGridFrame& game, GameNode* parent, const BoardPosition& p
 
   game.endNode = node;
   if (game.currentLine != nullptr) game.currentLine->tail = node;
+  game.invalidateStatistics();
 
   if (inlineSnapshot) {
     packPosition(position, node->inlineSnapshot());
