@@ -49,6 +49,7 @@ void SErrorList::addForFile(const std::string& filePath, std::string text, int g
 void SErrorList::clear() {
   texts_.clear();
   ordinals_.clear();
+  lines_ = LineCounter();  // a new text may come at the same address
 }
 
 std::string SErrorList::joined() const {
@@ -92,6 +93,13 @@ bool SErrorList::display(const ErrorListPorts& ports) const {
   }
   if (ports.openFile) ports.openFile(stored.path);
   return true;
+}
+
+void LineCounter::useText(std::string_view text) {
+  if (text.data() == text_.data() && text.size() == text_.size()) return;
+  text_ = text;
+  countedTo_ = 0;
+  line_ = 1;
 }
 
 int LineCounter::lineAt(std::size_t offset) {

@@ -39,6 +39,21 @@ struct StoredErrors {
   bool ok() const { return !failure.has_value(); }
 };
 
+// Counts line numbers (1 + the LF characters before an offset) without rescanning the text from the
+// start for every error of a long file.
+class LineCounter {
+ public:
+  explicit LineCounter(std::string_view text = {}) : text_(text) {}
+  int lineAt(std::size_t offset);
+  // Counts in this text from now on; what was counted is kept while the text is the same one.
+  void useText(std::string_view text);
+
+ private:
+  std::string_view text_;
+  std::size_t countedTo_ = 0;
+  int line_ = 1;
+};
+
 class SErrorList {
  public:
   // Appends the text and records the game's ordinal.
@@ -53,6 +68,13 @@ class SErrorList {
   const std::set<int>& gameOrdinals() const { return ordinals_; }
   bool hasErrorsIn(int gameOrdinal) const { return ordinals_.count(gameOrdinal) != 0; }
 
+  // The line counter of the text being read: kept across the reader's calls of one load, so that each
+  // error does not count the lines of the whole text again from its start.
+  LineCounter& lineCounter(std::string_view text) {
+    lines_.useText(text);
+    return lines_;
+  }
+
   // The texts joined by kErrorSeparator.
   std::string joined() const;
 
@@ -66,22 +88,11 @@ class SErrorList {
  private:
   std::vector<std::string> texts_;
   std::set<int> ordinals_;
+  LineCounter lines_;
 };
 
 // ---- Texts of reading errors ----
 
-// Counts line numbers (1 + the LF characters before an offset) without rescanning the text from the
-// start for every error of a long file.
-class LineCounter {
- public:
-  explicit LineCounter(std::string_view text) : text_(text) {}
-  int lineAt(std::size_t offset);
-
- private:
-  std::string_view text_;
-  std::size_t countedTo_ = 0;
-  int line_ = 1;
-};
 
 int lineNumberAt(std::string_view text, std::size_t offset);
 

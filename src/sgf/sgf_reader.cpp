@@ -26,7 +26,7 @@ std::string formatted(const char* format, int a, int b = 0) {
 
 SgfReader::SgfReader(Collection& collection, const std::string& text, const SgfReadRequest& request,
                      SErrorList& errors)
-    : collection_(collection), text_(text), request_(request), errors_(errors), mode_(request.mode), lines_(text) {}
+    : collection_(collection), text_(text), request_(request), errors_(errors), mode_(request.mode), lines_(errors.lineCounter(text)) {}
 
 SgfReadResult SgfReader::run() {
   SgfReadResult result;

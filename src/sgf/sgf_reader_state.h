@@ -137,7 +137,7 @@ class SgfReader {
   const SgfReadRequest& request_;
   SErrorList& errors_;
   ReadMode mode_;
-  LineCounter lines_;
+  LineCounter& lines_;
 
   // The game and its working position.
   SGridFrame* game_ = nullptr;
