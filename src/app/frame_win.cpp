@@ -90,6 +90,7 @@ std::size_t FrameWin::insertNewGame(GameKind kind, int width, int height, const 
 }
 
 void FrameWin::clickBoard(int x, int y) {
+  cancelLabelEntry();  // a click disarms the keyboard label entry
   SGridFrame& g = game();
   if (g.kind() == GameKind::Othello && !anyAvailable(currentPosition(g))) return;
   PlayContext ctx{g, x, y, false, playOptions(), this};

@@ -21,17 +21,10 @@ constexpr int kAll = static_cast<int>(Redraw::All);
 
 constexpr int kComposeChoiceCount = 3;
 
-bool isNodeOf(const SGridFrame& game, const GameNode* node) {
-  if (node == nullptr || !node->inUse()) return false;
-  const GameNode* n = node;
-  while (n->prev() != nullptr) n = n->prev();
-  return n == game.firstNode;
-}
-
 const FrameCommand kCommands[] = {
     {1704, "CmTruncate", [](FrameWin& f) { f.CmTruncate(); }, [](FrameWin& f) { return f.truncateEnabled(); }},
     {1801, "CmTruncateAtNode", [](FrameWin& f) { f.CmTruncateAtNode(); },
-     [](FrameWin& f) { return f.truncateEnabled() && f.context.node != nullptr; }},
+     [](FrameWin& f) { return f.truncateEnabled() && f.nodeUnderMouse() != nullptr; }},
     {1706, "CmTruncateDelete", [](FrameWin& f) { f.CmTruncateDelete(); },
      [](FrameWin& f) { return f.truncateDeleteEnabled(); }},
     {1394, "CmDeleteBranch", [](FrameWin& f) { f.CmDeleteBranch(); }, [](FrameWin& f) { return f.deleteBranchEnabled(); }},
@@ -80,10 +73,7 @@ void TreeEditCommands::redraw(int what) {
   if (frame().ports().window != nullptr) frame().ports().window->redraw(static_cast<Redraw>(what));
 }
 
-GameNode* TreeEditCommands::contextNode() {
-  GameNode* node = frame().context.node;
-  return isNodeOf(frame().game(), node) ? node : nullptr;
-}
+GameNode* TreeEditCommands::contextNode() { return frame().nodeUnderMouse(); }
 
 void TreeEditCommands::treeEdited() {
   SGridFrame& g = frame().game();
@@ -93,7 +83,7 @@ void TreeEditCommands::treeEdited() {
   // Lists of line ends and comments cached by navigation may name nodes that are gone.
   frame().discardSearchLists();
   // A node under the mouse may have been freed with its line.
-  if (!isNodeOf(g, frame().context.node)) frame().context.node = nullptr;
+  if (frame().nodeUnderMouse() == nullptr) frame().context.node = nullptr;
 }
 
 void TreeEditCommands::enterNode(GameNode* node) {
