@@ -22,7 +22,7 @@
 #include "app/tree_edit_commands.h"
 #include "model/collection.h"
 #include "rules/play_context.h"
-#include "rules/special_move_commands.h"
+#include "rules/pass_and_swap_commands.h"
 #include "sgf/sgf_error_list.h"
 #include "sgf/sgf_reader.h"
 

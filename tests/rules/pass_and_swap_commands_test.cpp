@@ -1,4 +1,4 @@
-#include "rules/special_move_commands.h"
+#include "rules/pass_and_swap_commands.h"
 
 #include <gtest/gtest.h>
 
