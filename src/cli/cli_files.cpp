@@ -4,6 +4,7 @@
 #include "app/posix_file_system.h"
 #include "app/text_format.h"
 #include "cli/cli_output.h"
+#include "cli/output_argument.h"
 #include "sgf/sgf_collection_read.h"
 #include "sgf/text_decoding.h"
 
@@ -68,6 +69,21 @@ bool buildAllTrees(LoadedFile& file, SErrorList& errors, std::ostream& err) {
 
 void tellNoGames(const std::string& path, std::ostream& err) {
   err << escapeField(apptext::format("'%s'\n\nNo games were loaded.", path.c_str())) << '\n';
+}
+
+std::optional<FileToWrite> loadFileToWrite(const Arguments& args, const char* command, std::ostream& err) {
+  const std::optional<InputAndOutput> paths = inputAndOutput(args);
+  if (!paths) {
+    err << "usage: meridax-cli " << command << " FILE -o OUT\n";
+    return std::nullopt;
+  }
+  std::optional<LoadedFile> file = loadFile(paths->input, err);
+  if (!file) return std::nullopt;
+  if (file->games->empty()) {
+    tellNoGames(paths->input, err);
+    return std::nullopt;
+  }
+  return FileToWrite{std::move(*file), paths->output};
 }
 
 bool writeFile(const std::string& path, const FileFiller& write, std::ostream& err) {

@@ -11,6 +11,7 @@
 
 #include "app/collection_writer.h"
 #include "app/file_system.h"
+#include "cli/commands.h"
 #include "model/collection.h"
 #include "sgf/sgf_error_list.h"
 
@@ -41,6 +42,14 @@ bool buildAllTrees(LoadedFile& file, SErrorList& errors, std::ostream& err);
 
 // "'%s'\n\nNo games were loaded.", escaped onto one line of the error stream.
 void tellNoGames(const std::string& path, std::ostream& err);
+
+// The commands that read FILE and write OUT ("FILE -o OUT"): the loaded file and the output path, or
+// nullopt after writing the usage line of `command`, the reading failure or "No games were loaded." to `err`.
+struct FileToWrite {
+  LoadedFile file;
+  std::string output;
+};
+std::optional<FileToWrite> loadFileToWrite(const Arguments& args, const char* command, std::ostream& err);
 
 // Fills a new file in path's directory through `write`, then gives it path's name, so that a failed
 // write leaves any file already at path untouched. False after telling `err`.

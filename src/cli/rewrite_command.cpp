@@ -3,28 +3,19 @@
 #include "cli/cli_files.h"
 #include "cli/cli_output.h"
 #include "cli/commands.h"
-#include "cli/output_argument.h"
 
 namespace meridax::cli {
 
 int runRewrite(const Arguments& args, const CommandStreams& io) {
-  const std::optional<InputAndOutput> paths = inputAndOutput(args);
-  if (!paths) {
-    io.err << "usage: meridax-cli rewrite FILE -o OUT\n";
-    return kExitTrouble;
-  }
-  std::optional<LoadedFile> file = loadFile(paths->input, io.err);
-  if (!file) return kExitTrouble;
-  if (file->games->empty()) {
-    tellNoGames(paths->input, io.err);
-    return kExitTrouble;
-  }
+  std::optional<FileToWrite> loaded = loadFileToWrite(args, "rewrite", io.err);
+  if (!loaded) return kExitTrouble;
+  LoadedFile* file = &loaded->file;
   buildAllTrees(*file, file->errors, io.err);
   // Without a held text the collection writer writes every game whole.
   HeldFileText noText;
   noText.markedGame = file->markedGame;
   const bool saved = writeFile(
-      paths->output,
+      loaded->output,
       [&](OutputFile& out, MessagePort& messages) {
         return Save_File(out, messages, *file->games, noText, {}).has_value();
       },

@@ -3,27 +3,18 @@
 #include "cli/cli_files.h"
 #include "cli/cli_output.h"
 #include "cli/commands.h"
-#include "cli/output_argument.h"
 
 namespace meridax::cli {
 
 int runSave(const Arguments& args, const CommandStreams& io) {
-  const std::optional<InputAndOutput> paths = inputAndOutput(args);
-  if (!paths) {
-    io.err << "usage: meridax-cli save FILE -o OUT\n";
-    return kExitTrouble;
-  }
-  std::optional<LoadedFile> file = loadFile(paths->input, io.err);
-  if (!file) return kExitTrouble;
-  if (file->games->empty()) {
-    tellNoGames(paths->input, io.err);
-    return kExitTrouble;
-  }
+  std::optional<FileToWrite> loaded = loadFileToWrite(args, "save", io.err);
+  if (!loaded) return kExitTrouble;
+  LoadedFile* file = &loaded->file;
   const HeldFileText held = file->held();
   SaveOptions options;
   options.buildTree = [&](SGridFrame& game) { return buildTree(*file, game, file->errors, io.err); };
   const bool saved = writeFile(
-      paths->output,
+      loaded->output,
       [&](OutputFile& out, MessagePort& messages) {
         return Save_File(out, messages, *file->games, held, options).has_value();
       },

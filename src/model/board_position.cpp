@@ -46,7 +46,7 @@ std::string toDiagram(const BoardPosition& pos) {
   return out;
 }
 
-BoardPosition fromDiagram(const std::string& text) {
+std::vector<std::string> diagramRows(const std::string& text) {
   std::vector<std::string> rows;
   std::istringstream in(text);
   for (std::string line; std::getline(in, line);) {
@@ -55,6 +55,11 @@ BoardPosition fromDiagram(const std::string& text) {
       if (ch != ' ' && ch != '\t' && ch != '\r') row += ch;
     if (!row.empty()) rows.push_back(row);
   }
+  return rows;
+}
+
+BoardPosition fromDiagram(const std::string& text) {
+  const std::vector<std::string> rows = diagramRows(text);
   BoardPosition pos(static_cast<int>(rows.size()));
   for (int y = 0; y < pos.width(); ++y) {
     for (int x = 0; x < pos.width() && x < static_cast<int>(rows[y].size()); ++x) {

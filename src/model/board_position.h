@@ -54,6 +54,8 @@ BoardPosition startingPosition(GameKind kind, int width, int height);
 
 // Rows of characters for tests and diagnostics: '.' empty, 'X' black, 'O' white, '#' off the board, '+' available.
 std::string toDiagram(const BoardPosition& pos);
+// The non-empty rows of a diagram text, blanks, tabs and CRs removed.
+std::vector<std::string> diagramRows(const std::string& text);
 // Reads the rows written by toDiagram (blanks are ignored, rows end at newlines).
 BoardPosition fromDiagram(const std::string& text);
 

@@ -1,7 +1,6 @@
 #include "rules/kropki_fields.h"
 
 #include <algorithm>
-#include <sstream>
 #include <utility>
 
 #include "model/board_position.h"
@@ -43,14 +42,7 @@ std::string toDiagram(const FieldOfTerritory& mask) {
 }
 
 FieldOfTerritory fieldFromDiagram(const std::string& text) {
-  std::vector<std::string> rows;
-  std::istringstream in(text);
-  for (std::string line; std::getline(in, line);) {
-    std::string row;
-    for (char ch : line)
-      if (ch != ' ' && ch != '\t' && ch != '\r') row += ch;
-    if (!row.empty()) rows.push_back(row);
-  }
+  const std::vector<std::string> rows = diagramRows(text);
   FieldOfTerritory mask(static_cast<int>(rows.size()));
   for (int y = 0; y < mask.width(); ++y)
     for (int x = 0; x < mask.width() && x < static_cast<int>(rows[y].size()); ++x) {
