@@ -32,6 +32,9 @@ void FrameWin::addSpecial(const SpecialMoveCommand& command) {
     ports_.messages->tell({e.caption(), e.text(), MessageIcon::Error});
     return;
   }
+  // Stepping onto a special move already there reports nothing itself, so the status is taken from the
+  // position reached whichever way the command went.
+  refreshStatus();
   if (ports_.window != nullptr)
     ports_.window->redraw(static_cast<Redraw>(static_cast<int>(Redraw::Board) | static_cast<int>(Redraw::Tree)));
 }

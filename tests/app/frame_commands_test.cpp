@@ -64,6 +64,23 @@ TEST_F(FrameCommandsTest, PassTwiceAtTheSameNode_StepsOntoTheFirstPass) {
   EXPECT_FALSE(frame().game().firstNode->branching()) << "no second pass was added";
 }
 
+// Stepping onto a pass that is already there changes the side to move and the move number, so the status
+// line must follow as it does after a pass that was added.
+TEST_F(FrameCommandsTest, PassOntoAnExistingPass_StatusFollowsTheNewPosition) {
+  frame().CmPass();
+  const std::string sideAfterPass = ports.status(0);
+  const std::string moveAfterPass = ports.status(3);
+  frame().CmStartPosition();
+  ASSERT_NE(ports.status(0), sideAfterPass);
+  ASSERT_NE(ports.status(3), moveAfterPass);
+
+  frame().CmPass();
+
+  ASSERT_EQ(frame().game().currentNode, frame().game().firstNode->next());
+  EXPECT_EQ(ports.status(0), sideAfterPass);
+  EXPECT_EQ(ports.status(3), moveAfterPass);
+}
+
 TEST_F(FrameCommandsTest, ResignAndForfeit_AreNotAddedTwiceInARow) {
   frame().CmResign();
   EXPECT_EQ(currentKind(), SpecialMoveKind::Resign);
