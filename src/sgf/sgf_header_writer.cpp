@@ -60,11 +60,14 @@ void informationLines(const SGridFrame& game, std::string& out) {
   for (const auto& [id, field] : texts) textLine(out, id, d[field]);
 }
 
-// The first node's own marks, set-up, markup and comment.
+// The first node's own marks (bookmark, primary, selected game, current node), set-up, markup and comment.
 void firstNodeLines(const SGridFrame& game, std::string& out, bool isCurrentGame) {
   const GameNode* first = game.firstNode;
   const std::string bookmark = sgf_writer::bookmarkProperty(game, first);
   if (!bookmark.empty()) out += bookmark + "\r\n";
+  // Unwritten, a primary first node would come back on the current node, which a read game without a
+  // primary takes as its primary.
+  if (game.primaryNode == first) out += "XP[]\r\n";
   if (isCurrentGame) out += "XS[]\r\n";
   if (game.currentNode == first) out += "XV[]\r\n";
   if (first->printDiagram()) out += "FG[]\r\n";

@@ -55,9 +55,8 @@ class GameDrawing {
     if (n->hasMarkup()) out_ += " " + writeMarkupText(pointGeometry(game_), markupOf(game_, n));
     if (const auto s = scoreOf(game_, n)) out_ += " V" + std::to_string(*s);
     if (n->printDiagram()) out_ += " FG";
-    // A game read without a primary mark takes its current node as primary, and the first node's
-    // primary mark is not written.
-    if (game_.primaryNode == n && !first && n != game_.currentNode) out_ += " XP";
+    // A game read without a primary mark takes its current node as primary.
+    if (game_.primaryNode == n && n != game_.currentNode) out_ += " XP";
     if (game_.currentNode == n) out_ += " XV";
     for (const Bookmark& b : game_.bookmarks)
       if (b.node == n) out_ += " XB" + std::to_string(b.number) + ":" + b.name;
@@ -279,6 +278,36 @@ TEST(SgfRoundTrip, PointNineteenNineteenOnTwentyOne_StaysAMove) {
   g.black(19, 19);
   ASSERT_NE(writeGame(g.game).find(";B[tt]"), std::string::npos);
   expectRoundTrip(g.game);
+}
+
+// The primary position stays where the file put it through two writings, the first node included.
+TEST(SgfRoundTrip, PrimaryPosition_StaysOnItsNodeAndTheSecondWritingIsTheSame) {
+  struct Case {
+    const char* text;
+    unsigned primaryMove;  // the move number of the primary node after each writing
+  };
+  const Case cases[] = {
+      {"(;GM[1]SZ[19]XP[];B[pd];W[dp])", 0},
+      {"(;GM[1]SZ[19]XP[]XV[];B[pd];W[dp])", 0},
+      {"(;GM[1]SZ[19]XB[1:start]XP[]N[Root]C[Note];B[pd];W[dp])", 0},
+      {"(;GM[1]SZ[19]AB[dd]XP[];B[pd])", 0},
+      {"(;GM[2]SZ[8]XP[];B[fe];W[fd])", 0},
+      {"(;GM[1]SZ[19]XP[])", 0},
+      {"(;GM[1]SZ[19];B[pd]XP[];W[dp])", 1},
+      {"(;GM[1]SZ[19];B[pd];W[dp])", 2},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.text);
+    const ReadBack read(c.text);
+    ASSERT_EQ(read.collection.size(), 1u);
+    const std::string once = writeGame(read.collection.game(0));
+    const ReadBack back(once);
+    ASSERT_EQ(back.collection.size(), 1u);
+    const SGridFrame& game = back.collection.game(0);
+    ASSERT_NE(game.primaryNode, nullptr) << once;
+    EXPECT_EQ(game.primaryNode->moveNumber(), c.primaryMove) << once;
+    EXPECT_EQ(writeGame(game), once);
+  }
 }
 
 TEST(SgfRoundTrip, CorrectedMove_ReadsBackWithTheMovedStone) {
