@@ -86,6 +86,8 @@ std::size_t FrameWin::insertNewGame(GameKind kind, int width, int height, const 
   if (!rules.empty() && g.details[DetailField::Rules].empty()) g.details[DetailField::Rules] = rules;
   if (handicap > 0) placeHandicapStones(g, handicap);
   collection_.setCurrent(at);
+  // Every caller gets a playable game, also the start-up game that no command refreshes.
+  markOthelloAvailability();
   return at;
 }
 

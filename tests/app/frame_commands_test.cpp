@@ -156,5 +156,43 @@ TEST_F(FrameCommandsTest, NewGameOfAnotherType_CancelledAddsNothing) {
   EXPECT_FALSE(frame().modified());
 }
 
+// ---- The game made at start ----
+
+std::vector<int> availableCells(SGridFrame& game) {
+  std::vector<int> cells;
+  const std::vector<std::uint8_t>& all = currentPosition(game).cells();
+  for (std::size_t i = 0; i < all.size(); ++i)
+    if (all[i] == cell::kAvailable) cells.push_back(static_cast<int>(i));
+  return cells;
+}
+
+class StartUpOthelloTest : public FrameCommandsTest, public ::testing::WithParamInterface<int> {};
+
+// An Othello start-up game plays as a new one: Black's four squares are offered and a move flips.
+TEST_P(StartUpOthelloTest, StoredOthelloDefault_PlaysLikeANewGame) {
+  const int width = GetParam();
+  profile.writeInt("Application", "Default Game", code(GameKind::Othello));
+  profile.writeInt("Application", "Default KropkiX", width);
+  ASSERT_EQ(frame().game().kind(), GameKind::Othello);
+  ASSERT_EQ(frame().game().width(), width);
+  frame().refreshStatus();  // as the window does when it first shows
+
+  EXPECT_EQ(ports.status(0), " Black to move");
+  const std::vector<int> squares = availableCells(frame().game());
+  ASSERT_EQ(squares.size(), 4u);
+  EXPECT_EQ(frame().game().blackCounter, 2);
+  EXPECT_EQ(frame().game().whiteCounter, 2);
+
+  frame().clickBoard(squares.front() % width, squares.front() / width);
+
+  EXPECT_EQ(lastMove(), 1u);
+  EXPECT_EQ(ports.status(0), " White to move");
+  EXPECT_EQ(frame().game().blackCounter, 4);
+  EXPECT_EQ(frame().game().whiteCounter, 1);
+  EXPECT_EQ(availableCells(frame().game()).size(), 3u) << "White's squares after Black's first move";
+}
+
+INSTANTIATE_TEST_SUITE_P(BothBoards, StartUpOthelloTest, ::testing::Values(8, 10));
+
 }  // namespace
 }  // namespace meridax::testing
