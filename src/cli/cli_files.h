@@ -51,6 +51,10 @@ struct FileToWrite {
 };
 std::optional<FileToWrite> loadFileToWrite(const Arguments& args, const char* command, std::ostream& err);
 
+// The text of rewrite: every game of the file, its tree built (buildAllTrees), written whole by the
+// collection writer to `out`. False after telling `messages` why the writing failed.
+bool writeRewrittenGames(LoadedFile& file, OutputFile& out, MessagePort& messages);
+
 // Fills a new file in path's directory through `write`, then gives it path's name, so that a failed
 // write leaves any file already at path untouched. False after telling `err`.
 using FileFiller = std::function<bool(OutputFile& file, MessagePort& messages)>;

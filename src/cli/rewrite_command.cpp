@@ -6,19 +6,20 @@
 
 namespace meridax::cli {
 
+bool writeRewrittenGames(LoadedFile& file, OutputFile& out, MessagePort& messages) {
+  // Without a held text the collection writer writes every game whole.
+  HeldFileText noText;
+  noText.markedGame = file.markedGame;
+  return Save_File(out, messages, *file.games, noText, {}).has_value();
+}
+
 int runRewrite(const Arguments& args, const CommandStreams& io) {
   std::optional<FileToWrite> loaded = loadFileToWrite(args, "rewrite", io.err);
   if (!loaded) return kExitTrouble;
   LoadedFile* file = &loaded->file;
   buildAllTrees(*file, file->errors, io.err);
-  // Without a held text the collection writer writes every game whole.
-  HeldFileText noText;
-  noText.markedGame = file->markedGame;
   const bool saved = writeFile(
-      loaded->output,
-      [&](OutputFile& out, MessagePort& messages) {
-        return Save_File(out, messages, *file->games, noText, {}).has_value();
-      },
+      loaded->output, [&](OutputFile& out, MessagePort& messages) { return writeRewrittenGames(*file, out, messages); },
       io.err);
   return saved ? kExitOk : kExitTrouble;
 }
