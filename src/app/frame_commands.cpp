@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <iterator>
 
+#include "app/board_view_commands.h"
 #include "app/frame_win.h"
 #include "app/navigation_commands.h"
 
@@ -50,7 +51,7 @@ template <typename Pred>
 const FrameCommand* findIn(Pred pred) {
   const FrameCommandTable tables[] = {FrameCommandTable(kCommands), NavigationCommands::commandTable(),
                                       TreeEditCommands::commandTable(), AnnotationCommands::commandTable(),
-                                      CollectionListCommands::commandTable()};
+                                      CollectionListCommands::commandTable(), boardViewCommandTable()};
   for (const FrameCommandTable& table : tables)
     for (const FrameCommand& c : table)
       if (pred(c)) return &c;

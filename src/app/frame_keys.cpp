@@ -79,6 +79,15 @@ constexpr KeyBinding kKeyBindings[] = {
     {"F6", "CmCollectionList"},
     {"F7", "CmBranchStatistics"},
     {"F9", "CmGameDetails"},
+    // The board's view
+    {"Alt+F6", "CmViewCursor"},
+    {"Alt+F5", "CmViewMarkup"},
+    {"Alt+F8", "CmViewHighlighting"},
+    {"Alt+F7", "CmViewSearch"},
+    {"Ctrl+Shift+L", "CmViewGoCoordinates"},
+    {"Ctrl+Shift+N", "CmNumbering"},
+    {"Ctrl+Shift+Right", "CmIncreaseSize"},
+    {"Ctrl+Shift+Left", "CmDecreaseSize"},
 };
 
 constexpr const char* kNamedKeys[] = {

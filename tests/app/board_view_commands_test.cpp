@@ -1,0 +1,114 @@
+#include "app/board_view_commands.h"
+
+#include <gtest/gtest.h>
+
+#include "app/frame_keys.h"
+#include "app/frame_test_support.h"
+
+namespace meridax {
+namespace {
+
+using testing::FrameTest;
+
+class SquareSizeSteps : public ::testing::TestWithParam<std::tuple<int, int, int>> {};
+TEST_P(SquareSizeSteps, TwoPixelsWithinTheLimits) {
+  const auto [from, up, down] = GetParam();
+  EXPECT_EQ(increasedSquareSize(from), up) << from;
+  EXPECT_EQ(decreasedSquareSize(from), down) << from;
+}
+INSTANTIATE_TEST_SUITE_P(Steps, SquareSizeSteps,
+                         ::testing::Values(std::tuple{24, 26, 22}, std::tuple{68, 70, 66}, std::tuple{70, 70, 68},
+                                           std::tuple{14, 16, 12}, std::tuple{12, 14, 12}));
+
+class BoardViewCommands : public FrameTest {
+ protected:
+  void loadText(const std::string& sgf) { load(writeFile("game.sgf", sgf)); }
+  std::string menuText(int id) { return frame().commandMenuText(*frame().findCommand(id)); }
+  bool enabled(int id) { return frame().commandEnabled(*frame().findCommand(id)); }
+};
+
+TEST_F(BoardViewCommands, TogglesChangeTheirMenuTexts) {
+  namespace id = board_view_command;
+  EXPECT_EQ(menuText(id::kViewCursor), "Hide &Cursor\tAlt+F6");
+  frame().runCommand(id::kViewCursor);
+  EXPECT_EQ(frame().frameSettings().viewCursor, 0);
+  EXPECT_EQ(menuText(id::kViewCursor), "View &Cursor\tAlt+F6");
+  EXPECT_EQ(menuText(id::kViewMarkup), "Hide SGF &Markup\tAlt+F5");
+  EXPECT_EQ(menuText(id::kViewGoCoordinates), "View Go &Co-ordinates\tShift+Ctrl+L");
+  frame().runCommand(id::kViewGoCoordinates);
+  EXPECT_TRUE(frame().frameSettings().goLetters);
+  EXPECT_EQ(ports.lastRedraw(), Redraw::All);
+}
+
+struct KindCase {
+  const char* sgf;
+  bool othello, go, numbering;
+};
+class BoardViewEnabled : public BoardViewCommands, public ::testing::WithParamInterface<KindCase> {};
+TEST_P(BoardViewEnabled, ByKind) {
+  namespace id = board_view_command;
+  const KindCase c = GetParam();
+  loadText(c.sgf);
+  EXPECT_EQ(enabled(id::kViewHighlighting), c.othello) << c.sgf;
+  EXPECT_EQ(enabled(id::kViewSearch), c.othello) << c.sgf;
+  EXPECT_EQ(enabled(id::kViewGoCoordinates), c.go) << c.sgf;
+  EXPECT_EQ(enabled(id::kNumbering), c.numbering) << c.sgf;
+  EXPECT_TRUE(enabled(id::kViewCursor));
+  EXPECT_TRUE(enabled(id::kIncreaseSize));
+}
+INSTANTIATE_TEST_SUITE_P(Kinds, BoardViewEnabled,
+                         ::testing::Values(KindCase{"(;GM[1]SZ[19])", false, true, true},
+                                           KindCase{"(;GM[2]SZ[8])", true, false, true},
+                                           KindCase{"(;GM[11]SZ[11])", false, false, true},
+                                           KindCase{"(;GM[40]SZ[20:30])", false, false, false}));
+
+TEST_F(BoardViewCommands, NumberingCyclesAndAsksForTheRecentCount) {
+  FrameSettings& s = frame().frameSettings();
+  frame().runCommand(board_view_command::kNumbering);
+  EXPECT_EQ(s.scoreValue, 4);
+  ports.queueInput(std::string("12"));
+  frame().runCommand(board_view_command::kNumbering);
+  EXPECT_EQ(s.scoreValue, 6);
+  EXPECT_EQ(s.displayNumbers, 12);
+  EXPECT_EQ(ports.lines().back(), "< Most Recent Numbering> ? 12");
+  frame().runCommand(board_view_command::kNumbering);
+  EXPECT_EQ(s.scoreValue, 5);
+  frame().runCommand(board_view_command::kNumbering);
+  EXPECT_EQ(s.scoreValue, 3);
+}
+
+TEST_F(BoardViewCommands, CancelledRecentCountKeepsTheNumbering) {
+  FrameSettings& s = frame().frameSettings();
+  s.scoreValue = 4;
+  ports.queueInput(std::nullopt);
+  frame().runCommand(board_view_command::kNumbering);
+  EXPECT_EQ(s.scoreValue, 4);
+  EXPECT_EQ(s.displayNumbers, 8);
+}
+
+TEST_F(BoardViewCommands, HidingMarkupDisarmsLabelEntry) {
+  ASSERT_TRUE(frame().boardKey("Insert"));
+  ASSERT_TRUE(frame().labelEntryArmed());
+  frame().runCommand(board_view_command::kViewMarkup);
+  EXPECT_FALSE(frame().labelEntryArmed());
+}
+
+TEST_F(BoardViewCommands, SizeIsKeptPerFamilyAndWidth) {
+  loadText("(;GM[1]SZ[13])");
+  frame().runCommand(board_view_command::kIncreaseSize);
+  EXPECT_EQ(frame().frameSettings().sizeGoBoard[12], 26);
+  EXPECT_EQ(frame().frameSettings().sizeGoBoard[18], 24);  // 19 x 19 keeps its own
+  EXPECT_EQ(frame().frameSettings().sizeOthello[12], 24);
+  for (int i = 0; i < 40; ++i) frame().runCommand(board_view_command::kDecreaseSize);
+  EXPECT_EQ(currentSquareSize(frame()), 12);
+}
+
+TEST(BoardViewKeys, AcceleratorsReachTheCommands) {
+  EXPECT_EQ(commandForKey("Alt+F6"), "CmViewCursor");
+  EXPECT_EQ(commandForKey("Shift+Ctrl+N"), "CmNumbering");
+  EXPECT_EQ(commandForKey("Shift+Ctrl+Right"), "CmIncreaseSize");
+  EXPECT_EQ(commandForKey("Shift+Ctrl+L"), "CmViewGoCoordinates");
+}
+
+}  // namespace
+}  // namespace meridax
