@@ -1,8 +1,14 @@
 #!/usr/bin/env bash
 # Installs with apt-get whatever the build needs and the machine lacks (Debian 12).
+# With --with-docs it also installs LibreOffice Writer and poppler-utils, which the document tests use to
+# open exported RTF files (they are skipped, with a message, where LibreOffice is missing).
 set -euo pipefail
 
-packages=(g++ cmake make libgtest-dev libgmock-dev libbenchmark-dev qt6-base-dev)
+packages=(g++ cmake make libgtest-dev libgmock-dev libbenchmark-dev qt6-base-dev qt6-svg-dev libgif-dev
+          python3-pil)
+if [ "${1:-}" = "--with-docs" ]; then
+  packages+=(libreoffice-writer-nogui poppler-utils)
+fi
 
 missing=()
 for p in "${packages[@]}"; do

@@ -1,0 +1,99 @@
+#include "export/diagram_files.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+
+#include "export/bmp_file.h"
+#include "export/gif_file.h"
+#include "export/lookup3.h"
+#include "rules/position_at.h"
+
+namespace meridax {
+namespace {
+
+constexpr std::uint32_t kDiagramHashSeed = 14;
+constexpr char kDiagramCaption[] = "SPreview::PrintRTF()";
+
+std::string hex6(std::uint32_t colour) {
+  char text[8];
+  std::snprintf(text, sizeof text, "%06X", colour & 0xFFFFFF);
+  return text;
+}
+
+}  // namespace
+
+std::string diagramPrefix(GameKind kind) {
+  switch (kind) {
+    case GameKind::Othello: return "RV";
+    case GameKind::Kropki: return "KR";
+    case GameKind::Unlur: return "UL";
+    case GameKind::Havannah: return "HV";
+    case GameKind::SideStitch: return "SS";
+    case GameKind::Hex: return "HX";
+    default: return "GO";
+  }
+}
+
+std::string diagramDrawingKey(GameKind kind, const DiagramStyle& style) {
+  const std::string size = std::to_string(style.squareSize);
+  const bool hexagonal = hasHexagonalCells(kind);
+  if (style.blackAndWhite && kind != GameKind::Kropki)
+    return hexagonal ? size + (style.hexLineBorder ? 'B' : '1') : size;
+  std::string key = size + hex6(style.borderColour) + hex6(style.gridColour) + hex6(style.borderColour) + hex6(0xFFFFFF);
+  if (kind == GameKind::Kropki) return key + hex6(style.kropkiWhiteCapture) + hex6(style.kropkiBlueCapture);
+  if (hexagonal) {
+    key += style.hexLineMode ? 'L' : '2';
+    key += style.hexLineMode && style.hexLineBorder ? 'C' : '3';
+  }
+  return key;
+}
+
+std::uint32_t diagramHash(const SGridFrame& game, const GameNode* node, const BoardPosition& position,
+                          const DiagramStyle& style) {
+  const int rows = game.kind() == GameKind::Kropki ? game.height() : game.width();
+  const std::size_t cellCount =
+      std::min(position.cells().size(), static_cast<std::size_t>(game.width()) * static_cast<std::size_t>(rows));
+  std::string key(position.cells().begin(), position.cells().begin() + static_cast<std::ptrdiff_t>(cellCount));
+  key += diagramDrawingKey(game.kind(), style);
+  if (style.markup && node != nullptr && node->hasMarkup())
+    if (auto markup = game.markup.find(node); markup != game.markup.end()) key += markup->second;
+  return hashlittle(key, kDiagramHashSeed);
+}
+
+DiagramFiles::DiagramFiles(std::string directory, DiagramRenderer& renderer, DiagramStyle style, bool asBmp)
+    : directory_(std::move(directory)), renderer_(renderer), style_(style), asBmp_(asBmp) {}
+
+bool DiagramFiles::ensureDirectory() {
+  if (directoryReady_) return *directoryReady_;
+  std::error_code error;
+  std::filesystem::create_directories(directory_, error);
+  directoryReady_ = !directory_.empty() && std::filesystem::is_directory(directory_, error);
+  if (!*directoryReady_) messages_.push_back({kDiagramCaption, "Unable to create directory\n'" + directory_ + "'"});
+  return *directoryReady_;
+}
+
+std::string DiagramFiles::imageFor(const SGridFrame& game, const GameNode* node) {
+  const BoardPosition position = PositionAt(game, node);
+  char name[32];
+  std::snprintf(name, sizeof name, "_%08x.%s", diagramHash(game, node, position, style_), asBmp_ ? "bmp" : "gif");
+  const std::string path = directory_ + "/" + diagramPrefix(game.kind()) + name;
+  if (!ensureDirectory()) return path;
+  std::error_code error;
+  if (std::filesystem::exists(path, error)) {
+    ++reused_;
+    return path;
+  }
+  const std::optional<RgbImage> image = renderer_.drawDiagram(game, node, position, style_);
+  if (!image || !image->valid()) {
+    messages_.push_back({kDiagramCaption, "'" + path + "'\r\n\r\nThe diagram could not be drawn"});
+    return path;
+  }
+  if (auto failure = asBmp_ ? writeBmpFile(path, *image) : writeGifFile(path, *image))
+    messages_.push_back(*failure);
+  else
+    ++written_;
+  return path;
+}
+
+}  // namespace meridax
