@@ -1,0 +1,158 @@
+#include "layout/tree_lines.h"
+
+#include <gtest/gtest.h>
+
+#include "edit/quick_slots.h"
+#include "sgf/sgf_test_support.h"
+
+namespace meridax {
+namespace {
+
+using testing_support::LoadedText;
+
+struct LinesCase {
+  const char* name;
+  const char* sgf;
+  int columns;
+  const char* expected;  // treeLinesText of the lines
+};
+
+class TreeLinesTest : public testing::TestWithParam<LinesCase> {};
+
+TEST_P(TreeLinesTest, BuildsTheLinesOfTheCurrentLine) {
+  const LinesCase& c = GetParam();
+  LoadedText loaded(c.sgf);
+  ASSERT_EQ(loaded.games(), 1u);
+  loaded.game().primaryNode = nullptr;  // the reader makes the end of the line primary; markers are tested below
+  const std::vector<TreeLine> lines = buildTreeLines(loaded.game(), TreeLineOptions{c.columns});
+  EXPECT_EQ(treeLinesText(lines), c.expected) << "game: " << c.sgf;
+}
+
+const LinesCase kLinesCases[] = {
+    {"OneNodeGame", "(;GM[1]FF[4]SZ[9])", 4, ""},
+    {"NineMovesInFourColumns",
+     "(;GM[1]SZ[9];B[aa];W[ba];B[ca];W[da];B[ea];W[fa];B[ga];W[ha];B[ia])", 4,
+     "   Ba9   Wb9   Bc9   Wd9\n"
+     "   Be9   Wf9   Bg9   Wh9\n"
+     "   Bj9\n"},
+    {"NineMovesInSixColumns",
+     "(;GM[1]SZ[9];B[aa];W[ba];B[ca];W[da];B[ea];W[fa];B[ga];W[ha];B[ia])", 6,
+     "   Ba9   Wb9   Bc9   Wd9   Be9   Wf9\n"
+     "   Bg9   Wh9   Bj9\n"},
+    {"CommentOnMoveTwoPadsTheNextRow",
+     "(;GM[1]SZ[9];B[aa];W[ba]C[first\r\nsecond];B[ca];W[da])", 4,
+     "   Ba9   Wb9\n"
+     "\n"
+     " first\\second\n"
+     "\n"
+     "               Bc9   Wd9\n"},
+    {"NameAndScoreShareALineAndTheCommentFollowsDirectly",
+     "(;GM[1]SZ[9];B[aa]N[Opening]V[12]C[note];W[ba])", 4,
+     "   Ba9\n"
+     " [ Opening ][ 12 ]\n"
+     " note\n"
+     "\n"
+     "         Wb9\n"},
+    {"ScoreWithoutName", "(;GM[1]SZ[9];B[aa]V[-3])", 4,
+     "   Ba9\n"
+     " [ -3 ]\n"},
+    {"StartNodeNameAndComment", "(;GM[1]SZ[9]N[Root]C[Hello];B[aa])", 4,
+     " [ Root ]\n"
+     " Hello\n"
+     "\n"
+     "   Ba9\n"},
+    {"TwoVariationsWithTheirLengths",
+     "(;GM[1]SZ[9];B[aa];W[ba](;B[ca];W[da])(;B[cb];W[db];B[eb])(;B[cc]N[Try]))", 4,
+     "   Ba9   Wb9\n"
+     "               Bc8  (3)\n"
+     "               Bc7  (1)   [ Try ]\n"
+     "               Bc9   Wd9\n"},
+    {"VariationAfterTheLastBoxOfARowStartsInTheFirstColumn",
+     "(;GM[1]SZ[9];B[aa];W[ba];B[ca];W[da](;B[ea])(;B[eb]))", 4,
+     "   Ba9   Wb9   Bc9   Wd9\n"
+     "   Be8  (1)\n"
+     "   Be9\n"},
+    {"MoveAfterAVariationLineFollowsWithoutAnEmptyLine",
+     "(;GM[1]SZ[9];B[aa](;W[ba];B[ca])(;W[bb]))", 6,
+     "   Ba9\n"
+     "         Wb8  (1)\n"
+     "         Wb9   Bc9\n"},
+    {"VariationAtTheStartNode", "(;GM[1]SZ[9](;B[aa])(;B[bb]V[5]))", 4,
+     "   Bb8  (1)   [ 5 ]\n"
+     "   Ba9\n"},
+    {"VariationAfterACommentGetsAnEmptyLine",
+     "(;GM[1]SZ[9];B[aa]C[c](;W[ba])(;W[bb]))", 4,
+     "   Ba9\n"
+     "\n"
+     " c\n"
+     "\n"
+     "         Wb8  (1)\n"
+     "         Wb9\n"},
+    {"SpecialMovesAndComposition", "(;GM[1]SZ[9];B[];W[resign])", 4, "   B(p)  W(r)\n"},
+    {"LatinOneNameShownAsUtf8", "(;GM[1]SZ[9];B[aa]N[Caf\xe9])", 4,
+     "   Ba9\n"
+     " [ Caf\xc3\xa9 ]\n"},
+};
+
+INSTANTIATE_TEST_SUITE_P(Cases, TreeLinesTest, testing::ValuesIn(kLinesCases),
+                         [](const testing::TestParamInfo<LinesCase>& info) { return info.param.name; });
+
+TEST(TreeLines, EndOfTheLineIsPrimaryAfterReading) {
+  LoadedText loaded("(;GM[1]SZ[9];B[aa];W[ba])");
+  EXPECT_EQ(treeLinesText(buildTreeLines(loaded.game(), TreeLineOptions{4})),
+            "   Ba9   Wb9\n"
+            "\n"
+            "<  Primary  >\n");
+}
+
+TEST(TreeLines, MarkersOfOneNodeAreListedTogetherInTheirOrder) {
+  LoadedText loaded("(;GM[1]SZ[9];B[aa];W[ba])");
+  SGridFrame& g = loaded.game();
+  GameNode* first = g.firstNode->next();
+  g.primaryNode = first;
+  g.bookmarks.push_back(Bookmark{1, "", first});
+  first->setPrintDiagram(true);
+  storeInQuickSlot(g, first, 3);
+  const std::vector<TreeLine> lines = buildTreeLines(g, TreeLineOptions{4});
+  const int marker = markerLineOf(lines, first);
+  ASSERT_GE(marker, 0);
+  EXPECT_EQ(lines[static_cast<std::size_t>(marker)].markers,
+            (std::vector<std::string>{"  Primary  ", "  BMarked  ", "  Diagram  ", "  store 3  "}));
+  EXPECT_EQ(lines[static_cast<std::size_t>(marker) - 1].type, TreeLineType::Empty);
+}
+
+TEST(TreeLines, OthelloMoveWithAnImpliedPassTakesTwoPlaces) {
+  LoadedText loaded("(;GM[2]SZ[8];B[dc];W[ec];B[fc];W[gc])");
+  SGridFrame& g = loaded.game();
+  g.primaryNode = nullptr;
+  GameNode* second = g.firstNode->next()->next();
+  second->setCaptureRecord(true);  // the same side moves again after it
+  const std::vector<TreeLine> lines = buildTreeLines(g, TreeLineOptions{4});
+  ASSERT_EQ(lines.size(), 2u);
+  EXPECT_EQ(lines[0].boxes.size(), 3u);
+  EXPECT_EQ(lines[0].boxes[2].column, 4);
+  EXPECT_EQ(lines[1].boxes.front().column, 1);
+}
+
+TEST(TreeLines, LongCommentIsCutOnACharacterBoundary) {
+  std::string comment(kTreeCommentBytes - 1, 'x');
+  comment += "\xc3\xa9\xc3\xa9";  // the cut falls inside the first é
+  LoadedText loaded("(;GM[1]SZ[9];B[aa]C[" + comment + "])");
+  loaded.game().primaryNode = nullptr;
+  const std::vector<TreeLine> lines = buildTreeLines(loaded.game(), TreeLineOptions{4});
+  ASSERT_EQ(lines.size(), 3u);
+  EXPECT_EQ(lines[2].text, std::string(kTreeCommentBytes - 1, 'x'));
+}
+
+TEST(TreeLines, FindsTheRowOfAMove) {
+  LoadedText loaded("(;GM[1]SZ[9];B[aa];W[ba];B[ca];W[da];B[ea])");
+  SGridFrame& g = loaded.game();
+  const std::vector<TreeLine> lines = buildTreeLines(g, TreeLineOptions{4});
+  GameNode* fifth = g.firstNode;
+  for (int i = 0; i < 5; ++i) fifth = fifth->next();
+  EXPECT_EQ(lineOfMove(lines, fifth), 1);
+  EXPECT_EQ(lineOfMove(lines, g.firstNode), -1);
+}
+
+}  // namespace
+}  // namespace meridax
