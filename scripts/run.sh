@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds everything and runs the program: `meridax-cli --help` (the front door until the desktop window
-# lands), `scripts/run.sh bench [benchmark flags]` for the benchmarks, or `scripts/run.sh cli ARGS` for a command.
+# Builds everything and starts the editor on a real collection from the corpus; without a display it writes a
+# screenshot of the window instead and says where. `scripts/run.sh bench [benchmark flags]` runs the benchmarks,
+# `scripts/run.sh cli ARGS` runs meridax-cli.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -8,8 +9,18 @@ bash scripts/install-deps.sh
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build -j "$(nproc)"
 
+corpus="${MERIDAX_CORPUS_DIR:-../shared/corpus}"
+collection="$corpus/go-collections/jtauber-sgf/meijin.sgf"
+[ -f "$collection" ] || collection=""
+
 case "${1:-}" in
   bench) shift; exec ./build/bench/meridax_bench "$@" ;;
   cli) shift; exec ./build/src/cli/meridax-cli "$@" ;;
-  *) exec ./build/src/cli/meridax-cli --help ;;
 esac
+
+if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
+  exec ./build/src/view/meridax ${collection:+"$collection"}
+fi
+shot="build/meridax-screenshot.png"
+./build/src/view/meridax --screenshot "$shot" ${collection:+"$collection"} >/dev/null
+echo "No display: the window was drawn into $(pwd)/$shot"

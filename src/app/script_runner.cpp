@@ -60,15 +60,7 @@ struct LineError {
 
 class Runner {
  public:
-  Runner(const ScriptSetup& setup, std::ostream& out)
-      : out_(out),
-        ports_([this](const std::string& line) { out_ << line << '\n'; }),
-        frame_(ports_.framePorts(), setup.profile, setup.files, readAppSettings(setup.profile), setup.environment) {
-    // The window shows its title and status bar from the start.
-    frame_.refreshTitle();
-    frame_.refreshStatus();
-    frame_.firstPaint();
-  }
+  Runner(FrameWin& frame, ScriptedPorts& ports, std::ostream& out) : out_(out), ports_(ports), frame_(frame) {}
 
   ScriptResult run(std::string_view script) {
     ScriptResult result;
@@ -326,15 +318,25 @@ class Runner {
   }
 
   std::ostream& out_;
-  ScriptedPorts ports_;
-  FrameWin frame_;
+  ScriptedPorts& ports_;
+  FrameWin& frame_;
   std::vector<MenuItem> menu_;  // the last context menu shown
 };
 
 }  // namespace
 
 ScriptResult runScript(std::string_view script, const ScriptSetup& setup, std::ostream& out) {
-  Runner runner(setup, out);
+  ScriptedPorts ports([&out](const std::string& line) { out << line << '\n'; });
+  FrameWin frame(ports.framePorts(), setup.profile, setup.files, readAppSettings(setup.profile), setup.environment);
+  // The window shows its title and status bar from the start.
+  frame.refreshTitle();
+  frame.refreshStatus();
+  frame.firstPaint();
+  return runScriptOn(frame, ports, script, out);
+}
+
+ScriptResult runScriptOn(FrameWin& frame, ScriptedPorts& ports, std::string_view script, std::ostream& out) {
+  Runner runner(frame, ports, out);
   return runner.run(script);
 }
 

@@ -34,6 +34,7 @@
 #include "app/file_system.h"
 #include "app/frame_win.h"
 #include "app/profile_port.h"
+#include "app/scripted_ports.h"
 
 namespace meridax {
 
@@ -55,5 +56,10 @@ struct ScriptResult {
 
 // Runs every line of `script` against a new frame made from the setup; the transcript goes to `out`.
 ScriptResult runScript(std::string_view script, const ScriptSetup& setup, std::ostream& out);
+
+// Runs the script against a frame that already exists (the desktop window's, for its screenshots). Its
+// message, dialog and file ports must be `ports`, whose queues the script fills; the window port may be
+// a real window.
+ScriptResult runScriptOn(FrameWin& frame, ScriptedPorts& ports, std::string_view script, std::ostream& out);
 
 }  // namespace meridax

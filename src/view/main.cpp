@@ -1,0 +1,119 @@
+// meridax: the desktop editor. Opens the main window on the files named, or renders it offscreen into an
+// image (--screenshot) after loading a file and playing a script of user actions.
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <iostream>
+#include <memory>
+
+#include "app/app_paths.h"
+#include "app/memory_profile.h"
+#include "app/posix_file_system.h"
+#include "app/posix_process_port.h"
+#include "app/script_runner.h"
+#include "app/scripted_ports.h"
+#include "app/settings_io.h"
+#include "view/launch_options.h"
+#include "view/main_window.h"
+#include "view/qsettings_profile.h"
+#include "view/qt_ports.h"
+
+namespace {
+
+using namespace meridax;
+
+constexpr int kExitUsage = 2;
+constexpr int kExitScriptStopped = 3;
+constexpr int kExitImageFailed = 4;
+
+FrameEnvironment environment() {
+  FrameEnvironment e;
+  e.dataDirectory = dataDirectory();
+  e.workingDirectory = QDir::currentPath().toStdString();
+  e.helpDirectory = (QCoreApplication::applicationDirPath() + QStringLiteral("/help")).toStdString();
+  return e;
+}
+
+std::unique_ptr<ProfilePort> openProfile(const LaunchOptions& options, bool screenshot) {
+  if (options.profile) return std::make_unique<QSettingsProfile>(QString::fromStdString(*options.profile));
+  // A screenshot starts from the built-in settings and leaves the user's profile alone.
+  if (screenshot) return std::make_unique<MemoryProfile>();
+  return std::make_unique<QSettingsProfile>();
+}
+
+int runEditor(const LaunchOptions& options) {
+  std::unique_ptr<ProfilePort> profile = openProfile(options, false);
+  PosixFileSystem files;
+  PosixProcessPort processes;
+  QtDialogs dialogs(nullptr);
+  FramePorts ports;
+  ports.messages = &dialogs;
+  ports.dialogs = &dialogs;
+  ports.files = &dialogs;
+  ports.clipboard = &dialogs;
+  ports.processes = &processes;
+  MainWindow window(MainWindowSetup{*profile, files, readAppSettings(*profile), environment(), ports});
+  dialogs.setParentWidget(&window);
+  window.frame().decideStartupFile(options.files);
+  window.show();
+  const int status = QApplication::exec();
+  if (auto* settings = dynamic_cast<QSettingsProfile*>(profile.get()); settings != nullptr && !settings->sync())
+    std::cerr << "meridax: the settings could not be written to " << settings->fileName().toStdString() << '\n';
+  return status;
+}
+
+std::optional<std::string> readScript(const std::string& path) {
+  QFile file(QString::fromStdString(path));
+  if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
+  return file.readAll().toStdString();
+}
+
+int runScreenshot(const LaunchOptions& options) {
+  std::optional<std::string> script;
+  if (options.script && !(script = readScript(*options.script))) {
+    std::cerr << "meridax: cannot read the script '" << *options.script << "'\n";
+    return kExitUsage;
+  }
+  std::unique_ptr<ProfilePort> profile = openProfile(options, true);
+  PosixFileSystem files;
+  ScriptedPorts scripted([](const std::string& line) { std::cout << line << '\n'; });
+  FramePorts ports = scripted.framePorts();
+  ports.window = nullptr;
+  MainWindow window(MainWindowSetup{*profile, files, readAppSettings(*profile), environment(), ports});
+  window.resize(options.width, options.height);
+  window.frame().decideStartupFile(options.files);
+  window.show();
+  window.run([&] { window.frame().firstPaint(); });
+  ScriptResult result;
+  if (script) window.run([&] { result = runScriptOn(window.frame(), scripted, *script, std::cout); });
+  QApplication::processEvents();
+  if (!window.grab().save(QString::fromStdString(*options.screenshot), "PNG")) {
+    std::cerr << "meridax: cannot write the image '" << *options.screenshot << "'\n";
+    return kExitImageFailed;
+  }
+  std::cout << "screenshot: " << *options.screenshot << '\n';
+  if (result.status != kScriptOk) {
+    std::cerr << "meridax: " << result.error << '\n';
+    return kExitScriptStopped;
+  }
+  return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const std::vector<std::string> args(argv + 1, argv + argc);
+  const auto parsed = parseLaunchOptions(args);
+  if (const auto* error = std::get_if<LaunchError>(&parsed)) {
+    std::cerr << "meridax: " << error->text << '\n' << kLaunchUsage;
+    return kExitUsage;
+  }
+  const LaunchOptions& options = std::get<LaunchOptions>(parsed);
+  // Screenshots need no display.
+  if (options.screenshot && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  QCoreApplication::setOrganizationName(QStringLiteral("quintelvar"));
+  QCoreApplication::setApplicationName(QStringLiteral("Meridax"));
+  return options.screenshot ? runScreenshot(options) : runEditor(options);
+}

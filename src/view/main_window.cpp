@@ -1,0 +1,241 @@
+#include "view/main_window.h"
+
+#include <QCloseEvent>
+#include <algorithm>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLayout>
+#include <QMenu>
+#include <QScreen>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QTimer>
+
+#include "app/settings_io.h"
+#include "layout/pane_split.h"
+#include "view/board_placeholder.h"
+#include "view/command_menus.h"
+#include "view/comment_pane.h"
+#include "view/qt_text.h"
+#include "view/tree_pane.h"
+
+namespace meridax {
+
+namespace {
+
+QRect toQRect(const Rect& r) { return QRect(QPoint(r.left, r.top), QPoint(r.right - 1, r.bottom - 1)); }
+Rect fromQRect(const QRect& r) { return Rect{r.left(), r.top(), r.right() + 1, r.bottom() + 1}; }
+
+void setSplit(QSplitter& splitter, int total, double share) {
+  const SplitSizes sizes = splitByShare(total, share);
+  splitter.setSizes({sizes.nearSize, sizes.farSize});
+}
+
+double splitShare(const QSplitter& splitter) {
+  const QList<int> sizes = splitter.sizes();
+  if (sizes.size() != 2) return kDefaultPaneShare;
+  return shareOf(SplitSizes{sizes[0], sizes[1]});
+}
+
+}  // namespace
+
+MainWindow::MainWindow(MainWindowSetup setup) : profile_(setup.profile), ports_(setup.userPorts) {
+  setObjectName(QStringLiteral("mainWindow"));
+  setWindowTitle(QStringLiteral("Meridax"));
+  ports_.window = this;
+  frame_ = std::make_unique<FrameWin>(ports_, setup.profile, setup.files, std::move(setup.settings),
+                                      std::move(setup.environment));
+  buildPanes();
+  buildStatusBar();
+  menus_ = std::make_unique<CommandMenus>(*this);
+  applyStoredGeometry();
+  frame_->refreshTitle();
+  frame_->refreshStatus();
+  refreshAll();
+}
+
+MainWindow::~MainWindow() = default;
+
+QWidget& MainWindow::boardPane() { return *board_; }
+
+void MainWindow::buildPanes() {
+  boardSplit_ = new QSplitter(Qt::Horizontal, this);
+  boardSplit_->setObjectName(QStringLiteral("boardSplit"));
+  board_ = new BoardPlaceholder(*frame_, boardSplit_);
+  columnSplit_ = new QSplitter(Qt::Vertical, boardSplit_);
+  columnSplit_->setObjectName(QStringLiteral("columnSplit"));
+  tree_ = new TreePane(*frame_, columnSplit_);
+  comment_ = new CommentPane(*frame_, columnSplit_);
+  boardSplit_->addWidget(board_);
+  boardSplit_->addWidget(columnSplit_);
+  columnSplit_->addWidget(tree_);
+  columnSplit_->addWidget(comment_);
+  for (QSplitter* s : {boardSplit_, columnSplit_}) {
+    s->setChildrenCollapsible(false);
+    s->setStretchFactor(0, 1);
+  }
+  setCentralWidget(boardSplit_);
+
+  connect(tree_, &TreePane::nodeClicked, this, [this](GameNode* node, bool variation) {
+    run([&] { frame_->treeClick(node, variation ? TreeClick::VariationLine : TreeClick::MoveBox); });
+  });
+  connect(tree_, &TreePane::contextMenuRequested, this, &MainWindow::showTreeContextMenu);
+}
+
+void MainWindow::buildStatusBar() {
+  for (int field = 0; field < 4; ++field) {
+    auto* label = new QLabel(this);
+    label->setObjectName(QStringLiteral("statusField%1").arg(field));
+    if (field == 0) {
+      statusBar()->addWidget(label, 1);
+    } else {
+      label->setFixedWidth(kStatusFieldWidths[static_cast<std::size_t>(field)]);
+      statusBar()->addPermanentWidget(label);
+    }
+    status_[static_cast<std::size_t>(field)] = label;
+  }
+}
+
+void MainWindow::showTreeContextMenu(GameNode* node, QPoint where) {
+  std::vector<MenuItem> items;
+  run([&] { items = frame_->treeContextAt(node); });
+  if (items.empty()) return;
+  QMenu menu(this);
+  for (const MenuItem& item : items) {
+    QAction* action = menu.addAction(toQt(item.text));
+    connect(action, &QAction::triggered, this, [this, item] {
+      if (item.id != 0) runCommand(item.id);
+      else runCommand(item.name);
+    });
+  }
+  menu.exec(where);
+}
+
+void MainWindow::run(const std::function<void()>& action) {
+  // A command reached by a tool bar or a shortcut leaves the focus in the comment field: commit first.
+  comment_->commit();
+  ++runDepth_;
+  action();
+  --runDepth_;
+  if (runDepth_ == 0) refreshAll();
+}
+
+bool MainWindow::runCommand(int id) {
+  bool found = false;
+  run([&] { found = frame_->runCommand(id); });
+  return found;
+}
+
+bool MainWindow::runCommand(const std::string& name) {
+  bool found = false;
+  run([&] { found = frame_->runCommand(name); });
+  return found;
+}
+
+void MainWindow::scrollTree(TreeScrollRequest request) {
+  comment_->commit();
+  tree_->scroll(request);
+}
+
+void MainWindow::refreshAll() {
+  pendingRedraw_ = 0;
+  tree_->rebuild();
+  comment_->showCurrent();
+  board_->refresh();
+  menus_->refresh();
+}
+
+void MainWindow::flushRedraws() {
+  if (pendingRedraw_ == 0 || runDepth_ > 0) return;
+  refreshAll();
+}
+
+QString MainWindow::statusText(int field) const {
+  if (field < 0 || field >= 4) return {};
+  return status_[static_cast<std::size_t>(field)]->text();
+}
+
+void MainWindow::setStatus(int field, const std::string& text) {
+  if (field < 0 || field >= 4) return;
+  status_[static_cast<std::size_t>(field)]->setText(toQt(text));
+}
+
+void MainWindow::setTitle(const std::string& title) { setWindowTitle(toQt(title)); }
+
+// Redraws are gathered and done once the running action ends; one outside an action is done at the next
+// turn of the event loop.
+void MainWindow::redraw(Redraw what) {
+  pendingRedraw_ |= static_cast<int>(what);
+  if (runDepth_ == 0) QTimer::singleShot(0, this, [this] { flushRedraws(); });
+}
+
+int MainWindow::treeTopLine() const { return tree_->topLine(); }
+
+void MainWindow::setTreeTopLine(int line) {
+  tree_->rebuild();
+  if (line <= 0) tree_->resetScrolling();
+  else tree_->setTopLine(line);
+}
+
+void MainWindow::applyStoredGeometry() {
+  const FrameSettings& s = frame_->frameSettings();
+  if (s.windowPlacement) {
+    const WindowPlacement p = placementForStart(*s.windowPlacement);
+    setGeometry(toQRect(p.normalPosition));
+    if (p.showState == show_state::kMaximized) setWindowState(windowState() | Qt::WindowMaximized);
+  } else {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QSize size = screen != nullptr ? screen->size() : QSize(800, 600);
+    setGeometry(toQRect(defaultWindowRect(size.width(), size.height())));
+  }
+  applyStoredSplits();
+}
+
+void MainWindow::applyStoredSplits() {
+  const FrameSettings& s = frame_->frameSettings();
+  if (layout() != nullptr) layout()->activate();  // the splitters get their sizes in this window
+  setSplit(*boardSplit_, boardSplit_->width() - boardSplit_->handleWidth(), s.displayWidth);
+  setSplit(*columnSplit_, columnSplit_->height() - columnSplit_->handleWidth(), s.displayWidthHz);
+}
+
+void MainWindow::storeGeometry() {
+  FrameSettings& s = frame_->frameSettings();
+  WindowPlacement p;
+  p.normalPosition = fromQRect(isMaximized() || isMinimized() ? normalGeometry() : geometry());
+  p.showState = isMaximized() ? show_state::kMaximized : (isMinimized() ? show_state::kMinimized : show_state::kNormal);
+  s.windowPlacement = p;
+  s.displayWidth = splitShare(*boardSplit_);
+  s.displayWidthHz = splitShare(*columnSplit_);
+  s.toolbar = menus_->toolbarShown();
+  s.navigationBar = menus_->navigationBarShown();
+}
+
+void MainWindow::writeSettings() {
+  storeGeometry();
+  frame_->writeSettings();
+  WriteToINI(profile_, frame_->appSettings(), frame_->recentFiles(), *ports_.messages);
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  if (firstShown_) return;
+  firstShown_ = true;
+  // The drag bars take their places once the window has its final size.
+  applyStoredSplits();
+  // The start-up file is read once the window is on screen, so that its questions have a parent.
+  QTimer::singleShot(0, this, [this] { run([this] { frame_->firstPaint(); }); });
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  comment_->commit();
+  if (closing_ || frame_->OnClose()) {
+    closing_ = true;
+    writeSettings();
+    event->accept();
+  } else {
+    refreshAll();
+    event->ignore();
+  }
+}
+
+}  // namespace meridax

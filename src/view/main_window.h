@@ -1,0 +1,102 @@
+#pragma once
+// The main window of the desktop editor: the board pane beside a column that holds the game-tree pane above
+// the comment pane, two tool bars, the menus and a four-field status bar. It is the frame's window port;
+// the frame's other ports are given to it (real dialogs, or queued answers for scripted screenshots).
+// Every widget runs frame actions through run(), which commits a typed comment first and brings panes,
+// title, status bar and menus up to date afterwards.
+
+#include <QMainWindow>
+#include <array>
+#include <functional>
+#include <memory>
+
+#include "app/frame_win.h"
+#include "layout/tree_geometry.h"
+
+class QLabel;
+class QSplitter;
+class QToolBar;
+
+namespace meridax {
+
+class BoardPlaceholder;
+class CommandMenus;
+class CommentPane;
+class TreePane;
+
+struct MainWindowSetup {
+  ProfilePort& profile;
+  FileSystem& files;
+  AppSettings settings;
+  FrameEnvironment environment;
+  FramePorts userPorts;  // every port but the window, which the main window is itself
+};
+
+inline constexpr std::array<int, 4> kStatusFieldWidths{0, 100, 80, 120};  // field 0 stretches
+
+class MainWindow : public QMainWindow, public WindowPort {
+  Q_OBJECT
+
+ public:
+  explicit MainWindow(MainWindowSetup setup);
+  ~MainWindow() override;
+
+  FrameWin& frame() { return *frame_; }
+  TreePane& treePane() { return *tree_; }
+  CommentPane& commentPane() { return *comment_; }
+  QWidget& boardPane();
+  QSplitter& boardSplit() { return *boardSplit_; }
+  QSplitter& columnSplit() { return *columnSplit_; }
+  CommandMenus& menus() { return *menus_; }
+  QString statusText(int field) const;
+
+  // Runs a frame action as every widget does: the typed comment first, the refresh afterwards.
+  void run(const std::function<void()>& action);
+  // A frame command by its identifier or handler name; false when there is none.
+  bool runCommand(int id);
+  bool runCommand(const std::string& name);
+  void scrollTree(TreeScrollRequest request);
+
+  // Window placement and the two drag bars, from and to the frame's settings.
+  void applyStoredGeometry();
+  void applyStoredSplits();
+  void storeGeometry();
+  // Everything the program writes at exit: the frame's section, then the application's sections.
+  void writeSettings();
+  // Brings every pane, the title, the status bar and the menus up to date with the frame.
+  void refreshAll();
+
+  // ---- WindowPort ----
+  void setStatus(int field, const std::string& text) override;
+  void setTitle(const std::string& title) override;
+  void redraw(Redraw what) override;
+  int treeTopLine() const override;
+  void setTreeTopLine(int line) override;
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  void buildPanes();
+  void buildStatusBar();
+  void flushRedraws();
+  void showTreeContextMenu(GameNode* node, QPoint where);
+
+  ProfilePort& profile_;
+  FramePorts ports_;
+  std::unique_ptr<FrameWin> frame_;
+  BoardPlaceholder* board_ = nullptr;
+  TreePane* tree_ = nullptr;
+  CommentPane* comment_ = nullptr;
+  QSplitter* boardSplit_ = nullptr;
+  QSplitter* columnSplit_ = nullptr;
+  std::array<QLabel*, 4> status_{};
+  std::unique_ptr<CommandMenus> menus_;
+  int pendingRedraw_ = 0;
+  int runDepth_ = 0;
+  bool firstShown_ = false;
+  bool closing_ = false;
+};
+
+}  // namespace meridax

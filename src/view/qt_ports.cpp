@@ -1,0 +1,200 @@
+#include "view/qt_ports.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStringList>
+#include <QVBoxLayout>
+
+#include "view/qt_text.h"
+
+namespace meridax {
+
+namespace {
+
+QMessageBox::Icon qtIcon(MessageIcon icon) {
+  switch (icon) {
+    case MessageIcon::Information: return QMessageBox::Information;
+    case MessageIcon::Warning: return QMessageBox::Warning;
+    case MessageIcon::Error: return QMessageBox::Critical;
+  }
+  return QMessageBox::Warning;
+}
+
+// Message texts are written with CR LF or LF line ends; Qt wants LF alone.
+QString messageText(const std::string& text) { return toQt(text).remove(QLatin1Char('\r')); }
+
+int askButtons(QWidget* parent, const std::string& caption, const std::string& text,
+               QMessageBox::StandardButtons buttons) {
+  QMessageBox box(QMessageBox::Question, toQt(caption), messageText(text), buttons, parent);
+  box.setDefaultButton(QMessageBox::Yes);
+  return box.exec();
+}
+
+QDialogButtonBox* okCancel(QDialog& dialog) {
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+  QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+  return buttons;
+}
+
+// A number dialog that refuses values outside its bounds with the validation message and keeps the field.
+std::optional<int> runNumberDialog(QWidget* parent, const std::string& caption, const std::string& prompt, int min,
+                                   int max, int initial) {
+  QDialog dialog(parent);
+  dialog.setWindowTitle(toQt(caption));
+  auto* layout = new QVBoxLayout(&dialog);
+  layout->addWidget(new QLabel(messageText(prompt), &dialog));
+  auto* field = new QLineEdit(QString::number(initial), &dialog);
+  field->selectAll();
+  layout->addWidget(field);
+  QDialogButtonBox* buttons = okCancel(dialog);
+  layout->addWidget(buttons);
+  std::optional<int> value;
+  QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, [&] {
+    bool ok = false;
+    const int entered = field->text().trimmed().toInt(&ok);
+    if (!ok || entered < min || entered > max) {
+      QMessageBox::warning(&dialog, QStringLiteral("Integer Number Validation"),
+                           QStringLiteral("Please enter a value between %1 and %2").arg(min).arg(max));
+      field->setFocus();
+      field->selectAll();
+      return;
+    }
+    value = entered;
+    dialog.accept();
+  });
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  return value;
+}
+
+std::optional<std::string> runMultiLineDialog(QWidget* parent, const std::string& caption, const std::string& initial) {
+  QDialog dialog(parent);
+  dialog.setWindowTitle(toQt(caption));
+  dialog.resize(560, 360);
+  auto* layout = new QVBoxLayout(&dialog);
+  auto* edit = new QPlainTextEdit(toQt(initial), &dialog);
+  layout->addWidget(edit);
+  QDialogButtonBox* buttons = okCancel(dialog);
+  QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+  layout->addWidget(buttons);
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  return fromQt(edit->toPlainText());
+}
+
+QFileDialog* fileDialog(QWidget* parent, const FileDialogRequest& request, QFileDialog::FileMode mode) {
+  auto* dialog = new QFileDialog(parent, toQt(request.title), toQt(request.initialPath), qtFileFilter(request.filter));
+  dialog->setFileMode(mode);
+  if (!request.defaultExtension.empty()) dialog->setDefaultSuffix(toQt(request.defaultExtension));
+  return dialog;
+}
+
+std::vector<std::string> chosenFiles(QWidget* parent, const FileDialogRequest& request, QFileDialog::FileMode mode,
+                                     QFileDialog::AcceptMode accept) {
+  std::unique_ptr<QFileDialog> dialog(fileDialog(parent, request, mode));
+  dialog->setAcceptMode(accept);
+  std::vector<std::string> names;
+  if (dialog->exec() != QDialog::Accepted) return names;
+  for (const QString& name : dialog->selectedFiles()) names.push_back(fromQt(name));
+  return names;
+}
+
+}  // namespace
+
+QString qtFileFilter(const std::string& filter) {
+  const QStringList parts = QString::fromStdString(filter).split(QLatin1Char('|'));
+  QStringList filters;
+  for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+    if (parts[i].isEmpty()) break;
+    QString patterns = parts[i + 1];
+    patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
+    if (patterns == QLatin1String("*.*")) patterns = QStringLiteral("*");
+    filters << parts[i] + QStringLiteral(" (") + patterns + QLatin1Char(')');
+  }
+  return filters.join(QStringLiteral(";;"));
+}
+
+void QtDialogs::tell(const UserMessage& message) {
+  QMessageBox box(qtIcon(message.icon), toQt(message.caption), messageText(message.text), QMessageBox::Ok, parent_);
+  box.exec();
+}
+
+bool QtDialogs::askYesNo(const std::string& caption, const std::string& text) {
+  return askButtons(parent_, caption, text, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+}
+
+Answer QtDialogs::askYesNoCancel(const std::string& caption, const std::string& text) {
+  switch (askButtons(parent_, caption, text, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel)) {
+    case QMessageBox::Yes: return Answer::Yes;
+    case QMessageBox::No: return Answer::No;
+    default: return Answer::Cancel;
+  }
+}
+
+std::optional<std::string> QtDialogs::askText(const std::string& caption, const std::string& prompt,
+                                              const std::string& initial) {
+  if (prompt.empty()) return runMultiLineDialog(parent_, caption, initial);
+  bool ok = false;
+  const QString text =
+      QInputDialog::getText(parent_, toQt(caption), messageText(prompt), QLineEdit::Normal, toQt(initial), &ok);
+  if (!ok) return std::nullopt;
+  return fromQt(text);
+}
+
+std::optional<int> QtDialogs::askNumber(const std::string& caption, const std::string& prompt, int min, int max,
+                                        int initial) {
+  return runNumberDialog(parent_, caption, prompt, min, max, initial);
+}
+
+std::optional<int> QtDialogs::chooseFromList(const std::string& caption, const std::vector<std::string>& entries,
+                                             int selected) {
+  QDialog dialog(parent_);
+  dialog.setWindowTitle(toQt(caption));
+  auto* layout = new QVBoxLayout(&dialog);
+  auto* list = new QListWidget(&dialog);
+  for (const std::string& entry : entries) list->addItem(toQt(entry));
+  if (selected >= 0 && selected < list->count()) list->setCurrentRow(selected);
+  layout->addWidget(list);
+  QDialogButtonBox* buttons = okCancel(dialog);
+  buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("Accept"));
+  QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+  QObject::connect(list, &QListWidget::itemDoubleClicked, &dialog, &QDialog::accept);
+  layout->addWidget(buttons);
+  if (dialog.exec() != QDialog::Accepted || list->currentRow() < 0) return std::nullopt;
+  return list->currentRow();
+}
+
+std::optional<std::string> QtDialogs::chooseFileToOpen(const FileDialogRequest& request) {
+  const std::vector<std::string> names =
+      chosenFiles(parent_, request, QFileDialog::ExistingFile, QFileDialog::AcceptOpen);
+  if (names.empty()) return std::nullopt;
+  return names.front();
+}
+
+std::vector<std::string> QtDialogs::chooseFilesToOpen(const FileDialogRequest& request) {
+  return chosenFiles(parent_, request, QFileDialog::ExistingFiles, QFileDialog::AcceptOpen);
+}
+
+std::optional<std::string> QtDialogs::chooseFileToSave(const FileDialogRequest& request) {
+  const std::vector<std::string> names = chosenFiles(parent_, request, QFileDialog::AnyFile, QFileDialog::AcceptSave);
+  if (names.empty()) return std::nullopt;
+  return names.front();
+}
+
+void QtDialogs::setText(const std::string& text) { QApplication::clipboard()->setText(toQt(text)); }
+
+std::optional<std::string> QtDialogs::text() {
+  const QString text = QApplication::clipboard()->text();
+  if (text.isNull()) return std::nullopt;
+  return fromQt(text);
+}
+
+}  // namespace meridax

@@ -1,0 +1,108 @@
+#include "view/main_window.h"
+
+#include <QLabel>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QTest>
+
+#include "layout/pane_split.h"
+#include "view/tree_pane.h"
+#include "view_test_support.h"
+
+namespace meridax {
+namespace {
+
+class MainWindowTest : public view_testing::WindowTest {};
+
+TEST_F(MainWindowTest, GeometryAndDragBarsAreWrittenAndReadBack) {
+  QRect placed;
+  {
+    auto window = makeWindow(profile);
+    window->setGeometry(QRect(40, 30, 1000, 700));
+    QApplication::processEvents();
+    const QList<int> columns = window->boardSplit().sizes();
+    const int total = columns[0] + columns[1];
+    window->boardSplit().setSizes({total - total / 4, total / 4});
+    const QList<int> rows = window->columnSplit().sizes();
+    window->columnSplit().setSizes({(rows[0] + rows[1]) / 2, (rows[0] + rows[1]) / 2});
+    window->writeSettings();
+    placed = window->geometry();
+  }
+  EXPECT_EQ(profile.readInt("Application", "Display Width"), 250);
+  EXPECT_EQ(profile.readInt("Application", "Display Width HZ"), 500);
+  EXPECT_NE(profile.readString("Application", "Window Placement").value_or("NULL"), "NULL");
+
+  auto again = makeWindow(profile, false);
+  QApplication::processEvents();
+  EXPECT_EQ(again->geometry(), placed);
+  const QList<int> columns = again->boardSplit().sizes();
+  EXPECT_NEAR(shareOf(SplitSizes{columns[0], columns[1]}), 0.250, 0.01);
+  const QList<int> rows = again->columnSplit().sizes();
+  EXPECT_NEAR(shareOf(SplitSizes{rows[0], rows[1]}), 0.500, 0.01);
+}
+
+TEST_F(MainWindowTest, DamagedDragBarProportionsStillShowEveryPane) {
+  profile.writeInt("Application", "Display Width", 5000);
+  profile.writeInt("Application", "Display Width HZ", -300);
+  auto window = makeWindow(profile);
+  QApplication::processEvents();
+  for (QSplitter* split : {&window->boardSplit(), &window->columnSplit()})
+    for (int size : split->sizes()) EXPECT_GT(size, 0);
+}
+
+TEST_F(MainWindowTest, StatusBarHasFourFieldsOfTheirWidths) {
+  auto window = makeWindow(profile);
+  const QList<QLabel*> labels = window->statusBar()->findChildren<QLabel*>(Qt::FindDirectChildrenOnly);
+  int fields = 0;
+  for (QLabel* label : labels) {
+    const QString name = label->objectName();
+    if (!name.startsWith(QStringLiteral("statusField"))) continue;
+    ++fields;
+    const int field = name.mid(11).toInt();
+    if (field > 0) {
+      EXPECT_EQ(label->width(), kStatusFieldWidths[static_cast<std::size_t>(field)]) << field;
+    }
+  }
+  EXPECT_EQ(fields, 4);
+  window->setStatus(2, "Move 3");
+  EXPECT_EQ(window->statusText(2), QStringLiteral("Move 3"));
+}
+
+TEST_F(MainWindowTest, StartupFileIsLoadedOnTheFirstShowOnly) {
+  const std::string path = writeFile("start.sgf", "(;GM[1]SZ[9]PB[Black One]PW[White Two];B[aa])");
+  FramePorts ports = scripted.framePorts();
+  ports.window = nullptr;
+  MainWindow window(MainWindowSetup{profile, files, readAppSettings(profile), {}, ports});
+  window.frame().decideStartupFile({path});
+  EXPECT_TRUE(window.frame().currentFile().empty());  // nothing read before the window shows
+  window.show();
+  QTRY_COMPARE(QString::fromStdString(window.frame().currentFile()), QString::fromStdString(path));
+  EXPECT_TRUE(window.windowTitle().contains(QStringLiteral("Black One - White Two")));
+}
+
+TEST_F(MainWindowTest, TreeScrollKeepsTheTopWithinItsBounds) {
+  std::string moves;
+  for (int i = 0; i < 200; ++i) {
+    const char x = static_cast<char>('a' + i % 19), y = static_cast<char>('a' + (i / 19) % 19);
+    moves += std::string(";") + (i % 2 == 0 ? "B" : "W") + "[" + x + y + "]";
+  }
+  const std::string path = writeFile("long.sgf", "(;GM[1]SZ[19]" + moves + ")");
+  auto window = makeWindow(profile);
+  window->run([&] { window->frame().ReLoad(path); });
+  TreePane& tree = window->treePane();
+  const int lines = static_cast<int>(tree.lines().size());
+  window->scrollTree(TreeScrollRequest::Bottom);
+  EXPECT_EQ(tree.topLine(), lastTopLine(lines, tree.visibleLines()));
+  window->scrollTree(TreeScrollRequest::LineDown);
+  EXPECT_EQ(tree.topLine(), lastTopLine(lines, tree.visibleLines()));
+  window->scrollTree(TreeScrollRequest::Top);
+  EXPECT_EQ(tree.topLine(), 0);
+  window->runCommand("CmPreviousMove");  // the current move is out of view: not followed
+  EXPECT_EQ(tree.topLine(), 0);
+  window->runCommand("CmStartPosition");  // the start node on the first line: followed again
+  window->runCommand("CmEndPosition");
+  EXPECT_FALSE(tree.boxOf(window->frame().game().currentNode).isEmpty());
+}
+
+}  // namespace
+}  // namespace meridax
