@@ -18,14 +18,15 @@
 
 namespace meridax::view_testing {
 
-// One application for the whole test program, on the offscreen platform.
+// One application for the whole test program, on the offscreen platform. It is never destroyed: tearing
+// Qt down among the other objects of static duration at exit is not safe.
 inline QApplication& application() {
   static int argc = 1;
   static char name[] = "view_tests";
   static char* argv[] = {name, nullptr};
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  static QApplication app(argc, argv);
-  return app;
+  static QApplication* app = new QApplication(argc, argv);
+  return *app;
 }
 
 class WindowTest : public ::testing::Test {
