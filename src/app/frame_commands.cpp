@@ -4,6 +4,7 @@
 #include <iterator>
 
 #include "app/board_view_commands.h"
+#include "app/export_commands.h"
 #include "app/frame_win.h"
 #include "app/navigation_commands.h"
 
@@ -51,7 +52,8 @@ template <typename Pred>
 const FrameCommand* findIn(Pred pred) {
   const FrameCommandTable tables[] = {FrameCommandTable(kCommands), NavigationCommands::commandTable(),
                                       TreeEditCommands::commandTable(), AnnotationCommands::commandTable(),
-                                      CollectionListCommands::commandTable(), boardViewCommandTable()};
+                                      CollectionListCommands::commandTable(), boardViewCommandTable(),
+                                      exportCommandTable()};
   for (const FrameCommandTable& table : tables)
     for (const FrameCommand& c : table)
       if (pred(c)) return &c;

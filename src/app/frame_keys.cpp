@@ -22,6 +22,8 @@ constexpr KeyBinding kKeyBindings[] = {
     {"Ctrl+S", "CmSave"},
     {"Ctrl+A", "SaveAs"},
     {"Ctrl+X", "CmExportCurrentGame"},
+    {"Ctrl+R", "CmSaveRTF"},
+    {"Ctrl+Shift+W", "CmCopySGF"},
     {"Alt+F4", "OnClose"},
     {"Ctrl+Left", "CmPreviousGame"},
     {"Ctrl+Right", "CmNextGame"},

@@ -11,6 +11,12 @@
 #include "app/user_ports.h"
 
 namespace meridax {
+class BoardImagePort;
+class ExportDialogPort;
+class ImageClipboardPort;
+}  // namespace meridax
+
+namespace meridax {
 
 // A text or number dialog.
 class DialogPort {
@@ -75,6 +81,10 @@ struct FramePorts {
   ClipboardPort* clipboard = nullptr;
   WindowPort* window = nullptr;
   ProcessPort* processes = nullptr;
+  // The export commands' ports; where one is missing its commands say they are not available.
+  BoardImagePort* images = nullptr;
+  ExportDialogPort* exportDialogs = nullptr;
+  ImageClipboardPort* imageClipboard = nullptr;
 };
 
 }  // namespace meridax

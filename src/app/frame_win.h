@@ -71,6 +71,7 @@ class FrameWin : public PlayHost,
   const std::optional<std::string>& heldText() const { return heldText_; }
   bool cursorShown() const { return frameSettings_.viewCursor != 0; }
   const FramePorts& ports() const { return ports_; }
+  const FrameEnvironment& environment() const { return environment_; }
   PlayOptions playOptions() const;
 
   // ---- PlayHost ----

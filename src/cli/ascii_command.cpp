@@ -1,10 +1,9 @@
 // meridax-cli ascii FILE [--game N] [--move M]: the ASCII diagram of a position on a game's current line.
 
-#include <charconv>
-
 #include "cli/cli_files.h"
 #include "cli/cli_output.h"
 #include "cli/commands.h"
+#include "cli/position_choice.h"
 #include "export/ascii_diagram.h"
 
 namespace meridax::cli {
@@ -15,13 +14,6 @@ struct AsciiRequest {
   std::optional<int> game;  // from 1; the file's current game when absent
   std::optional<int> move;  // a move number; the game's current node when absent
 };
-
-std::optional<int> wholeNumber(const std::string& text) {
-  int value = 0;
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (error != std::errc() || end != text.data() + text.size() || value < 0) return std::nullopt;
-  return value;
-}
 
 std::optional<AsciiRequest> parse(const Arguments& args) {
   AsciiRequest request;
@@ -42,14 +34,6 @@ std::optional<AsciiRequest> parse(const Arguments& args) {
   return request;
 }
 
-// The node of the current line with that move number, or nullptr.
-const GameNode* nodeOnCurrentLine(const SGridFrame& game, int move) {
-  unsigned walked = 0;
-  for (const GameNode* n = game.firstNode; n != nullptr && walked <= GameNode::kMaxMoveNumber; n = n->next(), ++walked)
-    if (static_cast<int>(n->moveNumber()) == move) return n;
-  return nullptr;
-}
-
 // The diagram with the line ends of this system.
 std::string withLineFeeds(const std::string& text) {
   std::string out;
@@ -68,23 +52,10 @@ int runAscii(const Arguments& args, const CommandStreams& io) {
   }
   std::optional<LoadedFile> file = loadFile(request->path, io.err);
   if (!file) return kExitTrouble;
-  Collection& games = *file->games;
-  if (games.empty()) {
-    tellNoGames(request->path, io.err);
-    return kExitTrouble;
-  }
-  const std::size_t index = request->game ? static_cast<std::size_t>(*request->game) - 1 : games.currentIndex();
-  if (request->game && (*request->game < 1 || index >= games.size())) {
-    io.err << "There is no game " << *request->game << " in the file; it holds " << games.size() << ".\n";
-    return kExitTrouble;
-  }
-  SGridFrame& game = games.game(index);
-  buildTree(*file, game, file->errors, io.err);
-  const GameNode* node = request->move ? nodeOnCurrentLine(game, *request->move) : game.currentNode;
-  if (node == nullptr) {
-    io.err << "There is no move " << *request->move << " on the current line of game " << index + 1 << ".\n";
-    return kExitTrouble;
-  }
+  const std::optional<ChosenPosition> chosen = choosePosition(*file, request->game, request->move, io.err);
+  if (!chosen) return kExitTrouble;
+  const SGridFrame& game = *chosen->game;
+  const GameNode* node = chosen->node;
   io.out << withLineFeeds(asciiDiagramOfNode(game, node));
   return kExitOk;
 }

@@ -6,6 +6,10 @@
 #include <string>
 #include <vector>
 
+namespace meridax {
+class BoardImagePort;
+}
+
 namespace meridax::cli {
 
 struct CommandStreams {
@@ -21,5 +25,8 @@ int runSave(const Arguments& args, const CommandStreams& io);
 int runRewrite(const Arguments& args, const CommandStreams& io);
 int runMoves(const Arguments& args, const CommandStreams& io);
 int runAscii(const Arguments& args, const CommandStreams& io);
+// The board pictures need the drawing library; `images` is null where the program was built without it.
+int runImage(const Arguments& args, const CommandStreams& io, BoardImagePort* images);
+int runRtf(const Arguments& args, const CommandStreams& io, BoardImagePort* images);
 
 }  // namespace meridax::cli

@@ -50,22 +50,11 @@ std::optional<std::string> readText(const std::string& path, std::ostream& err) 
   }
   std::ifstream in(path, std::ios::binary);
   if (!in) {
-    err << "meridax-cli run: cannot read '" << escapeField(path) << "'\n";
+    err << "meridax-cli: cannot read '" << escapeField(path) << "'\n";
     return std::nullopt;
   }
   text << in.rdbuf();
   return text.str();
-}
-
-std::optional<MemoryProfile> readProfile(const std::string& path, std::ostream& err) {
-  const std::optional<std::string> text = readText(path, err);
-  if (!text) return std::nullopt;
-  std::variant<MemoryProfile, ProfileParseError> parsed = parseIniProfile(*text);
-  if (const auto* error = std::get_if<ProfileParseError>(&parsed)) {
-    err << "meridax-cli run: " << escapeField(path) << ':' << error->line << ": " << escapeField(error->text) << '\n';
-    return std::nullopt;
-  }
-  return std::get<MemoryProfile>(std::move(parsed));
 }
 
 FrameEnvironment scriptEnvironment() {
@@ -77,6 +66,17 @@ FrameEnvironment scriptEnvironment() {
 }
 
 }  // namespace
+
+std::optional<MemoryProfile> readProfile(const std::string& path, std::ostream& err) {
+  const std::optional<std::string> text = readText(path, err);
+  if (!text) return std::nullopt;
+  std::variant<MemoryProfile, ProfileParseError> parsed = parseIniProfile(*text);
+  if (const auto* error = std::get_if<ProfileParseError>(&parsed)) {
+    err << "meridax-cli: " << escapeField(path) << ':' << error->line << ": " << escapeField(error->text) << '\n';
+    return std::nullopt;
+  }
+  return std::get<MemoryProfile>(std::move(parsed));
+}
 
 int runScriptCommand(const Arguments& args, const CommandStreams& io) {
   const std::optional<RunArguments> parsed = parseArguments(args);

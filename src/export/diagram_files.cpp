@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <filesystem>
 
+#include "export/board_image_files.h"
 #include "export/bmp_file.h"
 #include "export/gif_file.h"
 #include "export/lookup3.h"
@@ -78,6 +79,10 @@ std::string DiagramFiles::imageFor(const SGridFrame& game, const GameNode* node)
   char name[32];
   std::snprintf(name, sizeof name, "_%08x.%s", diagramHash(game, node, position, style_), asBmp_ ? "bmp" : "gif");
   const std::string path = directory_ + "/" + diagramPrefix(game.kind()) + name;
+  if (auto refusal = squareSizeRefusal(style_.squareSize)) {
+    if (messages_.empty()) messages_.push_back(*refusal);
+    return path;
+  }
   if (!ensureDirectory()) return path;
   std::error_code error;
   if (std::filesystem::exists(path, error)) {

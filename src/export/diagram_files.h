@@ -27,7 +27,7 @@ struct DiagramStyle {
   std::uint32_t kropkiBlueCapture = 0x4032A3;
 };
 
-// The largest square size of a diagram; 0 draws nothing and larger squares give absurd images.
+// The largest square size of a board image.
 inline constexpr int kMaxDiagramSquareSize = 70;
 
 class DiagramRenderer {

@@ -2,7 +2,6 @@
 
 #include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <random>
@@ -20,15 +19,16 @@ std::string temporaryNameBeside(const std::string& path) {
 
 }  // namespace
 
-std::optional<std::string> writeFileWhole(const std::string& path, std::string_view bytes) {
+std::optional<std::error_code> writeFileWhole(const std::string& path, std::string_view bytes) {
   const std::string temporary = temporaryNameBeside(path);
   {
+    errno = 0;
     std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-    if (!out) return std::strerror(errno);
+    if (!out) return std::error_code(errno != 0 ? errno : EIO, std::generic_category());
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     out.flush();
     if (!out) {
-      const std::string reason = errno != 0 ? std::strerror(errno) : "write failed";
+      const std::error_code reason(errno != 0 ? errno : EIO, std::generic_category());
       out.close();
       std::error_code ignored;
       std::filesystem::remove(temporary, ignored);
@@ -40,7 +40,7 @@ std::optional<std::string> writeFileWhole(const std::string& path, std::string_v
   if (error) {
     std::error_code ignored;
     std::filesystem::remove(temporary, ignored);
-    return error.message();
+    return error;
   }
   return std::nullopt;
 }

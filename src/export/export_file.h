@@ -3,6 +3,7 @@
 // takes the target's name, so a reader never sees half a file and a failed write leaves the old one.
 
 #include <optional>
+#include <system_error>
 #include <string>
 #include <string_view>
 
@@ -17,7 +18,7 @@ struct ExportMessage {
 using ExportFailure = ExportMessage;
 
 // Writes the bytes to `path` through a temporary file and a rename. On failure returns the system's
-// text for the error (nothing is left behind, and an existing file at `path` is unchanged).
-std::optional<std::string> writeFileWhole(const std::string& path, std::string_view bytes);
+// error (nothing is left behind, and an existing file at `path` is unchanged).
+std::optional<std::error_code> writeFileWhole(const std::string& path, std::string_view bytes);
 
 }  // namespace meridax

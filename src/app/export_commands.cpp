@@ -1,0 +1,204 @@
+#include "app/export_commands.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <random>
+
+#include "app/app_paths.h"
+#include "app/diagram_style.h"
+#include "app/export_ports.h"
+#include "app/frame_win.h"
+#include "app/outside_programs.h"
+#include "app/size_tables.h"
+#include "app/text_format.h"
+#include "export/ascii_diagram.h"
+#include "export/gif_file.h"
+#include "export/rtf_document.h"
+#include "rules/position_at.h"
+
+namespace meridax {
+namespace {
+
+constexpr char kGifChooserTitle[] = "Export Image as a GIF File";
+constexpr char kGifFilter[] =
+    "GIF Files  ( *.gif )|*.gif|PNG Files  ( *.png )|*.png|SVG Files  ( *.svg )|*.svg|All Files  ( *.* )|*.*||";
+constexpr char kRtfChooserTitle[] = "Export as an RTF File";
+constexpr char kRtfFilter[] = "RTF Files  ( *.rtf )|*.rtf|All Files  ( *.* )|*.*||";
+constexpr char kNotAvailable[] = "Board images are not available: the program was started without its drawing layer.";
+
+const FrameCommand kExportCommands[] = {
+    {0, "CmCreateGIF", [](FrameWin& f) { ExportCommands(f).CmCreateGIF(); }},
+    {0, "CmCopyBMP", [](FrameWin& f) { ExportCommands(f).CmCopyBMP(); }},
+    {0, "CmSaveRTF", [](FrameWin& f) { ExportCommands(f).CmSaveRTF(); }},
+    {0, "CmCopySGF", [](FrameWin& f) { ExportCommands(f).CmCopySGF(CopyScope::WholeGame); }},
+    {0, "CmCopySGFBranch", [](FrameWin& f) { ExportCommands(f).CmCopySGF(CopyScope::FromCurrentNode); }},
+    {0, "GetASCII", [](FrameWin& f) { ExportCommands(f).GetASCII(); }},
+};
+
+// Margo, Onyx and Sursum are drawn in their own colours only.
+bool offersBlackAndWhite(GameKind kind) {
+  return kind != GameKind::Margo && kind != GameKind::Onyx && kind != GameKind::Sursum;
+}
+
+std::string temporaryDirectoryOf(const FrameEnvironment& environment) {
+  if (!environment.temporaryDirectory.empty()) return environment.temporaryDirectory;
+  std::error_code error;
+  const std::filesystem::path system = std::filesystem::temp_directory_path(error);
+  return error ? std::string("/tmp") : system.string();
+}
+
+std::string createdNotice(const std::string& path) { return "'" + path + "'\n\nFile created"; }
+
+}  // namespace
+
+FrameCommandTable exportCommandTable() { return FrameCommandTable(kExportCommands); }
+
+int boardPaneSquare(const FrameSettings& settings, const SGridFrame& game) {
+  const int square = evenSquareSize(squareSizeFor(settings.sizes(sizeFamilyOf(game.kind())), game.width()));
+  return std::clamp(square, kMinDiagramSquareSize, kMaxDiagramSquareSize);
+}
+
+void ExportCommands::tell(const std::string& caption, const std::string& text) {
+  frame_.ports().messages->tell(UserMessage{caption, text, MessageIcon::Information});
+}
+
+bool ExportCommands::portsPresent(bool images, bool dialogs, bool imageClipboard) {
+  const FramePorts& p = frame_.ports();
+  if ((images && p.images == nullptr) || (dialogs && p.exportDialogs == nullptr) ||
+      (imageClipboard && p.imageClipboard == nullptr)) {
+    tell(kGridImageCaption, kNotAvailable);
+    return false;
+  }
+  return true;
+}
+
+void ExportCommands::CmCreateGIF() {
+  if (!portsPresent(true, false, false)) return;
+  const std::optional<std::string> path =
+      frame_.ports().files->chooseFileToSave(FileDialogRequest{kGifChooserTitle, kGifFilter, "gif", ""});
+  if (!path) return;
+  SGridFrame& game = frame_.game();
+  const DiagramStyle style = boardImageStyle(frame_.appSettings().colours, boardPaneSquare(frame_.frameSettings(), game),
+                                             false, frame_.frameSettings().viewMarkup != 0);
+  DiagramStyle paneStyle = style;
+  paneStyle.hexLineMode = false;  // the pane draws hexagonal cells, not lines
+  paneStyle.hexLineBorder = false;
+  const auto failure = writeBoardImageFile(*path, *frame_.ports().images, game, game.currentNode,
+                                           PositionAt(game, game.currentNode), paneStyle);
+  if (failure) {
+    frame_.ports().messages->tell(UserMessage{failure->caption, failure->text, MessageIcon::Error});
+    return;
+  }
+  tell(imageFileKindOf(*path).value_or(ImageFileKind::Gif) == ImageFileKind::Gif ? gifCreatedNotice(*path).caption
+                                                                                  : std::string(kGridImageCaption),
+       createdNotice(*path));
+}
+
+void ExportCommands::CmCopyBMP() {
+  if (!portsPresent(true, true, true)) return;
+  SGridFrame& game = frame_.game();
+  const bool hexagonal = hasHexagonalCells(game.kind());
+  const int boardSquare = boardPaneSquare(frame_.frameSettings(), game);
+  ClipboardImageChoice initial;
+  initial.otherSquare = boardSquare;
+  const std::optional<ClipboardImageChoice> choice =
+      frame_.ports().exportDialogs->copyingToClipboard(initial, hexagonal, offersBlackAndWhite(game.kind()));
+  if (!choice) return;
+  const int asked = choice->useBoardSquare ? boardSquare : choice->otherSquare;
+  if (auto refusal = squareSizeRefusal(asked)) {
+    frame_.ports().messages->tell(UserMessage{refusal->caption, refusal->text, MessageIcon::Warning});
+    return;
+  }
+  DiagramStyle style = boardImageStyle(frame_.appSettings().colours, evenSquareSize(asked),
+                                       choice->blackAndWhite && offersBlackAndWhite(game.kind()),
+                                       frame_.frameSettings().viewMarkup != 0);
+  style.hexLineMode = hexagonal && choice->lineMode;
+  style.hexLineBorder = hexagonal && choice->lineBorder;
+  const std::optional<RgbImage> image =
+      frame_.ports().images->drawDiagram(game, game.currentNode, PositionAt(game, game.currentNode), style);
+  if (!image || !image->valid()) {
+    frame_.ports().messages->tell(UserMessage{kGridImageCaption, "The board could not be drawn", MessageIcon::Error});
+    return;
+  }
+  frame_.ports().imageClipboard->setImage(*image);
+  tell(kGridImageCaption, apptext::format(kBitmapCopiedText, style.squareSize));
+}
+
+std::string ExportCommands::rtfTarget(bool temporary) {
+  if (!temporary) {
+    return frame_.ports().files->chooseFileToSave(FileDialogRequest{kRtfChooserTitle, kRtfFilter, "rtf", ""}).value_or("");
+  }
+  std::random_device device;
+  char name[32];
+  std::snprintf(name, sizeof name, "PG%06x.rtf", std::uniform_int_distribution<unsigned>(0, 0xFFFFFF)(device));
+  return temporaryDirectoryOf(frame_.environment()) + "/" + name;
+}
+
+void ExportCommands::CmSaveRTF() {
+  if (!portsPresent(true, true, false)) return;
+  AppSettings& settings = frame_.appSettings();
+  const RtfExportOptions current{settings.rtfOptions, settings.printHeaderText, settings.printFooterText};
+  std::optional<RtfExportOptions> chosen = frame_.ports().exportDialogs->rtfFormatOptions(current);
+  if (!chosen) return;
+  auto& square = chosen->record.fields[rtf_field::kBoardSquareSize];
+  if (auto refusal = squareSizeRefusal(square)) {
+    frame_.ports().messages->tell(UserMessage{refusal->caption, refusal->text, MessageIcon::Warning});
+    return;
+  }
+  square = evenSquareSize(square);
+  settings.rtfOptions = chosen->record;
+  settings.printHeaderText = chosen->headerText;
+  settings.printFooterText = chosen->footerText;
+
+  SGridFrame& game = frame_.game();
+  Collection& games = frame_.collection();
+  DiagramFiles diagrams(rtfImageDirectoryIn(frame_.environment().dataDirectory), *frame_.ports().images,
+                        rtfDiagramStyle(settings.colours, chosen->record), chosen->on(rtf_field::kImagesAsBmp));
+  RtfDocumentContext context;
+  context.filePath = frame_.currentFile();
+  context.gamePosition = static_cast<int>(games.currentIndex()) + 1;
+  context.gameCount = static_cast<int>(games.size());
+  context.diagramImage = [&](const GameNode* node) { return diagrams.imageFor(game, node); };
+  const std::string document = writeRtfDocument(game, *chosen, context);
+  for (const ExportMessage& message : diagrams.messages())
+    frame_.ports().messages->tell(UserMessage{message.caption, message.text, MessageIcon::Warning});
+
+  const bool temporary = chosen->on(rtf_field::kTemporaryFile);
+  const std::string path = rtfTarget(temporary);
+  if (path.empty()) return;
+  if (auto error = writeFileWhole(path, document)) {
+    frame_.ports().messages->tell(UserMessage{
+        "CreateFile()", apptext::format("'%s'\n%s\nError Code is %d", path.c_str(), error->message().c_str(), error->value()),
+        MessageIcon::Error});
+    return;
+  }
+  if (temporary) {
+    ViewFile(*frame_.ports().processes, *frame_.ports().messages, ViewKind::Rtf, settings.rtfEditor, path);
+    return;
+  }
+  tell(kSaveRtfCaption, apptext::format("File '%s' saved\r\n\r\n( %d  bytes )", path.c_str(), static_cast<int>(document.size())));
+}
+
+void ExportCommands::CmCopySGF(CopyScope scope) {
+  MessagePort& messages = *frame_.ports().messages;
+  const SgfCopy copy = GetSGF(frame_.game(), scope, [&](const std::string& question) -> std::optional<bool> {
+    const Answer answer = messages.askYesNoCancel(kGetSgfCaption, question);
+    if (answer == Answer::Cancel) return std::nullopt;
+    return answer == Answer::Yes;
+  });
+  if (copy.outcome == CopyOutcome::Cancelled) return;
+  if (copy.outcome == CopyOutcome::Failed) {
+    messages.tell(UserMessage{kGetSgfCaption, kUnableToGetSgfText, MessageIcon::Error});
+    return;
+  }
+  frame_.ports().clipboard->setText(copy.text);
+  tell(kGetSgfCaption, copiedMessage(copy.text.size()));
+}
+
+void ExportCommands::GetASCII() {
+  SGridFrame& game = frame_.game();
+  frame_.ports().clipboard->setText(asciiDiagramOfNode(game, game.currentNode));
+  tell(kAsciiCopiedCaptionMain, kAsciiCopiedText);
+}
+
+}  // namespace meridax

@@ -1,0 +1,54 @@
+#pragma once
+// The export commands of the main frame: the board as a GIF (or PNG, SVG, BMP) file and as a bitmap on
+// the clipboard, the current game as an RTF document with its diagrams, and the SGF text and the ASCII
+// diagram on the clipboard. A group made for one command at a time over the frame.
+
+#include <string>
+
+#include "app/frame_command.h"
+#include "app/settings_values.h"
+#include "export/diagram_files.h"
+#include "sgf/sgf_copy.h"
+
+namespace meridax {
+
+class FrameWin;
+
+inline constexpr char kSaveRtfCaption[] = "FrameWin::CmSaveRTF()";
+inline constexpr char kGridImageCaption[] = "CreateGridImage()";
+// The confirmation of the bitmap copy; on X11 the clipboard keeps the picture only while the program runs.
+inline constexpr char kBitmapCopiedText[] =
+    "Bitmap has been copied to the Windows Clipboard\r\n\r\nSquare size = %d\r\n\r\n"
+    "The image stays on the clipboard while Meridax is running.";
+
+// The commands of this group for the frame's dispatch: "CmCreateGIF", "CmCopyBMP", "CmSaveRTF",
+// "CmCopySGF" (the whole game), "CmCopySGFBranch" (the current position and below), "GetASCII".
+FrameCommandTable exportCommandTable();
+
+// The board pane's square size for the game, even and within kMinDiagramSquareSize ... kMaxDiagramSquareSize.
+int boardPaneSquare(const FrameSettings& settings, const SGridFrame& game);
+
+class ExportCommands {
+ public:
+  explicit ExportCommands(FrameWin& frame) : frame_(frame) {}
+
+  // "Create GIF Image": the chooser "Export Image as a GIF File"; the format follows the extension.
+  void CmCreateGIF();
+  // "Copy BMP Image to Clipboard": " Copying to Clipboard", then the bitmap.
+  void CmCopyBMP();
+  // "Export Game as RTF": " RTF Format Options", the document and its diagrams, then the chooser or,
+  // with the temporary-file option, a temporary file opened with the RTF editor.
+  void CmSaveRTF();
+  void CmCopySGF(CopyScope scope);
+  void GetASCII();
+
+ private:
+  bool portsPresent(bool images, bool dialogs, bool imageClipboard);
+  void tell(const std::string& caption, const std::string& text);
+  // The target of the RTF document; empty when cancelled or when no temporary file can be made.
+  std::string rtfTarget(bool temporary);
+
+  FrameWin& frame_;
+};
+
+}  // namespace meridax
