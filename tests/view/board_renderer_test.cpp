@@ -1,0 +1,99 @@
+#include "view/board_renderer.h"
+
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QPicture>
+
+#include "edit/edit_test_support.h"
+#include "rules/position_at.h"
+#include "view/board_test_support.h"
+
+namespace meridax {
+namespace {
+
+using edit_testing::LoadedText;
+
+struct KindCase {
+  const char* name;
+  const char* sgf;
+};
+class RendererKinds : public ::testing::TestWithParam<KindCase> {
+ protected:
+  void SetUp() override { board_testing::ensureApplication(); }
+};
+
+// Every kind paints onto a recording device within the board area and over every cell.
+TEST_P(RendererKinds, PaintsTheCellsAndStaysInsideTheArea) {
+  LoadedText t(GetParam().sgf);
+  SGridFrame& g = t.game();
+  GameNode* node = g.endNode;
+  SceneOptions options;
+  options.numbering = Numbering::FromComposition;
+  const BoardScene scene = buildScene(g, node, PositionAt(g, node), options, {0, 0});
+  const BoardGeometry geometry = layoutBoard({g.kind(), g.width(), g.height()}, 20, {10, 10, 600, 500}, true);
+  QPicture picture;
+  QPainter painter(&picture);
+  BoardPaintOptions paint;
+  paint.fillArea = false;
+  BoardRenderer(blackAndWhitePalette(), paint).paint(painter, geometry, scene);
+  painter.end();
+  const QRect drawn = picture.boundingRect();
+  const QRect area(10, 10, 600, 500);
+  const PixelRect cells = geometry.cellsBounds();
+  EXPECT_TRUE(area.contains(drawn)) << GetParam().name;
+  EXPECT_TRUE(drawn.contains(QRect(cells.left, cells.top, cells.width, cells.height))) << GetParam().name;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Kinds, RendererKinds,
+    ::testing::Values(KindCase{"go", "(;GM[1]SZ[19];B[pd]TR[pd][dd]LB[qq:long text];W[dp]MA[dp]CR[ee])"},
+                      KindCase{"othello", "(;GM[2]SZ[8];B[d3];W[c3]SQ[a1])"},
+                      KindCase{"hex", "(;GM[11]SZ[11];B[a1];W[k11]TR[f6])"},
+                      KindCase{"havannah", "(;GM[Havannah]SZ[5];W[e5];B[a1])"},
+                      KindCase{"unlur", "(;GM[Unlur]SZ[6];B[d4])"},
+                      KindCase{"kropki", "(;GM[40]SZ[20:30];B[aa];W[bb]CR[cc])"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(Renderer, ABoardLargerThanItsAreaIsClippedToIt) {
+  board_testing::ensureApplication();
+  LoadedText t("(;GM[1]SZ[19];B[aa];W[ss])");
+  SGridFrame& g = t.game();
+  const BoardScene scene = buildScene(g, g.endNode, PositionAt(g, g.endNode), SceneOptions{}, {0, 0});
+  const BoardGeometry geometry = layoutBoard({GameKind::Go, 19, 19}, 24, {50, 50, 200, 200}, false);
+  QImage image(300, 300, QImage::Format_RGB32);
+  image.fill(Qt::magenta);
+  QPainter painter(&image);
+  BoardRenderer(blackAndWhitePalette(), BoardPaintOptions{}).paint(painter, geometry, scene);
+  EXPECT_EQ(painter.pen(), QPen());  // the painter's state is given back
+  EXPECT_FALSE(painter.hasClipping());
+  painter.end();
+  for (const QPoint outside : {QPoint(49, 150), QPoint(150, 49), QPoint(250, 150), QPoint(150, 250)})
+    EXPECT_EQ(image.pixelColor(outside), QColor(Qt::magenta)) << outside.x() << "," << outside.y();
+  EXPECT_NE(image.pixelColor(150, 150), QColor(Qt::magenta));
+}
+
+TEST(BoardPalette, SettingsColoursAreReadRedFirst) {
+  AttributeColours colours;
+  colours.border = 0x800000;  // dark blue: the lowest byte is red
+  colours.grid = 0x0000FF;
+  const BoardPalette p = paletteFromSettings(colours, 0);
+  EXPECT_EQ(p.dark, QColor(0, 0, 0x80));
+  EXPECT_EQ(p.surface, QColor(0xFF, 0, 0));
+  EXPECT_EQ(p.shading, AreaShading::Flat);
+  EXPECT_EQ(paletteFromSettings(colours, 3).shading, AreaShading::LinearHigh);
+}
+
+TEST(BoardFonts, ScaledToTheSquare) {
+  board_testing::ensureApplication();
+  const BoardFonts f = boardFonts(36);
+  EXPECT_EQ(f.label.pixelSize(), 32);
+  EXPECT_EQ(f.number.pixelSize(), 26);
+  EXPECT_EQ(f.smallNumber.pixelSize(), 18);
+  EXPECT_EQ(f.coordinate.pixelSize(), 24);
+  EXPECT_TRUE(f.label.italic());
+  EXPECT_FALSE(f.coordinate.italic());
+}
+
+}  // namespace
+}  // namespace meridax
