@@ -1,6 +1,7 @@
 #pragma once
 // The board tests' application: one for the whole test program, on the offscreen platform unless the
-// environment names another.
+// environment names another. It is never destroyed: QTest's pointing device, a child of the application,
+// would otherwise be torn down after the platform it belongs to at exit.
 
 #include <QApplication>
 
@@ -12,7 +13,8 @@ inline void ensureApplication() {
   static char name[] = "view_tests";
   static char* argv[] = {name, nullptr};
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  static QApplication app(argc, argv);
+  static QApplication* app = new QApplication(argc, argv);
+  (void)app;
 }
 
 }  // namespace meridax::board_testing
