@@ -66,7 +66,7 @@ PixelRect BoardGeometry::cellBox(int col, int row) const {
 
 PixelPoint BoardGeometry::cellCentre(int col, int row) const {
   const PixelRect box = cellBox(col, row);
-  return {box.left + square / 2, box.top + square / 2};
+  return {box.x + square / 2, box.y + square / 2};
 }
 
 PixelRect BoardGeometry::cellsBounds() const {
@@ -82,7 +82,7 @@ BoardGeometry layoutBoard(const BoardDimensions& board, int square, PixelRect ar
   g.area = area;
   g.coordinates = goCoordinates && isGoKind(board.kind);
   const int sq = g.square, w = board.width;
-  g.origin = {area.left + floorDiv(area.width - w * sq, 2), area.top + floorDiv(area.height - g.rows() * sq, 2)};
+  g.origin = {area.x + floorDiv(area.width - w * sq, 2), area.y + floorDiv(area.height - g.rows() * sq, 2)};
   if (g.shape == BoardShape::HexRhombus) g.origin.x -= sq * (w - 1) / 4;
   if (g.overlap != 0) g.origin.y += (w - 1) * g.overlap / 2;
   g.frame = frameOf(g);
@@ -139,13 +139,13 @@ std::vector<BoxedText> coordinateTexts(const BoardGeometry& g) {
   for (int row = 0; row < w; ++row) {
     const std::string number = std::to_string(w - row);
     const int top = g.origin.y + row * sq;
-    texts.push_back({{cells.left - gap - sq, top, sq, sq}, number});
+    texts.push_back({{cells.x - gap - sq, top, sq, sq}, number});
     texts.push_back({{cells.right() + gap, top, sq, sq}, number});
   }
   for (int col = 0; col < w; ++col) {
     const std::string letter(1, goColumnLetter(col));
     const int left = g.origin.x + col * sq;
-    texts.push_back({{left, cells.top - gap - sq, sq, sq}, letter});
+    texts.push_back({{left, cells.y - gap - sq, sq, sq}, letter});
     texts.push_back({{left, cells.bottom() + gap, sq, sq}, letter});
   }
   return texts;
@@ -157,7 +157,7 @@ PixelRect labelBox(const BoardGeometry& g, int col, int row) {
   int widen = 0;
   if (col - 1 >= 0 && col + 1 < w) ++widen;
   if (widen == 1 && col - 2 >= 0 && col + 2 < w) ++widen;
-  box.left -= widen * g.square;
+  box.x -= widen * g.square;
   box.width += 2 * widen * g.square;
   return box;
 }

@@ -7,25 +7,11 @@
 #include <string>
 #include <vector>
 
+#include "layout/pixel_rect.h"
 #include "model/game_kind.h"
 #include "rules/placement.h"  // BoardPoint
 
 namespace meridax {
-
-struct PixelRect {
-  int left = 0, top = 0, width = 0, height = 0;
-  int right() const { return left + width; }    // one past the last column
-  int bottom() const { return top + height; }   // one past the last row
-  bool contains(int x, int y) const { return x >= left && y >= top && x < right() && y < bottom(); }
-  PixelRect inflated(int by) const { return {left - by, top - by, width + 2 * by, height + 2 * by}; }
-  PixelRect translated(int dx, int dy) const { return {left + dx, top + dy, width, height}; }
-  friend bool operator==(const PixelRect&, const PixelRect&) = default;
-};
-
-struct PixelPoint {
-  int x = 0, y = 0;
-  friend bool operator==(const PixelPoint&, const PixelPoint&) = default;
-};
 
 // How cells are drawn: Go boards put pieces on the lines' crossings, Kropki too (with its own
 // rectangle), Othello and the other square kinds inside squares, Hex in a leaning rhombus of

@@ -24,7 +24,7 @@ PixelRect hitRectangle(const BoardGeometry& g) {
 int hexRow(const BoardGeometry& g, int y) {
   const int row = floorDiv(y - g.origin.y - g.overlap / 2, g.square - g.overlap);
   const PixelRect cells = g.cellsBounds();
-  if (row == -1 && y >= cells.top) return 0;
+  if (row == -1 && y >= cells.y) return 0;
   if (row == g.rows() && y < cells.bottom()) return g.rows() - 1;
   return row;
 }

@@ -4,15 +4,10 @@
 
 #include <vector>
 
+#include "layout/pixel_rect.h"
 #include "layout/tree_lines.h"
 
 namespace meridax {
-
-struct PixelRect {
-  int x = 0, y = 0, width = 0, height = 0;
-  bool contains(int px, int py) const { return px >= x && px < x + width && py >= y && py < y + height; }
-  friend bool operator==(const PixelRect&, const PixelRect&) = default;
-};
 
 // The measures of the pane's text font and its margins.
 struct TreeMetrics {

@@ -117,7 +117,7 @@ void paintBevel(const Context& c, const QRect& f) {
 
 }  // namespace
 
-QRect rectOf(const PixelRect& r) { return QRect(r.left, r.top, r.width, r.height); }
+QRect rectOf(const PixelRect& r) { return QRect(r.x, r.y, r.width, r.height); }
 
 bool hexagonal(const BoardGeometry& g) {
   return g.shape == BoardShape::HexRhombus || g.shape == BoardShape::HexagonCells;

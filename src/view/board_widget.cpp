@@ -43,7 +43,10 @@ BoardWidget::BoardWidget(FrameWin& frame, QWidget* parent) : QWidget(parent), fr
 template <typename Act>
 void BoardWidget::act(Act&& action) {
   emit aboutToAct();
-  action();
+  if (runner_)
+    runner_(std::function<void()>(action));
+  else
+    action();
   refresh();
   emit acted();
 }
@@ -158,7 +161,7 @@ void BoardWidget::contextMenuEvent(QContextMenuEvent* event) {
 
 void BoardWidget::openShortMenu() {
   const PixelRect a = geometry_.area;
-  openMenu(boardShortMenu(frame_), mapToGlobal(QPoint(a.left + a.width / 2, a.top + a.height / 2)));
+  openMenu(boardShortMenu(frame_), mapToGlobal(QPoint(a.x + a.width / 2, a.y + a.height / 2)));
 }
 
 bool BoardWidget::focusNextPrevChild(bool next) {

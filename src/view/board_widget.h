@@ -3,6 +3,7 @@
 // the board into frame commands. It holds no game state of its own besides the gesture in progress.
 
 #include <QWidget>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -19,6 +20,11 @@ class BoardWidget : public QWidget {
 
  public:
   explicit BoardWidget(FrameWin& frame, QWidget* parent = nullptr);
+
+  // How the board runs what it hands to the frame; the window's runner commits a typed comment first and
+  // brings every pane up to date after. Without one the action simply runs.
+  using ActionRunner = std::function<void(const std::function<void()>&)>;
+  void setActionRunner(ActionRunner runner) { runner_ = std::move(runner); }
 
   // Reads the frame's state again (position, view settings, square size, colours) and repaints.
   void refresh();
@@ -59,6 +65,7 @@ class BoardWidget : public QWidget {
   void act(Act&& action);
 
   FrameWin& frame_;
+  ActionRunner runner_;
   BoardGeometry geometry_;
   BoardScene scene_;
   std::optional<BoardPoint> ctrlPressed_;   // where a Ctrl drag began

@@ -13,7 +13,7 @@
 
 #include "app/settings_io.h"
 #include "layout/pane_split.h"
-#include "view/board_placeholder.h"
+#include "view/board_widget.h"
 #include "view/command_menus.h"
 #include "view/comment_pane.h"
 #include "view/qt_text.h"
@@ -61,7 +61,8 @@ QWidget& MainWindow::boardPane() { return *board_; }
 void MainWindow::buildPanes() {
   boardSplit_ = new QSplitter(Qt::Horizontal, this);
   boardSplit_->setObjectName(QStringLiteral("boardSplit"));
-  board_ = new BoardPlaceholder(*frame_, boardSplit_);
+  board_ = new BoardWidget(*frame_, boardSplit_);
+  board_->setActionRunner([this](const std::function<void()>& action) { run(action); });
   columnSplit_ = new QSplitter(Qt::Vertical, boardSplit_);
   columnSplit_->setObjectName(QStringLiteral("columnSplit"));
   tree_ = new TreePane(*frame_, columnSplit_);

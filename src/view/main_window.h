@@ -19,7 +19,7 @@ class QToolBar;
 
 namespace meridax {
 
-class BoardPlaceholder;
+class BoardWidget;
 class CommandMenus;
 class CommentPane;
 class TreePane;
@@ -86,7 +86,7 @@ class MainWindow : public QMainWindow, public WindowPort {
   ProfilePort& profile_;
   FramePorts ports_;
   std::unique_ptr<FrameWin> frame_;
-  BoardPlaceholder* board_ = nullptr;
+  BoardWidget* board_ = nullptr;
   TreePane* tree_ = nullptr;
   CommentPane* comment_ = nullptr;
   QSplitter* boardSplit_ = nullptr;

@@ -63,7 +63,7 @@ TEST(LayoutBoard, OddRemainderGoesTopLeftAndCoordinatesWidenTheFrame) {
   EXPECT_EQ(plain.origin, (PixelPoint{10 + 0, 10 + 0}));
   const BoardGeometry lettered = layoutBoard(go(9), 20, {10, 10, 181, 181}, true);
   EXPECT_EQ(lettered.frame->width, plain.frame->width + 40);
-  EXPECT_EQ(lettered.frame->left, plain.frame->left - 20);
+  EXPECT_EQ(lettered.frame->x, plain.frame->x - 20);
   // Co-ordinates belong to Go boards only.
   EXPECT_FALSE(layoutBoard({GameKind::Othello, 8, 8}, 20, {0, 0, 300, 300}, true).coordinates);
 }
@@ -73,8 +73,8 @@ TEST(LayoutBoard, HexLeansRightAndRowsOverlap) {
   EXPECT_EQ(g.overlap, 3);  // 0.134 of 24, rounded
   EXPECT_EQ(g.origin.x, (500 - 264) / 2 - 24 * 10 / 4);
   EXPECT_EQ(g.origin.y, (400 - 264) / 2 + 10 * 3 / 2);
-  EXPECT_EQ(g.cellBox(0, 1).left, g.origin.x + 12);  // each row half a square further right
-  EXPECT_EQ(g.cellBox(0, 1).top, g.origin.y + 21);
+  EXPECT_EQ(g.cellBox(0, 1).x, g.origin.x + 12);  // each row half a square further right
+  EXPECT_EQ(g.cellBox(0, 1).y, g.origin.y + 21);
   // The frame reaches over the lean and is shortened by the overlaps.
   EXPECT_EQ(g.frame->width, 24 * 12 + 24 * 10 / 2);
   EXPECT_EQ(g.frame->height, 24 * 12 - 2 * (10 * 3 / 2));
@@ -82,9 +82,9 @@ TEST(LayoutBoard, HexLeansRightAndRowsOverlap) {
 
 TEST(LayoutBoard, HexagonRowsAreSymmetric) {
   const BoardGeometry g = layoutBoard({GameKind::Havannah, 19, 10}, 20, {0, 0, 500, 500}, false);
-  EXPECT_EQ(g.cellBox(0, 0).left, g.origin.x + 20 * 9 / 2);     // first row starts half-way in
-  EXPECT_EQ(g.cellBox(0, 9).left, g.origin.x);                  // the middle row spans the width
-  EXPECT_EQ(g.cellBox(9, 18).left, g.origin.x + 20 * 9 / 2);    // the last row mirrors the first
+  EXPECT_EQ(g.cellBox(0, 0).x, g.origin.x + 20 * 9 / 2);     // first row starts half-way in
+  EXPECT_EQ(g.cellBox(0, 9).x, g.origin.x);                  // the middle row spans the width
+  EXPECT_EQ(g.cellBox(9, 18).x, g.origin.x + 20 * 9 / 2);    // the last row mirrors the first
   EXPECT_EQ(g.cellBox(18, 9).right(), g.origin.x + 19 * 20);
 }
 
@@ -128,7 +128,7 @@ TEST(LabelBox, WidenedByTheColumnsThatExist) {
   EXPECT_EQ(labelBox(g, 0, 0).width, 20);
   EXPECT_EQ(labelBox(g, 1, 0).width, 60);
   EXPECT_EQ(labelBox(g, 5, 0).width, 100);
-  EXPECT_EQ(labelBox(g, 5, 0).left, g.cellBox(3, 0).left);
+  EXPECT_EQ(labelBox(g, 5, 0).x, g.cellBox(3, 0).x);
   EXPECT_EQ(labelBox(g, 17, 0).width, 60);
 }
 

@@ -26,7 +26,7 @@ TEST_P(HitTest, PixelGivesPoint) {
   const HitCase c = GetParam();
   const BoardGeometry g = layoutBoard(c.board, 20, {0, 0, 800, 700}, false);
   const PixelRect box = g.cellBox(c.cell.x, c.cell.y);
-  EXPECT_EQ(text(hitTest(g, box.left + c.dx, box.top + c.dy)), text(c.expected)) << c.name;
+  EXPECT_EQ(text(hitTest(g, box.x + c.dx, box.y + c.dy)), text(c.expected)) << c.name;
 }
 
 constexpr BoardDimensions kGo{GameKind::Go, 19, 19};
@@ -85,7 +85,7 @@ TEST(HitTestArea, PixelsOutsideTheBoardAreaMissEvenOnTheBoard) {
   // The area is smaller than the board: the board overflows it and is clipped.
   const BoardGeometry g = layoutBoard({GameKind::Go, 19, 19}, 20, {0, 0, 100, 100}, false);
   const PixelRect centre = g.cellBox(9, 9);
-  EXPECT_TRUE(hitTest(g, centre.left, centre.top));
+  EXPECT_TRUE(hitTest(g, centre.x, centre.y));
   EXPECT_FALSE(hitTest(g, -1, 50));
   EXPECT_FALSE(hitTest(g, 50, 100));
 }

@@ -7,7 +7,7 @@
 
 #include "edit/edit_test_support.h"
 #include "rules/position_at.h"
-#include "view/board_test_support.h"
+#include "view/view_test_support.h"
 
 namespace meridax {
 namespace {
@@ -20,7 +20,7 @@ struct KindCase {
 };
 class RendererKinds : public ::testing::TestWithParam<KindCase> {
  protected:
-  void SetUp() override { board_testing::ensureApplication(); }
+  void SetUp() override { view_testing::application(); }
 };
 
 // Every kind paints onto a recording device within the board area and over every cell.
@@ -42,7 +42,7 @@ TEST_P(RendererKinds, PaintsTheCellsAndStaysInsideTheArea) {
   const QRect area(10, 10, 600, 500);
   const PixelRect cells = geometry.cellsBounds();
   EXPECT_TRUE(area.contains(drawn)) << GetParam().name;
-  EXPECT_TRUE(drawn.contains(QRect(cells.left, cells.top, cells.width, cells.height))) << GetParam().name;
+  EXPECT_TRUE(drawn.contains(QRect(cells.x, cells.y, cells.width, cells.height))) << GetParam().name;
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -56,7 +56,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Renderer, ABoardLargerThanItsAreaIsClippedToIt) {
-  board_testing::ensureApplication();
+  view_testing::application();
   LoadedText t("(;GM[1]SZ[19];B[aa];W[ss])");
   SGridFrame& g = t.game();
   const BoardScene scene = buildScene(g, g.endNode, PositionAt(g, g.endNode), SceneOptions{}, {0, 0});
@@ -85,7 +85,7 @@ TEST(BoardPalette, SettingsColoursAreReadRedFirst) {
 }
 
 TEST(BoardFonts, ScaledToTheSquare) {
-  board_testing::ensureApplication();
+  view_testing::application();
   const BoardFonts f = boardFonts(36);
   EXPECT_EQ(f.label.pixelSize(), 32);
   EXPECT_EQ(f.number.pixelSize(), 26);

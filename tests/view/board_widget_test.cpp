@@ -10,7 +10,7 @@
 #include "app/board_view_commands.h"
 #include "app/frame_test_support.h"
 #include "layout/board_hit_test.h"
-#include "view/board_test_support.h"
+#include "view/view_test_support.h"
 
 namespace meridax {
 namespace {
@@ -34,7 +34,7 @@ std::vector<std::string> textsOf(const QList<QVariant>& arguments) {
 
 class BoardWidgetTest : public testing::FrameTest {
  protected:
-  void SetUp() override { board_testing::ensureApplication(); }
+  void SetUp() override { view_testing::application(); }
 
   BoardWidget& board(const std::string& sgf) {
     load(writeFile("game.sgf", sgf));
