@@ -73,8 +73,10 @@ int runImage(const Arguments& args, const CommandStreams& io, BoardImagePort* im
   if (!file) return kExitTrouble;
   const std::optional<ChosenPosition> chosen = choosePosition(*file, request->game, request->move, io.err);
   if (!chosen) return kExitTrouble;
-  const DiagramStyle style = boardImageStyle(AttributeColours{}, evenSquareSize(request->square),
-                                             request->blackAndWhite, request->markup);
+  DiagramStyle style = boardImageStyle(AttributeColours{}, evenSquareSize(request->square), request->blackAndWhite,
+                                       request->markup);
+  style.hexLineMode = false;  // hexagonal cells as the pane draws them
+  style.hexLineBorder = false;
   const BoardPosition position = PositionAt(*chosen->game, chosen->node);
   if (auto failure = writeBoardImageFile(request->output, *images, *chosen->game, chosen->node, position, style)) {
     io.err << "meridax-cli image: " << escapeField(failure->text) << '\n';

@@ -8,8 +8,36 @@
 #include "cli/commands.h"
 #include "cli/run_command.h"
 
+#ifdef MERIDAX_CLI_BOARD_IMAGES
+#include <QGuiApplication>
+
+#include "view/board_images.h"
+#endif
+
 namespace meridax::cli {
 namespace {
+
+// The board painter, started on first use without a display; null when built without the Qt layer.
+BoardImagePort* boardImages() {
+#ifdef MERIDAX_CLI_BOARD_IMAGES
+  static int argc = 1;
+  static char name[] = "meridax-cli";
+  static char* argv[] = {name, nullptr};
+  if (QGuiApplication::instance() == nullptr) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Never destroyed: tearing Qt down among the objects of static duration at exit is not safe.
+    new QGuiApplication(argc, argv);
+  }
+  static const AppSettings settings;
+  static QtBoardImages images(settings);
+  return &images;
+#else
+  return nullptr;
+#endif
+}
+
+int runImageCommand(const Arguments& args, const CommandStreams& io) { return runImage(args, io, boardImages()); }
+int runRtfCommand(const Arguments& args, const CommandStreams& io) { return runRtf(args, io, boardImages()); }
 
 struct Command {
   std::string_view name;
@@ -24,6 +52,12 @@ constexpr Command kCommands[] = {
     {"rewrite", "rewrite FILE -o OUT                 every game written anew by the SGF writer", runRewrite},
     {"moves", "moves FILE                          the current line of every game", runMoves},
     {"ascii", "ascii FILE [--game N] [--move M]    the ASCII diagram of a position", runAscii},
+    {"image", "image FILE [--game N] [--move M] [--square S] [--bw] [--no-markup] -o OUT.{gif,bmp,png,svg}\n"
+              "                                      the picture of a position as the board pane draws it",
+     runImageCommand},
+    {"rtf", "rtf FILE [--game N] [--options INI] [--images DIR] -o OUT.rtf\n"
+            "                                      the RTF document of a game with its diagrams",
+     runRtfCommand},
     {"run", "run SCRIPT [--profile FILE]         a script of user actions; its transcript", runScriptCommand},
 };
 
