@@ -104,7 +104,7 @@ QImage toQImage(const RgbImage& image) {
 
 std::optional<RgbImage> QtBoardImages::drawDiagram(const SGridFrame& game, const GameNode* node,
                                                    const BoardPosition& position, const DiagramStyle& style) {
-  const QImage image = CreateGridImage(game, node, position, style, settings_);
+  const QImage image = CreateGridImage(game, node, position, style, *settings_);
   if (image.isNull()) return std::nullopt;
   return toRgbImage(image);
 }
@@ -132,7 +132,7 @@ std::optional<ExportFailure> QtBoardImages::writeSvg(const std::string& path, co
   generator.setViewBox(QRect(0, 0, geometry.area.width, geometry.area.height));
   generator.setTitle(QStringLiteral("Meridax board"));
   QPainter painter(&generator);
-  paintDiagram(painter, geometry, game, node, position, style, settings_);
+  paintDiagram(painter, geometry, game, node, position, style, *settings_);
   painter.end();
   if (writeFileWhole(path, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size()))))
     return notWritten(path);

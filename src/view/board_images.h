@@ -23,7 +23,10 @@ QImage toQImage(const RgbImage& image);
 class QtBoardImages : public BoardImagePort, public ImageClipboardPort {
  public:
   // The settings are read at every picture, so the board's current colours are used; they must outlive this.
-  explicit QtBoardImages(const AppSettings& settings) : settings_(settings) {}
+  explicit QtBoardImages(const AppSettings& settings) : settings_(&settings) {}
+  // Without settings until setSettings: the default colours.
+  QtBoardImages() : settings_(&defaults_) {}
+  void setSettings(const AppSettings& settings) { settings_ = &settings; }
 
   std::optional<RgbImage> drawDiagram(const SGridFrame& game, const GameNode* node, const BoardPosition& position,
                                       const DiagramStyle& style) override;
@@ -34,7 +37,8 @@ class QtBoardImages : public BoardImagePort, public ImageClipboardPort {
   void setImage(const RgbImage& image) override;
 
  private:
-  const AppSettings& settings_;
+  AppSettings defaults_;
+  const AppSettings* settings_;
 };
 
 }  // namespace meridax

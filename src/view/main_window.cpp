@@ -43,8 +43,18 @@ MainWindow::MainWindow(MainWindowSetup setup) : profile_(setup.profile), ports_(
   setObjectName(QStringLiteral("mainWindow"));
   setWindowTitle(QStringLiteral("Meridax"));
   ports_.window = this;
+  if (ports_.images == nullptr) {
+    images_ = std::make_unique<QtBoardImages>();
+    ports_.images = images_.get();
+    ports_.imageClipboard = images_.get();
+  }
+  if (ports_.exportDialogs == nullptr) {
+    exportDialogs_ = std::make_unique<QtExportDialogs>(this);
+    ports_.exportDialogs = exportDialogs_.get();
+  }
   frame_ = std::make_unique<FrameWin>(ports_, setup.profile, setup.files, std::move(setup.settings),
                                       std::move(setup.environment));
+  if (images_) images_->setSettings(frame_->appSettings());
   buildPanes();
   buildStatusBar();
   menus_ = std::make_unique<CommandMenus>(*this);

@@ -12,6 +12,8 @@
 
 #include "app/frame_win.h"
 #include "layout/tree_geometry.h"
+#include "view/board_images.h"
+#include "view/export_dialogs.h"
 
 class QLabel;
 class QSplitter;
@@ -84,6 +86,9 @@ class MainWindow : public QMainWindow, public WindowPort {
   void showTreeContextMenu(GameNode* node, QPoint where);
 
   ProfilePort& profile_;
+  // The board painter of the exports and their dialogs, when the setup gives none.
+  std::unique_ptr<QtBoardImages> images_;
+  std::unique_ptr<QtExportDialogs> exportDialogs_;
   FramePorts ports_;
   std::unique_ptr<FrameWin> frame_;
   BoardWidget* board_ = nullptr;
