@@ -14,7 +14,11 @@ collection="$corpus/go-collections/jtauber-sgf/meijin.sgf"
 [ -f "$collection" ] || collection=""
 
 case "${1:-}" in
-  bench) shift; exec ./build/bench/meridax_bench "$@" ;;
+  bench)
+    shift
+    ./build/bench/meridax_bench "$@"
+    [ ! -x ./build/bench/meridax_view_bench ] || ./build/bench/meridax_view_bench "$@"
+    exit 0 ;;
   cli) shift; exec ./build/src/cli/meridax-cli "$@" ;;
 esac
 
