@@ -133,10 +133,10 @@ void BoardWidget::mouseReleaseEvent(QMouseEvent* event) {
   }
   if (event->button() != Qt::RightButton) return;
   const std::optional<BoardPoint> from = std::exchange(rightPressed_, std::nullopt);
-  rightOver_.reset();
+  const std::optional<BoardPoint> over = std::exchange(rightOver_, std::nullopt);
   update();
   if (!from) return;
-  const BoardPoint to = p.value_or(*from);  // released off the board: the point where it went down
+  const BoardPoint to = p.value_or(over.value_or(*from));  // released off the board: the last point passed over
   std::vector<MenuItem> items;
   act([&] { items = frame_.boardContextAt(from->x, from->y, to.x, to.y); });
   openMenu(items, event->globalPosition().toPoint());

@@ -131,6 +131,19 @@ TEST_F(BoardWidgetTest, RightDragMarksAnArea) {
   EXPECT_EQ(b.boardScene().symbols.size(), 6u);  // the stone on c3 is marked too
 }
 
+TEST_F(BoardWidgetTest, RightDragReleasedOffTheBoardKeepsTheLastPointPassed) {
+  BoardWidget& b = board("(;GM[1]SZ[9])");
+  QTest::mousePress(&b, Qt::RightButton, Qt::NoModifier, at(0, 0));
+  QMouseEvent move(QEvent::MouseMove, at(1, 2), b.mapToGlobal(at(1, 2)), Qt::NoButton, Qt::RightButton,
+                   Qt::NoModifier);
+  QApplication::sendEvent(&b, &move);
+  answerNextMenu();
+  QTest::mouseRelease(&b, Qt::RightButton, Qt::NoModifier, QPoint(2, 399));
+  EXPECT_EQ(ports.status(0), "Selected area = 6");
+  EXPECT_EQ(frame().markedArea.x2, 1);
+  EXPECT_EQ(frame().markedArea.y2, 2);
+}
+
 TEST_F(BoardWidgetTest, KeysMoveTheCursorPlayAndMark) {
   BoardWidget& b = board("(;GM[1]SZ[9])");
   game().cursorX = 0;
