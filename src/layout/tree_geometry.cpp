@@ -19,8 +19,10 @@ PixelRect lineRect(const TreeMetrics& m, int row, int paneWidth) {
 
 PixelRect boxRect(const TreeMetrics& m, int row, int column, int widthChars) {
   const int start = 3 + 6 * (column - 1);
-  return PixelRect{m.margin + start * m.charWidth, m.margin + row * m.lineHeight, widthChars * m.charWidth,
-                   m.lineHeight};
+  // Half a character wider than its text, so that "Bq16+" keeps clear of the frame; the rest of the tab
+  // stop stays a gap between boxes.
+  return PixelRect{m.margin + start * m.charWidth, m.margin + row * m.lineHeight,
+                   widthChars * m.charWidth + m.charWidth / 2, m.lineHeight};
 }
 
 std::vector<PixelRect> markerRects(const TreeMetrics& m, int row, const std::vector<std::string>& labels) {

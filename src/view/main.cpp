@@ -4,6 +4,8 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <algorithm>
+#include <utility>
 #include <iostream>
 #include <memory>
 
@@ -69,6 +71,22 @@ std::optional<std::string> readScript(const std::string& path) {
   return file.readAll().toStdString();
 }
 
+// The lines that only queue answers (answer, input, choose, comments) at the head of a script, and the rest.
+std::pair<std::string, std::string> splitLeadingAnswers(const std::string& script) {
+  std::size_t at = 0;
+  while (at < script.size()) {
+    const std::size_t end = std::min(script.find('\n', at), script.size());
+    const std::string line = script.substr(at, end - at);
+    const std::size_t word = line.find_first_not_of(" \t\r");
+    const std::string first = word == std::string::npos ? "" : line.substr(word, line.find_first_of(" \t\r", word) - word);
+    const bool queues = first.empty() || first[0] == '#' || first == "answer" || first == "input" || first == "choose";
+    if (!queues) break;
+    at = end + 1;
+  }
+  at = std::min(at, script.size());
+  return {script.substr(0, at), script.substr(at)};
+}
+
 int runScreenshot(const LaunchOptions& options) {
   std::optional<std::string> script;
   if (options.script && !(script = readScript(*options.script))) {
@@ -81,12 +99,17 @@ int runScreenshot(const LaunchOptions& options) {
   FramePorts ports = scripted.framePorts();
   ports.window = nullptr;
   MainWindow window(MainWindowSetup{*profile, files, readAppSettings(*profile), environment(), ports});
+  window.setMirror(&scripted);  // the script's print title and print status read the window's
   window.resize(options.width, options.height);
   window.frame().decideStartupFile(options.files);
+  // Answers at the head of the script are for the questions of loading FILE.
+  const auto [answers, rest] = splitLeadingAnswers(script.value_or(""));
+  if (!answers.empty()) (void)runScriptOn(window.frame(), scripted, answers, std::cout);
   window.show();
+  QApplication::processEvents();  // the panes take their sizes, then the first paint reads FILE
   window.run([&] { window.frame().firstPaint(); });
   ScriptResult result;
-  if (script) window.run([&] { result = runScriptOn(window.frame(), scripted, *script, std::cout); });
+  if (!rest.empty()) window.run([&] { result = runScriptOn(window.frame(), scripted, rest, std::cout); });
   QApplication::processEvents();
   if (!window.grab().save(QString::fromStdString(*options.screenshot), "PNG")) {
     std::cerr << "meridax: cannot write the image '" << *options.screenshot << "'\n";

@@ -169,9 +169,13 @@ QString MainWindow::statusText(int field) const {
 void MainWindow::setStatus(int field, const std::string& text) {
   if (field < 0 || field >= 4) return;
   status_[static_cast<std::size_t>(field)]->setText(toQt(text));
+  if (mirror_ != nullptr) mirror_->setStatus(field, text);
 }
 
-void MainWindow::setTitle(const std::string& title) { setWindowTitle(toQt(title)); }
+void MainWindow::setTitle(const std::string& title) {
+  setWindowTitle(toQt(title));
+  if (mirror_ != nullptr) mirror_->setTitle(title);
+}
 
 // Redraws are gathered and done once the running action ends; one outside an action is done at the next
 // turn of the event loop.

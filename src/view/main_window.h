@@ -68,6 +68,9 @@ class MainWindow : public QMainWindow, public WindowPort {
   // Brings every pane, the title, the status bar and the menus up to date with the frame.
   void refreshAll();
 
+  // A window port that is told the title and status texts too (a script's transcript); nullptr for none.
+  void setMirror(WindowPort* mirror) { mirror_ = mirror; }
+
   // ---- WindowPort ----
   void setStatus(int field, const std::string& text) override;
   void setTitle(const std::string& title) override;
@@ -98,6 +101,7 @@ class MainWindow : public QMainWindow, public WindowPort {
   QSplitter* columnSplit_ = nullptr;
   std::array<QLabel*, 4> status_{};
   std::unique_ptr<CommandMenus> menus_;
+  WindowPort* mirror_ = nullptr;
   int pendingRedraw_ = 0;
   int runDepth_ = 0;
   bool firstShown_ = false;

@@ -99,6 +99,8 @@ void TreePane::updateScrollBar() {
 void TreePane::resizeEvent(QResizeEvent*) {
   const int w = bar_->sizeHint().width();
   bar_->setGeometry(width() - w, 0, w, height());
+  // A pane that follows the current move shows as much above it as the new height allows.
+  if (scroll_.keepsCurrentVisible()) scroll_.setTop(0);
   followCurrent();
 }
 

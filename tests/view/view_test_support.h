@@ -41,6 +41,7 @@ class WindowTest : public ::testing::Test {
     auto window = std::make_unique<MainWindow>(MainWindowSetup{profile, files, readAppSettings(profile), {}, ports});
     if (fixedSize) window->resize(900, 640);
     window->show();
+    QApplication::processEvents();
     return window;
   }
 
