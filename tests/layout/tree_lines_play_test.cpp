@@ -15,8 +15,9 @@ TEST_F(TreeLinesOfPlayTest, MovePlayedBesideTheLineListsTheOldLineAsAVariation) 
   play(4, 4);                                             // White plays beside move 2
   const std::vector<TreeLine> lines = buildTreeLines(frame().game(), TreeLineOptions{4});
   EXPECT_EQ(treeLinesText(lines),
-            "   Ba9   We5\n"
-            "         Wb8  (2)\n");
+            "   Ba9\n"
+            "         Wb8  (2)\n"
+            "         We5\n");
 }
 
 }  // namespace
