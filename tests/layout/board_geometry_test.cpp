@@ -132,13 +132,5 @@ TEST(LabelBox, WidenedByTheColumnsThatExist) {
   EXPECT_EQ(labelBox(g, 17, 0).width, 60);
 }
 
-TEST(FloorDiv, RoundsTowardsMinusInfinity) {
-  EXPECT_EQ(floorDiv(7, 2), 3);
-  EXPECT_EQ(floorDiv(-1, 20), -1);
-  EXPECT_EQ(floorDiv(-20, 20), -1);
-  EXPECT_EQ(floorDiv(-21, 20), -2);
-  EXPECT_EQ(floorDiv(0, 20), 0);
-}
-
 }  // namespace
 }  // namespace meridax

@@ -84,16 +84,5 @@ TEST(BoardPalette, SettingsColoursAreReadRedFirst) {
   EXPECT_EQ(paletteFromSettings(colours, 3).shading, AreaShading::LinearHigh);
 }
 
-TEST(BoardFonts, ScaledToTheSquare) {
-  view_testing::application();
-  const BoardFonts f = boardFonts(36);
-  EXPECT_EQ(f.label.pixelSize(), 32);
-  EXPECT_EQ(f.number.pixelSize(), 26);
-  EXPECT_EQ(f.smallNumber.pixelSize(), 18);
-  EXPECT_EQ(f.coordinate.pixelSize(), 24);
-  EXPECT_TRUE(f.label.italic());
-  EXPECT_FALSE(f.coordinate.italic());
-}
-
 }  // namespace
 }  // namespace meridax
