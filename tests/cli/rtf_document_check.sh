@@ -1,6 +1,8 @@
 #!/bin/sh
 # meridax-cli rtf of a game with braces, backslashes and non-ASCII names, every diagram option on; LibreOffice
-# opens the document and turns it into a PDF that must hold the game's texts and one picture per diagram.
+# opens the document: its PDF must hold the game's texts, and the document it stores (ODT) one picture per
+# diagram, each the GIF file the diagram names, at its full size. (LibreOffice 7.4 without a display draws
+# linked GIF pictures into a PDF as empty 6 x 6 placeholders, so the pictures are checked in the ODT.)
 # Exits 77 (skipped) when LibreOffice (soffice) or poppler-utils are missing: scripts/install-deps.sh --with-docs.
 set -eu
 cli="$1"; data="$2"; work="$3"
@@ -22,8 +24,19 @@ for text in 'René {Black}' 'Wei 韋\ White' 'Braces {and} back\slashes' 'Black 
     echo "the PDF lacks: $text"; exit 1
   fi
 done
-images=$(pdfimages -list "$work/game.pdf" | tail -n +3 | wc -l)
-if [ "$images" -ne "$diagrams" ]; then
-  echo "the PDF shows $images pictures for $diagrams diagrams"; exit 1
-fi
+HOME="$work" soffice --headless --convert-to odt --outdir "$work" "$work/game.rtf" >/dev/null 2>&1
+python3 - "$work/game.odt" "$work/images" "$diagrams" <<'PY'
+import os, re, sys, zipfile
+odt, images, diagrams = sys.argv[1], sys.argv[2], int(sys.argv[3])
+with zipfile.ZipFile(odt) as z:
+    content = z.read("content.xml").decode("utf-8")
+    shown = re.findall(r'<draw:image xlink:href="([^"]+)"', content)
+    if len(shown) != diagrams:
+        sys.exit(f"the document shows {len(shown)} pictures for {diagrams} diagrams")
+    ours = {open(os.path.join(images, f), "rb").read() for f in os.listdir(images)}
+    for name in shown:
+        data = z.read(name)
+        if data not in ours or data[:6] != b"GIF89a":
+            sys.exit(f"{name} is not one of the diagram files")
+PY
 echo "$diagrams diagrams, all shown; every text found"
