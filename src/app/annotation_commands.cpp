@@ -3,7 +3,7 @@
 #include "app/annotation_commands.h"
 
 #include "app/frame_win.h"
-#include "edit/frame_command_ids.h"
+#include "app/command_ids.h"
 #include "edit/node_annotations.h"
 #include "model/node_texts.h"
 
@@ -22,66 +22,10 @@ void tell(FrameWin& f, const char* caption, const std::string& text) {
 }
 
 GameNode* current(FrameWin& f) { return f.game().currentNode; }
-bool hasContextNode(FrameWin& f) { return f.nodeUnderMouse() != nullptr; }
-bool markupShown(FrameWin& f) { return f.frameSettings().viewMarkup != 0; }
-bool goBoardMarkup(FrameWin& f) { return markupShown(f) && f.game().kind() == GameKind::Go; }
-bool goBoard(FrameWin& f) { return f.game().kind() == GameKind::Go; }
-
-const FrameCommand kCommands[] = {
-    {id::kBookmark, "CmBookmark", [](FrameWin& f) { f.CmBookmark(); }, nullptr,
-     [](FrameWin& f) -> std::string {
-       return isBookmarked(f.game(), current(f)) ? "Remove &Bookmark\tAlt+F2" : "Set &Bookmark\tAlt+F2";
-     }},
-    {id::kBookmarkAtNode, "CmBookmarkAtNode", [](FrameWin& f) { f.CmBookmarkAtNode(); }, hasContextNode},
-    {id::kBookmarkList, "CmBMDisplay", [](FrameWin& f) { f.CmBMDisplay(); }},
-    {id::kDeleteAllBookmarks, "CmBMDeleteAll", [](FrameWin& f) { f.CmBMDeleteAll(); },
-     [](FrameWin& f) { return !f.game().bookmarks.empty(); }},
-    {id::kNodeNameList, "CmNNDisplay", [](FrameWin& f) { f.CmNNDisplay(); }},
-    {id::kNodeName, "CmNodeName", [](FrameWin& f) { f.CmNodeName(); }, nullptr,
-     [](FrameWin& f) -> std::string { return current(f)->hasName() ? "Edit SGF Node Name" : "Add SGF Node Name"; }},
-    {id::kAddNodeNameAtNode, "CmAddNodeNameAtNode", [](FrameWin& f) { f.CmAddNodeNameAtNode(); }, hasContextNode},
-    {id::kEditNodeNameAtNode, "CmEditNodeNameAtNode", [](FrameWin& f) { f.CmEditNodeNameAtNode(); }, hasContextNode},
-    {id::kDeleteNodeNameAtNode, "CmDeleteNodeNameAtNode", [](FrameWin& f) { f.CmDeleteNodeNameAtNode(); },
-     hasContextNode},
-    {id::kScore, "CmScore", [](FrameWin& f) { f.CmScore(); }, nullptr,
-     [](FrameWin& f) -> std::string { return current(f)->hasScore() ? "Edit SGF Score" : "Add SGF Score"; }},
-    {id::kAddScoreAtNode, "CmAddScoreAtNode", [](FrameWin& f) { f.CmAddScoreAtNode(); }, hasContextNode},
-    {id::kEditScoreAtNode, "CmEditScoreAtNode", [](FrameWin& f) { f.CmEditScoreAtNode(); }, hasContextNode},
-    {id::kDeleteScoreAtNode, "CmDeleteScoreAtNode", [](FrameWin& f) { f.CmDeleteScoreAtNode(); }, hasContextNode},
-    {id::kPrintDiagram, "CmPrintDiagram", [](FrameWin& f) { f.CmPrintDiagram(); },
-     [](FrameWin& f) { return printDiagramAllowed(current(f)); },
-     [](FrameWin& f) -> std::string {
-       return current(f)->printDiagram() ? "Remove Print &Diagram\tCtrl+D" : "Add a Print &Diagram\tCtrl+D";
-     }},
-    {id::kAddPrintDiagramAtNode, "CmAddPrintDiagramAtNode", [](FrameWin& f) { f.CmAddPrintDiagramAtNode(); },
-     [](FrameWin& f) { return printDiagramAllowed(f.nodeUnderMouse()); }},
-    {id::kRemovePrintDiagramAtNode, "CmRemovePrintDiagramAtNode",
-     [](FrameWin& f) { f.CmRemovePrintDiagramAtNode(); }, hasContextNode},
-    {id::kRemoveCommentAtNode, "CmRemoveCommentAtNode", [](FrameWin& f) { f.CmRemoveCommentAtNode(); },
-     hasContextNode},
-    {id::kMarkArea, "CmMarkArea", [](FrameWin& f) { f.CmMarkArea(MarkupProperty::Mark); }, markupShown},
-    {id::kMarkTriangle, "CmMarkTriangle", [](FrameWin& f) { f.CmMarkArea(MarkupProperty::Triangle); }, markupShown},
-    {id::kMarkCircle, "CmMarkCircle", [](FrameWin& f) { f.CmMarkArea(MarkupProperty::Circle); }, markupShown},
-    {id::kMarkSquare, "CmMarkSquare", [](FrameWin& f) { f.CmMarkArea(MarkupProperty::Square); }, markupShown},
-    {id::kMarkBlackTerritory, "CmMarkBlackTerritory",
-     [](FrameWin& f) { f.CmMarkArea(MarkupProperty::BlackTerritory); }, goBoardMarkup},
-    {id::kMarkWhiteTerritory, "CmMarkWhiteTerritory",
-     [](FrameWin& f) { f.CmMarkArea(MarkupProperty::WhiteTerritory); }, goBoardMarkup},
-    {id::kMarkGroup, "CmMarkGroup", [](FrameWin& f) { f.CmMarkGroup(); }, goBoardMarkup},
-    {id::kRemoveGroupMarkup, "CmRemoveGroupMarkup", [](FrameWin& f) { f.CmRemoveGroupMarkup(); }, goBoardMarkup},
-    {id::kLabel, "CmLabel", [](FrameWin& f) { f.CmLabel(); }, markupShown},
-    {id::kViewLabel, "CmViewLabel", [](FrameWin& f) { f.CmLabel(); }, markupShown},
-    {id::kRemoveMarkup, "CmRemoveMarkup", [](FrameWin& f) { f.CmRemoveMarkup(); }, markupShown},
-    {id::kRemoveBoardMarkup, "CmRemoveBoardMarkup", [](FrameWin& f) { f.CmRemoveBoardMarkup(); }, markupShown},
-    {id::kAutoLabelBranches, "CmAutoLabelBranches", [](FrameWin& f) { f.CmAutoLabelBranches(); }, goBoard},
-    {id::kAutoLabelMoves, "CmAutoLabelMoves", [](FrameWin& f) { f.CmAutoLabelMoves(); }, goBoard},
-};
 
 }  // namespace
 
 FrameWin& AnnotationCommands::frame() { return static_cast<FrameWin&>(*this); }
-
-FrameCommandTable AnnotationCommands::commandTable() { return kCommands; }
 
 void AnnotationCommands::markChanged() {
   SGridFrame& g = frame().game();

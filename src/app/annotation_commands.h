@@ -9,9 +9,8 @@
 #include <string_view>
 #include <vector>
 
-#include "app/frame_command.h"
 #include "edit/bookmarks.h"
-#include "edit/context_menus.h"
+#include "app/context_menus.h"
 #include "edit/markup_edit.h"
 
 namespace meridax {
@@ -34,9 +33,6 @@ class PositionListPort {
 
 class AnnotationCommands {
  public:
-  // The commands of this group for the frame's dispatch.
-  static FrameCommandTable commandTable();
-
   void setPositionListPort(PositionListPort* port) { listPort_ = port; }
 
   // ---- The mouse and keys of the board and the tree ----
@@ -57,31 +53,31 @@ class AnnotationCommands {
   bool autoLabelMovesOn();
 
   // ---- Commands ----
-  void CmBookmark();                 // 1768
-  void CmBookmarkAtNode();           // 1804
-  void CmBMDisplay();                // 1770
-  void CmBMDeleteAll();              // 1772
-  void CmNNDisplay();                // 1774
-  void CmNodeName();                 // 1512: edit, or add when the current node has no name
-  void CmAddNodeNameAtNode();        // 1799
-  void CmEditNodeNameAtNode();       // 1794
-  void CmDeleteNodeNameAtNode();     // 1797
-  void CmScore();                    // 1510
-  void CmAddScoreAtNode();           // 1808
-  void CmEditScoreAtNode();          // 1806
-  void CmDeleteScoreAtNode();        // 1807
-  void CmPrintDiagram();             // 1480
-  void CmAddPrintDiagramAtNode();    // 1795
-  void CmRemovePrintDiagramAtNode(); // 1796
-  void CmRemoveCommentAtNode();      // 1798
-  void CmMarkArea(MarkupProperty property);  // 1740 to 1745 on the marked area
-  void CmMarkGroup();                // 1748
-  void CmRemoveGroupMarkup();        // 1750
-  void CmLabel();                    // 1746 and 1747, at the cursor
-  void CmRemoveMarkup();             // 1739 on the marked area
-  void CmRemoveBoardMarkup();        // 1760
-  void CmAutoLabelBranches();        // 1518
-  void CmAutoLabelMoves();           // 1520
+  void CmBookmark();
+  void CmBookmarkAtNode();
+  void CmBMDisplay();
+  void CmBMDeleteAll();
+  void CmNNDisplay();
+  void CmNodeName();  // edit, or add when the current node has no name
+  void CmAddNodeNameAtNode();
+  void CmEditNodeNameAtNode();
+  void CmDeleteNodeNameAtNode();
+  void CmScore();
+  void CmAddScoreAtNode();
+  void CmEditScoreAtNode();
+  void CmDeleteScoreAtNode();
+  void CmPrintDiagram();
+  void CmAddPrintDiagramAtNode();
+  void CmRemovePrintDiagramAtNode();
+  void CmRemoveCommentAtNode();
+  void CmMarkArea(MarkupProperty property);  // on the marked area
+  void CmMarkGroup();
+  void CmRemoveGroupMarkup();
+  void CmLabel();  // add or view the label at the cursor
+  void CmRemoveMarkup();  // on the marked area
+  void CmRemoveBoardMarkup();
+  void CmAutoLabelBranches();
+  void CmAutoLabelMoves();
 
  protected:
   AnnotationCommands() = default;

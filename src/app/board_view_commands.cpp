@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "app/command_ids.h"
+#include "app/command_registry.h"
 #include "app/frame_win.h"
 #include "app/size_tables.h"
 
@@ -9,7 +11,8 @@ namespace meridax {
 
 namespace {
 
-namespace id = board_view_command;
+namespace id = command_id;
+using G = CommandGroup;
 
 void redraw(FrameWin& f, Redraw what) {
   if (f.ports().window != nullptr) f.ports().window->redraw(what);
@@ -76,25 +79,35 @@ void resize(FrameWin& f, int (*next)(int)) {
 }
 
 const FrameCommand kCommands[] = {
-    {id::kViewCursor, "CmViewCursor", viewCursor, nullptr,
-     [](FrameWin& f) { return toggleText(f.cursorShown(), "&Cursor\tAlt+F6"); }},
-    {id::kViewMarkup, "CmViewMarkup", viewMarkup, nullptr,
-     [](FrameWin& f) { return toggleText(f.frameSettings().viewMarkup != 0, "SGF &Markup\tAlt+F5"); }},
-    {id::kViewHighlighting, "CmViewHighlighting", viewHighlighting, isOthello,
-     [](FrameWin& f) { return toggleText(f.frameSettings().displayCaptures != 0, "&Highlighting\tAlt+F8"); }},
-    {id::kViewSearch, "CmViewSearch", viewSearch, isOthello,
-     [](FrameWin& f) { return toggleText(f.frameSettings().doSearch != 0, "&Search\tAlt+F7"); }},
-    {id::kViewGoCoordinates, "CmViewGoCoordinates", viewGoCoordinates,
-     [](FrameWin& f) { return f.game().kind() == GameKind::Go; },
-     [](FrameWin& f) { return toggleText(f.frameSettings().goLetters, "Go &Co-ordinates\tShift+Ctrl+L"); }},
-    {id::kNumbering, "CmNumbering", cycleNumbering, [](FrameWin& f) { return f.game().kind() != GameKind::Kropki; }},
-    {id::kIncreaseSize, "CmIncreaseSize", [](FrameWin& f) { resize(f, increasedSquareSize); }},
-    {id::kDecreaseSize, "CmDecreaseSize", [](FrameWin& f) { resize(f, decreasedSquareSize); }},
+    {.id = id::kViewCursor, .name = "CmViewCursor", .group = G::View, .keys = "Alt+F6", .run = viewCursor,
+     .checked = [](FrameWin& f) { return f.cursorShown(); },
+     .text = [](FrameWin& f) { return toggleText(f.cursorShown(), "&Cursor\tAlt+F6"); }},
+    {.id = id::kViewMarkup, .name = "CmViewMarkup", .group = G::View, .keys = "Alt+F5", .run = viewMarkup,
+     .checked = [](FrameWin& f) { return f.frameSettings().viewMarkup != 0; },
+     .text = [](FrameWin& f) { return toggleText(f.frameSettings().viewMarkup != 0, "SGF &Markup\tAlt+F5"); }},
+    {.id = id::kViewHighlighting, .name = "CmViewHighlighting", .group = G::View, .keys = "Alt+F8",
+     .run = viewHighlighting, .enabled = isOthello,
+     .checked = [](FrameWin& f) { return f.frameSettings().displayCaptures != 0; },
+     .text = [](FrameWin& f) { return toggleText(f.frameSettings().displayCaptures != 0, "&Highlighting\tAlt+F8"); }},
+    {.id = id::kViewSearch, .name = "CmViewSearch", .group = G::View, .keys = "Alt+F7", .run = viewSearch,
+     .enabled = isOthello, .checked = [](FrameWin& f) { return f.frameSettings().doSearch != 0; },
+     .text = [](FrameWin& f) { return toggleText(f.frameSettings().doSearch != 0, "&Search\tAlt+F7"); }},
+    {.id = id::kViewGoCoordinates, .name = "CmViewGoCoordinates", .group = G::View, .keys = "Ctrl+Shift+L",
+     .run = viewGoCoordinates, .enabled = [](FrameWin& f) { return f.game().kind() == GameKind::Go; },
+     .checked = [](FrameWin& f) { return f.frameSettings().goLetters; },
+     .text = [](FrameWin& f) { return toggleText(f.frameSettings().goLetters, "Go &Co-ordinates\tShift+Ctrl+L"); }},
+    {.id = id::kNumbering, .name = "CmNumbering", .group = G::View, .keys = "Ctrl+Shift+N",
+     .tip = "Cycle through the piece numbering options\nShow Piece Numbering", .run = cycleNumbering,
+     .enabled = [](FrameWin& f) { return f.game().kind() != GameKind::Kropki; }},
+    {.id = id::kIncreaseSize, .name = "CmIncreaseSize", .group = G::View, .keys = "Ctrl+Shift+Right",
+     .tip = "Increase the board size", .run = [](FrameWin& f) { resize(f, increasedSquareSize); }},
+    {.id = id::kDecreaseSize, .name = "CmDecreaseSize", .group = G::View, .keys = "Ctrl+Shift+Left",
+     .tip = "Decrease the board size", .run = [](FrameWin& f) { resize(f, decreasedSquareSize); }},
 };
 
 }  // namespace
 
-FrameCommandTable boardViewCommandTable() { return FrameCommandTable(kCommands); }
+FrameCommandTable viewCommandTable() { return kCommands; }
 
 int increasedSquareSize(int square) { return square >= kMaxSquareSize ? square : square + 2; }
 int decreasedSquareSize(int square) { return square < 13 ? square : square - 2; }

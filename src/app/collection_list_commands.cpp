@@ -15,87 +15,9 @@ namespace meridax {
 
 namespace {
 
-// ---- Menu texts ----
-constexpr char kCollectionMenu[] = "&Collection Details\tF6";
-constexpr char kStatisticsMenu[] = "Display &Statistics\tF7";
-constexpr char kGameDetailsMenu[] = "&Game Details\tF9";
-
 constexpr char kNewNameLabel[] = "New Name";
 
-// ---- Enabled states ----
-
-const ListWindow* topIn(FrameWin& f, ListMode mode) {
-  const ListWindow* list = f.topList();
-  return list != nullptr && list->mode == mode ? list : nullptr;
-}
-
-bool noList(FrameWin& f) { return !f.listOpen(); }
-bool anyList(FrameWin& f) { return f.listOpen(); }
-bool playersList(FrameWin& f) { return topIn(f, ListMode::Players) != nullptr; }
-bool oneGameSelected(FrameWin& f) {
-  const ListWindow* list = topIn(f, ListMode::Games);
-  return list != nullptr && list->selected.size() == 1;
-}
-bool someGamesSelected(FrameWin& f) {
-  const ListWindow* list = topIn(f, ListMode::Games);
-  return list != nullptr && !list->selected.empty();
-}
-bool onePlayerSelected(FrameWin& f) {
-  const ListWindow* list = topIn(f, ListMode::Players);
-  return list != nullptr && list->selected.size() == 1;
-}
-bool somePlayersSelected(FrameWin& f) {
-  const ListWindow* list = topIn(f, ListMode::Players);
-  return list != nullptr && !list->selected.empty();
-}
-bool anySelected(FrameWin& f) { return f.listOpen() && !f.topList()->selected.empty(); }
-// Importing and reordering belong to the list of the whole collection.
-bool wholeCollectionList(FrameWin& f) {
-  const ListWindow* list = topIn(f, ListMode::Games);
-  return list != nullptr && !list->forPlayers;
-}
-bool importable(FrameWin& f) { return wholeCollectionList(f) && oneGameSelected(f); }
-// Some but not all rows are selected.
-bool movable(FrameWin& f) {
-  const ListWindow* list = topIn(f, ListMode::Games);
-  return wholeCollectionList(f) && !list->selected.empty() && list->selected.size() < list->rows();
-}
-
-template <const char* Text>
-std::string fixed(FrameWin&) { return Text; }
-
-std::string eraseText(FrameWin& f) { return playersList(f) ? list_menu::kErasePlayers : list_menu::kEraseGames; }
-std::string exportText(FrameWin& f) { return playersList(f) ? list_menu::kExportPlayers : list_menu::kExportGames; }
-
-const FrameCommand kCommands[] = {
-    {0, "CmCollectionList", [](FrameWin& f) { f.CmCollectionList(); }, noList, fixed<kCollectionMenu>},
-    {0, "CmPlayerStatistics", [](FrameWin& f) { f.CmPlayerStatistics(); }, noList},
-    {kBranchStatisticsId, "CmBranchStatistics", [](FrameWin& f) { f.CmBranchStatistics(); }, noList,
-     fixed<kStatisticsMenu>},
-    {0, "CmGameDetails", [](FrameWin& f) { f.CmGameDetails(); }, noList, fixed<kGameDetailsMenu>},
-    {0, "CmFoldersDetails", [](FrameWin& f) { f.CmFoldersDetails(); }, oneGameSelected, fixed<list_menu::kDetails>},
-    {0, "CmFoldersNavigate", [](FrameWin& f) { f.CmFoldersNavigate(); }, oneGameSelected, fixed<list_menu::kNavigate>},
-    {0, "CmFoldersImport", [](FrameWin& f) { f.CmFoldersImport(); }, importable, fixed<list_menu::kImport>},
-    {0, "CmFoldersSetEvents", [](FrameWin& f) { f.CmFoldersSetEvents(); }, someGamesSelected, fixed<list_menu::kSetEvent>},
-    {0, "CmFoldersSetPlace", [](FrameWin& f) { f.CmFoldersSetPlace(); }, someGamesSelected, fixed<list_menu::kSetPlace>},
-    {0, "CmFoldersMoveUp", [](FrameWin& f) { f.CmFoldersMoveUp(); }, movable},
-    {0, "CmFoldersMoveDown", [](FrameWin& f) { f.CmFoldersMoveDown(); }, movable},
-    {0, "CmFoldersPageUp", [](FrameWin& f) { f.CmFoldersPageUp(); }, movable},
-    {0, "CmFoldersPageDown", [](FrameWin& f) { f.CmFoldersPageDown(); }, movable},
-    {0, "CmFoldersMoveTop", [](FrameWin& f) { f.CmFoldersMoveTop(); }, movable},
-    {0, "CmFoldersMoveBottom", [](FrameWin& f) { f.CmFoldersMoveBottom(); }, movable},
-    {0, "CmFoldersShowGames", [](FrameWin& f) { f.CmFoldersShowGames(); }, somePlayersSelected,
-     fixed<list_menu::kShowGames>},
-    {0, "CmFoldersFind", [](FrameWin& f) { f.CmFoldersFind(); }, onePlayerSelected, fixed<list_menu::kRename>},
-    {0, "CmFoldersErase", [](FrameWin& f) { f.CmFoldersErase(); }, anyList, eraseText},
-    {0, "CmFoldersKeep", [](FrameWin& f) { f.CmFoldersKeep(); }, anyList, fixed<list_menu::kKeep>},
-    {0, "CmFoldersExport", [](FrameWin& f) { f.CmFoldersExport(); }, anySelected, exportText},
-    {0, "CmFoldersClose", [](FrameWin& f) { f.closeList(); }, anyList},
-};
-
 }  // namespace
-
-FrameCommandTable CollectionListCommands::commandTable() { return kCommands; }
 
 FrameWin& CollectionListCommands::frame() { return static_cast<FrameWin&>(*this); }
 

@@ -13,17 +13,14 @@
 #include <string_view>
 #include <vector>
 
-#include "app/frame_command.h"
 #include "collection/collection_edits.h"
 #include "collection/games_list.h"
-#include "collection/list_menus.h"
+#include "app/list_menus.h"
 #include "collection/players.h"
 
 namespace meridax {
 
 class FrameWin;
-
-inline constexpr int kBranchStatisticsId = 1414;
 
 // Rows a page key moves the selected games by, until the view tells how many rows it shows.
 inline constexpr int kDefaultPageRows = 10;
@@ -44,13 +41,10 @@ struct ListWindow {
 
 class CollectionListCommands {
  public:
-  // The commands of this group for the frame's dispatch.
-  static FrameCommandTable commandTable();
-
   // ---- Commands of the main frame ----
   void CmCollectionList();    // "Display a list of games in the collection"
   void CmPlayerStatistics();  // "Display player statistics"
-  void CmBranchStatistics();  // 1414
+  void CmBranchStatistics();
   void CmGameDetails();       // the game information dialog of the current game
 
   // ---- The open lists ----

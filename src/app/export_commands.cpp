@@ -26,14 +26,6 @@ constexpr char kRtfChooserTitle[] = "Export as an RTF File";
 constexpr char kRtfFilter[] = "RTF Files  ( *.rtf )|*.rtf|All Files  ( *.* )|*.*||";
 constexpr char kNotAvailable[] = "Board images are not available: the program was started without its drawing layer.";
 
-const FrameCommand kExportCommands[] = {
-    {0, "CmCreateGIF", [](FrameWin& f) { ExportCommands(f).CmCreateGIF(); }},
-    {0, "CmCopyBMP", [](FrameWin& f) { ExportCommands(f).CmCopyBMP(); }},
-    {0, "CmSaveRTF", [](FrameWin& f) { ExportCommands(f).CmSaveRTF(); }},
-    {0, "CmCopySGF", [](FrameWin& f) { ExportCommands(f).CmCopySGF(CopyScope::WholeGame); }},
-    {0, "CmCopySGFBranch", [](FrameWin& f) { ExportCommands(f).CmCopySGF(CopyScope::FromCurrentNode); }},
-    {0, "GetASCII", [](FrameWin& f) { ExportCommands(f).GetASCII(); }},
-};
 
 // Margo, Onyx and Sursum are drawn in their own colours only.
 bool offersBlackAndWhite(GameKind kind) {
@@ -50,8 +42,6 @@ std::string temporaryDirectoryOf(const FrameEnvironment& environment) {
 std::string createdNotice(const std::string& path) { return "'" + path + "'\n\nFile created"; }
 
 }  // namespace
-
-FrameCommandTable exportCommandTable() { return FrameCommandTable(kExportCommands); }
 
 int boardPaneSquare(const FrameSettings& settings, const SGridFrame& game) {
   const int square = evenSquareSize(squareSizeFor(settings.sizes(sizeFamilyOf(game.kind())), game.width()));

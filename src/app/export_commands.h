@@ -5,7 +5,6 @@
 
 #include <string>
 
-#include "app/frame_command.h"
 #include "app/settings_values.h"
 #include "export/diagram_files.h"
 #include "sgf/sgf_copy.h"
@@ -20,10 +19,6 @@ inline constexpr char kGridImageCaption[] = "CreateGridImage()";
 inline constexpr char kBitmapCopiedText[] =
     "Bitmap has been copied to the Windows Clipboard\r\n\r\nSquare size = %d\r\n\r\n"
     "The image stays on the clipboard while Meridax is running.";
-
-// The commands of this group for the frame's dispatch: "CmCreateGIF", "CmCopyBMP", "CmSaveRTF",
-// "CmCopySGF" (the whole game), "CmCopySGFBranch" (the current position and below), "GetASCII".
-FrameCommandTable exportCommandTable();
 
 // The board pane's square size for the game, even and within kMinDiagramSquareSize ... kMaxDiagramSquareSize.
 int boardPaneSquare(const FrameSettings& settings, const SGridFrame& game);

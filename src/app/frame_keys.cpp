@@ -5,92 +5,11 @@
 #include <cctype>
 #include <iterator>
 
+#include "app/command_registry.h"
 
 namespace meridax {
 
 namespace {
-
-struct KeyBinding {
-  const char* key;      // canonical key name
-  const char* command;  // handler name of the frame command
-};
-
-// Accelerators of the commands the frame carries out.
-constexpr KeyBinding kKeyBindings[] = {
-    {"Ctrl+O", "LoadSGF"},
-    {"Ctrl+L", "ReLoad"},
-    {"Ctrl+S", "CmSave"},
-    {"Ctrl+A", "SaveAs"},
-    {"Ctrl+X", "CmExportCurrentGame"},
-    {"Ctrl+R", "CmSaveRTF"},
-    {"Ctrl+Shift+W", "CmCopySGF"},
-    {"Alt+F4", "OnClose"},
-    {"Ctrl+Left", "CmPreviousGame"},
-    {"Ctrl+Right", "CmNextGame"},
-    {"Ctrl+PageUp", "CmUpEightGames"},
-    {"Ctrl+PageDown", "CmDownEightGames"},
-    {"Ctrl+Home", "CmFirstGame"},
-    {"Ctrl+End", "CmLastGame"},
-    {"Ctrl+T", "CmPass"},
-    {"Ctrl+U", "CmSwapPieces"},
-    // Navigation
-    {"F11", "CmPreviousMove"},
-    {"Alt+Left", "CmPreviousMove"},
-    {"Alt+F11", "CmUpEightMoves"},
-    {"F12", "CmNextMove"},
-    {"Alt+Right", "CmNextMove"},
-    {"Alt+F12", "CmDownEightMoves"},
-    {"Home", "CmStartPosition"},
-    {"End", "CmEndPosition"},
-    {"PageDown", "CmNextBranchNode"},
-    {"PageUp", "CmPreviousBranchNode"},
-    {"Backspace", "CmNeighbourBranch"},
-    {"Shift+Backspace", "CmNeighbourBranchBack"},
-    {"Alt+F3", "CmSetPrimary"},
-    {"F3", "CmGoToPrimary"},
-    {"Ctrl+Alt+N", "CmCommentNext"},
-    {"Ctrl+Alt+P", "CmCommentPrev"},
-    {"Ctrl+Alt+C", "CmFindComment"},
-    {"Ctrl+Alt+W", "CmMoveTo"},
-    {"Ctrl+Alt+F", "CmBranchEndNext"},
-    {"Ctrl+Alt+E", "CmBranchEndPrev"},
-    {"Ctrl+0", "CmQuickGo0"}, {"Ctrl+1", "CmQuickGo1"}, {"Ctrl+2", "CmQuickGo2"}, {"Ctrl+3", "CmQuickGo3"},
-    {"Ctrl+4", "CmQuickGo4"}, {"Ctrl+5", "CmQuickGo5"}, {"Ctrl+6", "CmQuickGo6"}, {"Ctrl+7", "CmQuickGo7"},
-    {"Ctrl+8", "CmQuickGo8"}, {"Ctrl+9", "CmQuickGo9"},
-    {"Ctrl+Shift+0", "CmQuickStore0"}, {"Ctrl+Shift+1", "CmQuickStore1"}, {"Ctrl+Shift+2", "CmQuickStore2"},
-    {"Ctrl+Shift+3", "CmQuickStore3"}, {"Ctrl+Shift+4", "CmQuickStore4"}, {"Ctrl+Shift+5", "CmQuickStore5"},
-    {"Ctrl+Shift+6", "CmQuickStore6"}, {"Ctrl+Shift+7", "CmQuickStore7"}, {"Ctrl+Shift+8", "CmQuickStore8"},
-    {"Ctrl+Shift+9", "CmQuickStore9"},
-    // Annotations
-    {"Alt+F2", "CmBookmark"},
-    {"F2", "CmBMDisplay"},
-    {"Shift+F2", "CmNNDisplay"},
-    {"Ctrl+D", "CmPrintDiagram"},
-    // Tree editing
-    {"Ctrl+Alt+T", "CmTruncate"},
-    {"Ctrl+Alt+U", "CmTruncateDelete"},
-    {"Ctrl+Alt+D", "CmDeleteBranch"},
-    {"Ctrl+Alt+H", "CmRemoveHigherBranches"},
-    {"Ctrl+Alt+L", "CmRemoveLowerBranches"},
-    {"Ctrl+Alt+X", "CmRemoveNeighbours"},
-    {"Ctrl+Shift+J", "CmInjectSGF"},
-    {"Ctrl+C", "CmCompose"},
-    {"Ctrl+Shift+P", "CmFlipBoard"},
-    {"Ctrl+Shift+R", "CmRotateBoard"},
-    // Collection lists and statistics
-    {"F6", "CmCollectionList"},
-    {"F7", "CmBranchStatistics"},
-    {"F9", "CmGameDetails"},
-    // The board's view
-    {"Alt+F6", "CmViewCursor"},
-    {"Alt+F5", "CmViewMarkup"},
-    {"Alt+F8", "CmViewHighlighting"},
-    {"Alt+F7", "CmViewSearch"},
-    {"Ctrl+Shift+L", "CmViewGoCoordinates"},
-    {"Ctrl+Shift+N", "CmNumbering"},
-    {"Ctrl+Shift+Right", "CmIncreaseSize"},
-    {"Ctrl+Shift+Left", "CmDecreaseSize"},
-};
 
 constexpr const char* kNamedKeys[] = {
     "F1",   "F2",    "F3",  "F4",   "F5",     "F6",       "F7",     "F8",     "F9",     "F10",       "F11",
@@ -139,11 +58,9 @@ std::optional<std::string> canonicalKeyName(std::string_view name) {
 }
 
 std::optional<std::string> commandForKey(std::string_view name) {
-  const std::optional<std::string> key = canonicalKeyName(name);
-  if (!key) return std::nullopt;
-  for (const KeyBinding& b : kKeyBindings)
-    if (*key == b.key) return std::string(b.command);
-  return std::nullopt;
+  const FrameCommand* command = acceleratorCommand(name);
+  if (command == nullptr) return std::nullopt;
+  return std::string(command->name);
 }
 
 }  // namespace meridax

@@ -1,7 +1,6 @@
 #pragma once
-// The frame's accelerators: key names as the menus write them ("Ctrl+Left", "Ctrl+Alt+T", "F12",
-// "Return") and the frame command each one runs. One table serves the desktop's key handling and
-// scripts alike, so a new accelerator is one new row.
+// Key names as the menus write them ("Ctrl+Left", "Ctrl+Alt+T", "F12", "Return"), and the frame command
+// an accelerator runs. The accelerators themselves are entries of the command registry.
 
 #include <optional>
 #include <string>

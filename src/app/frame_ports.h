@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "app/frame_command.h"
 #include "app/user_ports.h"
 
 namespace meridax {
@@ -73,6 +74,13 @@ class WindowPort {
   virtual void setTreeTopLine(int line) = 0;
 };
 
+// Carries out the commands whose route is the window, or a part not built yet (see frame_command.h).
+class CommandPort {
+ public:
+  virtual ~CommandPort() = default;
+  virtual void carryOut(const FrameCommand& command) = 0;
+};
+
 // Every port the frame uses; the frame does not own them.
 struct FramePorts {
   MessagePort* messages = nullptr;
@@ -85,6 +93,7 @@ struct FramePorts {
   BoardImagePort* images = nullptr;
   ExportDialogPort* exportDialogs = nullptr;
   ImageClipboardPort* imageClipboard = nullptr;
+  CommandPort* commands = nullptr;  // nullptr: such commands do nothing
 };
 
 }  // namespace meridax

@@ -22,7 +22,7 @@
 #include "app/tree_edit_commands.h"
 #include "model/collection.h"
 #include "rules/play_context.h"
-#include "rules/pass_and_swap_commands.h"
+#include "app/pass_and_swap_commands.h"
 #include "sgf/sgf_error_list.h"
 #include "sgf/sgf_reader.h"
 
@@ -132,10 +132,10 @@ class FrameWin : public PlayHost,
   // after the current one, which becomes current. The game itself is left unchanged. Not for Othello.
   void CorrectStone(int sourceX, int sourceY, int targetX, int targetY);
   // Special moves by the side to move; each does nothing while its menu entry is disabled.
-  void CmPass();        // 1202: pass, swap sides or the Unlur acceptance, by kind
-  void CmSwapPieces();  // 1203
-  void CmResign();      // 1228
-  void CmForfeit();     // 1226
+  void CmPass();  // pass, swap sides or the Unlur acceptance, by kind
+  void CmSwapPieces();
+  void CmResign();
+  void CmForfeit();
   // What the special-move commands' menu entries depend on.
   SpecialMoveContext specialMoveContext();
 
@@ -144,15 +144,19 @@ class FrameWin : public PlayHost,
   void refreshStatus();
   std::string title() const;
 
-  // ---- Command dispatch ----
-  // Runs the command with this identifier or handler name; false when there is none.
+  // ---- Command dispatch (the commands themselves are listed in command_registry.h) ----
+  // Runs the command when it is enabled: the frame carries it out, or its route sends it to the
+  // command port. False when there is no such command.
   bool runCommand(int id);
   bool runCommand(const std::string& name);
+  void runCommand(const FrameCommand& command);
   // The command with this identifier or handler name; nullptr when there is none.
   const FrameCommand* findCommand(int id) const;
   const FrameCommand* findCommand(const std::string& name) const;
-  // For the menus: whether the command is enabled now, and its text when the menu shows a changing one.
+  // For the menus: whether the command is enabled now, whether its check mark is set (false for a
+  // command that is not a toggle), and its menu text now.
   bool commandEnabled(const FrameCommand& command);
+  bool commandChecked(const FrameCommand& command);
   std::string commandMenuText(const FrameCommand& command);
 
   // ---- Context of the mouse ----

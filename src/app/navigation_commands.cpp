@@ -4,7 +4,7 @@
 
 #include "app/frame_win.h"
 #include "app/text_format.h"
-#include "edit/frame_command_ids.h"
+#include "app/command_ids.h"
 #include "edit/quick_slots.h"
 #include "rules/navigation_step.h"
 
@@ -31,52 +31,9 @@ void tell(FrameWin& f, const char* caption, const std::string& text) {
   f.ports().messages->tell(UserMessage{caption, text, MessageIcon::Information});
 }
 
-template <int Slot>
-void quickGo(FrameWin& f) { f.CmQuickGo(Slot); }
-template <int Slot>
-void quickStore(FrameWin& f) { f.CmQuickStore(Slot); }
-
-bool hasComments(FrameWin& f) { return !f.game().comments.empty(); }
-
-#define MERIDAX_QUICK_SLOT(d)                                              \
-  {0, "CmQuickGo" #d, quickGo<d>}, {0, "CmQuickStore" #d, quickStore<d>}
-
-const FrameCommand kCommands[] = {
-    {id::kPreviousMove, "CmPreviousMove", [](FrameWin& f) { f.CmPreviousMove(); }},
-    {id::kUpEightMoves, "CmUpEightMoves", [](FrameWin& f) { f.CmUpEightMoves(); }},
-    {id::kNextMove, "CmNextMove", [](FrameWin& f) { f.CmNextMove(); }},
-    {id::kDownEightMoves, "CmDownEightMoves", [](FrameWin& f) { f.CmDownEightMoves(); }},
-    {id::kStartPosition, "CmStartPosition", [](FrameWin& f) { f.CmStartPosition(); }},
-    {id::kEndPosition, "CmEndPosition", [](FrameWin& f) { f.CmEndPosition(); }},
-    {id::kNextBranchNode, "CmNextBranchNode", [](FrameWin& f) { f.CmNextBranchNode(); }},
-    {id::kPreviousBranchNode, "CmPreviousBranchNode", [](FrameWin& f) { f.CmPreviousBranchNode(); }},
-    {id::kNeighbourBranch, "CmNeighbourBranch", [](FrameWin& f) { f.CmNeighbourBranch(); }},
-    {0, "CmNeighbourBranchBack", [](FrameWin& f) { f.CmNeighbourBranchBack(); }},
-    {id::kSetPrimary, "CmSetPrimary", [](FrameWin& f) { f.CmSetPrimary(); }},
-    {id::kGoToPrimary, "CmGoToPrimary", [](FrameWin& f) { f.CmGoToPrimary(); }},
-    {id::kSetPrimaryAtNode, "CmSetPrimaryAtNode", [](FrameWin& f) { f.CmSetPrimaryAtNode(); },
-     [](FrameWin& f) { return f.nodeUnderMouse() != nullptr; }},
-    {id::kCommentNext, "CmCommentNext", [](FrameWin& f) { f.CmCommentNext(); }, hasComments},
-    {id::kCommentPrevious, "CmCommentPrev", [](FrameWin& f) { f.CmCommentPrev(); }, hasComments},
-    {id::kFindComment, "CmFindComment", [](FrameWin& f) { f.CmFindComment(); }, hasComments},
-    {id::kMoveTo, "CmMoveTo", [](FrameWin& f) { f.CmMoveTo(); }},
-    {id::kBranchEndNext, "CmBranchEndNext", [](FrameWin& f) { f.CmBranchEndNext(); }},
-    {id::kBranchEndPrevious, "CmBranchEndPrev", [](FrameWin& f) { f.CmBranchEndPrev(); }},
-    {id::kNavigatePlayed, "CmNavigatePlayed", [](FrameWin& f) { f.CmNavigatePlayed(); }},
-    {id::kDeleteQuickSlots, "CmDeleteQuickSlots", [](FrameWin& f) { f.CmDeleteQuickSlots(); },
-     [](FrameWin& f) { return anyQuickSlotFilled(f.game()); }},
-    MERIDAX_QUICK_SLOT(0), MERIDAX_QUICK_SLOT(1), MERIDAX_QUICK_SLOT(2), MERIDAX_QUICK_SLOT(3),
-    MERIDAX_QUICK_SLOT(4), MERIDAX_QUICK_SLOT(5), MERIDAX_QUICK_SLOT(6), MERIDAX_QUICK_SLOT(7),
-    MERIDAX_QUICK_SLOT(8), MERIDAX_QUICK_SLOT(9),
-};
-
-#undef MERIDAX_QUICK_SLOT
-
 }  // namespace
 
 FrameWin& NavigationCommands::frame() { return static_cast<FrameWin&>(*this); }
-
-FrameCommandTable NavigationCommands::commandTable() { return kCommands; }
 
 // ---- The common step ----
 

@@ -4,7 +4,6 @@
 
 #include <string>
 
-#include "app/frame_command.h"
 #include "edit/branch_ends.h"
 #include "edit/comment_search.h"
 #include "edit/navigation.h"
@@ -35,9 +34,6 @@ enum class TreeClick { MoveBox, VariationLine };
 
 class NavigationCommands {
  public:
-  // The commands of this group for the frame's dispatch.
-  static FrameCommandTable commandTable();
-
   // ---- The common step of every jump ----
   // Makes the node current: label entry is disarmed, counters and the Othello squares follow, the
   // cursor moves to the next move, and the panes and the status line are refreshed. Nothing happens
@@ -58,31 +54,31 @@ class NavigationCommands {
   void setFindDialogPort(FindDialogPort* port) { findPort_ = port; }
 
   // ---- Commands ----
-  void CmPreviousMove();        // 1194
-  void CmUpEightMoves();        // 1196
-  void CmNextMove();            // 1197
-  void CmDownEightMoves();      // 1198
-  void CmStartPosition();       // 1200
-  void CmEndPosition();         // 1201
-  void CmNextBranchNode();      // 1624
-  void CmPreviousBranchNode();  // 1634
-  void CmNeighbourBranch();     // 1410 (Backspace): the child lines rotate towards the end
-  void CmNeighbourBranchBack(); // Shift+Backspace: towards the front
-  void CmSetPrimary();          // 1636
-  void CmGoToPrimary();         // 1638
-  void CmSetPrimaryAtNode();    // 1802: the node under the mouse
-  void CmCommentNext();         // 1404
-  void CmCommentPrev();         // 1406
-  void CmFindComment();         // 1757
+  void CmPreviousMove();
+  void CmUpEightMoves();
+  void CmNextMove();
+  void CmDownEightMoves();
+  void CmStartPosition();
+  void CmEndPosition();
+  void CmNextBranchNode();
+  void CmPreviousBranchNode();
+  void CmNeighbourBranch();      // the child lines rotate towards the end
+  void CmNeighbourBranchBack();  // towards the front
+  void CmSetPrimary();
+  void CmGoToPrimary();
+  void CmSetPrimaryAtNode();  // the node under the mouse
+  void CmCommentNext();
+  void CmCommentPrev();
+  void CmFindComment();
   // One find-next request of the find dialog.
   void FindNext(const FindRequest& request);
-  void CmMoveTo();              // 1360
-  void CmBranchEndNext();       // 1734
-  void CmBranchEndPrev();       // 1735
-  void CmNavigatePlayed();      // 1778: the board point under the mouse
-  void CmDeleteQuickSlots();    // 1508
-  void CmQuickGo(int slot);     // Ctrl+digit
-  void CmQuickStore(int slot);  // Ctrl+Shift+digit
+  void CmMoveTo();
+  void CmBranchEndNext();
+  void CmBranchEndPrev();
+  void CmNavigatePlayed();  // the board point under the mouse
+  void CmDeleteQuickSlots();
+  void CmQuickGo(int slot);
+  void CmQuickStore(int slot);
 
  protected:
   NavigationCommands() = default;

@@ -5,6 +5,7 @@
 #include <optional>
 #include <vector>
 
+#include "app/command_registry.h"
 #include "app/frame_keys.h"
 #include "app/move_box_text.h"
 #include "app/scripted_ports.h"
@@ -201,7 +202,7 @@ class Runner {
       if (!frame_.listOpen()) return LineError{"ctx list needs an open list"};
       menu_.clear();
       for (const ListMenuEntry& entry : frame_.listContextMenu())
-        if (!entry.command.empty()) menu_.push_back(MenuItem{entry.text, 0, entry.command});
+        if (!entry.command.empty()) menu_.push_back(MenuItem{entry.text, entry.command});
       return std::nullopt;
     }
     if (words.size() == 2 && words[0] == "tree") {
@@ -279,12 +280,23 @@ class Runner {
   std::string menuText() const {
     std::string text;
     for (const MenuItem& item : menu_)
-      text += (item.id != 0 ? std::to_string(item.id) : item.name) + " " + escapeTranscriptText(item.text) + "\n";
+      text += item.name + " " + escapeTranscriptText(item.text) + "\n";
+    return text;
+  }
+
+  // Every command of the registry with its state now, one "ID NAME ENABLED CHECKED TEXT" a line.
+  std::string commandsText() {
+    std::string text = "\n";
+    for (const FrameCommand* c : allCommands()) {
+      const char* checked = c->checked == nullptr ? "-" : frame_.commandChecked(*c) ? "checked" : "unchecked";
+      text += std::to_string(c->id) + " " + c->name + " " + (frame_.commandEnabled(*c) ? "enabled" : "disabled") +
+              " " + checked + " " + escapeTranscriptText(frame_.commandMenuText(*c)) + "\n";
+    }
     return text;
   }
 
   std::optional<LineError> runPrint(const std::vector<std::string>& words) {
-    if (words.size() != 1) return LineError{"print needs one of title, status, board, node, sgf, menu, list"};
+    if (words.size() != 1) return LineError{"print needs one of title, status, board, node, sgf, menu, list, commands"};
     const std::string& what = words[0];
     SGridFrame& g = frame_.game();
     if (what == "title") {
@@ -300,6 +312,8 @@ class Runner {
       print("menu", menuText());
     } else if (what == "list") {
       print("list", listText());
+    } else if (what == "commands") {
+      print("commands", commandsText());
     } else if (what == "sgf") {
       std::string text;
       WriteGameOptions options;
@@ -307,7 +321,7 @@ class Runner {
       if (!WriteGameText(g, text, options)) return LineError{"the current game cannot be written"};
       print("sgf", text);
     } else {
-      return LineError{"print needs one of title, status, board, node, sgf, menu, list"};
+      return LineError{"print needs one of title, status, board, node, sgf, menu, list, commands"};
     }
     return std::nullopt;
   }

@@ -12,7 +12,7 @@
 //   play X Y                  a click on board column X, row Y (from 0) in single-click mode
 //   key NAME                  an accelerator such as Ctrl+Right or Ctrl+T; while a list window is open, a key of
 //                             that list (Return, Delete, Insert, F9, Escape, Alt+Up, ...), and no other
-//   cmd ID                    a frame command by its identifier or handler name
+//   cmd NAME                  a frame command by its handler name (or its identifier)
 //   tree N [V]                a left click in the game-tree pane on the box of move N of the current line,
 //                             or on the V-th variation line (from 1) listed under that move
 //   ctx tree N                the tree context menu on the box of move N (the node under the mouse)
@@ -21,8 +21,10 @@
 //   boardkey KEY              a key on the board: Insert, Delete or one typed character
 //   select [ROW...]           selects rows of the open list window (from 1); without rows none is selected
 //   ctx list                  the context menu of the open list window for its selection
-//   print title|status|board|node|sgf|menu|list (menu: the last context menu, one "ID TEXT" item a line;
-//                             list: the open list window, its headers and rows, "*" before selected rows)
+//   print title|status|board|node|sgf|menu|list|commands (menu: the last context menu, one "NAME TEXT" item
+//                             a line; list: the open list window, its headers and rows, "*" before selected
+//                             rows; commands: every command, one "ID NAME enabled|disabled CHECKED TEXT" a
+//                             line, CHECKED being checked, unchecked or - for a command that is no toggle)
 //
 // Each print writes "LABEL: TEXT" with the text exactly as it stands (no escapes), followed by a line feed
 // unless the text ends with one.

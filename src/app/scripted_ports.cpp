@@ -94,6 +94,7 @@ FramePorts ScriptedPorts::framePorts() {
   ports.clipboard = this;
   ports.window = this;
   ports.processes = this;
+  ports.commands = this;
   return ports;
 }
 
@@ -236,6 +237,10 @@ void ScriptedPorts::setText(const std::string& text) {
 
 void ScriptedPorts::setStatus(int field, const std::string& text) {
   if (field >= 0 && field < static_cast<int>(status_.size())) status_[static_cast<std::size_t>(field)] = text;
+}
+
+void ScriptedPorts::carryOut(const FrameCommand& command) {
+  write(std::string(command.route == CommandRoute::Window ? "(window) " : "(later) ") + command.name);
 }
 
 std::optional<SystemError> ScriptedPorts::startDetached(const std::string& program,

@@ -9,6 +9,8 @@
 //   (process) PROGRAM ARGUMENT...   an outside program that would have been started
 //   (open) PATH                     a document that would have been opened
 //   (clipboard) TEXT                text put on the clipboard
+//   (window) NAME                   a command the desktop window carries out
+//   (later) NAME                    a command of a part not built yet
 //
 // A question or dialog that finds no queued answer writes "? (unanswered)" and stops the run: from then
 // on every question gets its safest answer (No, Cancel, nothing chosen) and nothing more is written.
@@ -44,7 +46,8 @@ class ScriptedPorts : public MessagePort,
                       public FileChooserPort,
                       public ClipboardPort,
                       public WindowPort,
-                      public ProcessPort {
+                      public ProcessPort,
+                      public CommandPort {
  public:
   using LineSink = std::function<void(const std::string& line)>;
 
@@ -111,6 +114,9 @@ class ScriptedPorts : public MessagePort,
   std::optional<SystemError> startDetached(const std::string& program,
                                            const std::vector<std::string>& arguments) override;
   std::optional<SystemError> openDocument(const std::string& pathOrUrl) override;
+
+  // ---- CommandPort ----
+  void carryOut(const FrameCommand& command) override;
 
  private:
   void write(const std::string& line);

@@ -21,43 +21,10 @@ constexpr int kAll = static_cast<int>(Redraw::All);
 
 constexpr int kComposeChoiceCount = 3;
 
-const FrameCommand kCommands[] = {
-    {1704, "CmTruncate", [](FrameWin& f) { f.CmTruncate(); }, [](FrameWin& f) { return f.truncateEnabled(); }},
-    {1801, "CmTruncateAtNode", [](FrameWin& f) { f.CmTruncateAtNode(); },
-     [](FrameWin& f) { return f.truncateEnabled() && f.nodeUnderMouse() != nullptr; }},
-    {1706, "CmTruncateDelete", [](FrameWin& f) { f.CmTruncateDelete(); },
-     [](FrameWin& f) { return f.truncateDeleteEnabled(); }},
-    {1394, "CmDeleteBranch", [](FrameWin& f) { f.CmDeleteBranch(); }, [](FrameWin& f) { return f.deleteBranchEnabled(); }},
-    {1800, "CmDeleteBranchAtNode", [](FrameWin& f) { f.CmDeleteBranchAtNode(); },
-     [](FrameWin& f) { return f.deleteBranchAtNodeEnabled(); }},
-    {1402, "CmRemoveHigherBranches", [](FrameWin& f) { f.CmRemoveHigherBranches(); }},
-    {1403, "CmRemoveLowerBranches", [](FrameWin& f) { f.CmRemoveLowerBranches(); }},
-    {1412, "CmRemoveNeighbours", [](FrameWin& f) { f.CmRemoveNeighbours(); },
-     [](FrameWin& f) { return f.neighboursEnabled(); }},
-    {1738, "CmRemoveAllMarks", [](FrameWin& f) { f.CmRemoveAllMarks(); },
-     [](FrameWin& f) { return f.removeAllEnabled(AnnotationKind::Markup); }},
-    {1736, "CmRemoveAllComments", [](FrameWin& f) { f.CmRemoveAllComments(); },
-     [](FrameWin& f) { return f.removeAllEnabled(AnnotationKind::Comments); }},
-    {1504, "CmRemoveAllV", [](FrameWin& f) { f.CmRemoveAllV(); },
-     [](FrameWin& f) { return f.removeAllEnabled(AnnotationKind::Scores); }},
-    {1506, "CmRemoveAllN", [](FrameWin& f) { f.CmRemoveAllN(); },
-     [](FrameWin& f) { return f.removeAllEnabled(AnnotationKind::Names); }},
-    {1708, "CmInjectSGF", [](FrameWin& f) { f.CmInjectSGF(); }, [](FrameWin& f) { return f.injectEnabled(); }},
-    {1646, "CmCompose", [](FrameWin& f) { f.CmCompose(); }},
-    {1494, "CmFlipBoard", [](FrameWin& f) { f.CmFlipBoard(); },
-     [](FrameWin& f) { return f.transformEnabled(BoardTransform::Flip); },
-     [](FrameWin& f) -> std::string {
-       return isHexagonBoard(f.game().kind()) ? "&Mirror Board\tShift+Ctrl+P" : "&Flip Board\tShift+Ctrl+P";
-     }},
-    {1496, "CmRotateBoard", [](FrameWin& f) { f.CmRotateBoard(); },
-     [](FrameWin& f) { return f.transformEnabled(BoardTransform::Rotate); }},
-};
 
 }  // namespace
 
 FrameWin& TreeEditCommands::frame() { return static_cast<FrameWin&>(*this); }
-
-FrameCommandTable TreeEditCommands::commandTable() { return kCommands; }
 
 // ---- Shared steps ----
 

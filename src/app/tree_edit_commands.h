@@ -4,7 +4,6 @@
 
 #include <functional>
 
-#include "app/frame_command.h"
 #include "edit/bulk_removal.h"
 #include "edit/compose_model.h"
 #include "edit/flip_rotate.h"
@@ -24,30 +23,27 @@ class ComposeDialogPort {
 
 class TreeEditCommands {
  public:
-  // The commands of this group for the frame's dispatch.
-  static FrameCommandTable commandTable();
-
   // ---- Truncating and deleting lines ----
-  void CmTruncate();              // 1704: everything below the current node
-  void CmTruncateAtNode();        // 1801: everything below the node under the mouse
-  void CmTruncateDelete();        // 1706: the last move of the line, at the end node
-  void CmDeleteBranch();          // 1394: the branch of the current node
-  void CmDeleteBranchAtNode();    // 1800: the branch of the node under the mouse
-  void CmRemoveHigherBranches();  // 1402
-  void CmRemoveLowerBranches();   // 1403
-  void CmRemoveNeighbours();      // 1412
+  void CmTruncate();  // everything below the current node
+  void CmTruncateAtNode();  // everything below the node under the mouse
+  void CmTruncateDelete();  // the last move of the line, at the end node
+  void CmDeleteBranch();  // the branch of the current node
+  void CmDeleteBranchAtNode();  // the branch of the node under the mouse
+  void CmRemoveHigherBranches();
+  void CmRemoveLowerBranches();
+  void CmRemoveNeighbours();
 
   // ---- Bulk removal ----
-  void CmRemoveAllMarks();     // 1738
-  void CmRemoveAllComments();  // 1736
-  void CmRemoveAllV();         // 1504
-  void CmRemoveAllN();         // 1506
+  void CmRemoveAllMarks();
+  void CmRemoveAllComments();
+  void CmRemoveAllV();
+  void CmRemoveAllN();
 
   // ---- Injected text, composition, flip and rotate ----
-  void CmInjectSGF();    // 1708
-  void CmCompose();      // 1646
-  void CmFlipBoard();    // 1494
-  void CmRotateBoard();  // 1496
+  void CmInjectSGF();
+  void CmCompose();
+  void CmFlipBoard();
+  void CmRotateBoard();
 
   // The composition dialog's window, when there is one. Without it, composing accepts the current
   // position unchanged at once (scripts reach the choice of new game or modification that way).

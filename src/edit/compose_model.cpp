@@ -27,27 +27,6 @@ ComposeCell clampedCell(int x, int y, int width) {
 
 }  // namespace
 
-const char* composeMenuText(ComposeCommand command) {
-  switch (command) {
-    case ComposeCommand::ClearBoard: return "Clear &Board\tShift+Ctrl+Delete";
-    case ComposeCommand::DeletePieces: return "&Delete Pieces\tDelete";
-    case ComposeCommand::InsertPieces: return "&Insert Pieces\tInsert";
-    case ComposeCommand::DeleteGroup: return "Delete &Connected Group\tCtrl+E";
-    case ComposeCommand::Copy: return "Copy\tCtrl+C";
-    case ComposeCommand::Cut: return "Cut\tCtrl+X";
-    case ComposeCommand::Paste: return "Paste\tCtrl+V";
-    case ComposeCommand::Flip: return "&Flip Board\tShift+Ctrl+P";
-    case ComposeCommand::Rotate: return "&Rotate Board\tShift+Ctrl+R";
-    case ComposeCommand::CreateField: return "Create a Field of &Territory\tCtrl+K";
-    case ComposeCommand::EraseField: return "&Erase the Field of Territory\tCtrl+E";
-    case ComposeCommand::ExportGif: return "Export Position as &GIF Image\tCtrl+F";
-    case ComposeCommand::CopyImage: return "Copy Position to &Clipboard\tCtrl+G";
-    case ComposeCommand::CopyAscii: return "Copy &ASCII Text to Clipboard";
-    case ComposeCommand::Help: return "&Help\tF1";
-  }
-  return "";
-}
-
 ComposeModel::ComposeModel(SGridFrame& game)
     : ComposeModel(game.kind(), game.width(), game.height(), currentPosition(game),
                    game.currentNode->blackNext() ? Colour::Black : Colour::White,

@@ -14,30 +14,27 @@
 
 namespace meridax {
 
-// The dialog's commands, by their identifiers.
-enum class ComposeCommand : int {
-  DeletePieces = 1527,
-  ClearBoard = 1528,
-  InsertPieces = 1529,
-  Help = 1530,
-  ExportGif = 1534,
-  CopyAscii = 1538,
-  Copy = 1540,
-  Paste = 1542,
-  Cut = 1544,
-  CopyImage = 1548,
-  CreateField = 1552,
-  EraseField = 1554,
-  Flip = 1556,
-  Rotate = 1558,
-  DeleteGroup = 1564,
+// The dialog's commands (their identifiers and menu texts are the frame's, in compose_commands.h).
+enum class ComposeCommand {
+  DeletePieces,
+  ClearBoard,
+  InsertPieces,
+  Help,
+  ExportGif,
+  CopyAscii,
+  Copy,
+  Paste,
+  Cut,
+  CopyImage,
+  CreateField,
+  EraseField,
+  Flip,
+  Rotate,
+  DeleteGroup,
 };
 inline constexpr int kComposeColourButton = 330;  // switches the colour
 inline constexpr char kComposeDialogCaption[] = " Board Composition";
 inline constexpr char kDeleteGroupCaption[] = "SDlgCompose::CmDeleteGroup()";
-
-// The menu text of a command, e.g. "Clear &Board\tShift+Ctrl+Delete".
-const char* composeMenuText(ComposeCommand command);
 
 struct ComposeCell {
   int x = 0;

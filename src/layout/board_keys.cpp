@@ -3,15 +3,12 @@
 #include <cctype>
 
 #include "edit/bookmarks.h"
-#include "edit/frame_command_ids.h"
 #include "rules/othello_rules.h"
 #include "rules/position_at.h"
 
 namespace meridax {
 
 namespace {
-
-constexpr int kCopyPositionId = 1548;
 
 int rowsOf(const SGridFrame& g) { return g.kind() == GameKind::Kropki ? g.height() : g.width(); }
 
@@ -100,32 +97,31 @@ bool boardCursorCharacter(FrameWin& frame, char key) {
 }
 
 std::vector<MenuItem> boardShortMenu(FrameWin& frame) {
-  namespace id = command_id;
   SGridFrame& g = frame.game();
   const FrameSettings& s = frame.frameSettings();
   std::vector<MenuItem> menu = {
-      {"&Help\tF1", 0, "CmHelp"},
-      {"&Bookmark Details\tF2", id::kBookmarkList, {}},
-      {"&Collection Details\tF6", 0, "CmCollectionList"},
-      {"Display &Statistics\tF7", 0, "CmBranchStatistics"},
-      {"&Game Details\tF9", 0, "CmGameDetails"},
+      {"&Help\tF1", "CmHelp"},
+      {"&Bookmark Details\tF2", "CmBMDisplay"},
+      {"&Collection Details\tF6", "CmCollectionList"},
+      {"Display &Statistics\tF7", "CmBranchStatistics"},
+      {"&Game Details\tF9", "CmGameDetails"},
   };
   if (g.kind() == GameKind::Go)
-    menu.push_back({toggleText(s.goLetters, "Go &Co-ordinates\tShift+Ctrl+L"), id::kViewGoCoordinates, {}});
-  menu.push_back({"Copy &SGF Text to Clipboard\tShift+Ctrl+W", 0, "GetSGF"});
-  menu.push_back({"Copy Position to &Clipboard\tCtrl+G", kCopyPositionId, {}});
-  menu.push_back({"&Customise\tCtrl+Alt+O", 0, "CmCustomise"});
+    menu.push_back({toggleText(s.goLetters, "Go &Co-ordinates\tShift+Ctrl+L"), "CmViewGoCoordinates"});
+  menu.push_back({"Copy &SGF Text to Clipboard\tShift+Ctrl+W", "CmCopySGF"});
+  menu.push_back({"Copy Position to &Clipboard\tCtrl+G", "CmCopyBMP"});
+  menu.push_back({"&Customise\tCtrl+Alt+O", "CmCustomise"});
   const bool marked = isBookmarked(g, g.currentNode);
-  menu.push_back({marked ? "Remove &Bookmark\tAlt+F2" : "Set &Bookmark\tAlt+F2", id::kBookmark, {}});
+  menu.push_back({marked ? "Remove &Bookmark\tAlt+F2" : "Set &Bookmark\tAlt+F2", "CmBookmark"});
   if (g.currentNode != g.primaryNode)
-    menu.push_back({"Mark Current Position as &Primary\tAlt+F3", id::kSetPrimary, {}});
+    menu.push_back({"Mark Current Position as &Primary\tAlt+F3", "CmSetPrimary"});
   if (s.viewMarkup != 0 && g.currentNode->hasMarkup())
-    menu.push_back({"Remove all &Markup from Board", id::kRemoveBoardMarkup, {}});
-  menu.push_back({toggleText(s.viewMarkup != 0, "SGF &Markup\tAlt+F5"), id::kViewMarkup, {}});
-  menu.push_back({toggleText(s.viewCursor != 0, "&Cursor\tAlt+F6"), id::kViewCursor, {}});
+    menu.push_back({"Remove all &Markup from Board", "CmRemoveBoardMarkup"});
+  menu.push_back({toggleText(s.viewMarkup != 0, "SGF &Markup\tAlt+F5"), "CmViewMarkup"});
+  menu.push_back({toggleText(s.viewCursor != 0, "&Cursor\tAlt+F6"), "CmViewCursor"});
   if (g.kind() == GameKind::Othello) {
-    menu.push_back({toggleText(s.doSearch != 0, "&Search\tAlt+F7"), id::kViewSearch, {}});
-    menu.push_back({toggleText(s.displayCaptures != 0, "&Highlighting\tAlt+F8"), id::kViewHighlighting, {}});
+    menu.push_back({toggleText(s.doSearch != 0, "&Search\tAlt+F7"), "CmViewSearch"});
+    menu.push_back({toggleText(s.displayCaptures != 0, "&Highlighting\tAlt+F8"), "CmViewHighlighting"});
   }
   return menu;
 }

@@ -27,36 +27,36 @@ class AnnotationCommandsTest : public FrameTest {
     load(writeFile("game.sgf", text));
     return frame().game();
   }
-  bool enabled(int id) { return frame().commandEnabled(*frame().findCommand(id)); }
-  std::string menuText(int id) { return frame().commandMenuText(*frame().findCommand(id)); }
+  bool enabled(const std::string& name) { return frame().commandEnabled(*frame().findCommand(name)); }
+  std::string menuText(const std::string& name) { return frame().commandMenuText(*frame().findCommand(name)); }
 };
 
 TEST_F(AnnotationCommandsTest, MenuTexts_FollowTheCurrentNode) {
   SGridFrame& g = open("(;GM[1]SZ[9];B[ee];W[cc])");
-  EXPECT_EQ(menuText(1768), "Set &Bookmark\tAlt+F2");
-  EXPECT_EQ(menuText(1512), "Add SGF Node Name");
-  EXPECT_EQ(menuText(1510), "Add SGF Score");
-  EXPECT_EQ(menuText(1480), "Add a Print &Diagram\tCtrl+D");
+  EXPECT_EQ(menuText("CmBookmark"), "Set &Bookmark\tAlt+F2");
+  EXPECT_EQ(menuText("CmNodeName"), "Add SGF Node Name");
+  EXPECT_EQ(menuText("CmScore"), "Add SGF Score");
+  EXPECT_EQ(menuText("CmPrintDiagram"), "Add a Print &Diagram\tCtrl+D");
 
-  frame().runCommand(1768);
+  frame().runCommand("CmBookmark");
   ports.queueInput("Name");
-  frame().runCommand(1512);
+  frame().runCommand("CmNodeName");
   ports.queueInput("5");
-  frame().runCommand(1510);
-  frame().runCommand(1480);
+  frame().runCommand("CmScore");
+  frame().runCommand("CmPrintDiagram");
 
-  EXPECT_EQ(menuText(1768), "Remove &Bookmark\tAlt+F2");
-  EXPECT_EQ(menuText(1512), "Edit SGF Node Name");
-  EXPECT_EQ(menuText(1510), "Edit SGF Score");
-  EXPECT_EQ(menuText(1480), "Remove Print &Diagram\tCtrl+D");
+  EXPECT_EQ(menuText("CmBookmark"), "Remove &Bookmark\tAlt+F2");
+  EXPECT_EQ(menuText("CmNodeName"), "Edit SGF Node Name");
+  EXPECT_EQ(menuText("CmScore"), "Edit SGF Score");
+  EXPECT_EQ(menuText("CmPrintDiagram"), "Remove Print &Diagram\tCtrl+D");
   EXPECT_TRUE(g.currentNode->printDiagram());
   EXPECT_TRUE(frame().modified());
 }
 
 TEST_F(AnnotationCommandsTest, PrintDiagram_DisabledOnSwapNodes) {
   open("(;GM[11]SZ[11];B[c3];W[swap-sides])");
-  EXPECT_FALSE(enabled(1480));
-  frame().runCommand(1480);
+  EXPECT_FALSE(enabled("CmPrintDiagram"));
+  frame().runCommand("CmPrintDiagram");
   EXPECT_FALSE(frame().game().currentNode->printDiagram());
 }
 
@@ -65,7 +65,7 @@ TEST_F(AnnotationCommandsTest, ListRenamedInTheDialog_MarksTheGameAndTheFileChan
   RenamingListDialog dialog;
   frame().setPositionListPort(&dialog);
 
-  frame().runCommand(1770);
+  frame().runCommand("CmBMDisplay");
 
   EXPECT_EQ(dialog.titles, (std::vector<std::string>{" Bookmarks ( 1 )"}));
   EXPECT_EQ(g.bookmarks[0].name, "renamed");
@@ -77,12 +77,12 @@ TEST_F(AnnotationCommandsTest, BookmarkNamesOn_AskedForAndCancelAbandons) {
   SGridFrame& g = open("(;GM[1]SZ[9];B[ee])");
   frame().appSettings().bookmarkNames = true;
   ports.queueInput(std::nullopt);
-  frame().runCommand(1768);
+  frame().runCommand("CmBookmark");
   EXPECT_TRUE(g.bookmarks.empty());
   EXPECT_FALSE(frame().modified());
 
   ports.queueInput("Turning point");
-  frame().runCommand(1768);
+  frame().runCommand("CmBookmark");
   ASSERT_EQ(g.bookmarks.size(), 1u);
   EXPECT_EQ(g.bookmarks[0].name, "Turning point");
   EXPECT_EQ(ports.takeLines(), (std::vector<std::string>{"< Bookmark Name> ? (cancel)",
@@ -92,10 +92,10 @@ TEST_F(AnnotationCommandsTest, BookmarkNamesOn_AskedForAndCancelAbandons) {
 TEST_F(AnnotationCommandsTest, CommentRemovedFromTheTree_ReachesTheFile) {
   SGridFrame& g = open("(;GM[1]SZ[9];B[ee]C[Remove me];W[cc])");
   frame().context.node = nullptr;
-  EXPECT_FALSE(enabled(1798));
+  EXPECT_FALSE(enabled("CmRemoveCommentAtNode"));
   frame().treeContextAt(onLine(g, 1));
 
-  frame().runCommand(1798);
+  frame().runCommand("CmRemoveCommentAtNode");
 
   EXPECT_FALSE(onLine(g, 1)->hasComment());
   EXPECT_TRUE(g.comments.empty());
@@ -106,14 +106,14 @@ TEST_F(AnnotationCommandsTest, CommentRemovedFromTheTree_ReachesTheFile) {
 TEST_F(AnnotationCommandsTest, NodeUnderTheMouseDeletedSince_CommandsOnItDoNothing) {
   SGridFrame& g = open("(;GM[1]SZ[9];B[ee];W[cc]C[Gone soon])");
   frame().treeContextAt(onLine(g, 2));
-  ASSERT_TRUE(enabled(1804));
+  ASSERT_TRUE(enabled("CmBookmarkAtNode"));
   frame().jumpToNode(onLine(g, 1));
   ports.queueAnswer(Answer::Yes);
-  frame().runCommand(1704);  // truncates below move 1
+  frame().runCommand("CmTruncate");  // truncates below move 1
   ports.takeLines();
 
-  EXPECT_FALSE(enabled(1804));
-  EXPECT_FALSE(enabled(1798));
+  EXPECT_FALSE(enabled("CmBookmarkAtNode"));
+  EXPECT_FALSE(enabled("CmRemoveCommentAtNode"));
   frame().CmBookmarkAtNode();
   frame().CmRemoveCommentAtNode();
   EXPECT_TRUE(g.bookmarks.empty());
@@ -123,9 +123,9 @@ TEST_F(AnnotationCommandsTest, NodeUnderTheMouseDeletedSince_CommandsOnItDoNothi
 TEST_F(AnnotationCommandsTest, MarkupHidden_MarkupCommandsAndLabelEntryDisabled) {
   SGridFrame& g = open("(;GM[1]SZ[9];B[ee])");
   frame().frameSettings().viewMarkup = 0;
-  EXPECT_FALSE(enabled(1742));
-  EXPECT_FALSE(enabled(1739));
-  EXPECT_FALSE(enabled(1746));
+  EXPECT_FALSE(enabled("CmMarkTriangle"));
+  EXPECT_FALSE(enabled("CmRemoveMarkup"));
+  EXPECT_FALSE(enabled("CmLabel"));
   EXPECT_FALSE(frame().boardKey("Insert"));
   EXPECT_FALSE(frame().boardKey("Delete"));
   EXPECT_TRUE(frame().boardKey("t")) << "the mark keys act whatever is shown";
@@ -159,22 +159,22 @@ TEST_F(AnnotationCommandsTest, DraggedArea_ShowsItsSizeAndMarksEveryPoint) {
   SGridFrame& g = open("(;GM[1]SZ[9];B[ee])");
   frame().boardContextAt(7, 7, 9, 9);
   EXPECT_EQ(ports.status(0), "Selected area = 4");
-  frame().runCommand(1743);
+  frame().runCommand("CmMarkCircle");
   EXPECT_EQ(markupOf(g, g.currentNode), "CR[((][()][)(][))]");
 }
 
 TEST_F(AnnotationCommandsTest, AutomaticLabels_ToggledOnGoBoardsOnly) {
   open("(;GM[1]SZ[9];B[ee])");
   EXPECT_FALSE(frame().autoLabelMovesOn());
-  frame().runCommand(1520);
-  frame().runCommand(1518);
+  frame().runCommand("CmAutoLabelMoves");
+  frame().runCommand("CmAutoLabelBranches");
   EXPECT_TRUE(frame().autoLabelMovesOn());
   EXPECT_TRUE(frame().autoLabelBranchesOn());
   EXPECT_TRUE(frame().playOptions().autoLabelMoves);
 
   open("(;GM[2]SZ[8])");
-  EXPECT_FALSE(enabled(1518));
-  EXPECT_FALSE(enabled(1520));
+  EXPECT_FALSE(enabled("CmAutoLabelBranches"));
+  EXPECT_FALSE(enabled("CmAutoLabelMoves"));
 }
 
 }  // namespace

@@ -23,19 +23,18 @@ INSTANTIATE_TEST_SUITE_P(Steps, SquareSizeSteps,
 class BoardViewCommands : public FrameTest {
  protected:
   void loadText(const std::string& sgf) { load(writeFile("game.sgf", sgf)); }
-  std::string menuText(int id) { return frame().commandMenuText(*frame().findCommand(id)); }
-  bool enabled(int id) { return frame().commandEnabled(*frame().findCommand(id)); }
+  std::string menuText(const std::string& name) { return frame().commandMenuText(*frame().findCommand(name)); }
+  bool enabled(const std::string& name) { return frame().commandEnabled(*frame().findCommand(name)); }
 };
 
 TEST_F(BoardViewCommands, TogglesChangeTheirMenuTexts) {
-  namespace id = board_view_command;
-  EXPECT_EQ(menuText(id::kViewCursor), "Hide &Cursor\tAlt+F6");
-  frame().runCommand(id::kViewCursor);
+  EXPECT_EQ(menuText("CmViewCursor"), "Hide &Cursor\tAlt+F6");
+  frame().runCommand("CmViewCursor");
   EXPECT_EQ(frame().frameSettings().viewCursor, 0);
-  EXPECT_EQ(menuText(id::kViewCursor), "View &Cursor\tAlt+F6");
-  EXPECT_EQ(menuText(id::kViewMarkup), "Hide SGF &Markup\tAlt+F5");
-  EXPECT_EQ(menuText(id::kViewGoCoordinates), "View Go &Co-ordinates\tShift+Ctrl+L");
-  frame().runCommand(id::kViewGoCoordinates);
+  EXPECT_EQ(menuText("CmViewCursor"), "View &Cursor\tAlt+F6");
+  EXPECT_EQ(menuText("CmViewMarkup"), "Hide SGF &Markup\tAlt+F5");
+  EXPECT_EQ(menuText("CmViewGoCoordinates"), "View Go &Co-ordinates\tShift+Ctrl+L");
+  frame().runCommand("CmViewGoCoordinates");
   EXPECT_TRUE(frame().frameSettings().goLetters);
   EXPECT_EQ(ports.lastRedraw(), Redraw::All);
 }
@@ -46,15 +45,14 @@ struct KindCase {
 };
 class BoardViewEnabled : public BoardViewCommands, public ::testing::WithParamInterface<KindCase> {};
 TEST_P(BoardViewEnabled, ByKind) {
-  namespace id = board_view_command;
   const KindCase c = GetParam();
   loadText(c.sgf);
-  EXPECT_EQ(enabled(id::kViewHighlighting), c.othello) << c.sgf;
-  EXPECT_EQ(enabled(id::kViewSearch), c.othello) << c.sgf;
-  EXPECT_EQ(enabled(id::kViewGoCoordinates), c.go) << c.sgf;
-  EXPECT_EQ(enabled(id::kNumbering), c.numbering) << c.sgf;
-  EXPECT_TRUE(enabled(id::kViewCursor));
-  EXPECT_TRUE(enabled(id::kIncreaseSize));
+  EXPECT_EQ(enabled("CmViewHighlighting"), c.othello) << c.sgf;
+  EXPECT_EQ(enabled("CmViewSearch"), c.othello) << c.sgf;
+  EXPECT_EQ(enabled("CmViewGoCoordinates"), c.go) << c.sgf;
+  EXPECT_EQ(enabled("CmNumbering"), c.numbering) << c.sgf;
+  EXPECT_TRUE(enabled("CmViewCursor"));
+  EXPECT_TRUE(enabled("CmIncreaseSize"));
 }
 INSTANTIATE_TEST_SUITE_P(Kinds, BoardViewEnabled,
                          ::testing::Values(KindCase{"(;GM[1]SZ[19])", false, true, true},
@@ -64,16 +62,16 @@ INSTANTIATE_TEST_SUITE_P(Kinds, BoardViewEnabled,
 
 TEST_F(BoardViewCommands, NumberingCyclesAndAsksForTheRecentCount) {
   FrameSettings& s = frame().frameSettings();
-  frame().runCommand(board_view_command::kNumbering);
+  frame().runCommand("CmNumbering");
   EXPECT_EQ(s.scoreValue, 4);
   ports.queueInput(std::string("12"));
-  frame().runCommand(board_view_command::kNumbering);
+  frame().runCommand("CmNumbering");
   EXPECT_EQ(s.scoreValue, 6);
   EXPECT_EQ(s.displayNumbers, 12);
   EXPECT_EQ(ports.lines().back(), "< Most Recent Numbering> ? 12");
-  frame().runCommand(board_view_command::kNumbering);
+  frame().runCommand("CmNumbering");
   EXPECT_EQ(s.scoreValue, 5);
-  frame().runCommand(board_view_command::kNumbering);
+  frame().runCommand("CmNumbering");
   EXPECT_EQ(s.scoreValue, 3);
 }
 
@@ -81,7 +79,7 @@ TEST_F(BoardViewCommands, CancelledRecentCountKeepsTheNumbering) {
   FrameSettings& s = frame().frameSettings();
   s.scoreValue = 4;
   ports.queueInput(std::nullopt);
-  frame().runCommand(board_view_command::kNumbering);
+  frame().runCommand("CmNumbering");
   EXPECT_EQ(s.scoreValue, 4);
   EXPECT_EQ(s.displayNumbers, 8);
 }
@@ -89,17 +87,17 @@ TEST_F(BoardViewCommands, CancelledRecentCountKeepsTheNumbering) {
 TEST_F(BoardViewCommands, HidingMarkupDisarmsLabelEntry) {
   ASSERT_TRUE(frame().boardKey("Insert"));
   ASSERT_TRUE(frame().labelEntryArmed());
-  frame().runCommand(board_view_command::kViewMarkup);
+  frame().runCommand("CmViewMarkup");
   EXPECT_FALSE(frame().labelEntryArmed());
 }
 
 TEST_F(BoardViewCommands, SizeIsKeptPerFamilyAndWidth) {
   loadText("(;GM[1]SZ[13])");
-  frame().runCommand(board_view_command::kIncreaseSize);
+  frame().runCommand("CmIncreaseSize");
   EXPECT_EQ(frame().frameSettings().sizeGoBoard[12], 26);
   EXPECT_EQ(frame().frameSettings().sizeGoBoard[18], 24);  // 19 x 19 keeps its own
   EXPECT_EQ(frame().frameSettings().sizeOthello[12], 24);
-  for (int i = 0; i < 40; ++i) frame().runCommand(board_view_command::kDecreaseSize);
+  for (int i = 0; i < 40; ++i) frame().runCommand("CmDecreaseSize");
   EXPECT_EQ(currentSquareSize(frame()), 12);
 }
 

@@ -404,13 +404,13 @@ TEST_F(CollectionListTest, ErasePlayerGames_RemovesEveryGameTheyTookPartIn) {
 
 TEST_F(CollectionListTest, BranchStatisticsOfOneNodeGame_ShowsTheTwelveFields) {
   ports.takeLines();
-  ASSERT_TRUE(frame().runCommand(kBranchStatisticsId));
+  ASSERT_TRUE(frame().runCommand("CmBranchStatistics"));
   EXPECT_EQ(ports.takeLines(),
             (Lines{"[ Branch Statistics] Branches in total\\t1\\r\\nNodes in total\\t1  /  1\\r\\nBranches below\\t0\\r\\n"
                    "Nodes below current position\\t0\\r\\nComments\\t0\\r\\nComments in current line of play\\t0\\r\\n"
                    "Comment bytes\\t0\\r\\nDiagrams\\t0\\r\\nMarked Positions\\t0\\r\\nBookmarks\\t0\\r\\n"
                    "Position Scores\\t0\\r\\nPosition Nodes\\t0"}));
-  EXPECT_EQ(frame().commandMenuText(*frame().findCommand(kBranchStatisticsId)), "Display &Statistics\tF7");
+  EXPECT_EQ(frame().commandMenuText(*frame().findCommand("CmBranchStatistics")), "Display &Statistics\tF7");
 }
 
 }  // namespace

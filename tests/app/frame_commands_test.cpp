@@ -27,11 +27,11 @@ class FrameCommandsTest : public FrameTest {
 
 TEST_F(FrameCommandsTest, Commands_RunByIdentifierOrName) {
   load(writeFile("three.sgf", kThreeGames));
-  EXPECT_TRUE(frame().runCommand(1658));
+  EXPECT_TRUE(frame().runCommand("CmNextGame"));
   EXPECT_EQ(frame().collection().currentIndex(), 1u);
   EXPECT_TRUE(frame().runCommand("CmLastGame"));
   EXPECT_EQ(frame().collection().currentIndex(), 2u);
-  EXPECT_TRUE(frame().runCommand(special_move_command::kPassId));
+  EXPECT_TRUE(frame().runCommand("CmPass"));
   EXPECT_EQ(currentKind(), SpecialMoveKind::Pass);
 
   EXPECT_FALSE(frame().runCommand(0)) << "0 names no command";

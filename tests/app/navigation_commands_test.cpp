@@ -26,7 +26,7 @@ class NavigationCommandsTest : public FrameTest {
     return frame().game();
   }
   bool treeChanged() { return (frame().game().flags & game_flag::kTreeChanged) != 0; }
-  bool enabled(int id) { return frame().commandEnabled(*frame().findCommand(id)); }
+  bool enabled(const std::string& name) { return frame().commandEnabled(*frame().findCommand(name)); }
 };
 
 TEST_F(NavigationCommandsTest, Jump_CursorToTheNextMoveStatusRefreshedLabelEntryDisarmed) {
@@ -61,8 +61,8 @@ TEST_F(NavigationCommandsTest, JumpsThatSelectALine_DoNotMarkTheGame) {
   SGridFrame& g = open();
   frame().jumpToNode(onLine(g, 4));
 
-  frame().runCommand(1734);  // the first end below: the side line's dg
-  frame().runCommand(1406);  // the last comment: the side line's ge
+  frame().runCommand("CmBranchEndNext");  // the first end below: the side line's dg
+  frame().runCommand("CmCommentPrev");  // the last comment: the side line's ge
 
   EXPECT_EQ(g.currentNode, byMoves(g, "ee cc gc cg ge"));
   EXPECT_FALSE(treeChanged());
@@ -82,7 +82,7 @@ TEST_F(NavigationCommandsTest, NeighbouringBranch_MarksTheGameAndTheFile) {
   SGridFrame& g = open();
   frame().jumpToNode(onLine(g, 6));
 
-  frame().runCommand(1410);
+  frame().runCommand("CmNeighbourBranch");
 
   EXPECT_EQ(g.currentNode, byMoves(g, "ee cc gc cg hh"));
   EXPECT_TRUE(treeChanged());
@@ -93,7 +93,7 @@ TEST_F(NavigationCommandsTest, NeighbouringBranch_MarksTheGameAndTheFile) {
 TEST_F(NavigationCommandsTest, PrimarySetAgainOnTheSameNode_ChangesNothing) {
   SGridFrame& g = open();
   frame().jumpToNode(onLine(g, 2));
-  frame().runCommand(1636);
+  frame().runCommand("CmSetPrimary");
   ASSERT_TRUE(frame().modified());
   g.flags = game_flag::kUnchanged;
 
@@ -109,9 +109,9 @@ TEST_F(NavigationCommandsTest, FindDialog_OpenedWithTheLastSearchAndItsRequestsR
   frame().setFindDialogPort(&spy);
   frame().jumpToNode(g.firstNode);
 
-  frame().runCommand(1757);
+  frame().runCommand("CmFindComment");
   frame().FindNext(FindRequest{"SIDE", true, SearchDirection::Down});
-  frame().runCommand(1757);
+  frame().runCommand("CmFindComment");
 
   ASSERT_EQ(spy.seeds.size(), 2u);
   EXPECT_EQ(spy.seeds[0].text, "");
@@ -126,19 +126,19 @@ TEST_F(NavigationCommandsTest, FindDialog_OpenedWithTheLastSearchAndItsRequestsR
 
 TEST_F(NavigationCommandsTest, EnabledStates_FollowCommentsSlotsAndTheNodeUnderTheMouse) {
   SGridFrame& g = open("(;GM[1]SZ[9];B[ee];W[cc])");
-  EXPECT_FALSE(enabled(1404));
-  EXPECT_FALSE(enabled(1406));
-  EXPECT_FALSE(enabled(1757));
-  EXPECT_FALSE(enabled(1508));
-  EXPECT_FALSE(enabled(1802));
+  EXPECT_FALSE(enabled("CmCommentNext"));
+  EXPECT_FALSE(enabled("CmCommentPrev"));
+  EXPECT_FALSE(enabled("CmFindComment"));
+  EXPECT_FALSE(enabled("CmDeleteQuickSlots"));
+  EXPECT_FALSE(enabled("CmSetPrimaryAtNode"));
 
   frame().runCommand("CmQuickStore4");
   frame().context.node = g.firstNode;
-  EXPECT_TRUE(enabled(1508));
-  EXPECT_TRUE(enabled(1802));
+  EXPECT_TRUE(enabled("CmDeleteQuickSlots"));
+  EXPECT_TRUE(enabled("CmSetPrimaryAtNode"));
 
-  frame().runCommand(1508);
-  EXPECT_FALSE(enabled(1508));
+  frame().runCommand("CmDeleteQuickSlots");
+  EXPECT_FALSE(enabled("CmDeleteQuickSlots"));
 }
 
 TEST_F(NavigationCommandsTest, QuickSlots_StoreMarksChanged_ClearingEmptySlotsDoesNot) {

@@ -2,7 +2,10 @@
 
 #include <sstream>
 
+#include <algorithm>
+
 #include "app/app_test_support.h"
+#include "app/command_registry.h"
 #include "app/memory_profile.h"
 #include "app/script_runner.h"
 
@@ -43,6 +46,22 @@ TEST_F(ScriptRunner, PrintForms_LabelColonBlankAndTheTextAsItStands) {
             "status1:  0 - 0\n"
             "status2:  Cursor A19\n"
             "status3:  Move   2/2\n");
+}
+
+// One line per command of the registry, its state as the menus would show it now.
+TEST_F(ScriptRunner, PrintCommands_ListsEveryCommandWithItsState) {
+  const ScriptResult r = run(
+      "cmd CmViewCursor\n"
+      "print commands\n");
+  EXPECT_EQ(r.status, kScriptOk) << r.error;
+  const std::string text = out.str();
+  EXPECT_EQ(static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')), allCommands().size() + 1);
+  for (const char* line : {"\n1202 CmPass enabled - &Pass\\tCtrl+T\n",
+                           "\n1296 CmViewCursor enabled unchecked View &Cursor\\tAlt+F6\n",
+                           "\n1224 CmViewHighlighting disabled checked Hide &Highlighting",
+                           "\n0 CmCollDelete disabled - \n", "\n0 LoadSGF enabled - &Load File\\tCtrl+O\n",
+                           "\n1518 CmAutoLabelBranches enabled unchecked \n"})
+    EXPECT_NE(text.find(line), std::string::npos) << line << " in\n" << text;
 }
 
 TEST_F(ScriptRunner, BoardAndSgf_ArePrintedRawWithoutAnExtraLine) {

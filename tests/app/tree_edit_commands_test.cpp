@@ -67,7 +67,7 @@ TEST_F(TreeEditCommandsTest, TruncateAbovePrimary_AsksTheQuestionThatNamesIt) {
   goTo("aa");
   ports.queueAnswer(Answer::Yes);
 
-  EXPECT_TRUE(frame().runCommand(1704));
+  EXPECT_TRUE(frame().runCommand("CmTruncate"));
 
   EXPECT_EQ(ports.takeLines(),
             (Lines{question("CmTruncate()",
@@ -99,12 +99,12 @@ TEST_F(TreeEditCommandsTest, TruncateAnsweredNo_ChangesNothing) {
 
 TEST_F(TreeEditCommandsTest, TruncateAndDeleteTheMove_AsksNothingAndNeedsTheEndNode) {
   SGridFrame& g = open("(;GM[1]SZ[9];B[aa];W[bb])");
-  const FrameCommand& truncate = *frame().findCommand(1704);
-  const FrameCommand& deleteMove = *frame().findCommand(1706);
+  const FrameCommand& truncate = *frame().findCommand("CmTruncate");
+  const FrameCommand& deleteMove = *frame().findCommand("CmTruncateDelete");
   EXPECT_FALSE(frame().commandEnabled(truncate)) << "disabled at the end node";
   EXPECT_TRUE(frame().commandEnabled(deleteMove));
 
-  frame().runCommand(1706);
+  frame().runCommand("CmTruncateDelete");
 
   EXPECT_EQ(ports.takeLines(), Lines{});
   EXPECT_EQ(treeText(g), ";B[aa]");
@@ -119,7 +119,7 @@ TEST_F(TreeEditCommandsTest, TruncateAtTheNodeUnderTheMouse_GoesThereFirst) {
   frame().context.node = at("dd");
   ports.queueAnswer(Answer::Yes);
 
-  frame().runCommand(1801);
+  frame().runCommand("CmTruncateAtNode");
 
   EXPECT_EQ(g.currentNode, at("dd"));
   EXPECT_EQ(treeText(g), ";B[aa](;W[dd])(;W[bb];B[cc])");
@@ -130,10 +130,10 @@ TEST_F(TreeEditCommandsTest, TruncateAtTheNodeUnderTheMouse_GoesThereFirst) {
 
 TEST_F(TreeEditCommandsTest, DeleteBranchOnTheCurrentLine_PromotesTheOtherChildAndGoesThere) {
   SGridFrame& g = open("(;GM[1]SZ[9];B[aa](;W[bb];B[cc])(;W[dd]))");
-  ASSERT_TRUE(frame().commandEnabled(*frame().findCommand(1394)));
+  ASSERT_TRUE(frame().commandEnabled(*frame().findCommand("CmDeleteBranch")));
   ports.queueAnswer(Answer::Yes);
 
-  frame().runCommand(1394);
+  frame().runCommand("CmDeleteBranch");
 
   EXPECT_EQ(ports.takeLines(),
             (Lines{question("DeleteBranch()",
@@ -143,7 +143,7 @@ TEST_F(TreeEditCommandsTest, DeleteBranchOnTheCurrentLine_PromotesTheOtherChildA
   EXPECT_EQ(treeText(g), ";B[aa];W[dd]");
   EXPECT_EQ(g.currentNode, at("dd"));
   EXPECT_FALSE(at("aa")->branching());
-  EXPECT_FALSE(frame().commandEnabled(*frame().findCommand(1394))) << "no branching node above any more";
+  EXPECT_FALSE(frame().commandEnabled(*frame().findCommand("CmDeleteBranch"))) << "no branching node above any more";
   EXPECT_EQ(problems(), "");
 }
 
@@ -152,7 +152,7 @@ TEST_F(TreeEditCommandsTest, RemoveLowerBranchingWithNothingBelow_DoesNothingAnd
   g.primaryNode = nullptr;
   ports.queueAnswer(Answer::Yes);
 
-  frame().runCommand(1403);
+  frame().runCommand("CmRemoveLowerBranches");
 
   EXPECT_EQ(ports.takeLines(),
             (Lines{question("RemoveOffBranches()", "Warning.\nAbout to remove lower branching.\n\nDo you wish to continue?",
@@ -166,15 +166,15 @@ TEST_F(TreeEditCommandsTest, RemoveHigherAndNeighbouringBranching_PruneAboveTheC
   SGridFrame& g = open("(;GM[1]SZ[9](;B[aa](;W[bb];B[cc])(;W[dd]))(;B[ee]))");
   g.primaryNode = nullptr;
   goTo("cc");
-  EXPECT_FALSE(frame().commandEnabled(*frame().findCommand(1412))) << "the parent bb does not branch";
+  EXPECT_FALSE(frame().commandEnabled(*frame().findCommand("CmRemoveNeighbours"))) << "the parent bb does not branch";
   goTo("bb");
   ports.queueAnswer(Answer::Yes);
 
-  frame().runCommand(1412);
+  frame().runCommand("CmRemoveNeighbours");
   EXPECT_EQ(treeText(g), "(;B[aa];W[bb];B[cc])(;B[ee])");
 
   ports.queueAnswer(Answer::Yes);
-  frame().runCommand(1402);
+  frame().runCommand("CmRemoveHigherBranches");
   EXPECT_EQ(treeText(g), ";B[aa];W[bb];B[cc]");
   EXPECT_EQ(ports.takeLines(),
             (Lines{question("CmRemoveNeighbours()",
@@ -191,8 +191,8 @@ TEST_F(TreeEditCommandsTest, RemoveAllCommentsTwice_ReportsTheCountThenThatThere
   SGridFrame& g = open("(;GM[1]SZ[9]C[first];B[aa]C[second];W[bb])");
   ports.queueAnswer(Answer::Yes);
 
-  frame().runCommand(1736);
-  EXPECT_FALSE(frame().commandEnabled(*frame().findCommand(1736)));
+  frame().runCommand("CmRemoveAllComments");
+  EXPECT_FALSE(frame().commandEnabled(*frame().findCommand("CmRemoveAllComments")));
   frame().CmRemoveAllComments();
 
   EXPECT_EQ(ports.takeLines(),
@@ -208,11 +208,11 @@ TEST_F(TreeEditCommandsTest, RemoveAllCommentsTwice_ReportsTheCountThenThatThere
 TEST_F(TreeEditCommandsTest, RemoveAllMarkup_NeedsMarkupShownAndReportsTheNodes) {
   open("(;GM[1]SZ[9];B[aa]TR[bb][cc];W[bb]LB[aa:x])");
   frame().frameSettings().viewMarkup = 0;
-  EXPECT_FALSE(frame().commandEnabled(*frame().findCommand(1738)));
+  EXPECT_FALSE(frame().commandEnabled(*frame().findCommand("CmRemoveAllMarks")));
   frame().frameSettings().viewMarkup = 1;
   ports.queueAnswer(Answer::Yes);
 
-  frame().runCommand(1738);
+  frame().runCommand("CmRemoveAllMarks");
 
   EXPECT_EQ(ports.takeLines(),
             (Lines{question("RemoveAllMarks()",
@@ -226,8 +226,8 @@ TEST_F(TreeEditCommandsTest, RemoveAllScoresAndNames_ReportTheirCounts) {
   ports.queueAnswer(Answer::Yes);
   ports.queueAnswer(Answer::Yes);
 
-  frame().runCommand(1504);
-  frame().runCommand(1506);
+  frame().runCommand("CmRemoveAllV");
+  frame().runCommand("CmRemoveAllN");
   frame().CmRemoveAllV();
 
   EXPECT_EQ(ports.takeLines(),
@@ -252,7 +252,7 @@ TEST_F(TreeEditCommandsTest, Inject_KeepsTheCurrentNodeAndReportsSgfInjected) {
   GameNode* before = g.currentNode;
   ports.queueInput(";W[cc];B[dd]");
 
-  frame().runCommand(1708);
+  frame().runCommand("CmInjectSGF");
 
   EXPECT_EQ(ports.takeLines(), (Lines{dialog(" Inject SGF Text", ";W[cc];B[dd]"), box("CmInjectSGF()", "SGF Injected")}));
   EXPECT_EQ(g.currentNode, before);
@@ -265,8 +265,8 @@ TEST_F(TreeEditCommandsTest, InjectCancelledOrEmpty_DoesNothing) {
   open("(;GM[1]SZ[9];B[aa])");
   ports.queueInput(std::nullopt);
   ports.queueInput("");
-  frame().runCommand(1708);
-  frame().runCommand(1708);
+  frame().runCommand("CmInjectSGF");
+  frame().runCommand("CmInjectSGF");
   EXPECT_EQ(ports.takeLines(), (Lines{dialog(" Inject SGF Text", "(cancel)"), dialog(" Inject SGF Text", "")}));
   EXPECT_FALSE(frame().modified());
 }
@@ -276,7 +276,7 @@ TEST_F(TreeEditCommandsTest, InjectWithAnError_ReportsAndOffersTheErrorList) {
   ports.queueInput(";W[aa]");
   ports.queueAnswer(Answer::No);
 
-  frame().runCommand(1708);
+  frame().runCommand("CmInjectSGF");
 
   const Lines lines = ports.takeLines();
   ASSERT_EQ(lines.size(), 3u) << ::testing::PrintToString(lines);
@@ -287,7 +287,7 @@ TEST_F(TreeEditCommandsTest, InjectWithAnError_ReportsAndOffersTheErrorList) {
 
 TEST_F(TreeEditCommandsTest, InjectInOthello_IsDisabled) {
   open("(;GM[2]SZ[8])");
-  EXPECT_FALSE(frame().commandEnabled(*frame().findCommand(1708)));
+  EXPECT_FALSE(frame().commandEnabled(*frame().findCommand("CmInjectSGF")));
 }
 
 // ---- Compose ----
@@ -296,7 +296,7 @@ TEST_F(TreeEditCommandsTest, ComposeModificationWithNothingChanged_SaysSo) {
   SGridFrame& g = open("(;GM[1]SZ[9];B[aa])");
   ports.queueInput(kModification);
 
-  frame().runCommand(1646);
+  frame().runCommand("CmCompose");
 
   EXPECT_EQ(ports.takeLines(),
             (Lines{dialog("Composition Options", kModification), box("Compose()", "No changes were detected")}));
@@ -339,7 +339,7 @@ TEST_F(TreeEditCommandsTest, ComposeThroughTheDialog_ReturnsToItOnCancelThenModi
   ports.queueInput(kReturn);
   ports.queueInput(kModification);
 
-  frame().runCommand(1646);
+  frame().runCommand("CmCompose");
 
   EXPECT_EQ(window.okPresses, 2);
   EXPECT_EQ(treeText(g), ";B[aa];W[bb];compose");
@@ -358,8 +358,8 @@ TEST_F(TreeEditCommandsTest, FlipTwiceAndRotateFourTimes_GiveTheGameBack) {
   std::string before;
   ASSERT_TRUE(WriteGameText(g, before));
 
-  for (int i = 0; i < 2; ++i) frame().runCommand(1494);
-  for (int i = 0; i < 4; ++i) frame().runCommand(1496);
+  for (int i = 0; i < 2; ++i) frame().runCommand("CmFlipBoard");
+  for (int i = 0; i < 4; ++i) frame().runCommand("CmRotateBoard");
 
   std::string after;
   ASSERT_TRUE(WriteGameText(g, after));
@@ -370,15 +370,15 @@ TEST_F(TreeEditCommandsTest, FlipTwiceAndRotateFourTimes_GiveTheGameBack) {
 
 TEST_F(TreeEditCommandsTest, FlipAndRotate_ByKindOfBoard) {
   open("(;GM[4100]SZ[4])");
-  EXPECT_EQ(frame().commandMenuText(*frame().findCommand(1494)), "&Mirror Board\tShift+Ctrl+P");
+  EXPECT_EQ(frame().commandMenuText(*frame().findCommand("CmFlipBoard")), "&Mirror Board\tShift+Ctrl+P");
   open("(;GM[1]SZ[9])");
-  EXPECT_EQ(frame().commandMenuText(*frame().findCommand(1494)), "&Flip Board\tShift+Ctrl+P");
+  EXPECT_EQ(frame().commandMenuText(*frame().findCommand("CmFlipBoard")), "&Flip Board\tShift+Ctrl+P");
   open("(;GM[11]SZ[11])");
-  EXPECT_FALSE(frame().commandEnabled(*frame().findCommand(1494)));
-  EXPECT_TRUE(frame().commandEnabled(*frame().findCommand(1496)));
+  EXPECT_FALSE(frame().commandEnabled(*frame().findCommand("CmFlipBoard")));
+  EXPECT_TRUE(frame().commandEnabled(*frame().findCommand("CmRotateBoard")));
   open("(;GM[40]SZ[9])");
-  EXPECT_FALSE(frame().commandEnabled(*frame().findCommand(1494)));
-  EXPECT_FALSE(frame().commandEnabled(*frame().findCommand(1496)));
+  EXPECT_FALSE(frame().commandEnabled(*frame().findCommand("CmFlipBoard")));
+  EXPECT_FALSE(frame().commandEnabled(*frame().findCommand("CmRotateBoard")));
 }
 
 }  // namespace

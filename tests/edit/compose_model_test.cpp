@@ -371,12 +371,5 @@ TEST(ComposeModel, ContextMenu_OffersCopyAndCutWithASelectionPasteAfterACopyWith
   EXPECT_FALSE(model.offeredInContextMenu(ComposeCommand::Cut));
 }
 
-TEST(ComposeModel, MenuTexts_CarryTheirKeys) {
-  EXPECT_STREQ(composeMenuText(ComposeCommand::ClearBoard), "Clear &Board\tShift+Ctrl+Delete");
-  EXPECT_STREQ(composeMenuText(ComposeCommand::DeleteGroup), "Delete &Connected Group\tCtrl+E");
-  EXPECT_STREQ(composeMenuText(ComposeCommand::EraseField), "&Erase the Field of Territory\tCtrl+E");
-  EXPECT_STREQ(composeMenuText(ComposeCommand::CopyAscii), "Copy &ASCII Text to Clipboard");
-}
-
 }  // namespace
 }  // namespace meridax

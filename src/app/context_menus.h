@@ -12,8 +12,7 @@ namespace meridax {
 
 struct MenuItem {
   std::string text;
-  int id = 0;        // the command's identifier; 0 for a command reached by its handler name
-  std::string name;  // the handler name of a command without identifier
+  std::string name;  // the handler name of the command
 
   friend bool operator==(const MenuItem&, const MenuItem&) = default;
 };

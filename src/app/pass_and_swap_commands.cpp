@@ -1,4 +1,4 @@
-#include "rules/pass_and_swap_commands.h"
+#include "app/pass_and_swap_commands.h"
 
 #include <utility>
 
@@ -9,9 +9,8 @@ namespace {
 // The opening exchanges are offered only right after the first move.
 constexpr int kOpeningMoveNumber = 1;
 
-SpecialMoveCommand command(int id, std::string label, bool enabled, SpecialMoveKind adds) {
+SpecialMoveCommand command(std::string label, bool enabled, SpecialMoveKind adds) {
   SpecialMoveCommand c;
-  c.id = id;
   c.label = std::move(label);
   c.enabled = enabled;
   c.adds = adds;
@@ -21,20 +20,19 @@ SpecialMoveCommand command(int id, std::string label, bool enabled, SpecialMoveK
 }  // namespace
 
 SpecialMoveCommand passCommand(const SpecialMoveContext& ctx) {
-  using special_move_command::kPassId;
-  if (ctx.kind == GameKind::Go) return command(kPassId, "&Pass\tCtrl+T", true, SpecialMoveKind::Pass);
+  if (ctx.kind == GameKind::Go) return command("&Pass\tCtrl+T", true, SpecialMoveKind::Pass);
   if (kindIn(ctx.kind, kind_mask::kSwapSides))
-    return command(kPassId, "Swap &Sides\tCtrl+T", ctx.moveNumber == kOpeningMoveNumber, SpecialMoveKind::SwapSides);
+    return command("Swap &Sides\tCtrl+T", ctx.moveNumber == kOpeningMoveNumber, SpecialMoveKind::SwapSides);
   if (ctx.kind == GameKind::Unlur) {
     // The first node is a pass too, so the acceptance cannot be made before the first contract move.
     const bool enabled = ctx.currentKind != SpecialMoveKind::Pass && ctx.whitePieces == 0;
-    return command(kPassId, "Accept the &Black Pieces\tCtrl+T", enabled, SpecialMoveKind::Pass);
+    return command("Accept the &Black Pieces\tCtrl+T", enabled, SpecialMoveKind::Pass);
   }
-  return command(kPassId, "Pass", false, SpecialMoveKind::Pass);
+  return command("Pass", false, SpecialMoveKind::Pass);
 }
 
 SpecialMoveCommand swapPiecesCommand(const SpecialMoveContext& ctx) {
-  SpecialMoveCommand c = command(special_move_command::kSwapPiecesId, "Swap &Pieces ( Hex )\tCtrl+U",
+  SpecialMoveCommand c = command("Swap &Pieces ( Hex )\tCtrl+U",
                                  ctx.kind == GameKind::Hex && ctx.moveNumber == kOpeningMoveNumber,
                                  SpecialMoveKind::SwapPieces);
   c.tip = "Swap pieces ( Hex )";
@@ -42,12 +40,12 @@ SpecialMoveCommand swapPiecesCommand(const SpecialMoveContext& ctx) {
 }
 
 SpecialMoveCommand resignationCommand(const SpecialMoveContext& ctx) {
-  return command(special_move_command::kResignationId, "Add a resignation move",
+  return command("Add a resignation move",
                  ctx.currentKind != SpecialMoveKind::Resign, SpecialMoveKind::Resign);
 }
 
 SpecialMoveCommand forfeitCommand(const SpecialMoveContext& ctx) {
-  return command(special_move_command::kForfeitId, "Add a forfeit move", ctx.currentKind != SpecialMoveKind::Forfeit,
+  return command("Add a forfeit move", ctx.currentKind != SpecialMoveKind::Forfeit,
                  SpecialMoveKind::Forfeit);
 }
 

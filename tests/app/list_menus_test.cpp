@@ -1,4 +1,4 @@
-#include "collection/list_menus.h"
+#include "app/list_menus.h"
 
 #include <gtest/gtest.h>
 

@@ -1,0 +1,178 @@
+// The commands that change the tree and annotate positions.
+
+#include "app/command_ids.h"
+#include "app/command_registry.h"
+#include "app/frame_win.h"
+#include "edit/bookmarks.h"
+#include "edit/node_annotations.h"
+#include "model/node_texts.h"
+
+namespace meridax {
+
+namespace {
+
+namespace id = command_id;
+using G = CommandGroup;
+
+GameNode* current(FrameWin& f) { return f.game().currentNode; }
+bool hasContextNode(FrameWin& f) { return f.nodeUnderMouse() != nullptr; }
+bool markupShown(FrameWin& f) { return f.frameSettings().viewMarkup != 0; }
+bool goBoardMarkup(FrameWin& f) { return markupShown(f) && f.game().kind() == GameKind::Go; }
+bool goBoard(FrameWin& f) { return f.game().kind() == GameKind::Go; }
+
+const FrameCommand kTreeEditCommands[] = {
+    {.id = id::kTruncate, .name = "CmTruncate", .group = G::TreeEdit, .keys = "Ctrl+Alt+T",
+     .tip = "Truncate the line of play at the current position", .run = [](FrameWin& f) { f.CmTruncate(); },
+     .enabled = [](FrameWin& f) { return f.truncateEnabled(); }},
+    {.id = id::kTruncateAtNode, .name = "CmTruncateAtNode", .group = G::TreeEdit, .menuText = "&Truncate",
+     .tip = "Truncate at the selected move", .run = [](FrameWin& f) { f.CmTruncateAtNode(); },
+     .enabled = [](FrameWin& f) { return f.truncateEnabled() && f.nodeUnderMouse() != nullptr; }},
+    {.id = id::kTruncateDelete, .name = "CmTruncateDelete", .group = G::TreeEdit, .keys = "Ctrl+Alt+U",
+     .tip = "Truncate the line of play at the current position, and delete the move",
+     .run = [](FrameWin& f) { f.CmTruncateDelete(); }, .enabled = [](FrameWin& f) { return f.truncateDeleteEnabled(); }},
+    {.id = id::kDeleteBranch, .name = "CmDeleteBranch", .group = G::TreeEdit, .keys = "Ctrl+Alt+D",
+     .tip = "Remove the current branch from the game tree", .run = [](FrameWin& f) { f.CmDeleteBranch(); },
+     .enabled = [](FrameWin& f) { return f.deleteBranchEnabled(); }},
+    {.id = id::kDeleteBranchAtNode, .name = "CmDeleteBranchAtNode", .group = G::TreeEdit,
+     .menuText = "&Remove Branch", .tip = "Delete the selected branch",
+     .run = [](FrameWin& f) { f.CmDeleteBranchAtNode(); },
+     .enabled = [](FrameWin& f) { return f.deleteBranchAtNodeEnabled(); }},
+    {.id = id::kRemoveHigherBranches, .name = "CmRemoveHigherBranches", .group = G::TreeEdit, .keys = "Ctrl+Alt+H",
+     .tip = "Keep the current branch.  Remove all branches higher up in the game tree",
+     .run = [](FrameWin& f) { f.CmRemoveHigherBranches(); }},
+    {.id = id::kRemoveLowerBranches, .name = "CmRemoveLowerBranches", .group = G::TreeEdit, .keys = "Ctrl+Alt+L",
+     .tip = "Remove all branches lower down in the game tree", .run = [](FrameWin& f) { f.CmRemoveLowerBranches(); }},
+    {.id = id::kRemoveNeighbours, .name = "CmRemoveNeighbours", .group = G::TreeEdit, .keys = "Ctrl+Alt+X",
+     .tip = "Remove all neighbouring branches", .run = [](FrameWin& f) { f.CmRemoveNeighbours(); },
+     .enabled = [](FrameWin& f) { return f.neighboursEnabled(); }},
+    {.id = id::kRemoveAllMarks, .name = "CmRemoveAllMarks", .group = G::TreeEdit,
+     .tip = "Remove all SGF markup from the game tree", .run = [](FrameWin& f) { f.CmRemoveAllMarks(); },
+     .enabled = [](FrameWin& f) { return f.removeAllEnabled(AnnotationKind::Markup); }},
+    {.id = id::kRemoveAllComments, .name = "CmRemoveAllComments", .group = G::TreeEdit,
+     .tip = "Remove all comments from the game tree", .run = [](FrameWin& f) { f.CmRemoveAllComments(); },
+     .enabled = [](FrameWin& f) { return f.removeAllEnabled(AnnotationKind::Comments); }},
+    {.id = id::kRemoveAllScores, .name = "CmRemoveAllV", .group = G::TreeEdit,
+     .tip = "Remove all SGF scores from the game tree", .run = [](FrameWin& f) { f.CmRemoveAllV(); },
+     .enabled = [](FrameWin& f) { return f.removeAllEnabled(AnnotationKind::Scores); }},
+    {.id = id::kRemoveAllNodeNames, .name = "CmRemoveAllN", .group = G::TreeEdit,
+     .tip = "Remove all SGF node names from the game tree", .run = [](FrameWin& f) { f.CmRemoveAllN(); },
+     .enabled = [](FrameWin& f) { return f.removeAllEnabled(AnnotationKind::Names); }},
+    {.id = id::kInjectSgf, .name = "CmInjectSGF", .group = G::TreeEdit, .keys = "Ctrl+Shift+J",
+     .tip = "Inject SGF to current game position", .run = [](FrameWin& f) { f.CmInjectSGF(); },
+     .enabled = [](FrameWin& f) { return f.injectEnabled(); }},
+    {.id = id::kCompose, .name = "CmCompose", .group = G::TreeEdit, .keys = "Ctrl+C",
+     .tip = "Compose / modify a game position\nCompose", .run = [](FrameWin& f) { f.CmCompose(); }},
+    {.id = id::kFlipBoard, .name = "CmFlipBoard", .group = G::TreeEdit, .keys = "Ctrl+Shift+P",
+     .run = [](FrameWin& f) { f.CmFlipBoard(); },
+     .enabled = [](FrameWin& f) { return f.transformEnabled(BoardTransform::Flip); },
+     .text = [](FrameWin& f) -> std::string {
+       return isHexagonBoard(f.game().kind()) ? "&Mirror Board\tShift+Ctrl+P" : "&Flip Board\tShift+Ctrl+P";
+     }},
+    {.id = id::kRotateBoard, .name = "CmRotateBoard", .group = G::TreeEdit, .keys = "Ctrl+Shift+R",
+     .tip = "Rotate the board\nRotate", .run = [](FrameWin& f) { f.CmRotateBoard(); },
+     .enabled = [](FrameWin& f) { return f.transformEnabled(BoardTransform::Rotate); }},
+};
+
+const FrameCommand kAnnotationCommands[] = {
+    {.id = id::kBookmark, .name = "CmBookmark", .group = G::Annotation, .keys = "Alt+F2",
+     .tip = "Set / remove bookmark for the current position\nSet / Unset Bookmark",
+     .run = [](FrameWin& f) { f.CmBookmark(); },
+     .text = [](FrameWin& f) -> std::string {
+       return isBookmarked(f.game(), current(f)) ? "Remove &Bookmark\tAlt+F2" : "Set &Bookmark\tAlt+F2";
+     }},
+    {.id = id::kBookmarkAtNode, .name = "CmBookmarkAtNode", .group = G::Annotation,
+     .tip = "Set / remove bookmark for the position", .run = [](FrameWin& f) { f.CmBookmarkAtNode(); },
+     .enabled = hasContextNode},
+    {.id = id::kBookmarkList, .name = "CmBMDisplay", .group = G::Annotation, .menuText = "&Bookmark Details\tF2",
+     .keys = "F2", .tip = "Display a list of the bookmarked positions\nBookmarks",
+     .run = [](FrameWin& f) { f.CmBMDisplay(); }},
+    {.id = id::kDeleteAllBookmarks, .name = "CmBMDeleteAll", .group = G::Annotation,
+     .tip = "Delete all bookmarks in the game tree", .run = [](FrameWin& f) { f.CmBMDeleteAll(); },
+     .enabled = [](FrameWin& f) { return !f.game().bookmarks.empty(); }},
+    {.id = id::kNodeNameList, .name = "CmNNDisplay", .group = G::Annotation, .keys = "Shift+F2",
+     .tip = "Display a list of named positions\nNode Names", .run = [](FrameWin& f) { f.CmNNDisplay(); }},
+    {.id = id::kNodeName, .name = "CmNodeName", .group = G::Annotation, .tip = "Edit the SGF node name\nSGF Node Name",
+     .run = [](FrameWin& f) { f.CmNodeName(); },
+     .text = [](FrameWin& f) -> std::string {
+       return current(f)->hasName() ? "Edit SGF Node Name" : "Add SGF Node Name";
+     }},
+    {.id = id::kAddNodeNameAtNode, .name = "CmAddNodeNameAtNode", .group = G::Annotation,
+     .menuText = "Add &Node Name", .tip = "Add an SGF node name", .run = [](FrameWin& f) { f.CmAddNodeNameAtNode(); },
+     .enabled = hasContextNode},
+    {.id = id::kEditNodeNameAtNode, .name = "CmEditNodeNameAtNode", .group = G::Annotation,
+     .menuText = "Edit &Node Name", .tip = "Edit the SGF node name",
+     .run = [](FrameWin& f) { f.CmEditNodeNameAtNode(); }, .enabled = hasContextNode},
+    {.id = id::kDeleteNodeNameAtNode, .name = "CmDeleteNodeNameAtNode", .group = G::Annotation,
+     .menuText = "Remove &Node Name", .tip = "Delete the SGF node name",
+     .run = [](FrameWin& f) { f.CmDeleteNodeNameAtNode(); }, .enabled = hasContextNode},
+    {.id = id::kScore, .name = "CmScore", .group = G::Annotation, .tip = "Edit the SGF score\nSGF Score",
+     .run = [](FrameWin& f) { f.CmScore(); },
+     .text = [](FrameWin& f) -> std::string { return current(f)->hasScore() ? "Edit SGF Score" : "Add SGF Score"; }},
+    {.id = id::kAddScoreAtNode, .name = "CmAddScoreAtNode", .group = G::Annotation, .menuText = "Add SGF &Score",
+     .tip = "Add an SGF score value", .run = [](FrameWin& f) { f.CmAddScoreAtNode(); }, .enabled = hasContextNode},
+    {.id = id::kEditScoreAtNode, .name = "CmEditScoreAtNode", .group = G::Annotation, .menuText = "Edit SGF &Score",
+     .tip = "Edit the SGF score", .run = [](FrameWin& f) { f.CmEditScoreAtNode(); }, .enabled = hasContextNode},
+    {.id = id::kDeleteScoreAtNode, .name = "CmDeleteScoreAtNode", .group = G::Annotation,
+     .menuText = "Remove SGF &Score", .tip = "Delete the SGF score",
+     .run = [](FrameWin& f) { f.CmDeleteScoreAtNode(); }, .enabled = hasContextNode},
+    {.id = id::kPrintDiagram, .name = "CmPrintDiagram", .group = G::Annotation, .keys = "Ctrl+D",
+     .tip = "Include print diagram of the current position", .run = [](FrameWin& f) { f.CmPrintDiagram(); },
+     .enabled = [](FrameWin& f) { return printDiagramAllowed(current(f)); },
+     .text = [](FrameWin& f) -> std::string {
+       return current(f)->printDiagram() ? "Remove Print &Diagram\tCtrl+D" : "Add a Print &Diagram\tCtrl+D";
+     }},
+    {.id = id::kAddPrintDiagramAtNode, .name = "CmAddPrintDiagramAtNode", .group = G::Annotation,
+     .menuText = "Add a Print &Diagram", .tip = "Add a print diagram",
+     .run = [](FrameWin& f) { f.CmAddPrintDiagramAtNode(); },
+     .enabled = [](FrameWin& f) { return printDiagramAllowed(f.nodeUnderMouse()); }},
+    {.id = id::kRemovePrintDiagramAtNode, .name = "CmRemovePrintDiagramAtNode", .group = G::Annotation,
+     .menuText = "Remove Print &Diagram", .tip = "Remove the print diagram",
+     .run = [](FrameWin& f) { f.CmRemovePrintDiagramAtNode(); }, .enabled = hasContextNode},
+    {.id = id::kRemoveCommentAtNode, .name = "CmRemoveCommentAtNode", .group = G::Annotation,
+     .menuText = "Remove &Comment", .tip = "Remove the comment", .run = [](FrameWin& f) { f.CmRemoveCommentAtNode(); },
+     .enabled = hasContextNode},
+    {.id = id::kMarkArea, .name = "CmMarkArea", .group = G::Annotation, .menuText = "&Mark", .tip = "Mark",
+     .run = [](FrameWin& f) { f.CmMarkArea(MarkupProperty::Mark); }, .enabled = markupShown},
+    {.id = id::kMarkTriangle, .name = "CmMarkTriangle", .group = G::Annotation, .menuText = "Mark with &Triangle",
+     .tip = "Mark with a triangle", .run = [](FrameWin& f) { f.CmMarkArea(MarkupProperty::Triangle); },
+     .enabled = markupShown},
+    {.id = id::kMarkCircle, .name = "CmMarkCircle", .group = G::Annotation, .menuText = "Mark with &Circle",
+     .tip = "Mark with a circle", .run = [](FrameWin& f) { f.CmMarkArea(MarkupProperty::Circle); },
+     .enabled = markupShown},
+    {.id = id::kMarkSquare, .name = "CmMarkSquare", .group = G::Annotation, .menuText = "Mark with &Square",
+     .tip = "Mark with a square", .run = [](FrameWin& f) { f.CmMarkArea(MarkupProperty::Square); },
+     .enabled = markupShown},
+    {.id = id::kMarkBlackTerritory, .name = "CmMarkBlackTerritory", .group = G::Annotation,
+     .menuText = "Mark as &Black Territory", .tip = "Mark as black territory",
+     .run = [](FrameWin& f) { f.CmMarkArea(MarkupProperty::BlackTerritory); }, .enabled = goBoardMarkup},
+    {.id = id::kMarkWhiteTerritory, .name = "CmMarkWhiteTerritory", .group = G::Annotation,
+     .menuText = "Mark as &White Territory", .tip = "Mark as white territory",
+     .run = [](FrameWin& f) { f.CmMarkArea(MarkupProperty::WhiteTerritory); }, .enabled = goBoardMarkup},
+    {.id = id::kMarkGroup, .name = "CmMarkGroup", .group = G::Annotation, .menuText = "Mark Connected &Group",
+     .tip = "Mark connected group", .run = [](FrameWin& f) { f.CmMarkGroup(); }, .enabled = goBoardMarkup},
+    {.id = id::kRemoveGroupMarkup, .name = "CmRemoveGroupMarkup", .group = G::Annotation,
+     .menuText = "Remove &Group Markup", .tip = "Remove SGF markup for connected group",
+     .run = [](FrameWin& f) { f.CmRemoveGroupMarkup(); }, .enabled = goBoardMarkup},
+    {.id = id::kLabel, .name = "CmLabel", .group = G::Annotation, .menuText = "&Label", .tip = "Label",
+     .run = [](FrameWin& f) { f.CmLabel(); }, .enabled = markupShown},
+    {.id = id::kViewLabel, .name = "CmViewLabel", .group = G::Annotation, .menuText = "&Label",
+     .tip = "View label text", .run = [](FrameWin& f) { f.CmLabel(); }, .enabled = markupShown},
+    {.id = id::kRemoveMarkup, .name = "CmRemoveMarkup", .group = G::Annotation, .menuText = "Remove &Markup",
+     .tip = "Remove SGF markup", .run = [](FrameWin& f) { f.CmRemoveMarkup(); }, .enabled = markupShown},
+    {.id = id::kRemoveBoardMarkup, .name = "CmRemoveBoardMarkup", .group = G::Annotation,
+     .menuText = "Remove all &Markup from Board", .tip = "Remove all SGF markup from the current board position",
+     .run = [](FrameWin& f) { f.CmRemoveBoardMarkup(); }, .enabled = markupShown},
+    {.id = id::kAutoLabelBranches, .name = "CmAutoLabelBranches", .group = G::Annotation,
+     .tip = "Automatically label whenever a branch is created", .run = [](FrameWin& f) { f.CmAutoLabelBranches(); },
+     .enabled = goBoard, .checked = [](FrameWin& f) { return f.autoLabelBranchesOn(); }},
+    {.id = id::kAutoLabelMoves, .name = "CmAutoLabelMoves", .group = G::Annotation,
+     .tip = "Automatically label whenever a move is made", .run = [](FrameWin& f) { f.CmAutoLabelMoves(); },
+     .enabled = goBoard, .checked = [](FrameWin& f) { return f.autoLabelMovesOn(); }},
+};
+
+}  // namespace
+
+FrameCommandTable treeEditCommandTable() { return kTreeEditCommands; }
+FrameCommandTable annotationCommandTable() { return kAnnotationCommands; }
+
+}  // namespace meridax
