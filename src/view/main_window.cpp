@@ -114,10 +114,7 @@ void MainWindow::showTreeContextMenu(GameNode* node, QPoint where) {
   QMenu menu(this);
   for (const MenuItem& item : items) {
     QAction* action = menu.addAction(toQt(item.text));
-    connect(action, &QAction::triggered, this, [this, item] {
-      if (item.id != 0) runCommand(item.id);
-      else runCommand(item.name);
-    });
+    connect(action, &QAction::triggered, this, [this, item] { runCommand(item.name); });
   }
   menu.exec(where);
 }
