@@ -207,7 +207,7 @@ void BoardWidget::openMenu(const std::vector<MenuItem>& items, const QPoint& glo
   QMenu menu(this);
   for (const MenuItem& item : items) {
     QAction* action = menu.addAction(QString::fromStdString(item.text));
-    const FrameCommand* command = item.id != 0 ? frame_.findCommand(item.id) : frame_.findCommand(item.name);
+    const FrameCommand* command = frame_.findCommand(item.name);
     action->setEnabled(command != nullptr && frame_.commandEnabled(*command));
     connect(action, &QAction::triggered, this, [this, item] { runMenuItem(item); });
   }
@@ -215,12 +215,7 @@ void BoardWidget::openMenu(const std::vector<MenuItem>& items, const QPoint& glo
 }
 
 void BoardWidget::runMenuItem(const MenuItem& item) {
-  act([&] {
-    if (item.id != 0)
-      frame_.runCommand(item.id);
-    else
-      frame_.runCommand(item.name);
-  });
+  act([&] { frame_.runCommand(item.name); });
 }
 
 }  // namespace meridax

@@ -183,7 +183,7 @@ TEST_F(BoardWidgetTest, MenuKeyOpensTheShortMenu) {
 
 TEST_F(BoardWidgetTest, RefreshFollowsTheSquareSize) {
   BoardWidget& b = board("(;GM[1]SZ[9])");
-  frame().runCommand(board_view_command::kIncreaseSize);
+  frame().runCommand("CmIncreaseSize");
   b.refresh();
   EXPECT_EQ(b.boardGeometry().square, 26);
 }
