@@ -63,6 +63,19 @@ bool ExportCommands::portsPresent(bool images, bool dialogs, bool imageClipboard
 }
 
 void ExportCommands::CmCreateGIF() {
+  SGridFrame& game = frame_.game();
+  createImageFile(game.currentNode, PositionAt(game, game.currentNode));
+}
+
+void ExportCommands::CmCopyBMP() {
+  SGridFrame& game = frame_.game();
+  copyImage(game.currentNode, PositionAt(game, game.currentNode));
+}
+
+void ExportCommands::composeExportGif(const ComposeModel& model) { createImageFile(nullptr, model.board()); }
+void ExportCommands::composeCopyImage(const ComposeModel& model) { copyImage(nullptr, model.board()); }
+
+void ExportCommands::createImageFile(const GameNode* node, const BoardPosition& position) {
   if (!portsPresent(true, false, false)) return;
   const std::optional<std::string> path =
       frame_.ports().files->chooseFileToSave(FileDialogRequest{kGifChooserTitle, kGifFilter, "gif", ""});
@@ -73,8 +86,7 @@ void ExportCommands::CmCreateGIF() {
   DiagramStyle paneStyle = style;
   paneStyle.hexLineMode = false;  // the pane draws hexagonal cells, not lines
   paneStyle.hexLineBorder = false;
-  const auto failure = writeBoardImageFile(*path, *frame_.ports().images, game, game.currentNode,
-                                           PositionAt(game, game.currentNode), paneStyle);
+  const auto failure = writeBoardImageFile(*path, *frame_.ports().images, game, node, position, paneStyle);
   if (failure) {
     frame_.ports().messages->tell(UserMessage{failure->caption, failure->text, MessageIcon::Error});
     return;
@@ -84,7 +96,7 @@ void ExportCommands::CmCreateGIF() {
        createdNotice(*path));
 }
 
-void ExportCommands::CmCopyBMP() {
+void ExportCommands::copyImage(const GameNode* node, const BoardPosition& position) {
   if (!portsPresent(true, true, true)) return;
   SGridFrame& game = frame_.game();
   const bool hexagonal = hasHexagonalCells(game.kind());
@@ -104,8 +116,7 @@ void ExportCommands::CmCopyBMP() {
                                        frame_.frameSettings().viewMarkup != 0);
   style.hexLineMode = hexagonal && choice->lineMode;
   style.hexLineBorder = hexagonal && choice->lineBorder;
-  const std::optional<RgbImage> image =
-      frame_.ports().images->drawDiagram(game, game.currentNode, PositionAt(game, game.currentNode), style);
+  const std::optional<RgbImage> image = frame_.ports().images->drawDiagram(game, node, position, style);
   if (!image || !image->valid()) {
     frame_.ports().messages->tell(UserMessage{kGridImageCaption, "The board could not be drawn", MessageIcon::Error});
     return;

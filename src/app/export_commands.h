@@ -6,6 +6,7 @@
 #include <string>
 
 #include "app/settings_values.h"
+#include "edit/compose_model.h"
 #include "export/diagram_files.h"
 #include "sgf/sgf_copy.h"
 
@@ -36,8 +37,14 @@ class ExportCommands {
   void CmSaveRTF();
   void CmCopySGF(CopyScope scope);
   void GetASCII();
+  // The composition dialog's "Export Position as GIF Image" (Ctrl+F) and "Copy Position to Clipboard"
+  // (Ctrl+G): the same for the position being composed.
+  void composeExportGif(const ComposeModel& model);
+  void composeCopyImage(const ComposeModel& model);
 
  private:
+  void createImageFile(const GameNode* node, const BoardPosition& position);
+  void copyImage(const GameNode* node, const BoardPosition& position);
   bool portsPresent(bool images, bool dialogs, bool imageClipboard);
   void tell(const std::string& caption, const std::string& text);
   // The target of the RTF document; empty when cancelled or when no temporary file can be made.

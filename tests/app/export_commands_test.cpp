@@ -257,3 +257,26 @@ TEST_F(ExportCommandsTest, CopySgf_VariationsQuestionCancelled_ClipboardUntouche
 
 }  // namespace
 }  // namespace meridax::testing
+
+namespace meridax::testing {
+namespace {
+
+TEST_F(ExportCommandsTest, Composition_ThePositionBeingComposedIsDrawn) {
+  loadText("(;GM[1]FF[4]SZ[9];B[ee])");
+  SGridFrame& game = exportFrame().game();
+  ComposeModel model(game);
+  BoardPosition composed = model.board();
+  composed.set(0, 0, cell::kWhite);
+  model = ComposeModel(game.kind(), game.width(), game.height(), composed, Colour::Black, ComposeCell{});
+  ports.queueChoice(dir.file("composed.bmp"));
+  ExportCommands(exportFrame()).composeExportGif(model);
+  dialogs.copyAnswer = ClipboardImageChoice{};
+  ExportCommands(exportFrame()).composeCopyImage(model);
+  ASSERT_TRUE(dialogs.clipboardImage.has_value());
+  EXPECT_EQ(dialogs.clipboardImage->at(0, 0), 0xFFFFFFu) << "the composed white piece";
+  EXPECT_EQ(dialogs.clipboardImage->at(4, 4), 0x000000u);
+  EXPECT_EQ(fileText(dir.file("composed.bmp")).substr(0, 2), "BM");
+}
+
+}  // namespace
+}  // namespace meridax::testing
