@@ -1,10 +1,16 @@
 #include "view/command_menus.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPainter>
+#include <QStyle>
 #include <QToolBar>
 
+#include "app/command_registry.h"
+#include "app/recent_files.h"
+#include "view/command_icons.h"
 #include "view/main_window.h"
 #include "view/qt_text.h"
 
@@ -12,117 +18,144 @@ namespace meridax {
 
 namespace {
 
-struct MenuRow {
-  const char* command;  // handler name; nullptr for a separator
-  const char* text;
-};
-
-struct MenuDefinition {
+struct GroupMenu {
+  CommandGroup group;
   const char* title;
-  std::vector<MenuRow> rows;
 };
 
-const std::vector<MenuDefinition>& menuDefinitions() {
-  static const std::vector<MenuDefinition> menus = {
-      {"&File",
-       {{"LoadSGF", "&Load File\tCtrl+O"},
-        {"ReLoad", "&ReLoad\tCtrl+L"},
-        {"CmSave", "Save\tCtrl+S"},
-        {"SaveAs", "Save &As\tCtrl+A"},
-        {"CmExportCurrentGame", "&Export the Current Game\tCtrl+X"},
-        {"CmSaveRTF", "&Export the Current Game as an RTF File\tCtrl+R"},
-        {"CmCreateGIF", "Create &GIF Image"},
-        {nullptr, ""},
-        {"CmCopySGF", "Copy &SGF Text to Clipboard\tShift+Ctrl+W"},
-        {"CmCopySGFBranch", "Copy SGF Text of Current &Branch"},
-        {"CmCopyBMP", "Copy BMP &Image to Clipboard"},
-        {"GetASCII", "Copy &ASCII Text to Clipboard"},
-        {nullptr, ""},
-        {"OnClose", "E&xit\tAlt+F4"}}},
-      {"&Collection",
-       {{"CmFirstGame", "First Game"},
-        {"CmPreviousGame", "Previous Game"},
-        {"CmNextGame", "Next Game"},
-        {"CmLastGame", "Last Game"}}},
-  };
-  return menus;
+// The menus in the order of the menu bar.
+constexpr GroupMenu kGroupMenus[] = {
+    {CommandGroup::File, "&File"},           {CommandGroup::Collection, "&Collection"},
+    {CommandGroup::Lists, "&Lists"},         {CommandGroup::Navigation, "&Navigate"},
+    {CommandGroup::Moves, "&Moves"},         {CommandGroup::TreeEdit, "&Edit"},
+    {CommandGroup::Annotation, "&Annotate"}, {CommandGroup::View, "&View"},
+    {CommandGroup::TreePane, "&Tree"},       {CommandGroup::Export, "E&xport"},
+    {CommandGroup::Settings, "&Settings"},   {CommandGroup::Help, "&Help"},
+};
+
+bool onNavigationBar(CommandGroup group) {
+  return group == CommandGroup::Navigation || group == CommandGroup::Collection || group == CommandGroup::Moves;
 }
 
-struct ScrollRow {
-  int id;
-  TreeScrollRequest request;
-  const char* keys;
-  const char* tip;
-};
-
-constexpr ScrollRow kScrollRows[] = {
-    {1824, TreeScrollRequest::LineUp, "Alt+Up", "Scroll the game tree window up one line"},
-    {1834, TreeScrollRequest::LineDown, "Alt+Down", "Scroll the game tree window down one line"},
-    {1844, TreeScrollRequest::PageUp, "Alt+PgUp", "Scroll the game tree window up one page"},
-    {1854, TreeScrollRequest::PageDown, "Alt+PgDown", "Scroll the game tree window down one page"},
-    {1864, TreeScrollRequest::Top, "Alt+Home", "Scroll the game tree window to top"},
-    {1874, TreeScrollRequest::Bottom, "Alt+End", "Scroll the game tree window to bottom"},
-};
+// Keys the registry writes differently from Qt.
+QString qtKeyWord(const QString& word) {
+  static const std::pair<const char*, const char*> kWords[] = {
+      {"PageUp", "PgUp"}, {"PageDown", "PgDown"}, {"Delete", "Del"}, {"Insert", "Ins"}, {"Escape", "Esc"}};
+  for (const auto& [registry, qt] : kWords)
+    if (word == QLatin1String(registry)) return QString::fromLatin1(qt);
+  return word;
+}
 
 }  // namespace
 
+QKeySequence qtKeySequence(const std::string& keyName) {
+  QString name = QString::fromStdString(keyName);
+  // "Ctrl++" names the plus key; split the modifiers off before it.
+  QString key;
+  if (name.endsWith(QLatin1String("++")) || name == QLatin1String("+")) {
+    key = QStringLiteral("+");
+    name.chop(name == QLatin1String("+") ? 1 : 2);
+  } else {
+    const qsizetype plus = name.lastIndexOf(QLatin1Char('+'));
+    key = name.mid(plus + 1);
+    name = plus < 0 ? QString() : name.left(plus);
+  }
+  if (key.isEmpty()) return {};
+  const QString modifiers = name.isEmpty() ? QString() : name + QLatin1Char('+');
+  return QKeySequence(modifiers + qtKeyWord(key), QKeySequence::PortableText);
+}
+
+QString menuLabel(const std::string& text, const FrameCommand& command) {
+  std::string label = text.substr(0, text.find('\t'));
+  if (label.empty()) label = tipShort(command);
+  if (label.empty()) label = tipPrompt(command);
+  if (label.empty()) label = command.name;
+  return toQt(label);
+}
+
 CommandMenus::CommandMenus(MainWindow& window) : QObject(&window), window_(window) {
-  buildMenus();
-  buildToolBars();
-  refresh();
-}
-
-QAction* CommandMenus::addCommand(QMenu* menu, const FrameCommand* command, const QString& text) {
-  const QStringList parts = text.split(QLatin1Char('\t'));
-  QAction* action = menu->addAction(parts.front());
-  if (parts.size() > 1) action->setShortcut(QKeySequence(parts[1]));
-  action->setObjectName(QString::fromLatin1(command->name));
-  connect(action, &QAction::triggered, this, [this, command] { window_.runCommand(std::string(command->name)); });
-  entries_.push_back(Entry{command, action});
-  return action;
-}
-
-void CommandMenus::buildMenus() {
   QMenuBar* bar = window_.menuBar();
-  for (const MenuDefinition& definition : menuDefinitions()) {
-    QMenu* menu = bar->addMenu(QString::fromLatin1(definition.title));
-    for (const MenuRow& row : definition.rows) {
-      if (row.command == nullptr) {
-        menu->addSeparator();
-        continue;
-      }
-      if (const FrameCommand* c = window_.frame().findCommand(std::string(row.command)))
-        addCommand(menu, c, QString::fromLatin1(row.text));
-    }
+  for (const GroupMenu& g : kGroupMenus) {
+    QMenu* menu = bar->addMenu(QString::fromLatin1(g.title));
+    menu->setObjectName(QString::fromLatin1(g.title).remove(QLatin1Char('&')));
     connect(menu, &QMenu::aboutToShow, this, &CommandMenus::refresh);
+    menus_.push_back(menu);
+    groupMenus_.emplace_back(g.group, menu);
   }
-  QMenu* view = bar->addMenu(QStringLiteral("&View"));
-  buildTreeScrollActions(view->addMenu(QStringLiteral("Game &Tree Window")));
-}
-
-void CommandMenus::buildTreeScrollActions(QMenu* menu) {
-  for (const ScrollRow& row : kScrollRows) {
-    QAction* action = menu->addAction(QString::fromLatin1(row.tip));
-    action->setShortcut(QKeySequence(QString::fromLatin1(row.keys)));
-    action->setObjectName(QString::number(row.id));
-    const TreeScrollRequest request = row.request;
-    connect(action, &QAction::triggered, this, [this, request] { window_.scrollTree(request); });
-  }
-}
-
-void CommandMenus::buildToolBars() {
   toolbar_ = window_.addToolBar(QStringLiteral("Toolbar"));
   toolbar_->setObjectName(QStringLiteral("Toolbar"));
   navigationBar_ = window_.addToolBar(QStringLiteral("NavigationBar"));
   navigationBar_->setObjectName(QStringLiteral("NavigationBar"));
-  for (QToolBar* bar : {toolbar_, navigationBar_}) bar->setFocusPolicy(Qt::NoFocus);
+  for (const FrameCommand* command : allCommands()) {
+    QAction* a = makeAction(command);
+    menuOf(command->group)->addAction(a);
+    if (!tipShort(*command).empty()) (onNavigationBar(command->group) ? navigationBar_ : toolbar_)->addAction(a);
+  }
+  for (QToolBar* b : {toolbar_, navigationBar_}) {
+    b->setFocusPolicy(Qt::NoFocus);
+    b->setIconSize(QSize(20, 20));
+  }
   const FrameSettings& s = window_.frame().frameSettings();
   toolbar_->setVisible(s.toolbar);
   navigationBar_->setVisible(s.navigationBar);
-  for (const char* name : {"LoadSGF", "CmSave"})
-    if (QAction* a = action(name)) toolbar_->addAction(a);
-  for (const char* name : {"CmFirstGame", "CmPreviousGame", "CmNextGame", "CmLastGame"})
-    if (QAction* a = action(name)) navigationBar_->addAction(a);
+  buildToolBarToggles(menuOf(CommandGroup::View));
+  connect(menuOf(CommandGroup::File), &QMenu::aboutToShow, this, &CommandMenus::fillRecentFiles);
+  refresh();
+}
+
+void CommandMenus::fillRecentFiles() {
+  QMenu* file = menuOf(CommandGroup::File);
+  for (QAction* a : recentActions_) {
+    file->removeAction(a);
+    a->deleteLater();
+  }
+  recentActions_.clear();
+  const std::vector<std::string>& entries = window_.frame().recentFiles().entries();
+  if (entries.empty()) return;
+  recentActions_.push_back(file->addSeparator());
+  for (std::size_t i = 0; i < entries.size(); ++i) {
+    const QString label = QStringLiteral("&%1 ").arg((i + 1) % 10) + toQt(abbreviatedPath(entries[i]));
+    QAction* a = file->addAction(label);
+    a->setToolTip(toQt(entries[i]));
+    connect(a, &QAction::triggered, this, [this, i] { window_.run([&] { window_.frame().From_MRU(i); }); });
+    recentActions_.push_back(a);
+  }
+}
+
+QMenu* CommandMenus::menuOf(CommandGroup group) {
+  for (const auto& [g, menu] : groupMenus_)
+    if (g == group) return menu;
+  return menus_.front();
+}
+
+QAction* CommandMenus::makeAction(const FrameCommand* command) {
+  auto* a = new QAction(menuLabel(window_.frame().commandMenuText(*command), *command), this);
+  a->setObjectName(QString::fromLatin1(command->name));
+  QList<QKeySequence> shortcuts;
+  for (const std::string& key : commandKeys(*command))
+    if (const QKeySequence seq = qtKeySequence(key); !seq.isEmpty()) shortcuts << seq;
+  a->setShortcuts(shortcuts);
+  a->setShortcutContext(Qt::WindowShortcut);
+  a->setCheckable(command->checked != nullptr);
+  if (command->tip[0] != '\0') {
+    a->setStatusTip(toQt(tipPrompt(*command)));
+    const std::string shortTip = tipShort(*command);
+    a->setToolTip(toQt(shortTip.empty() ? tipPrompt(*command) : shortTip));
+  }
+  a->setIcon(commandIcon(*command, window_.style()));
+  a->setIconVisibleInMenu(false);
+  connect(a, &QAction::triggered, this, [this, command] { window_.runRegistryCommand(*command); });
+  entries_.push_back(Entry{command, a});
+  return a;
+}
+
+void CommandMenus::buildToolBarToggles(QMenu* view) {
+  view->addSeparator();
+  for (QToolBar* bar : {toolbar_, navigationBar_}) {
+    QAction* toggle = bar->toggleViewAction();
+    toggle->setText(bar->objectName());
+    view->addAction(toggle);
+  }
 }
 
 bool CommandMenus::toolbarShown() const { return !toolbar_->isHidden(); }
@@ -130,10 +163,15 @@ bool CommandMenus::navigationBarShown() const { return !navigationBar_->isHidden
 
 void CommandMenus::refresh() {
   FrameWin& frame = window_.frame();
-  for (const Entry& e : entries_) e.action->setEnabled(frame.commandEnabled(*e.command));
+  for (const Entry& e : entries_) {
+    e.action->setEnabled(frame.commandEnabled(*e.command));
+    if (e.command->checked != nullptr) e.action->setChecked(frame.commandChecked(*e.command));
+    if (e.command->text != nullptr) e.action->setText(menuLabel(frame.commandMenuText(*e.command), *e.command));
+  }
 }
 
 QAction* CommandMenus::action(int id) const {
+  if (id == 0) return nullptr;
   for (const Entry& e : entries_)
     if (e.command->id == id) return e.action;
   return nullptr;
@@ -143,12 +181,6 @@ QAction* CommandMenus::action(const std::string& name) const {
   for (const Entry& e : entries_)
     if (name == e.command->name) return e.action;
   return nullptr;
-}
-
-std::vector<QMenu*> CommandMenus::allMenus() const {
-  std::vector<QMenu*> menus;
-  for (QMenu* m : window_.menuBar()->findChildren<QMenu*>()) menus.push_back(m);
-  return menus;
 }
 
 }  // namespace meridax

@@ -1,8 +1,13 @@
 #pragma once
 // The menus, the two tool bars ("Toolbar" and "NavigationBar") and the accelerators of the main window,
-// built from the frame's commands. Enabled and checked states and changing texts are brought up to date
-// before a menu shows and after every command.
+// built from the frame's command registry alone: every command has a menu entry in the menu of its group,
+// its accelerators as shortcuts and its tool tip. A command whose tip has a short form ("prompt\nshort")
+// is also a tool bar button: navigation, collection and move commands on "NavigationBar", the others on
+// "Toolbar". Enabled and checked states and changing texts are brought up to date before a menu shows
+// and after every command.
 
+#include <QIcon>
+#include <QKeySequence>
 #include <QObject>
 #include <QString>
 #include <string>
@@ -18,6 +23,12 @@ namespace meridax {
 
 class MainWindow;
 
+// A key name of the registry ("Ctrl+PageUp", "Shift+Backspace", "Ctrl++") as a Qt key sequence.
+QKeySequence qtKeySequence(const std::string& keyName);
+// The text a menu shows for a command's text: its accelerator part after a tab is dropped (Qt draws the
+// shortcut itself); a command without a menu text is named by its tip.
+QString menuLabel(const std::string& text, const FrameCommand& command);
+
 class CommandMenus : public QObject {
   Q_OBJECT
 
@@ -26,30 +37,34 @@ class CommandMenus : public QObject {
 
   // Brings every action's enabled and checked state and text up to date with the frame.
   void refresh();
-  // The action of a frame command; nullptr when no menu offers it.
+  // The action of a frame command; nullptr when there is none.
   QAction* action(int id) const;
   QAction* action(const std::string& name) const;
   QToolBar* toolbar() const { return toolbar_; }
   QToolBar* navigationBar() const { return navigationBar_; }
   bool toolbarShown() const;
   bool navigationBarShown() const;
-  // Every menu of the menu bar, submenus included.
-  std::vector<QMenu*> allMenus() const;
+  // The menus of the menu bar, in order.
+  std::vector<QMenu*> allMenus() const { return menus_; }
 
  private:
   struct Entry {
     const FrameCommand* command = nullptr;
     QAction* action = nullptr;
   };
-  QAction* addCommand(QMenu* menu, const FrameCommand* command, const QString& text);
-  void buildMenus();
-  void buildToolBars();
-  void buildTreeScrollActions(QMenu* menu);
+  QAction* makeAction(const FrameCommand* command);
+  QMenu* menuOf(CommandGroup group);
+  void buildToolBarToggles(QMenu* view);
+  // The recent files at the end of the File menu, abbreviated to the menu's width.
+  void fillRecentFiles();
 
   MainWindow& window_;
   std::vector<Entry> entries_;
+  std::vector<QMenu*> menus_;
+  std::vector<std::pair<CommandGroup, QMenu*>> groupMenus_;
   QToolBar* toolbar_ = nullptr;
   QToolBar* navigationBar_ = nullptr;
+  std::vector<QAction*> recentActions_;
 };
 
 }  // namespace meridax

@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <algorithm>
+#include <string_view>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLayout>
@@ -43,6 +44,7 @@ MainWindow::MainWindow(MainWindowSetup setup) : profile_(setup.profile), ports_(
   setObjectName(QStringLiteral("mainWindow"));
   setWindowTitle(QStringLiteral("Meridax"));
   ports_.window = this;
+  ports_.commands = this;
   if (ports_.images == nullptr) {
     images_ = std::make_unique<QtBoardImages>();
     ports_.images = images_.get();
@@ -138,6 +140,30 @@ bool MainWindow::runCommand(const std::string& name) {
   bool found = false;
   run([&] { found = frame_->runCommand(name); });
   return found;
+}
+
+void MainWindow::runRegistryCommand(const FrameCommand& command) {
+  if (std::string_view(command.name) == "OnClose") {
+    close();
+    return;
+  }
+  run([&] { frame_->runCommand(command); });
+}
+
+void MainWindow::carryOut(const FrameCommand& command) {
+  static constexpr std::pair<const char*, TreeScrollRequest> kTreeScrolls[] = {
+      {"CmTreeLineUp", TreeScrollRequest::LineUp},     {"CmTreeLineDown", TreeScrollRequest::LineDown},
+      {"CmTreePageUp", TreeScrollRequest::PageUp},     {"CmTreePageDown", TreeScrollRequest::PageDown},
+      {"CmTreeTop", TreeScrollRequest::Top},           {"CmTreeBottom", TreeScrollRequest::Bottom},
+  };
+  for (const auto& [name, request] : kTreeScrolls) {
+    if (std::string_view(name) != command.name) continue;
+    tree_->scroll(request);
+    return;
+  }
+  const std::string label = fromQt(menuLabel(frame_->commandMenuText(command), command).remove(QLatin1Char('&')));
+  ports_.messages->tell({std::string(command.name) + "()",
+                         "\"" + label + "\" is not available in this version of Meridax.", MessageIcon::Information});
 }
 
 void MainWindow::scrollTree(TreeScrollRequest request) {

@@ -36,7 +36,7 @@ struct MainWindowSetup {
 
 inline constexpr std::array<int, 4> kStatusFieldWidths{0, 100, 80, 120};  // field 0 stretches
 
-class MainWindow : public QMainWindow, public WindowPort {
+class MainWindow : public QMainWindow, public WindowPort, public CommandPort {
   Q_OBJECT
 
  public:
@@ -57,6 +57,8 @@ class MainWindow : public QMainWindow, public WindowPort {
   // A frame command by its identifier or handler name; false when there is none.
   bool runCommand(int id);
   bool runCommand(const std::string& name);
+  // A command chosen from a menu, a tool bar or by its keys. Exit closes the window, which asks first.
+  void runRegistryCommand(const FrameCommand& command);
   void scrollTree(TreeScrollRequest request);
 
   // Window placement and the two drag bars, from and to the frame's settings.
@@ -70,6 +72,11 @@ class MainWindow : public QMainWindow, public WindowPort {
 
   // A window port that is told the title and status texts too (a script's transcript); nullptr for none.
   void setMirror(WindowPort* mirror) { mirror_ = mirror; }
+
+  // ---- CommandPort ----
+  // The commands the window carries out itself (the tree pane's scrolling); any other that is not built
+  // yet says so in one message box.
+  void carryOut(const FrameCommand& command) override;
 
   // ---- WindowPort ----
   void setStatus(int field, const std::string& text) override;
