@@ -161,6 +161,13 @@ void MainWindow::carryOut(const FrameCommand& command) {
     tree_->scroll(request);
     return;
   }
+  if (std::string_view(command.name) == "CmAbout") {
+    ports_.messages->tell({"CmAbout()",
+                           "Meridax " MERIDAX_VERSION "\n\nAn editor for SGF (FF[4]) records of Go, Pente, Connect6, "
+                           "Othello, Hex, Havannah, Unlur and Kropki games.",
+                           MessageIcon::Information});
+    return;
+  }
   const std::string label = fromQt(menuLabel(frame_->commandMenuText(command), command).remove(QLatin1Char('&')));
   ports_.messages->tell({std::string(command.name) + "()",
                          "\"" + label + "\" is not available in this version of Meridax.", MessageIcon::Information});

@@ -5,6 +5,7 @@
 #include <QToolBar>
 
 #include "app/command_registry.h"
+#include "view/tree_pane.h"
 #include "view_test_support.h"
 
 namespace meridax {
@@ -163,6 +164,43 @@ TEST_F(CommandMenusTest, ExitClosesTheWindowThroughItsQuestion) {
   scripted.queueAnswer(Answer::Yes);
   action("OnClose")->trigger();
   EXPECT_FALSE(window->isVisible());
+}
+
+}  // namespace
+}  // namespace meridax
+
+namespace meridax {
+namespace {
+
+class WindowCommandsTest : public view_testing::WindowTest {};
+
+TEST_F(WindowCommandsTest, AboutShowsOneMessage) {
+  auto window = makeWindow(profile);
+  (void)scripted.takeLines();
+  window->menus().action("CmAbout")->trigger();
+  const std::vector<std::string> lines = scripted.takeLines();
+  ASSERT_EQ(lines.size(), 1u);
+  EXPECT_EQ(lines[0].rfind("[CmAbout()] Meridax ", 0), 0u) << lines[0];
+}
+
+TEST_F(WindowCommandsTest, TreeScrollCommandsScrollThePane) {
+  std::string moves;
+  for (int i = 0; i < 160; ++i)
+    moves += std::string(";") + (i % 2 == 0 ? "B" : "W") + "[" + static_cast<char>('a' + i % 19) +
+             static_cast<char>('a' + i / 19) + "]";
+  const std::string path = writeFile("scroll.sgf", "(;GM[1]SZ[19]" + moves + ")");
+  auto window = makeWindow(profile);
+  window->run([&] { window->frame().ReLoad(path); });
+  TreePane& tree = window->treePane();
+  window->menus().action("CmTreeTop")->trigger();
+  EXPECT_EQ(tree.topLine(), 0);
+  window->menus().action("CmTreeLineDown")->trigger();
+  EXPECT_EQ(tree.topLine(), 1);
+  window->menus().action("CmTreePageDown")->trigger();
+  EXPECT_EQ(tree.topLine(), 1 + tree.visibleLines());
+  window->menus().action("CmTreeBottom")->trigger();
+  EXPECT_EQ(tree.topLine(), lastTopLine(static_cast<int>(tree.lines().size()), tree.visibleLines()));
+  EXPECT_TRUE(scripted.lines().empty() || scripted.lines().back().find("not available") == std::string::npos);
 }
 
 }  // namespace
