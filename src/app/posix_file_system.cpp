@@ -48,17 +48,33 @@ WriteOutcome writeAll(int fd, std::string_view bytes) {
   return outcome;
 }
 
+void report(const FsStepHook& hook, FsStep at) {
+  if (hook) hook(at);
+}
+
 // fsync, then close; the first error wins.
-std::optional<SystemError> syncAndClose(int fd) {
+std::optional<SystemError> syncAndClose(int fd, const FsStepHook& hook) {
   std::optional<SystemError> error;
+  report(hook, FsStep::BeforeFileSync);
   if (::fsync(fd) != 0) error = lastError();
+  report(hook, FsStep::AfterFileSync);
   if (::close(fd) != 0 && !error && errno != EINTR) error = lastError();
   return error;
 }
 
+// The directory that holds `path`.
+std::string directoryOf(const std::string& path) {
+  const std::size_t slash = path.rfind('/');
+  if (slash == std::string::npos) return ".";
+  return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+// Errors by which a file system says that it keeps no directory durable on request.
+bool directorySyncUnsupported(int code) { return code == EINVAL || code == ENOTSUP; }
+
 class PosixOutputFile : public OutputFile {
  public:
-  explicit PosixOutputFile(int fd) : fd_(fd) {}
+  PosixOutputFile(int fd, FsStepHook hook) : fd_(fd), hook_(std::move(hook)) {}
   ~PosixOutputFile() override {
     if (fd_ >= 0) ::close(fd_);
   }
@@ -67,18 +83,21 @@ class PosixOutputFile : public OutputFile {
 
   WriteOutcome write(std::string_view bytes) override {
     if (fd_ < 0) return WriteOutcome{0, systemError(EBADF)};
-    return writeAll(fd_, bytes);
+    WriteOutcome outcome = writeAll(fd_, bytes);
+    report(hook_, FsStep::Written);
+    return outcome;
   }
 
   std::optional<SystemError> close() override {
     if (fd_ < 0) return systemError(EBADF);
     const int fd = fd_;
     fd_ = -1;
-    return syncAndClose(fd);
+    return syncAndClose(fd, hook_);
   }
 
  private:
   int fd_;
+  FsStepHook hook_;
 };
 
 std::string randomSuffix() {
@@ -118,7 +137,7 @@ std::optional<ReadFailure> readToEnd(int fd, std::size_t expected, std::string& 
   return std::nullopt;
 }
 
-std::optional<SystemError> copyContents(int from, int to) {
+std::optional<SystemError> copyContents(int from, int to, const FsStepHook& hook) {
   std::string buffer(kCopyChunk, '\0');
   for (;;) {
     const ssize_t n = ::read(from, buffer.data(), buffer.size());
@@ -128,6 +147,7 @@ std::optional<SystemError> copyContents(int from, int to) {
     }
     if (n == 0) return std::nullopt;
     const WriteOutcome outcome = writeAll(to, std::string_view(buffer.data(), static_cast<std::size_t>(n)));
+    report(hook, FsStep::Written);
     if (outcome.error) return outcome.error;
     if (outcome.written != static_cast<std::size_t>(n)) return systemError(EIO);
   }
@@ -168,30 +188,40 @@ SysResult<std::unique_ptr<OutputFile>> PosixFileSystem::createFile(const std::st
   const int flags = O_WRONLY | O_CREAT | O_CLOEXEC | (mode == CreateMode::New ? O_EXCL : O_TRUNC);
   const int fd = ::open(path.c_str(), flags, kNewFileMode);
   if (fd < 0) return lastError();
-  return std::unique_ptr<OutputFile>(std::make_unique<PosixOutputFile>(fd));
+  return std::unique_ptr<OutputFile>(std::make_unique<PosixOutputFile>(fd, stepHook_));
 }
 
 SysResult<TempFile> PosixFileSystem::createTempFile(const std::string& directory, const std::string& prefix) {
   for (int attempt = 0; attempt < kTempNameAttempts; ++attempt) {
     std::string path = directory + "/" + prefix + "_" + randomSuffix() + ".tmp";
     const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, kNewFileMode);
-    if (fd >= 0) return TempFile{std::move(path), std::make_unique<PosixOutputFile>(fd)};
+    if (fd >= 0) return TempFile{std::move(path), std::make_unique<PosixOutputFile>(fd, stepHook_)};
     if (errno != EEXIST) return lastError();
   }
   return systemError(EEXIST);
 }
 
+// The file's own name is made durable before it replaces `to`, and the replacement after it, so that a
+// crash never finds `to` pointing at a file whose contents or name were still only in memory.
 std::optional<SystemError> PosixFileSystem::rename(const std::string& from, const std::string& to) {
+  if (auto error = syncDirectoryOf(from)) return error;
+  step(FsStep::BeforeRename);
   if (::rename(from.c_str(), to.c_str()) != 0) return lastError();
+  step(FsStep::AfterRename);
+  if (auto error = syncDirectoryOf(to)) return error;
+  if (directoryOf(from) != directoryOf(to)) return syncDirectoryOf(from);
   return std::nullopt;
 }
 
 std::optional<SystemError> PosixFileSystem::hardLink(const std::string& from, const std::string& to) {
+  step(FsStep::BeforeLink);
   if (::link(from.c_str(), to.c_str()) != 0) return lastError();
-  return std::nullopt;
+  step(FsStep::AfterLink);
+  return syncDirectoryOf(to);
 }
 
 std::optional<SystemError> PosixFileSystem::copyFile(const std::string& from, const std::string& to) {
+  step(FsStep::BeforeLink);
   const int in = ::open(from.c_str(), O_RDONLY | O_CLOEXEC);
   if (in < 0) return lastError();
   struct stat st {};
@@ -202,11 +232,32 @@ std::optional<SystemError> PosixFileSystem::copyFile(const std::string& from, co
     ::close(in);
     return error;
   }
-  std::optional<SystemError> error = copyContents(in, out);
+  std::optional<SystemError> error = copyContents(in, out, stepHook_);
   ::close(in);
-  const std::optional<SystemError> closeError = syncAndClose(out);
+  const std::optional<SystemError> closeError = syncAndClose(out, stepHook_);
   if (!error) error = closeError;
-  if (error) ::unlink(to.c_str());
+  if (error) {
+    ::unlink(to.c_str());
+    return error;
+  }
+  step(FsStep::AfterLink);
+  return syncDirectoryOf(to);  // the copy is whole; on an error here it stays, as a hard link would
+}
+
+std::optional<SystemError> PosixFileSystem::syncDirectoryOf(const std::string& path) {
+  step(FsStep::BeforeDirectorySync);
+  std::optional<SystemError> error = syncDirectory(directoryOf(path));
+  step(FsStep::AfterDirectorySync);
+  return error;
+}
+
+std::optional<SystemError> PosixFileSystem::syncDirectory(const std::string& directory) {
+  const int fd = ::open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  // A directory the user may write to but not read cannot be synced by us; the save must not fail for it.
+  if (fd < 0) return errno == EACCES ? std::nullopt : std::optional<SystemError>(lastError());
+  std::optional<SystemError> error;
+  if (::fsync(fd) != 0 && !directorySyncUnsupported(errno)) error = lastError();
+  ::close(fd);
   return error;
 }
 

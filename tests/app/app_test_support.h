@@ -70,7 +70,7 @@ class RecordingProcesses : public ProcessPort {
 // The operations of the file system that a test can make fail.
 enum class FsOp {
   Status, Read, Create, CreateTemp, Write, Close, Rename, HardLink, Copy, Remove, CreateDirectory, List, SetTime,
-  SetPermissions
+  SetPermissions, SyncDirectory
 };
 
 // The real file system, except that a chosen call fails with a chosen error. A failing write first writes
@@ -136,6 +136,12 @@ class FailingFileSystem : public PosixFileSystem {
   }
 
   ReadStep readStep = ReadStep::Open;  // the step a failing read reports
+
+ protected:
+  std::optional<SystemError> syncDirectory(const std::string& directory) override {
+    if (auto e = injected(FsOp::SyncDirectory)) return e;
+    return PosixFileSystem::syncDirectory(directory);
+  }
 
  private:
   struct Plan {
