@@ -12,6 +12,7 @@ std::size_t Collection::createGame(GameKind kind, int width, int height, std::si
 std::size_t Collection::insertGame(std::unique_ptr<SGridFrame> game, std::size_t after) {
   const std::size_t at = after >= games_.size() ? games_.size() : after + 1;
   games_.insert(games_.begin() + static_cast<std::ptrdiff_t>(at), std::move(game));
+  renumberFrom(at);
   if (games_.size() > 1 && current_ >= at) ++current_;
   return at;
 }
@@ -19,6 +20,7 @@ std::size_t Collection::insertGame(std::unique_ptr<SGridFrame> game, std::size_t
 void Collection::removeGame(std::size_t index) {
   if (index >= games_.size()) return;
   games_.erase(games_.begin() + static_cast<std::ptrdiff_t>(index));
+  renumberFrom(index);
   if (current_ > index || current_ >= games_.size()) current_ = current_ > 0 ? current_ - 1 : 0;
 }
 
@@ -28,9 +30,14 @@ void Collection::clear() {
 }
 
 std::size_t Collection::indexOf(const SGridFrame* game) const {
-  for (std::size_t i = 0; i < games_.size(); ++i)
-    if (games_[i].get() == game) return i;
-  return npos;
+  if (game == nullptr) return npos;
+  // The index a game carries may be stale when the game was taken out of this collection.
+  const std::size_t i = game->collectionIndex;
+  return i < games_.size() && games_[i].get() == game ? i : npos;
+}
+
+void Collection::renumberFrom(std::size_t from) {
+  for (std::size_t i = from; i < games_.size(); ++i) games_[i]->collectionIndex = i;
 }
 
 bool Collection::moveGame(std::size_t index, int step) {
@@ -38,6 +45,8 @@ bool Collection::moveGame(std::size_t index, int step) {
   const auto target = static_cast<std::ptrdiff_t>(index) + step;
   if (target < 0 || target >= static_cast<std::ptrdiff_t>(games_.size())) return false;
   std::swap(games_[index], games_[static_cast<std::size_t>(target)]);
+  games_[index]->collectionIndex = index;
+  games_[static_cast<std::size_t>(target)]->collectionIndex = static_cast<std::size_t>(target);
   if (current_ == index) current_ = static_cast<std::size_t>(target);
   else if (current_ == static_cast<std::size_t>(target)) current_ = index;
   return true;

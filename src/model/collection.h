@@ -33,7 +33,7 @@ class Collection {
   bool empty() const { return games_.empty(); }
   SGridFrame& game(std::size_t i) { return *games_[i]; }
   const SGridFrame& game(std::size_t i) const { return *games_[i]; }
-  std::size_t indexOf(const SGridFrame* game) const;  // npos when absent
+  std::size_t indexOf(const SGridFrame* game) const;  // npos when absent; constant time
 
   std::size_t currentIndex() const { return current_; }
   SGridFrame* current() { return games_.empty() ? nullptr : games_[current_].get(); }
@@ -47,6 +47,9 @@ class Collection {
   static constexpr std::size_t npos = static_cast<std::size_t>(-1);
 
  private:
+  // Writes each game's index into the game, from index `from` to the end.
+  void renumberFrom(std::size_t from);
+
   NodeStore store_;  // declared first so that it outlives the games
   std::vector<std::unique_ptr<SGridFrame>> games_;
   std::size_t current_ = 0;

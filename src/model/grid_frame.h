@@ -102,6 +102,9 @@ class SGridFrame {
   bool treeLoaded = true;
   bool markedForExport = false;  // chosen in the games list, or the current game for its export
 
+  // The game's index in the collection that holds it, kept by the collection (npos-like when none).
+  std::size_t collectionIndex = static_cast<std::size_t>(-1);
+
   // Statistics are computed on demand and invalidated by edits.
   std::optional<GameStatistics> cachedStatistics;
 

@@ -149,3 +149,61 @@ TEST(Collection, SetCurrentOutOfRange_IsIgnored) {
 
 }  // namespace
 }  // namespace meridax
+
+namespace meridax {
+namespace {
+
+// Every game's index as the collection reports it, in list order: "0 1 2" when each finds its place.
+std::string indexes(const Collection& c) {
+  std::string out;
+  for (std::size_t i = 0; i < c.size(); ++i) {
+    if (!out.empty()) out += ' ';
+    out += std::to_string(c.indexOf(&c.game(i)));
+  }
+  return out;
+}
+
+struct IndexCase {
+  const char* name;
+  void (*edit)(Collection&);
+  const char* listing;
+};
+
+const IndexCase kIndexCases[] = {
+    {"InsertAtFront", [](Collection& c) { addNamed(c, "x", Collection::npos); c.moveGame(3, -1); }, "[a] b x c"},
+    {"InsertInMiddle", [](Collection& c) { addNamed(c, "x", 0); }, "[a] x b c"},
+    {"RemoveFirst", [](Collection& c) { c.removeGame(0); }, "[b] c"},
+    {"RemoveMiddle", [](Collection& c) { c.removeGame(1); }, "[a] c"},
+    {"MoveDown", [](Collection& c) { c.moveGame(0, 1); }, "b [a] c"},
+    {"MoveUpThenRemove", [](Collection& c) { c.moveGame(2, -1); c.removeGame(0); }, "[c] b"},
+};
+
+class CollectionIndexTest : public ::testing::TestWithParam<IndexCase> {};
+
+TEST_P(CollectionIndexTest, EveryGameFindsItsIndexAfterTheEdit) {
+  Collection c;
+  for (const char* name : {"a", "b", "c"}) addNamed(c, name, Collection::npos);
+  GetParam().edit(c);
+  EXPECT_EQ(listing(c), GetParam().listing);
+  std::string expected;
+  for (std::size_t i = 0; i < c.size(); ++i) expected += (i ? " " : "") + std::to_string(i);
+  EXPECT_EQ(indexes(c), expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Edits, CollectionIndexTest, ::testing::ValuesIn(kIndexCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(CollectionIndex, GamesOutsideTheCollectionAreNotFound) {
+  Collection c;
+  Collection other;
+  addNamed(c, "a", Collection::npos);
+  addNamed(other, "b", Collection::npos);
+  addNamed(other, "c", Collection::npos);
+  EXPECT_EQ(c.indexOf(&other.game(0)), Collection::npos);  // the same index, in another collection
+  EXPECT_EQ(c.indexOf(&other.game(1)), Collection::npos);  // an index beyond this collection
+  EXPECT_EQ(c.indexOf(nullptr), Collection::npos);
+  EXPECT_EQ(c.indexOf(&c.game(0)), 0u);
+}
+
+}  // namespace
+}  // namespace meridax
