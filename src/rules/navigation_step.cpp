@@ -23,10 +23,12 @@ void recountCaptures(SGridFrame& game) {
   }
 }
 
-void goToNode(SGridFrame& game, GameNode* node) {
+void goToNode(SGridFrame& game, GameNode* node) { goToNode(game, node, PositionAt(game, node)); }
+
+void goToNode(SGridFrame& game, GameNode* node, const BoardPosition& position) {
   game.currentNode = node;
   BoardPosition& pos = game.cachedPosition;
-  pos = PositionAt(game, node);
+  pos = position;
   game.cachedPositionNode = node;
   switch (game.kind()) {
     case GameKind::Go: recountCaptures(game); break;

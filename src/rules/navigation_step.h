@@ -9,6 +9,8 @@ namespace meridax {
 // Makes node current: capture counters recounted (Go kinds), pieces and availability (Othello),
 // and the cached position refreshed.
 void goToNode(SGridFrame& game, GameNode* node);
+// The same, for a caller that holds the node's position already (a reader coming back to a branch).
+void goToNode(SGridFrame& game, GameNode* node, const BoardPosition& position);
 
 // Capture counters of a node: those of the nearest node at or above it with a capture record;
 // a compose node met first gives 0 and 0.

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
 
 namespace meridax {
 
@@ -84,14 +85,28 @@ int squareKindWidth(GameKind kind, const SizePair& p) {
 }  // namespace
 
 std::size_t valueEnd(std::string_view text, std::size_t from) {
-  for (std::size_t i = from; i < text.size(); ++i) {
-    if (text[i] == '\\') {
-      ++i;
-      continue;
-    }
-    if (text[i] == ']') return i;
+  const char* base = text.data();
+  const std::size_t size = text.size();
+  // Most values are a few characters long (moves, points): they end before a library search pays.
+  constexpr std::size_t kShortValue = 16;
+  const std::size_t shortEnd = std::min(size, from + kShortValue);
+  std::size_t at = from;
+  for (; at < shortEnd; ++at) {
+    if (base[at] == ']') return at;
+    if (base[at] == '\\') ++at;  // the escaped character may lie just past the short scan
   }
-  return text.size();
+  if (at >= size) return size;
+  from = at;  // no escape is open here: the backslash pairing below may start at it
+  for (; at < size; ++at) {
+    const void* hit = std::memchr(base + at, ']', size - at);
+    if (hit == nullptr) return size;
+    at = static_cast<std::size_t>(static_cast<const char*>(hit) - base);
+    // Backslashes pair up from the value's start: an odd run just before the "]" escapes it.
+    std::size_t run = 0;
+    while (at - run > from && base[at - run - 1] == '\\') ++run;
+    if (run % 2 == 0) return at;
+  }
+  return size;
 }
 
 RootScan scanRoot(std::string_view text, std::size_t cursor) {

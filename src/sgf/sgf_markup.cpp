@@ -1,5 +1,7 @@
 #include "sgf/sgf_markup.h"
 
+#include "sgf/property_id.h"
+
 #include <algorithm>
 #include <array>
 
@@ -7,7 +9,9 @@ namespace meridax {
 
 namespace {
 
-constexpr std::array<std::string_view, 8> kMarkupIds = {"MA", "TR", "CR", "SQ", "SL", "LB", "M", "L"};
+constexpr std::array<std::uint32_t, 8> kMarkupIds = {propertyCode("MA"), propertyCode("TR"), propertyCode("CR"),
+                                                     propertyCode("SQ"), propertyCode("SL"), propertyCode("LB"),
+                                                     propertyCode("M"),  propertyCode("L")};
 
 std::string cleaned(std::string_view raw) {
   std::string out;
@@ -55,7 +59,9 @@ class CellWriter {
 }  // namespace
 
 bool isMarkupIdentifier(std::string_view id, GameKind kind) {
-  if (std::find(kMarkupIds.begin(), kMarkupIds.end(), id) != kMarkupIds.end()) return true;
+  if (id.size() > 2) return false;
+  const std::uint32_t code = propertyCode(id);
+  if (std::find(kMarkupIds.begin(), kMarkupIds.end(), code) != kMarkupIds.end()) return true;
   return kind == GameKind::Go && (id == "TB" || id == "TW");
 }
 

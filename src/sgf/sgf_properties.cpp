@@ -7,6 +7,7 @@
 #include "model/node_texts.h"
 #include "rules/kropki_outline.h"
 #include "rules/kropki_fields.h"
+#include "sgf/property_id.h"
 #include "sgf/sgf_markup.h"
 #include "sgf/sgf_reader_state.h"
 #include "sgf/text_decoding.h"
@@ -35,10 +36,18 @@ constexpr std::array<RootTextField, 11> kPlainRootTexts = {{
 
 constexpr std::array<std::string_view, 9> kOtherRootIds = {"PB", "PW", "BR", "WR", "RU", "GM", "SZ", "HA", "XS"};
 
+constexpr auto kRootOnlyCodes = [] {
+  std::array<std::uint32_t, kPlainRootTexts.size() + kOtherRootIds.size()> codes{};
+  std::size_t i = 0;
+  for (const auto& t : kPlainRootTexts) codes[i++] = propertyCode(t.id);
+  for (std::string_view id : kOtherRootIds) codes[i++] = propertyCode(id);
+  return codes;
+}();
+
 bool isRootOnly(std::string_view id) {
-  for (const auto& t : kPlainRootTexts)
-    if (t.id == id) return true;
-  return std::find(kOtherRootIds.begin(), kOtherRootIds.end(), id) != kOtherRootIds.end();
+  if (id.size() != 2) return false;  // every root-only identifier has two letters
+  const std::uint32_t code = propertyCode(id);
+  return std::find(kRootOnlyCodes.begin(), kRootOnlyCodes.end(), code) != kRootOnlyCodes.end();
 }
 
 // A decimal integer as atoi reads it (leading blanks, a sign, digits), saturating; 0 when there is none.
@@ -92,36 +101,36 @@ void SgfReader::dispatch(const std::vector<ValueSpan>& values) {
     return;
   }
   if (!movesAllowed_) return;
-  if (id_ == "B" || id_ == "W") handleMove(id_ == "B" ? Colour::Black : Colour::White, v);
-  else if (id_ == "AB") handleSetup(cell::kBlack, v);
-  else if (id_ == "AW") handleSetup(cell::kWhite, v);
-  else if (id_ == "AE") handleSetup(cell::kEmpty, v);
-  else if (id_ == "PL") handlePlayerToMove(v.text);
-  else if ((id_ == "TB" || id_ == "TW") && game_->kind() == GameKind::Kropki)
-    handleKropkiTerritory(id_ == "TB" ? Colour::Black : Colour::White, v);
+  if (id() == "B" || id() == "W") handleMove(id() == "B" ? Colour::Black : Colour::White, v);
+  else if (id() == "AB") handleSetup(cell::kBlack, v);
+  else if (id() == "AW") handleSetup(cell::kWhite, v);
+  else if (id() == "AE") handleSetup(cell::kEmpty, v);
+  else if (id() == "PL") handlePlayerToMove(v.text);
+  else if ((id() == "TB" || id() == "TW") && game_->kind() == GameKind::Kropki)
+    handleKropkiTerritory(id() == "TB" ? Colour::Black : Colour::White, v);
   else handleAnnotation(v);
 }
 
 bool SgfReader::handleRootProperty(const ValueSpan& v) {
-  if (id_ == "GM" || id_ == "SZ") return true;  // read before the game was made
-  if (id_ == "HA") {
+  if (id() == "GM" || id() == "SZ") return true;  // read before the game was made
+  if (id() == "HA") {
     handleHandicap(v.text);
     return true;
   }
-  if (id_ == "XS") {
+  if (id() == "XS") {
     selected_ = true;
     movesAllowed_ = true;
     game_->treeLoaded = true;
     return true;
   }
   const std::string text = decodeSgfText(v.text);
-  if (id_ == "RU") {
+  if (id() == "RU") {
     rootTexts_[DetailField::Rules] = text;
     // Moves read later depend on the rules text (Pente, Connect6, Little Golem Havannah).
     if (rootTextsStored()) game_->details[DetailField::Rules] = text;
     return true;
   }
-  if (id_ == "PB" || id_ == "PW" || id_ == "BR" || id_ == "WR") {
+  if (id() == "PB" || id() == "PW" || id() == "BR" || id() == "WR") {
     rootTexts_[playerField(id_, game_->isWhiteFirst())] = text;
     return true;
   }
@@ -141,26 +150,26 @@ void SgfReader::handleHandicap(std::string_view value) {
 }
 
 void SgfReader::handleAnnotation(const ValueSpan& v) {
-  if (id_ == "C") {
+  if (id() == "C") {
     const std::string text = decodeSgfText(v.text);
     if (text.empty()) return;
     pending_.comment = pending_.comment ? *pending_.comment + "\r\n" + text : text;
-  } else if (id_ == "N") {
+  } else if (id() == "N") {
     pending_.name = decodeSgfText(v.text);
-  } else if (id_ == "V") {
+  } else if (id() == "V") {
     pending_.score = decimalValue(v.text);
-  } else if (id_ == "FG") {
+  } else if (id() == "FG") {
     pending_.printDiagram = true;
-  } else if (id_ == "XV") {
+  } else if (id() == "XV") {
     pending_.currentMark = true;
-  } else if (id_ == "XP") {
+  } else if (id() == "XP") {
     pending_.primaryMark = true;
-  } else if (id_ == "XN") {
+  } else if (id() == "XN") {
     std::size_t end = 0;
     const int slot = decimalValue(v.text, &end);
     if (end == 0 || slot < 0 || slot >= kQuickSlots) return;  // only ten slots exist
     pending_.quickSlot = slot;
-  } else if (id_ == "XB") {
+  } else if (id() == "XB") {
     std::size_t end = 0;
     Bookmark mark;
     mark.number = std::max(0, decimalValue(v.text, &end));

@@ -1,5 +1,6 @@
 #include "sgf/sgf_reader.h"
 
+#include <array>
 #include <cstdio>
 
 #include "rules/navigation_step.h"
@@ -15,6 +16,17 @@ bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 bool isUpper(char c) { return c >= 'A' && c <= 'Z'; }
 
 constexpr std::size_t kIdentifierLetters = 4;
+
+// The offset of the first "[", "(" or ")" at or after `from`, or size.
+std::size_t nextBracket(const char* text, std::size_t size, std::size_t from) {
+  static constexpr auto kBrackets = [] {
+    std::array<bool, 256> t{};
+    t['['] = t['('] = t[')'] = true;
+    return t;
+  }();
+  while (from < size && !kBrackets[static_cast<unsigned char>(text[from])]) ++from;
+  return from;
+}
 
 std::string formatted(const char* format, int a, int b = 0) {
   char buffer[192];
@@ -114,7 +126,8 @@ void SgfReader::scanGame() {
       case '(':
       case ')':
         onNodeBoundary(c, cursor_);
-        ++cursor_;
+        if (passingOverBody() && !ended_) passOverBody();
+        else ++cursor_;
         break;
       case '\\':
       case ' ':
@@ -140,6 +153,40 @@ void SgfReader::scanGame() {
   if (!ended_) endOfText();
 }
 
+bool SgfReader::passingOverBody() const { return mode_ == ReadMode::RootOnly && !movesAllowed_ && !root_; }
+
+void SgfReader::passOverBody() {
+  // Past the root node of a game read only as far as its root nothing is kept: every node boundary
+  // leaves the first node current, so only the brackets outside values decide where the game ends.
+  const char* text = text_.data();
+  const std::size_t size = text_.size();
+  std::size_t depth = stack_.size();
+  std::size_t i = cursor_ + 1;
+  for (;;) {
+    i = nextBracket(text, size, i);
+    if (i >= size) {
+      cursor_ = size;
+      return;
+    }
+    if (text[i] == '[') {
+      const std::size_t close = valueEnd(text_, i + 1);
+      if (close >= size) break;  // the full scan reports the unclosed value
+      i = close + 1;
+    } else if (text[i] == '(') {
+      ++depth;
+      ++i;
+    } else if (depth == 0) {
+      break;  // the game's closing ")" is read by the full scan
+    } else {
+      --depth;
+      ++i;
+    }
+  }
+  // Every variation opened and closed meanwhile took the reader back to the first node on the main line.
+  stack_.clear();
+  cursor_ = i;
+}
+
 void SgfReader::onNodeBoundary(char c, std::size_t at) {
   if (!headerLengthSet_) {
     game_->headerLength = static_cast<std::uint32_t>(at - gameStart_);
@@ -152,6 +199,14 @@ void SgfReader::onNodeBoundary(char c, std::size_t at) {
 
 void SgfReader::openVariation() {
   stack_.push_back(accepting_ ? BranchPoint{game_->currentNode, game_->currentLine} : BranchPoint{});
+  // The branch node's position is kept while its variations are read, so that coming back to it costs a
+  // copy instead of rebuilding it from the nearest snapshot. Each level's board is reused.
+  BranchPoint& top = stack_.back();
+  if (top.node == nullptr || game_->cachedPositionNode != top.node || game_->cachedPosition.width() != game_->width())
+    return;
+  if (branchPositions_.size() < stack_.size()) branchPositions_.resize(stack_.size());
+  branchPositions_[stack_.size() - 1] = game_->cachedPosition;
+  top.positionKept = true;
 }
 
 bool SgfReader::closeVariation() {
@@ -169,7 +224,8 @@ bool SgfReader::closeVariation() {
     game_->currentLine = top.line;
     game_->endNode = top.line->tail;
   }
-  goToNode(*game_, top.node);
+  if (top.positionKept) goToNode(*game_, top.node, branchPositions_[stack_.size()]);
+  else goToNode(*game_, top.node);
   pos_ = game_->cachedPosition;
   return false;
 }
@@ -177,7 +233,8 @@ bool SgfReader::closeVariation() {
 void SgfReader::onValueOpen(std::size_t at) {
   // Markup takes every value that follows at once; any other property one value at a time.
   const bool markup = accepting_ && movesAllowed_ && isMarkupIdentifier(id_, game_->kind());
-  std::vector<ValueSpan> values;
+  std::vector<ValueSpan>& values = values_;
+  values.clear();
   std::size_t open = at;
   bool unclosed = false;
   for (;;) {
@@ -197,7 +254,7 @@ void SgfReader::onValueOpen(std::size_t at) {
   freshIdentifier_ = true;
   // A move in the root node ends the root header just before its identifier, whether or not moves are
   // read now, so that a regenerated header never swallows the move.
-  if (root_ && !headerLengthSet_ && (id_ == "B" || id_ == "W")) {
+  if (root_ && !headerLengthSet_ && (id() == "B" || id() == "W")) {
     game_->headerLength = static_cast<std::uint32_t>(idStart_ - gameStart_);
     headerLengthSet_ = true;
   }

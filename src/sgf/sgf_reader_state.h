@@ -63,6 +63,7 @@ struct PendingItems {
 struct BranchPoint {
   GameNode* node = nullptr;
   SBranchDetails* line = nullptr;
+  bool positionKept = false;  // the node's position is held at the same depth of the reader's boards
 };
 
 class SgfReader {
@@ -76,6 +77,8 @@ class SgfReader {
   bool createGame(const RootScan& scan, SgfReadResult& result);
   void skipFailedGame(const RootScan& scan, const std::string& error, SgfReadResult& result);
   void scanGame();
+  bool passingOverBody() const;
+  void passOverBody();
   void onNodeBoundary(char c, std::size_t at);
   void openVariation();
   bool closeVariation();
@@ -127,6 +130,7 @@ class SgfReader {
   bool rootTextsStored() const { return mode_ == ReadMode::WholeGame || mode_ == ReadMode::RootOnly; }
   bool injecting() const { return mode_ == ReadMode::Inject; }
   PointGeometry geometry() const;
+  std::string_view id() const { return id_; }  // compared without a call into the C library
   PlayContext playContext();
   int lineAt(std::size_t offset) { return lines_.lineAt(offset); }
   void addError(std::string text);
@@ -160,6 +164,8 @@ class SgfReader {
   bool ended_ = false;
   bool incompleteReported_ = false;
   std::vector<BranchPoint> stack_;
+  std::vector<BoardPosition> branchPositions_;  // by depth of the branch stack
+  std::vector<ValueSpan> values_;  // the values of the property being read, kept to spare an allocation each
 
   // Where the main line ends: the node current at the first ")" (or a resign or forfeit before it).
   bool closeSeen_ = false;

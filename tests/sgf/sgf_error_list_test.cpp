@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+
+#include <algorithm>
+
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -125,6 +129,25 @@ TEST(LineCounter, CountsLineFeedsBeforeTheOffset) {
   EXPECT_EQ(lines.lineAt(2), 2);  // going back starts again
   EXPECT_EQ(lines.lineAt(1000), 5);
   EXPECT_EQ(lineNumberAt(text, 7), 4);
+}
+
+TEST(LineCounter, AnyOrderOfOffsetsGivesTheLinesCountedFromTheStart) {
+  // Line feeds in runs and alone, bytes with the high bit set, around the eight-byte words counted at once.
+  std::string text;
+  std::uint32_t seed = 7;
+  for (int i = 0; i < 500; ++i) {
+    seed = seed * 1103515245u + 12345u;
+    const unsigned pick = (seed >> 16) % 6;
+    text += pick == 0 ? '\n' : pick == 1 ? '\r' : pick == 2 ? static_cast<char>(0x8a) : static_cast<char>('a' + pick);
+  }
+  LineCounter lines(text);
+  for (int i = 0; i < 300; ++i) {
+    seed = seed * 1103515245u + 12345u;
+    const std::size_t offset = (seed >> 8) % (text.size() + 20);  // some beyond the end
+    const std::size_t upTo = std::min(offset, text.size());
+    const int expected = 1 + static_cast<int>(std::count(text.begin(), text.begin() + static_cast<std::ptrdiff_t>(upTo), '\n'));
+    ASSERT_EQ(lines.lineAt(offset), expected) << "offset " << offset;
+  }
 }
 
 TEST(ErrorExtract, NinetySixCharactersFromTheStartOrAroundThePoint) {

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <string>
+
 namespace meridax {
 namespace {
 
@@ -135,6 +138,66 @@ TEST(ValueEnd, BackslashEscapesTheNextCharacter) {
   EXPECT_EQ(valueEnd("a\\]b]", 0), 4u);
   EXPECT_EQ(valueEnd("a\\\\]b]", 0), 3u);
   EXPECT_EQ(valueEnd("abc\\", 0), 4u);  // a backslash at the very end
+}
+
+}  // namespace
+}  // namespace meridax
+
+namespace meridax {
+namespace {
+
+struct ValueEndCase {
+  std::string text;
+  std::size_t from;
+  std::size_t end;
+};
+
+// The end a byte-by-byte reading gives: a backslash escapes the character after it.
+std::size_t plainValueEnd(const std::string& text, std::size_t from) {
+  for (std::size_t i = from; i < text.size(); ++i) {
+    if (text[i] == '\\') ++i;
+    else if (text[i] == ']') return i;
+  }
+  return text.size();
+}
+
+class ValueEndTest : public ::testing::TestWithParam<ValueEndCase> {};
+
+TEST_P(ValueEndTest, FindsTheFirstUnescapedBracket) {
+  const ValueEndCase& c = GetParam();
+  EXPECT_EQ(valueEnd(c.text, c.from), c.end);
+  EXPECT_EQ(plainValueEnd(c.text, c.from), c.end);
+}
+
+const std::string k15(15, 'a');
+const std::string k40(40, 'a');
+
+INSTANTIATE_TEST_SUITE_P(
+    LongAndShortValues, ValueEndTest,
+    ::testing::Values(ValueEndCase{k15 + "\\]]", 0, 17},            // escape across the end of the short scan
+                      ValueEndCase{k15 + "\\", 0, 16},              // a backslash at the short scan's end and the text's
+                      ValueEndCase{k40 + "\\]" + k15 + "]", 0, 57},  // an escaped bracket past the short scan
+                      ValueEndCase{k40 + "\\\\]", 0, 42},           // an escaped backslash before the bracket
+                      ValueEndCase{k40 + "\\\\\\]]", 0, 44},        // three backslashes: the first bracket escaped
+                      ValueEndCase{"\\" + k40 + "]", 0, 41},        // an escape at the value's start
+                      ValueEndCase{k40, 0, 40},                     // no bracket at all
+                      ValueEndCase{"x]" + k40 + "]", 2, 42},        // a start inside the text
+                      ValueEndCase{"ab]", 3, 3}));                  // a start at the end
+
+TEST(ValueEnd, AgreesWithAByteByByteReadingOnMixedTexts) {
+  // Texts of brackets, backslashes and letters of every length up to 40, from every start.
+  const char alphabet[] = {'a', '\\', ']'};
+  std::uint32_t seed = 12345;
+  for (int round = 0; round < 2000; ++round) {
+    std::string text;
+    const std::size_t length = round % 41;
+    for (std::size_t i = 0; i < length; ++i) {
+      seed = seed * 1103515245u + 12345u;
+      text += alphabet[(seed >> 16) % 3];
+    }
+    for (std::size_t from = 0; from <= text.size(); ++from)
+      ASSERT_EQ(valueEnd(text, from), plainValueEnd(text, from)) << text << " from " << from;
+  }
 }
 
 }  // namespace

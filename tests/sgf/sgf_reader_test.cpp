@@ -306,3 +306,58 @@ TEST(SgfReader, AutoLabelMovesAppliesWhileLoading) {
 
 }  // namespace
 }  // namespace meridax
+
+namespace meridax {
+namespace {
+
+using testing_support::LoadedText;
+
+// The first line of each error, with the game number left out.
+std::vector<std::string> errorHeads(const SErrorList& errors) {
+  std::vector<std::string> heads;
+  for (const std::string& text : errors.texts()) {
+    std::string head = text.substr(0, text.find("\r\n"));
+    const std::size_t number = head.find("game number ");
+    if (number != std::string::npos) head.erase(number + 12, 1);
+    heads.push_back(head);
+  }
+  return heads;
+}
+
+class LazyGameEndTest : public ::testing::TestWithParam<const char*> {};
+
+// A game read only to its root ends where the same game read whole ends, with the same reading errors
+// about its text, and the game after it is read as when the game is read whole.
+TEST_P(LazyGameEndTest, EndsWhereTheWholeReadingEnds) {
+  const std::string game = GetParam();
+  const std::string after = "\n(;GM[1]SZ[9]GN[after])";
+  LoadedText whole(game + after);
+  LoadedText lazy("(;GM[1]SZ[9])" + game + after);
+  ASSERT_EQ(lazy.games(), whole.games() + 1);
+  EXPECT_FALSE(lazy.game(1).treeLoaded);
+  EXPECT_EQ(lazy.game(1).textOffset, 13u);
+  EXPECT_EQ(lazy.game(1).textLength, whole.game(0).textLength);
+  EXPECT_EQ(lazy.game(1).headerLength, whole.game(0).headerLength);
+  EXPECT_EQ(lazy.game(1).details[DetailField::GameName], whole.game(0).details[DetailField::GameName]);
+  EXPECT_EQ(errorHeads(lazy.errors), errorHeads(whole.errors));
+  if (whole.games() == 2) {
+    EXPECT_EQ(lazy.game(2).details[DetailField::GameName], "after");
+  }
+  // Building the lazy game's tree afterwards reads the text the load passed over.
+  buildHeldTree(lazy.collection, lazy.game(1), lazy.held, "", {}, lazy.errors);
+  EXPECT_EQ(testing_support::treeText(lazy.game(1)), testing_support::treeText(whole.game(0)));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Bodies, LazyGameEndTest,
+    ::testing::Values("(;GM[1]SZ[9]GN[g];B[aa](;W[bb])(;W[cc]C[a ) ( ] b]))",  // brackets inside values
+                      "(;GM[1]SZ[9]\n;B[aa]C[\\]\\\\](;W[bb]C[x\\)]))",         // escaped brackets and backslashes
+                      "(;GM[1]SZ[9](;B[aa])(;B[bb](;W[cc])(;W[dd])))",          // a root ended by a variation
+                      "(;GM[1]SZ[9];B[aa]\\(;W[bb]))",                          // a backslash outside values escapes nothing
+                      "(;GM[1]SZ[9];B[aa]\n;W[bb]C[open",                       // a value never closed
+                      "(;GM[1]SZ[9];B[aa](;W[bb]",                              // a game never closed
+                      "(;GM[1]SZ[9])",                                          // a root alone
+                      "(;GM[1]SZ[9];B[aa])"));                                  // the root ended by the game's end
+
+}  // namespace
+}  // namespace meridax
