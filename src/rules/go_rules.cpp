@@ -1,5 +1,10 @@
 #include "rules/go_rules.h"
 
+#include <algorithm>
+#include <cstdint>
+#include <optional>
+#include <vector>
+
 namespace meridax {
 
 namespace {
@@ -8,26 +13,53 @@ namespace {
 constexpr int kNeighbourDx[4] = {-1, 1, 0, 0};
 constexpr int kNeighbourDy[4] = {0, 0, -1, 1};
 
-// Gathers the group of `colour` through (x, y) into `stones`, stopping at the first liberty found.
-// Returns true when the group has a liberty (then `stones` holds only part of it).
-bool gatherGroup(const BoardPosition& pos, int x, int y, std::uint8_t colour, std::vector<int>& stones) {
-  std::vector<bool> seen(static_cast<std::size_t>(pos.cellCount()), false);
-  std::vector<BoardPoint> pending{{x, y}};
-  seen[static_cast<std::size_t>(pos.index(x, y))] = true;
-  while (!pending.empty()) {
-    const BoardPoint p = pending.back();
-    pending.pop_back();
-    stones.push_back(pos.index(p.x, p.y));
+// Working storage of the group search, kept between calls: the search runs for every stone played
+// and its neighbours, and a fresh set of buffers each time cost more than the search.
+struct GroupScratch {
+  std::vector<std::uint32_t> seenStamp;  // a cell is seen when its stamp is the current one
+  std::uint32_t stamp = 0;
+  std::vector<int> pending;
+  std::vector<int> stones;
+
+  void start(std::size_t cells) {
+    if (seenStamp.size() < cells) seenStamp.resize(cells, 0);
+    if (++stamp == 0) {  // the stamps wrapped: start them again
+      std::fill(seenStamp.begin(), seenStamp.end(), 0);
+      stamp = 1;
+    }
+    pending.clear();
+    stones.clear();
+  }
+};
+
+GroupScratch& groupScratch() {
+  thread_local GroupScratch scratch;
+  return scratch;
+}
+
+// Gathers the group of `colour` through (x, y) into the scratch's stones, stopping at the first liberty
+// found. Returns true when the group has a liberty (then the stones are only part of it).
+bool gatherGroup(const BoardPosition& pos, int x, int y, std::uint8_t colour, GroupScratch& g) {
+  g.start(static_cast<std::size_t>(pos.cellCount()));
+  const int first = pos.index(x, y);
+  g.pending.push_back(first);
+  g.seenStamp[static_cast<std::size_t>(first)] = g.stamp;
+  while (!g.pending.empty()) {
+    const int at = g.pending.back();
+    g.pending.pop_back();
+    g.stones.push_back(at);
+    const int px = at % pos.width();
+    const int py = at / pos.width();
     for (int d = 0; d < 4; ++d) {
-      const int nx = p.x + kNeighbourDx[d];
-      const int ny = p.y + kNeighbourDy[d];
+      const int nx = px + kNeighbourDx[d];
+      const int ny = py + kNeighbourDy[d];
       if (!pos.inSquare(nx, ny)) continue;
       const std::uint8_t v = pos.at(nx, ny);
       if (isEmptyCell(v)) return true;
-      const auto i = static_cast<std::size_t>(pos.index(nx, ny));
-      if (v == colour && !seen[i]) {
-        seen[i] = true;
-        pending.push_back({nx, ny});
+      const int i = pos.index(nx, ny);
+      if (v == colour && g.seenStamp[static_cast<std::size_t>(i)] != g.stamp) {
+        g.seenStamp[static_cast<std::size_t>(i)] = g.stamp;
+        g.pending.push_back(i);
       }
     }
   }
@@ -35,8 +67,7 @@ bool gatherGroup(const BoardPosition& pos, int x, int y, std::uint8_t colour, st
 }
 
 bool groupHasLiberty(const BoardPosition& pos, int x, int y, Colour colour) {
-  std::vector<int> stones;
-  return gatherGroup(pos, x, y, cellOf(colour), stones);
+  return gatherGroup(pos, x, y, cellOf(colour), groupScratch());
 }
 
 GoMoveOutcome refuse(BoardPosition& pos, const BoardPosition& before, Colour mover, MoveResult why) {
@@ -51,10 +82,10 @@ GoMoveOutcome refuse(BoardPosition& pos, const BoardPosition& before, Colour mov
 
 int removeIfDead(BoardPosition& pos, int x, int y, Colour colour) {
   if (!pos.inSquare(x, y) || pos.at(x, y) != cellOf(colour)) return 0;
-  std::vector<int> stones;
-  if (gatherGroup(pos, x, y, cellOf(colour), stones)) return 0;
-  for (int i : stones) pos[i] = cell::kEmpty;
-  return static_cast<int>(stones.size());
+  GroupScratch& g = groupScratch();
+  if (gatherGroup(pos, x, y, cellOf(colour), g)) return 0;
+  for (int i : g.stones) pos[i] = cell::kEmpty;
+  return static_cast<int>(g.stones.size());
 }
 
 GoMoveOutcome PlayGoMove(BoardPosition& pos, int x, int y, Colour c, PlayMode mode,
@@ -64,7 +95,9 @@ GoMoveOutcome PlayGoMove(BoardPosition& pos, int x, int y, Colour c, PlayMode mo
   out.result = checkPlacement(pos, x, y);
   if (!out.accepted()) return out;
 
-  const BoardPosition before = pos;
+  // Only play by a user can be refused from here on; a load keeps what the rules make of its moves.
+  std::optional<BoardPosition> before;
+  if (mode == PlayMode::User) before = pos;
   pos.set(x, y, cellOf(c));
   const bool selfCapturePending = !groupHasLiberty(pos, x, y, c);
 
@@ -76,12 +109,12 @@ GoMoveOutcome PlayGoMove(BoardPosition& pos, int x, int y, Colour c, PlayMode mo
   }
 
   if (selfCapturePending && out.captured == 0) {
-    if (mode == PlayMode::User) return refuse(pos, before, c, MoveResult::SelfCapture);
+    if (mode == PlayMode::User) return refuse(pos, *before, c, MoveResult::SelfCapture);
     out.selfCaptured = removeIfDead(pos, x, y, c);
   }
   // Only a capture can recreate an earlier position, so only captures are checked.
   if (mode == PlayMode::User && out.captured > 0 && repeats && repeats(pos, c))
-    return refuse(pos, before, c, MoveResult::Ko);
+    return refuse(pos, *before, c, MoveResult::Ko);
   return out;
 }
 
