@@ -41,14 +41,19 @@ SBranchDetails* lineOf(SGridFrame& game, GameNode* node) {
 }
 
 // Removes a node's entries from every per-game index and frees its slot.
+template <typename Index>
+void eraseEntry(Index& index, const GameNode* n) {
+  if (!index.empty()) index.erase(n);
+}
+
 void freeNode(SGridFrame& game, GameNode* n) {
-  game.comments.erase(n);
-  game.names.erase(n);
-  game.markup.erase(n);
-  game.scores.erase(n);
-  game.captureCounts.erase(n);
-  game.kropkiFields.erase(n);
-  game.kropkiSnapshots.erase(n);
+  eraseEntry(game.comments, n);
+  eraseEntry(game.names, n);
+  eraseEntry(game.markup, n);
+  eraseEntry(game.scores, n);
+  eraseEntry(game.captureCounts, n);
+  eraseEntry(game.kropkiFields, n);
+  eraseEntry(game.kropkiSnapshots, n);
   if (n->inQuickSlot())
     for (auto& slot : game.quickSlots)
       if (slot == n) slot = nullptr;
@@ -154,7 +159,8 @@ void adoptNewLine(SGridFrame&, SBranchDetails& line, GameNode* branchingNode, Ga
 }
 
 void deleteChain(SGridFrame& game, GameNode* node) {
-  std::unordered_set<const GameNode*> freed;
+  const bool bookmarked = !game.bookmarks.empty();
+  std::unordered_set<const GameNode*> freed;  // kept only when bookmarks may name a freed node
   std::vector<GameNode*> chains{node};
   while (!chains.empty()) {
     GameNode* n = chains.back();
@@ -168,12 +174,12 @@ void deleteChain(SGridFrame& game, GameNode* node) {
         game.variations.removeAll(n);
       }
       GameNode* next = n->next();
-      freed.insert(n);
+      if (bookmarked) freed.insert(n);
       freeNode(game, n);
       n = next;
     }
   }
-  std::erase_if(game.bookmarks, [&](const Bookmark& b) { return freed.count(b.node) != 0; });
+  if (bookmarked) std::erase_if(game.bookmarks, [&](const Bookmark& b) { return freed.count(b.node) != 0; });
   game.markTreeChanged();
   game.invalidateStatistics();
 }

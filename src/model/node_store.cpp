@@ -74,10 +74,14 @@ NodeSegment* NodeStore::newSegment(SlotClass& cls, int slotClass, std::size_t sl
 }
 
 NodeSegment* NodeStore::segmentOf(const GameNode* node) {
+  // Nodes freed together mostly lie in the segment of the node freed before.
+  if (lastReleased_ != nullptr && lastReleased_->contains(node)) return lastReleased_;
   auto it = byAddress_.upper_bound(reinterpret_cast<std::uintptr_t>(node));
   if (it == byAddress_.begin()) return nullptr;
   --it;
-  return it->second->contains(node) ? it->second : nullptr;
+  if (!it->second->contains(node)) return nullptr;
+  lastReleased_ = it->second;
+  return lastReleased_;
 }
 
 void NodeStore::release(GameNode* node) {
@@ -85,11 +89,13 @@ void NodeStore::release(GameNode* node) {
   node->clearRecord();
   NodeSegment* seg = segmentOf(node);
   if (seg == nullptr) return;
+  const bool wasFull = seg->freeCount == 0;
   ++seg->freeCount;
   const auto index = static_cast<std::ptrdiff_t>(
       (reinterpret_cast<std::uint8_t*>(node) - seg->block.get()) / static_cast<std::ptrdiff_t>(seg->slotSize));
   if (seg->freeCursor < 0 || index < seg->freeCursor) seg->freeCursor = index;
-  classes_[seg->slotClass].withFree[seg->serial] = seg;
+  // A segment with free slots is in the free index already; only a full one has to join it.
+  if (wasFull) classes_[seg->slotClass].withFree[seg->serial] = seg;
 }
 
 void NodeStore::recount(SlotClass& cls) {
@@ -104,6 +110,7 @@ void NodeStore::recount(SlotClass& cls) {
       cls.withFree.erase(seg.serial);
       if (cls.remembered == &seg) cls.remembered = nullptr;
       byAddress_.erase(reinterpret_cast<std::uintptr_t>(seg.block.get()));
+      if (lastReleased_ == &seg) lastReleased_ = nullptr;
       it = cls.all.erase(it);
       continue;
     }

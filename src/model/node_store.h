@@ -74,6 +74,7 @@ class NodeStore {
 
   std::map<int, SlotClass> classes_;
   std::map<std::uintptr_t, NodeSegment*> byAddress_;  // block start -> segment
+  NodeSegment* lastReleased_ = nullptr;                // the segment segmentOf found last
   std::uint32_t nextSerial_ = 1;
   bool failAllocations_ = false;
 };
