@@ -71,6 +71,8 @@ std::optional<AppError> appendGame(SGridFrame& game, std::size_t number, bool is
 
 CollectionTextResult collectionText(Collection& games, const HeldFileText& held, const SaveOptions& options) {
   CollectionText out;
+  // Copied games make up most of a saved collection: room for the held text spares the copies of growing.
+  if (held.text && options.scope == SaveScope::WholeCollection) out.text.reserve(held.text->size() + held.text->size() / 16);
   bool separatorDue = false;  // the last game written was copied and ends at its ")"
   for (std::size_t i = 0; i < games.size(); ++i) {
     SGridFrame& game = games.game(i);

@@ -17,6 +17,7 @@ namespace {
 constexpr mode_t kNewFileMode = 0666;  // narrowed by the umask
 constexpr mode_t kNewDirectoryMode = 0777;
 constexpr std::size_t kCopyChunk = 64 * 1024;
+constexpr std::size_t kProbeBytes = 512;
 constexpr int kTempNameAttempts = 100;
 
 SystemError lastError() { return systemError(errno); }
@@ -119,11 +120,23 @@ std::optional<ReadFailure> readToEnd(int fd, std::size_t expected, std::string& 
   std::size_t total = 0;
   for (;;) {
     if (total == out.size()) {
+      // The file may have grown since its size was taken: a small probe read tells, so that a buffer
+      // already holding the whole file is not copied into a larger one merely to meet its end.
+      char probe[kProbeBytes];
+      const ssize_t more = ::read(fd, probe, sizeof probe);
+      if (more < 0) {
+        if (errno == EINTR) continue;
+        return ReadFailure{ReadStep::Read, lastError()};
+      }
+      if (more == 0) break;
       try {
+        out.append(probe, static_cast<std::size_t>(more));
         out.resize(out.size() + kCopyChunk);
       } catch (const std::exception&) {
         return ReadFailure{ReadStep::Memory, systemError(ENOMEM)};
       }
+      total += static_cast<std::size_t>(more);
+      continue;
     }
     const ssize_t n = ::read(fd, out.data() + total, out.size() - total);
     if (n < 0) {

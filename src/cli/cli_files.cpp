@@ -40,11 +40,11 @@ HeldFileText LoadedFile::held() const {
 std::optional<LoadedFile> loadFile(const std::string& path, std::ostream& err) {
   PosixFileSystem files;
   StreamMessages messages(err);
-  const std::optional<std::string> bytes = Load_File(ShellPorts{files, messages}, path, kReloadOpenCaption);
+  std::optional<std::string> bytes = Load_File(ShellPorts{files, messages}, path, kReloadOpenCaption);
   if (!bytes) return std::nullopt;
   LoadedFile file;
   file.path = path;
-  file.text = prepareFileText(*bytes);
+  file.text = prepareOwnedFileText(std::move(*bytes));
   readGames(file, err);
   if (file.markedGame != nullptr) file.games->setCurrent(file.games->indexOf(file.markedGame));
   else file.games->setCurrent(0);

@@ -11,6 +11,8 @@ namespace meridax {
 // their meaning; then every remaining byte 0x00, 0xFE and 0xFF is removed (stray zero bytes and the
 // halves of byte-order marks).
 std::string prepareFileText(std::string_view bytes);
+// The same, cleaning the bytes where they lie (no copy unless the text is UTF-16).
+std::string prepareOwnedFileText(std::string&& bytes);
 
 // True when the bytes look like UTF-16: a byte-order mark FF FE or FE FF, or no mark and a zero byte in
 // every other position of the first characters.

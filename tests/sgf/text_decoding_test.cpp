@@ -86,3 +86,32 @@ TEST(PrepareFileText, Utf8IsLeftAlone) {
 
 }  // namespace
 }  // namespace meridax
+
+namespace meridax {
+namespace {
+
+class StrippedBytesTest : public ::testing::TestWithParam<std::size_t> {};
+
+// A byte 0x00, 0xFE or 0xFF at the offset of a 200-byte ASCII text goes, wherever it lies in the blocks
+// the search passes over at once; the rest stays in order.
+TEST_P(StrippedBytesTest, EveryStrippedByteGoesAndTheRestStays) {
+  std::string plain;
+  for (int i = 0; i < 200; ++i) plain += static_cast<char>('a' + i % 26);
+  for (const char stripped : {'\0', '\xFE', '\xFF'}) {
+    std::string text = plain;
+    text.insert(GetParam(), 1, stripped);
+    text += stripped;  // and one at the very end
+    EXPECT_EQ(prepareFileText(std::string_view(text)), plain);
+    EXPECT_EQ(prepareOwnedFileText(std::move(text)), plain);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Offsets, StrippedBytesTest, ::testing::Values(0, 1, 63, 64, 65, 127, 128, 191, 199, 200));
+
+TEST(PrepareFileText, TextWithoutStrippedBytesIsKeptAsItIs) {
+  const std::string text = std::string(1000, 'x') + "(;GM[1]C[\xC3\xA9])";
+  EXPECT_EQ(prepareOwnedFileText(std::string(text)), text);
+}
+
+}  // namespace
+}  // namespace meridax
