@@ -3,6 +3,7 @@
 #include "cli/cli_files.h"
 #include "cli/cli_output.h"
 #include "cli/commands.h"
+#include "model/game_tree.h"
 
 namespace meridax::cli {
 namespace {
@@ -31,8 +32,13 @@ int runCheck(const Arguments& args, const CommandStreams& io) {
       unreadable = true;
       continue;
     }
-    // The errors of the load and of every tree built afterwards, as the error file holds them.
-    buildAllTrees(*file, file->errors, io.err);
+    // The errors of the load and of every tree built afterwards, as the error file holds them. Each
+    // tree is freed once built: a check needs one game at a time.
+    for (std::size_t i = 0; i < file->games->size(); ++i) {
+      SGridFrame& game = file->games->game(i);
+      buildTree(*file, game, file->errors, io.err);
+      freeAllNodes(game);
+    }
     if (!file->errors.empty()) io.out << file->errors.joined() << '\n';
     games += file->games->size();
     errors += errorCount(*file);
