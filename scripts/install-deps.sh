@@ -9,6 +9,10 @@ packages=(g++ cmake make libgtest-dev libgmock-dev libbenchmark-dev qt6-base-dev
 if [ "${1:-}" = "--with-docs" ]; then
   packages+=(libreoffice-writer-nogui poppler-utils python3)
 fi
+# With --with-bench it also installs GNU Go, whose loader the speed ratios compare with.
+if [ "${1:-}" = "--with-bench" ]; then
+  packages+=(gnugo)
+fi
 
 missing=()
 for p in "${packages[@]}"; do

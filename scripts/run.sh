@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # Builds everything and starts the editor on a real collection from the corpus; without a display it writes a
 # screenshot of the window instead and says where. `scripts/run.sh bench [benchmark flags]` runs the benchmarks,
+# `scripts/run.sh ratios [runs]` the speed and memory ratios on a large collection,
 # `scripts/run.sh cli ARGS` runs meridax-cli.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-bash scripts/install-deps.sh
+if [ "${1:-}" = "ratios" ]; then bash scripts/install-deps.sh --with-bench; else bash scripts/install-deps.sh; fi
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build -j "$(nproc)"
 
@@ -19,6 +20,7 @@ case "${1:-}" in
     ./build/bench/meridax_bench "$@"
     [ ! -x ./build/bench/meridax_view_bench ] || ./build/bench/meridax_view_bench "$@"
     exit 0 ;;
+  ratios) shift; exec ./build/bench/speed_ratios "$@" ;;
   cli) shift; exec ./build/src/cli/meridax-cli "$@" ;;
 esac
 
