@@ -10,6 +10,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <sys/wait.h>
 #include <unistd.h>
 #include <filesystem>
 #include <memory>
@@ -78,6 +79,16 @@ std::optional<TreesFigures> everyTreeBuilt(const std::string& path) {
   return f;
 }
 
+// Writes the collection and its one-tree form; the exit status of the child that makes them.
+int makeInputs(const std::string& input, const std::string& tree) {
+  const std::string once = goCorpusText(MERIDAX_CORPUS_DIR);
+  if (once.empty()) return 2;
+  std::string collection;
+  collection.reserve(once.size() * kCollectionRepeats);
+  for (int i = 0; i < kCollectionRepeats; ++i) collection += once;
+  return writeOnce(input, collection) && writeOnce(tree, oneTree(gameTexts(once), kCollectionRepeats)) ? 0 : 2;
+}
+
 std::string gnugoPath() {
   for (const char* candidate : {"/usr/games/gnugo", "/usr/bin/gnugo", "/usr/local/bin/gnugo"})
     if (::access(candidate, X_OK) == 0) return candidate;
@@ -91,21 +102,17 @@ int run(int runs, const std::string& cli) {
   const std::string tree = (dir / "go_corpus_x27_one_tree.sgf").string();
   const std::string output = (dir / "ratio_output.sgf").string();
 
-  const std::string once = goCorpusText(MERIDAX_CORPUS_DIR);
-  if (once.empty()) {
-    std::fprintf(stderr, "no Go files under %s\n", MERIDAX_CORPUS_DIR);
+  // The inputs are made by a child process: a child started later inherits its parent's largest resident
+  // set as its own, so this process stays small until every measured program has run.
+  const pid_t maker = ::fork();
+  if (maker < 0) return 2;
+  if (maker == 0) ::_exit(makeInputs(input, tree));
+  int status = 0;
+  if (::waitpid(maker, &status, 0) != maker || !WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+    std::fprintf(stderr, "cannot make the inputs under %s from %s\n", dir.c_str(), MERIDAX_CORPUS_DIR);
     return 2;
   }
-  std::string collection;
-  collection.reserve(once.size() * kCollectionRepeats);
-  for (int i = 0; i < kCollectionRepeats; ++i) collection += once;
-  if (!writeOnce(input, collection) || !writeOnce(tree, oneTree(gameTexts(once), kCollectionRepeats))) {
-    std::fprintf(stderr, "cannot write the inputs under %s\n", dir.c_str());
-    return 2;
-  }
-  const double megabytes = static_cast<double>(collection.size()) / kMegabyte;
-  collection.clear();
-  collection.shrink_to_fit();
+  const double megabytes = static_cast<double>(std::filesystem::file_size(input)) / kMegabyte;
   std::printf("input: %s, %.1f MB; %d runs each, median; %s\n", input.c_str(), megabytes, runs, cli.c_str());
 
   const auto loop = runMedian({MERIDAX_BYTE_LOOP, input, output}, {0}, runs);

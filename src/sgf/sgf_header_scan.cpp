@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include "sgf/property_id.h"
+
 namespace meridax {
 
 namespace {
@@ -119,7 +121,8 @@ RootScan scanRoot(std::string_view text, std::size_t cursor) {
   scan.gameStart = open;
   scan.rootStart = semicolon + 1;
 
-  std::string id;
+  std::uint32_t id = 0;  // the identifier's letters packed, as propertyCode packs them
+  std::size_t idLetters = 0;
   bool freshIdentifier = true;
   bool inRootNode = true;
   bool sizeScanDone = false;  // a B or W property ends the search for GM and SZ
@@ -135,23 +138,29 @@ RootScan scanRoot(std::string_view text, std::size_t cursor) {
     if (c == '[') {
       const std::size_t end = valueEnd(text, i + 1);
       const std::string_view value = text.substr(i + 1, end - i - 1);
-      if (id == "B" || id == "W") sizeScanDone = true;
-      if (!sizeScanDone && id == "GM" && !haveGm) {
+      if (id == propertyCode("B") || id == propertyCode("W")) sizeScanDone = true;
+      if (!sizeScanDone && id == propertyCode("GM") && !haveGm) {
         haveGm = true;
         scan.gm = value;
       }
-      if (!sizeScanDone && id == "SZ" && !haveSz) {
+      if (!sizeScanDone && id == propertyCode("SZ") && !haveSz) {
         haveSz = true;
         scan.sz = value;
       }
-      if (inRootNode && id == "XS") scan.selected = true;
+      if (inRootNode && id == propertyCode("XS")) scan.selected = true;
       freshIdentifier = true;
       i = end;
       continue;
     }
-    if (freshIdentifier) id.clear();
+    if (freshIdentifier) {
+      id = 0;
+      idLetters = 0;
+    }
     freshIdentifier = false;
-    if (isUpper(c) && id.size() < kIdentifierLetters) id += c;
+    if (isUpper(c) && idLetters < kIdentifierLetters) {
+      id = id << 8 | static_cast<unsigned char>(c);
+      ++idLetters;
+    }
   }
   return scan;
 }

@@ -17,15 +17,28 @@ bool isUpper(char c) { return c >= 'A' && c <= 'Z'; }
 
 constexpr std::size_t kIdentifierLetters = 4;
 
-// The offset of the first "[", "(" or ")" at or after `from`, or size.
-std::size_t nextBracket(const char* text, std::size_t size, std::size_t from) {
-  static constexpr auto kBrackets = [] {
-    std::array<bool, 256> t{};
-    t['['] = t['('] = t[')'] = true;
-    return t;
-  }();
-  while (from < size && !kBrackets[static_cast<unsigned char>(text[from])]) ++from;
+constexpr std::array<bool, 256> byteSet(std::string_view bytes) {
+  std::array<bool, 256> set{};
+  for (char c : bytes) set[static_cast<unsigned char>(c)] = true;
+  return set;
+}
+
+// The offset of the first byte of the set at or after `from`, or size.
+std::size_t nextOf(const std::array<bool, 256>& set, const char* text, std::size_t size, std::size_t from) {
+  while (from < size && !set[static_cast<unsigned char>(text[from])]) ++from;
   return from;
+}
+
+constexpr auto kBrackets = byteSet("[()");
+constexpr auto kValueStops = byteSet("]\\");
+
+// The offset of the "]" closing the value that starts at `from`, or size when none does.
+std::size_t closingBracket(const char* text, std::size_t size, std::size_t from) {
+  for (std::size_t at = nextOf(kValueStops, text, size, from); at < size; at = nextOf(kValueStops, text, size, at)) {
+    if (text[at] == ']') return at;
+    at += 2;  // a backslash and the character it escapes
+  }
+  return size;
 }
 
 std::string formatted(const char* format, int a, int b = 0) {
@@ -163,13 +176,13 @@ void SgfReader::passOverBody() {
   std::size_t depth = stack_.size();
   std::size_t i = cursor_ + 1;
   for (;;) {
-    i = nextBracket(text, size, i);
+    i = nextOf(kBrackets, text, size, i);
     if (i >= size) {
       cursor_ = size;
       return;
     }
     if (text[i] == '[') {
-      const std::size_t close = valueEnd(text_, i + 1);
+      const std::size_t close = closingBracket(text, size, i + 1);
       if (close >= size) break;  // the full scan reports the unclosed value
       i = close + 1;
     } else if (text[i] == '(') {
