@@ -93,6 +93,7 @@ void AnnotationCommands::CmLabel() {
 
 bool AnnotationCommands::boardKey(std::string_view key) {
   FrameWin& f = frame();
+  const ActionScope action(f);
   SGridFrame& g = f.game();
   const bool armed = std::exchange(labelArmed_, false);
   const bool entryShown = f.cursorShown() && markupShown(f);
@@ -132,6 +133,7 @@ bool AnnotationCommands::markAtCursor(char key) {
 
 std::vector<MenuItem> AnnotationCommands::boardContextAt(int x1, int y1, int x2, int y2) {
   FrameWin& f = frame();
+  const ActionScope action(f);
   SGridFrame& g = f.game();
   cancelLabelEntry();
   f.markedArea = MarkedArea{x1, y1, x2, y2};
@@ -144,7 +146,7 @@ std::vector<MenuItem> AnnotationCommands::boardContextAt(int x1, int y1, int x2,
     f.refreshStatus();
   } else if (!single) {
     const int count = static_cast<int>(areaSquares(g, areaOf(f.markedArea)).size());
-    f.showStatus(0, apptext::format("Selected area = %d", count));
+    f.notice(apptext::format("Selected area = %d", count));
   }
   BoardMenuView view;
   view.markupShown = markupShown(f);
@@ -157,6 +159,7 @@ std::vector<MenuItem> AnnotationCommands::boardContextAt(int x1, int y1, int x2,
 
 std::vector<MenuItem> AnnotationCommands::treeContextAt(GameNode* node) {
   FrameWin& f = frame();
+  const ActionScope action(f);
   f.context.node = isNodeOfGame(f.game(), node) ? node : nullptr;
   return treeContextMenu(f.game(), f.context.node, f.context.node != f.game().firstNode);
 }

@@ -26,6 +26,7 @@ std::string FrameWin::commandMenuText(const FrameCommand& command) {
 
 void FrameWin::runCommand(const FrameCommand& command) {
   if (!commandEnabled(command)) return;
+  const ActionScope action(*this);
   if (command.route == CommandRoute::Frame && command.run != nullptr) command.run(*this);
   else if (ports_.commands != nullptr) ports_.commands->carryOut(command);
 }

@@ -23,6 +23,7 @@ constexpr char kCorrectionNotWritten[] =
 }  // namespace
 
 void FrameWin::ctrlDragOnBoard(int x1, int y1, int x2, int y2) {
+  const ActionScope action(*this);
   if (x1 == x2 && y1 == y2) return;
   if (!takesStoneCorrection(game().kind())) return;
   CorrectStone(x1, y1, x2, y2);

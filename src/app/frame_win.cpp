@@ -35,8 +35,38 @@ PlayOptions FrameWin::playOptions() const {
   return o;
 }
 
-void FrameWin::showStatus(int field, const std::string& text) {
-  if (ports_.window != nullptr) ports_.window->setStatus(field, text);
+void FrameWin::notice(const std::string& text) {
+  notice_ = text;
+  if (ports_.window != nullptr) ports_.window->setStatus(0, text);
+}
+
+Redraw changedPanes(const PaneStamp& drawn, const PaneStamp& now) {
+  if (drawn.game != now.game) return Redraw::All;
+  if (drawn.treeRevision != now.treeRevision || drawn.node != now.node)
+    return static_cast<Redraw>(static_cast<int>(Redraw::Board) | static_cast<int>(Redraw::Tree) |
+                               static_cast<int>(Redraw::Comment));
+  return static_cast<Redraw>(0);
+}
+
+PaneStamp FrameWin::paneStamp() {
+  const SGridFrame& g = game();
+  return PaneStamp{g.serial(), g.treeRevision(), g.currentNode};
+}
+
+void FrameWin::beginAction() {
+  if (actionDepth_++ > 0) return;
+  notice_.reset();
+  drawn_ = paneStamp();
+}
+
+void FrameWin::endAction() {
+  if (--actionDepth_ > 0) return;
+  const PaneStamp now = paneStamp();
+  const Redraw changed = changedPanes(drawn_, now);
+  drawn_ = now;
+  if (ports_.window != nullptr && changed != static_cast<Redraw>(0)) ports_.window->redraw(changed);
+  refreshTitle();
+  refreshStatus();
 }
 
 void FrameWin::writeSettings() {
@@ -66,7 +96,7 @@ void FrameWin::refreshStatus() {
   std::string side = sideToMoveField(g);
   if (g.kind() == GameKind::Othello && !anyAvailable(currentPosition(g)))
     side = othelloGameOverText(g.blackCounter, g.whiteCounter);
-  ports_.window->setStatus(0, side);
+  ports_.window->setStatus(0, notice_ ? *notice_ : side);
   ports_.window->setStatus(1, kindField(g));
   ports_.window->setStatus(2, cursorField(g, cursorShown()));
   ports_.window->setStatus(3, moveField(g));
@@ -92,6 +122,11 @@ std::size_t FrameWin::insertNewGame(GameKind kind, int width, int height, const 
 }
 
 void FrameWin::clickBoard(int x, int y) {
+  const ActionScope action(*this);
+  clickBoardPoint(x, y);
+}
+
+void FrameWin::clickBoardPoint(int x, int y) {
   cancelLabelEntry();  // a click disarms the keyboard label entry
   SGridFrame& g = game();
   if (g.kind() == GameKind::Othello && !anyAvailable(currentPosition(g))) return;

@@ -42,6 +42,16 @@ struct ContextTarget {
   int x = -1;                // the board point under the mouse
   int y = -1;
 };
+// The state the panes were drawn from: the game, its tree revision and its current node.
+struct PaneStamp {
+  std::uint32_t game = 0;
+  std::uint64_t treeRevision = 0;
+  const GameNode* node = nullptr;
+  friend bool operator==(const PaneStamp&, const PaneStamp&) = default;
+};
+// The panes to draw again when the state moved from `drawn` to `now`.
+Redraw changedPanes(const PaneStamp& drawn, const PaneStamp& now);
+
 struct MarkedArea {
   int x1 = 0, y1 = 0, x2 = 0, y2 = 0;  // the corners where the right button went down and came up
 };
@@ -75,7 +85,8 @@ class FrameWin : public PlayHost,
   PlayOptions playOptions() const;
 
   // ---- PlayHost ----
-  void showStatus(int field, const std::string& text) override;
+  // Shows the text in status field 0 until the next action.
+  void notice(const std::string& text) override;
   void markFileModified() override { modified_ = true; }
   void treeGrew() override {}
 
@@ -141,8 +152,16 @@ class FrameWin : public PlayHost,
 
   // ---- Refresh ----
   void refreshTitle();
+  // The four status fields from the state; field 0 holds a notice of the current action instead.
   void refreshStatus();
   std::string title() const;
+  // Every action of the person (command, click, key, menu) is framed by these: the notice of the
+  // previous action goes, and afterwards title, status fields and the panes that changed are brought
+  // up to date from the state, so no action can forget a redraw.
+  void beginAction();
+  void endAction();
+  // What the panes drew from; a window compares the stamp of its last drawing with the current one.
+  PaneStamp paneStamp();
 
   // ---- Command dispatch (the commands themselves are listed in command_registry.h) ----
   // Runs the command when it is enabled: the frame carries it out, or its route sends it to the
@@ -180,6 +199,7 @@ class FrameWin : public PlayHost,
   void openCurrentGame(bool layout);
   void addSpecial(const SpecialMoveCommand& command);
   void markOthelloAvailability();
+  void clickBoardPoint(int x, int y);
 
   FramePorts ports_;
   ProfilePort& profile_;
@@ -196,8 +216,23 @@ class FrameWin : public PlayHost,
   std::string startupFile_;
   bool modified_ = false;
   bool firstPainted_ = false;
-  std::string lastTemporaryFile_;  // where the last collection text was written
+  std::string lastTemporaryFile_;
+  std::optional<std::string> notice_;  // status field 0 until the next action
+  PaneStamp drawn_;                    // what the panes showed after the last action
+  int actionDepth_ = 0;                // actions inside actions refresh once, at the outermost end  // where the last collection text was written
   SErrorList errors_;
+};
+
+// Frames one action of the person: beginAction now, endAction when it goes out of scope.
+class ActionScope {
+ public:
+  explicit ActionScope(FrameWin& frame) : frame_(frame) { frame_.beginAction(); }
+  ~ActionScope() { frame_.endAction(); }
+  ActionScope(const ActionScope&) = delete;
+  ActionScope& operator=(const ActionScope&) = delete;
+
+ private:
+  FrameWin& frame_;
 };
 
 }  // namespace meridax

@@ -62,6 +62,7 @@ void NavigationCommands::jumpToLineOf(GameNode* target) {
 
 void NavigationCommands::treeClick(GameNode* node, TreeClick where) {
   FrameWin& f = frame();
+  const ActionScope action(f);
   SGridFrame& g = f.game();
   if (!isNodeOfGame(g, node)) return;
   if (where == TreeClick::VariationLine && node->prev() != nullptr) {

@@ -255,7 +255,7 @@ void TreeEditCommands::composeNewGame(const Composition& composition) {
   frame().context.node = nullptr;
   frame().refreshTitle();
   frame().refreshStatus();
-  if (!outcome.statusText.empty()) frame().showStatus(0, outcome.statusText);
+  if (!outcome.statusText.empty()) frame().notice(outcome.statusText);
   redraw(kAll);
 }
 
@@ -270,7 +270,7 @@ void TreeEditCommands::composeModification(const Composition& composition) {
   if (outcome.node == nullptr) return;
   treeEdited();
   frame().refreshStatus();
-  if (!outcome.statusText.empty()) frame().showStatus(0, outcome.statusText);
+  if (!outcome.statusText.empty()) frame().notice(outcome.statusText);
   redraw(kAll);
 }
 

@@ -112,7 +112,13 @@ class SGridFrame {
   BoardPosition cachedPosition;
   const GameNode* cachedPositionNode = nullptr;
 
-  void markTreeChanged() { flags |= game_flag::kTreeChanged; }
+  void markTreeChanged() {
+    flags |= game_flag::kTreeChanged;
+    ++treeRevision_;
+  }
+  // Counts the changes to the tree and its texts since the game was made, so that panes can tell
+  // whether what they drew is still current.
+  std::uint64_t treeRevision() const { return treeRevision_; }
   void markDetailsChanged() { flags |= game_flag::kDetailsChanged; }
   void invalidateStatistics() { cachedStatistics.reset(); }
 
@@ -126,6 +132,7 @@ class SGridFrame {
   int height_;
   std::size_t snapshotBytes_;
   std::uint32_t serial_;
+  std::uint64_t treeRevision_ = 0;
 };
 
 }  // namespace meridax

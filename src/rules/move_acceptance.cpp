@@ -8,7 +8,6 @@
 #include "rules/kind_play.h"
 #include "rules/navigation_step.h"
 #include "rules/position_at.h"
-#include "rules/status_texts.h"
 
 namespace meridax {
 
@@ -22,7 +21,7 @@ bool isMoveAt(const GameNode* n, Colour c, unsigned point) {
 
 MoveResult refuse(const PlayContext& ctx, MoveResult r) {
   const std::string text = statusText(r);
-  if (!text.empty()) ctx.status(0, text);
+  if (!text.empty()) ctx.notify(text);
   return r;
 }
 
@@ -31,16 +30,12 @@ void stepForward(PlayContext& ctx, GameNode* node, BoardPosition& pos) {
   pos = ctx.game.cachedPosition;
 }
 
-// In user play: the status fields after a move, the change marks and the host's redraw.
+// In user play: the change marks, and what the kind has to say about the move.
 void finishUserMove(PlayContext& ctx, const KindMove& km) {
   SGridFrame& game = ctx.game;
   game.markTreeChanged();
   if (ctx.quiet || ctx.host == nullptr) return;
-  ctx.host->showStatus(0, km.statusText.empty() ? sideToMoveField(game) : km.statusText);
-  const GameKind k = game.kind();
-  if (k == GameKind::Othello || k == GameKind::Go || k == GameKind::Kropki) ctx.host->showStatus(1, kindField(game));
-  if (k == GameKind::Othello) ctx.host->showStatus(2, cursorField(game, true));
-  ctx.host->showStatus(3, moveField(game));
+  if (!km.statusText.empty()) ctx.host->notice(km.statusText);
   ctx.host->markFileModified();
   ctx.host->treeGrew();
 }
@@ -74,8 +69,6 @@ bool switchToExistingLine(PlayContext& ctx, SBranchDetails& line, BoardPosition&
   if (ctx.host != nullptr) {
     ctx.host->markFileModified();
     ctx.host->treeGrew();
-    ctx.host->showStatus(0, sideToMoveField(game));
-    ctx.host->showStatus(3, moveField(game));
   }
   return true;
 }

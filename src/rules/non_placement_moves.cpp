@@ -4,7 +4,6 @@
 #include "rules/hex_family_rules.h"
 #include "rules/move_acceptance.h"
 #include "rules/navigation_step.h"
-#include "rules/status_texts.h"
 
 namespace meridax {
 
@@ -35,9 +34,6 @@ void finishUserSpecialMove(PlayContext& ctx) {
   if (ctx.host == nullptr) return;
   ctx.host->markFileModified();
   ctx.host->treeGrew();
-  ctx.host->showStatus(0, sideToMoveField(game));
-  ctx.host->showStatus(1, kindField(game));
-  ctx.host->showStatus(3, moveField(game));
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 #pragma once
 // What a move needs besides the game: the selected point, the quiet flag, the labelling settings,
-// and the host (the main frame) that shows status texts and keeps the file's change flag.
+// and the host (the main frame) that is told what happened and keeps the file's change flag.
 
 #include <string>
 
@@ -12,8 +12,9 @@ namespace meridax {
 class PlayHost {
  public:
   virtual ~PlayHost() = default;
-  // Status-bar field 0 to 3.
-  virtual void showStatus(int field, const std::string& text) { (void)field; (void)text; }
+  // What happened to the move, when user play has more to say than the position shows: a refusal, or
+  // Othello's turn passing back. The host shows it until the next action.
+  virtual void notice(const std::string& text) { (void)text; }
   // The collection has unsaved changes.
   virtual void markFileModified() {}
   // The tree grew: cached lists of line ends are stale.
@@ -35,8 +36,8 @@ struct PlayContext {
   PlayOptions options;
   PlayHost* host = nullptr;
 
-  void status(int field, const std::string& text) const {
-    if (!quiet && host != nullptr) host->showStatus(field, text);
+  void notify(const std::string& text) const {
+    if (!quiet && host != nullptr) host->notice(text);
   }
 };
 

@@ -43,8 +43,8 @@ TEST(SpecialMove, PassAtTheEndOfTheLine_AddsAnotherPassWithItsSnapshot) {
   EXPECT_TRUE(second->blackNext());
   EXPECT_TRUE(second->hasSnapshot());
   EXPECT_TRUE(second->prev()->hasSnapshot());
-  EXPECT_EQ(f.host.fields[0], " Black to move");
-  EXPECT_EQ(f.host.fields[3], " Move   2/2");
+  EXPECT_EQ(f.field(0), " Black to move");
+  EXPECT_EQ(f.field(3), " Move   2/2");
   EXPECT_EQ(f.host.fileModified, 2);
 }
 
@@ -135,7 +135,7 @@ TEST(SpecialMove, HexSwapPieces_ExchangesColoursAndReflectsTheBoard) {
                                 . O . . .
                                 . . . . .)"));
   EXPECT_TRUE(swap->blackNext());
-  EXPECT_EQ(f.host.fields[0], " Black to move");
+  EXPECT_EQ(f.field(0), " Black to move");
   ASSERT_EQ(f.click(0, 0), MoveResult::Accepted);
   EXPECT_EQ(f.board(), board(R"(X . . . .
                                 . . . . .
@@ -161,7 +161,7 @@ TEST(SpecialMove, UnlurAcceptanceOfTheBlackPieces_GivesWhiteTheMove) {
   ASSERT_TRUE(f.game->currentNode->blackNext());
   f.special(SpecialMoveKind::Pass);
   EXPECT_FALSE(f.game->currentNode->blackNext());
-  EXPECT_EQ(f.host.fields[0], " White to move");
+  EXPECT_EQ(f.field(0), " White to move");
 }
 
 TEST(SpecialMove, ForfeitAfterABlackMove_GivesBlackTheMove) {

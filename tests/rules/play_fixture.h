@@ -10,30 +10,26 @@
 #include "model/collection.h"
 #include "model/game_tree.h"
 #include "rules/move_acceptance.h"
+#include "rules/status_texts.h"
 #include "rules/navigation_step.h"
 #include "rules/position_at.h"
 
 namespace meridax::testing {
 
-// Records what move acceptance shows and marks.
+// Records what move acceptance tells and marks.
 class FakePlayHost : public PlayHost {
  public:
-  void showStatus(int field, const std::string& text) override {
-    fields[static_cast<std::size_t>(field)] = text;
-    shown.emplace_back(field, text);
-  }
+  void notice(const std::string& text) override { shown.push_back(text); }
   void markFileModified() override { ++fileModified; }
   void treeGrew() override { ++treeGrewCount; }
 
   void forget() {
-    fields = {};
     shown.clear();
     fileModified = 0;
     treeGrewCount = 0;
   }
 
-  std::array<std::string, 4> fields;
-  std::vector<std::pair<int, std::string>> shown;
+  std::vector<std::string> shown;  // the notices, in order
   int fileModified = 0;
   int treeGrewCount = 0;
 };
@@ -82,6 +78,14 @@ class PlayFixture {
   }
 
   std::string board() const { return toDiagram(PositionAt(*game, game->currentNode)); }
+  // A status field as the frame shows it after the move: field 0 the last notice, else the side to move.
+  std::string field(int n) const {
+    switch (n) {
+      case 0: return host.shown.empty() ? sideToMoveField(*game) : host.shown.back();
+      case 1: return kindField(*game);
+      default: return moveField(*game);
+    }
+  }
   void goTo(GameNode* n) { goToNode(*game, n); }
   std::size_t liveNodes() { return coll.store().liveNodes(); }
   std::string problems() {
