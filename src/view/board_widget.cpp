@@ -137,6 +137,8 @@ void BoardWidget::mouseReleaseEvent(QMouseEvent* event) {
   update();
   if (!from) return;
   const BoardPoint to = p.value_or(over.value_or(*from));  // released off the board: the last point passed over
+  // Marking the area and the command chosen from its menu are one gesture: the area's notice stays.
+  const ActionScope gesture(frame_);
   std::vector<MenuItem> items;
   act([&] { items = frame_.boardContextAt(from->x, from->y, to.x, to.y); });
   openMenu(items, event->globalPosition().toPoint());
