@@ -1,6 +1,7 @@
 #include "app/move_box_text.h"
 
 #include "rules/display_coords.h"
+#include "rules/special_move_suffix.h"
 
 namespace meridax {
 
@@ -11,24 +12,13 @@ char colourLetter(const SGridFrame& game, const GameNode* node) {
   return node->blackMove() ? 'B' : 'W';
 }
 
-const char* specialSuffix(SpecialMoveKind kind) {
-  switch (kind) {
-    case SpecialMoveKind::Pass: return "(p)";
-    case SpecialMoveKind::Resign: return "(r)";
-    case SpecialMoveKind::Forfeit: return "(f)";
-    case SpecialMoveKind::SwapSides: return "(ss)";
-    case SpecialMoveKind::SwapPieces: return "(sp)";
-    default: return "";
-  }
-}
-
 }  // namespace
 
 std::string moveBoxText(const SGridFrame& game, const GameNode* node) {
   if (node == nullptr || node == game.firstNode || game.width() <= 0) return {};
   if (node->kind() == SpecialMoveKind::Compose) return "_cp_";
   std::string text(1, colourLetter(game, node));
-  if (!node->isPlacement()) return text + specialSuffix(node->kind());
+  if (!node->isPlacement()) return text + specialMoveSuffix(node->kind());
   const int x = static_cast<int>(node->point()) % game.width();
   const int y = static_cast<int>(node->point()) / game.width();
   const DisplayCoordinate c = displayCoordinate(game, x, y);

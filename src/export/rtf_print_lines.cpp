@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "rules/display_coords.h"
+#include "rules/special_move_suffix.h"
 
 namespace meridax {
 namespace {
@@ -160,17 +161,6 @@ char colourLetter(const SGridFrame& game, bool black) {
   const bool verticalHorizontal = game.kind() == GameKind::Hex || game.kind() == GameKind::Onyx;
   if (verticalHorizontal) return black ? 'V' : 'H';
   return black ? 'B' : 'W';
-}
-
-const char* specialMoveSuffix(SpecialMoveKind kind) {
-  switch (kind) {
-    case SpecialMoveKind::Pass: return "(p)";
-    case SpecialMoveKind::Resign: return "(r)";
-    case SpecialMoveKind::Forfeit: return "(f)";
-    case SpecialMoveKind::SwapSides: return "(ss)";
-    case SpecialMoveKind::SwapPieces: return "(sp)";
-    default: return "";
-  }
 }
 
 }  // namespace
