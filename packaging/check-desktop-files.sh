@@ -1,0 +1,32 @@
+#!/bin/sh
+# Checks of the installed desktop files, run by ctest.
+#   check-desktop-files.sh desktop VALIDATOR FILE     desktop-file-validate passes
+#   check-desktop-files.sh metainfo APPSTREAMCLI FILE appstreamcli validate passes
+#   check-desktop-files.sh install CMAKE BUILD STAGE  cmake --install puts every file in place
+# Exit status 77 (skipped) when the validator is not installed.
+set -eu
+what=$1
+case "$what" in
+  desktop|metainfo)
+    tool=$2 file=$3
+    case "$tool" in ''|*-NOTFOUND) echo "skipped: no validator for $what files"; exit 77 ;; esac
+    if [ "$what" = desktop ]; then "$tool" "$file"; else "$tool" validate --no-net "$file"; fi
+    ;;
+  install)
+    cmake=$2 build=$3 stage=$4
+    rm -rf "$stage"
+    DESTDIR="$stage" "$cmake" --install "$build" --prefix /usr >/dev/null
+    missing=0
+    for f in bin/meridax bin/meridax-cli \
+             share/applications/com.quintelvar.Meridax.desktop \
+             share/icons/hicolor/scalable/apps/com.quintelvar.Meridax.svg \
+             share/metainfo/com.quintelvar.Meridax.metainfo.xml \
+             share/mime/packages/meridax.xml; do
+      if [ ! -e "$stage/usr/$f" ]; then echo "missing: /usr/$f"; missing=1; fi
+    done
+    [ "$missing" = 0 ] || exit 1
+    # The installed programs start from where they were put.
+    "$stage/usr/bin/meridax-cli" --help >/dev/null
+    ;;
+  *) echo "usage: $0 desktop|metainfo|install ..." >&2; exit 2 ;;
+esac
