@@ -21,7 +21,8 @@ case "$what" in
              share/applications/com.quintelvar.Meridax.desktop \
              share/icons/hicolor/scalable/apps/com.quintelvar.Meridax.svg \
              share/metainfo/com.quintelvar.Meridax.metainfo.xml \
-             share/mime/packages/meridax.xml; do
+             share/mime/packages/meridax.xml \
+             share/bash-completion/completions/meridax-cli; do
       if [ ! -e "$stage/usr/$f" ]; then echo "missing: /usr/$f"; missing=1; fi
     done
     [ "$missing" = 0 ] || exit 1

@@ -39,7 +39,8 @@ int runCheck(const Arguments& args, const CommandStreams& io) {
       buildTree(*file, game, file->errors, io.err);
       freeAllNodes(game);
     }
-    if (!file->errors.empty()) io.out << file->errors.joined() << '\n';
+    // The entries quote the file's bytes: a broken or binary file must not send control codes to a terminal.
+    if (!file->errors.empty()) io.out << terminalText(file->errors.joined()) << '\n';
     games += file->games->size();
     errors += errorCount(*file);
   }

@@ -11,8 +11,18 @@
 namespace meridax::cli {
 namespace {
 
-void tellStop(const AppError& message, std::ostream& err) {
-  err << escapeField(message.caption()) << ": " << escapeField(message.text()) << '\n';
+void tellStop(const AppError& message, std::ostream& err) { err << cliMessage(message.caption() + ": " + message.text()); }
+
+// "cannot open 'x.sgf': No such file or directory": why the file gives no text.
+std::string readFailureText(const std::string& path, const ReadFailure& failure) {
+  const std::string quoted = "'" + path + "'";
+  switch (failure.step) {
+    case ReadStep::Open: return "cannot open " + quoted + ": " + failure.error.text;
+    case ReadStep::Memory: return "cannot read " + quoted + ": out of memory";
+    case ReadStep::Size:
+    case ReadStep::Read: break;
+  }
+  return "cannot read " + quoted + ": " + failure.error.text;
 }
 
 // Reads the games of the file text as the load does: the first whole, the others as far as their root.
@@ -39,12 +49,18 @@ HeldFileText LoadedFile::held() const {
 
 std::optional<LoadedFile> loadFile(const std::string& path, std::ostream& err) {
   PosixFileSystem files;
-  StreamMessages messages(err);
-  std::optional<std::string> bytes = Load_File(ShellPorts{files, messages}, path, kReloadOpenCaption);
-  if (!bytes) return std::nullopt;
+  std::string bytes;
+  if (const std::optional<ReadFailure> failure = files.readWholeFile(path, bytes)) {
+    err << cliMessage(readFailureText(path, *failure));
+    return std::nullopt;
+  }
+  if (bytes.empty()) {
+    err << cliMessage("cannot read '" + path + "': the file is empty");
+    return std::nullopt;
+  }
   LoadedFile file;
   file.path = path;
-  file.text = prepareOwnedFileText(std::move(*bytes));
+  file.text = prepareOwnedFileText(std::move(bytes));
   readGames(file, err);
   if (file.markedGame != nullptr) file.games->setCurrent(file.games->indexOf(file.markedGame));
   else file.games->setCurrent(0);
@@ -68,7 +84,7 @@ bool buildAllTrees(LoadedFile& file, SErrorList& errors, std::ostream& err) {
 }
 
 void tellNoGames(const std::string& path, std::ostream& err) {
-  err << escapeField(apptext::format("'%s'\n\nNo games were loaded.", path.c_str())) << '\n';
+  err << cliMessage("'" + path + "': No games were loaded.");
 }
 
 std::optional<FileToWrite> loadFileToWrite(const Arguments& args, const char* command, std::ostream& err) {
@@ -92,16 +108,20 @@ bool writeFile(const std::string& path, const FileFiller& write, std::ostream& e
   const std::size_t slash = path.rfind('/');
   const std::string directory = slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
   const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
+  const auto cannotWrite = [&](const SystemError& error) { err << cliMessage("cannot write '" + path + "': " + error.text); };
   SysResult<TempFile> temp = files.createTempFile(directory, name);
   if (!temp.ok()) {
-    messages.tell(UserMessage{"CreateFile()", systemCallFailureText(directory, temp.error()), MessageIcon::Error});
+    cannotWrite(temp.error());
     return false;
   }
   TempFile& out = temp.value();
-  bool written = write(*out.file, messages) && closeOutputFile(*out.file, out.path, messages);
+  bool written = write(*out.file, messages);
   if (written) {
-    if (const std::optional<SystemError> error = files.rename(out.path, path)) {
-      messages.tell(UserMessage{"MoveFile()", systemCallFailureText(path, *error), MessageIcon::Error});
+    if (const std::optional<SystemError> error = out.file->close()) {
+      cannotWrite(*error);
+      written = false;
+    } else if (const std::optional<SystemError> moved = files.rename(out.path, path)) {
+      cannotWrite(*moved);
       written = false;
     }
   }

@@ -1,5 +1,7 @@
 #include "cli/cli_output.h"
 
+#include <cstdint>
+
 namespace meridax::cli {
 namespace {
 
@@ -43,19 +45,56 @@ std::string toUtf8(std::string_view text) {
   return out;
 }
 
-std::string escapeField(std::string_view text) {
+namespace {
+
+// Control characters other than the three escaped by name: C0, DEL and the C1 range, which terminals
+// may take for commands. Their code (below 0x100) is written as \xHH.
+bool isControl(std::uint32_t code) { return code < 0x20 || (code >= 0x7f && code < 0xa0); }
+
+// The code point of the UTF-8 sequence of `length` bytes at text[i].
+std::uint32_t codePointAt(std::string_view text, std::size_t i, std::size_t length) {
+  static constexpr unsigned char kLeadMask[] = {0, 0x7f, 0x1f, 0x0f, 0x07};
+  std::uint32_t value = static_cast<unsigned char>(text[i]) & kLeadMask[length];
+  for (std::size_t k = 1; k < length; ++k) value = (value << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3f);
+  return value;
+}
+
+void appendHexEscape(std::string& out, std::uint32_t code) {
+  static constexpr char kDigits[] = "0123456789abcdef";
+  out += "\\x";
+  out += kDigits[(code >> 4) & 0xf];
+  out += kDigits[code & 0xf];
+}
+
+enum class Escapes { Field, ControlsOnly };
+
+std::string escaped(std::string_view text, Escapes escapes) {
+  const std::string utf8 = toUtf8(text);
   std::string out;
-  for (char c : toUtf8(text)) {
-    switch (c) {
-      case '\\': out += "\\\\"; break;
-      case '\r': out += "\\r"; break;
-      case '\n': out += "\\n"; break;
-      case '\t': out += "\\t"; break;
-      default: out += c; break;
+  out.reserve(utf8.size());
+  for (std::size_t i = 0; i < utf8.size();) {
+    const std::size_t length = utf8SequenceLength(utf8, i);
+    const std::uint32_t code = codePointAt(utf8, i, length);
+    const char c = utf8[i];
+    if (escapes == Escapes::Field && (c == '\\' || c == '\r' || c == '\n' || c == '\t')) {
+      out += c == '\\' ? "\\\\" : c == '\r' ? "\\r" : c == '\n' ? "\\n" : "\\t";
+    } else if (isControl(code) && c != '\r' && c != '\n' && c != '\t') {
+      appendHexEscape(out, code);
+    } else {
+      out.append(utf8, i, length);
     }
+    i += length;
   }
   return out;
 }
+
+}  // namespace
+
+std::string escapeField(std::string_view text) { return escaped(text, Escapes::Field); }
+
+std::string terminalText(std::string_view text) { return escaped(text, Escapes::ControlsOnly); }
+
+std::string cliMessage(std::string_view text) { return "meridax-cli: " + escapeField(text) + "\n"; }
 
 std::string recordLine(const std::vector<std::string>& fields) {
   std::string line;
@@ -68,7 +107,7 @@ std::string recordLine(const std::vector<std::string>& fields) {
 }
 
 void StreamMessages::tell(const UserMessage& message) {
-  out_ << escapeField(message.caption) << ": " << escapeField(message.text) << '\n';
+  out_ << cliMessage(message.caption + ": " + message.text);
 }
 
 bool StreamMessages::askYesNo(const std::string& caption, const std::string& text) {

@@ -19,13 +19,21 @@ inline constexpr int kExitTrouble = 2;      // a file cannot be read or written,
 // The text as UTF-8: valid UTF-8 sequences are kept, any other byte is taken as Latin-1.
 std::string toUtf8(std::string_view text);
 
-// One field: UTF-8, with backslash, CR, LF and tab escaped.
+// One field: UTF-8, with backslash, CR, LF and tab escaped, and every other control character written
+// \xHH, so that no byte of a file reaches the terminal as a command.
 std::string escapeField(std::string_view text);
+
+// A text shown as it stands (line breaks and tabs kept), but as UTF-8 and with every other control
+// character written \xHH: the error lists of check, which quote the bytes of broken or binary files.
+std::string terminalText(std::string_view text);
+
+// A complaint of the program itself: "meridax-cli: TEXT" on one line (TEXT escaped as a field).
+std::string cliMessage(std::string_view text);
 
 // The fields escaped and joined by tabs, ending with a line feed.
 std::string recordLine(const std::vector<std::string>& fields);
 
-// Messages the library would show in a box, written to a stream as "caption: text" on one line.
+// Messages the library would show in a box, written to a stream as "meridax-cli: caption: text" on one line.
 class StreamMessages : public MessagePort {
  public:
   explicit StreamMessages(std::ostream& out) : out_(out) {}

@@ -1,5 +1,9 @@
 #include "cli/position_choice.h"
 
+#include <string>
+
+#include "cli/cli_output.h"
+
 #include <charconv>
 
 namespace meridax::cli {
@@ -27,14 +31,16 @@ std::optional<ChosenPosition> choosePosition(LoadedFile& file, std::optional<int
   }
   const std::size_t index = game ? static_cast<std::size_t>(*game) - 1 : games.currentIndex();
   if (game && (*game < 1 || index >= games.size())) {
-    err << "There is no game " << *game << " in the file; it holds " << games.size() << ".\n";
+    err << cliMessage("There is no game " + std::to_string(*game) + " in the file; it holds " +
+                      std::to_string(games.size()) + ".");
     return std::nullopt;
   }
   SGridFrame& chosen = games.game(index);
   buildTree(file, chosen, file.errors, err);
   const GameNode* node = move ? nodeOnCurrentLine(chosen, *move) : chosen.currentNode;
   if (node == nullptr) {
-    err << "There is no move " << *move << " on the current line of game " << index + 1 << ".\n";
+    err << cliMessage("There is no move " + std::to_string(*move) + " on the current line of game " +
+                      std::to_string(index + 1) + ".");
     return std::nullopt;
   }
   return ChosenPosition{&chosen, node, static_cast<int>(index) + 1};

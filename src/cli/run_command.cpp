@@ -1,6 +1,8 @@
 #include "cli/run_command.h"
 
 #include <filesystem>
+#include <cerrno>
+#include <cstring>
 #include <fstream>
 #include <iostream>
 #include <iterator>
@@ -48,9 +50,10 @@ std::optional<std::string> readText(const std::string& path, std::ostream& err) 
     text << std::cin.rdbuf();
     return text.str();
   }
+  errno = 0;
   std::ifstream in(path, std::ios::binary);
   if (!in) {
-    err << "meridax-cli: cannot read '" << escapeField(path) << "'\n";
+    err << cliMessage("cannot open '" + path + "': " + (errno != 0 ? std::strerror(errno) : "cannot be read"));
     return std::nullopt;
   }
   text << in.rdbuf();
