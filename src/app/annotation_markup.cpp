@@ -5,7 +5,7 @@
 
 #include "app/annotation_commands.h"
 #include "app/frame_win.h"
-#include "app/text_format.h"
+#include "model/text_format.h"
 #include "rules/position_at.h"
 
 namespace meridax {
@@ -146,7 +146,7 @@ std::vector<MenuItem> AnnotationCommands::boardContextAt(int x1, int y1, int x2,
     f.refreshStatus();
   } else if (!single) {
     const int count = static_cast<int>(areaSquares(g, areaOf(f.markedArea)).size());
-    f.notice(apptext::format("Selected area = %d", count));
+    f.notice(formatText("Selected area = %d", count));
   }
   BoardMenuView view;
   view.markupShown = markupShown(f);

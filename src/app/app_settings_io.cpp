@@ -5,7 +5,7 @@
 
 #include "app/profile_values.h"
 #include "app/settings_io.h"
-#include "app/text_format.h"
+#include "model/text_format.h"
 
 namespace meridax {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <cerrno>
 
-#include "app/text_format.h"
+#include "model/text_format.h"
 
 namespace meridax {
 namespace {
@@ -34,7 +34,7 @@ bool linkUnsupported(int code) {
 }
 
 std::string renameFailureText(const std::string& from, const std::string& to, const SystemError& error) {
-  return apptext::format("'%s'\n\nUnable to rename file to '%s'\n\n%s\nError Code is %d", from.c_str(), to.c_str(),
+  return formatText("'%s'\n\nUnable to rename file to '%s'\n\n%s\nError Code is %d", from.c_str(), to.c_str(),
                          error.text.c_str(), error.code);
 }
 
@@ -48,14 +48,14 @@ std::string backupDirectoryFor(const BackupPlace& place) {
   std::string directory = place.backupDirectory;
   while (directory.size() > 1 && directory.back() == '/') directory.pop_back();
   if (directory.empty()) {
-    directory = apptext::format("%s/%s_Backup", place.programDirectory.c_str(), place.applicationName.c_str());
+    directory = formatText("%s/%s_Backup", place.programDirectory.c_str(), place.applicationName.c_str());
   }
   return directory;
 }
 
 std::string backupTimeStamp(const std::tm& t) {
-  return apptext::format("%02d%02d%02d", t.tm_year + 1900, t.tm_mon + 1, t.tm_mday) +
-         apptext::format(" %02d%02d%02d", t.tm_hour, t.tm_min, t.tm_sec);
+  return formatText("%02d%02d%02d", t.tm_year + 1900, t.tm_mon + 1, t.tm_mday) +
+         formatText(" %02d%02d%02d", t.tm_hour, t.tm_min, t.tm_sec);
 }
 
 std::string GetBackupName(const ShellPorts& ports, const std::string& target, const BackupPlace& place,
@@ -72,17 +72,17 @@ std::string GetBackupName(const ShellPorts& ports, const std::string& target, co
   const SysResult<FileStatus> status = ports.files.status(directory);
   if (!(status.ok() && status.value().type == EntryType::Directory) && !ForceDirectories(ports, directory)) {
     tellError(ports.messages, "GetBackupName()",
-              apptext::format("Unable to create directory\n'%s'", directory.c_str()));
+              formatText("Unable to create directory\n'%s'", directory.c_str()));
     return {};
   }
   const std::string base = backupBase(directory, fileNamePart(target), backupTimeStamp(localTime));
   for (long n = 1;; ++n) {
-    std::string candidate = base + apptext::format("_%ld.", n) + extension;
+    std::string candidate = base + formatText("_%ld.", n) + extension;
     const SysResult<FileStatus> taken = ports.files.status(candidate);
     if (!taken.ok() && (taken.error().code == ENOENT || taken.error().code == ENOTDIR)) return candidate;
     if (!taken.ok()) {
       tellError(ports.messages, "GetFileAttributes()",
-                apptext::format("'%s'\n%s\nError Code is  %d", candidate.c_str(), taken.error().text.c_str(),
+                formatText("'%s'\n%s\nError Code is  %d", candidate.c_str(), taken.error().text.c_str(),
                                 taken.error().code));
       return {};
     }
@@ -125,7 +125,7 @@ bool BackupDelete(const ShellPorts& ports, const BackupPlace& place, int backups
     const std::string path = directory + "/" + (*files)[i].name;
     if (const auto failure = ports.files.remove(path)) {
       tellError(ports.messages, "BackupDelete(): DeleteFile()",
-                apptext::format("'%s'\n\nUnable to delete file\nError Code is %d", path.c_str(), failure->code));
+                formatText("'%s'\n\nUnable to delete file\nError Code is %d", path.c_str(), failure->code));
     }
   }
   return true;

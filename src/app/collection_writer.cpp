@@ -1,6 +1,6 @@
 #include "app/collection_writer.h"
 
-#include "app/text_format.h"
+#include "model/text_format.h"
 #include "sgf/sgf_writer.h"
 
 namespace meridax {
@@ -10,8 +10,8 @@ namespace {
 constexpr std::uint8_t kUnchangedFlags = game_flag::kUnchanged;
 constexpr std::uint8_t kDetailsOnlyFlags = game_flag::kUnchanged | game_flag::kDetailsChanged;
 
-AppError saveError(const char* format, std::size_t gameNumber) {
-  return AppError(kSaveFileCaption, apptext::format(format, static_cast<int>(gameNumber)));
+AppError saveError(CheckedFormat<int> format, std::size_t gameNumber) {
+  return AppError(kSaveFileCaption, formatText(format, static_cast<int>(gameNumber)));
 }
 
 // The game's recorded text, or nullopt when its recorded place does not lie inside the held text.

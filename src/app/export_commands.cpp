@@ -10,7 +10,7 @@
 #include "app/frame_win.h"
 #include "app/outside_programs.h"
 #include "app/size_tables.h"
-#include "app/text_format.h"
+#include "model/text_format.h"
 #include "export/ascii_diagram.h"
 #include "export/gif_file.h"
 #include "export/rtf_document.h"
@@ -25,7 +25,6 @@ constexpr char kGifFilter[] =
 constexpr char kRtfChooserTitle[] = "Export as an RTF File";
 constexpr char kRtfFilter[] = "RTF Files  ( *.rtf )|*.rtf|All Files  ( *.* )|*.*||";
 constexpr char kNotAvailable[] = "Board images are not available: the program was started without its drawing layer.";
-
 
 // Margo, Onyx and Sursum are drawn in their own colours only.
 bool offersBlackAndWhite(GameKind kind) {
@@ -122,7 +121,7 @@ void ExportCommands::copyImage(const GameNode* node, const BoardPosition& positi
     return;
   }
   frame_.ports().imageClipboard->setImage(*image);
-  tell(kGridImageCaption, apptext::format(kBitmapCopiedText, style.squareSize));
+  tell(kGridImageCaption, formatText(kBitmapCopiedText, style.squareSize));
 }
 
 std::string ExportCommands::rtfTarget(bool temporary) {
@@ -130,9 +129,8 @@ std::string ExportCommands::rtfTarget(bool temporary) {
     return frame_.ports().files->chooseFileToSave(FileDialogRequest{kRtfChooserTitle, kRtfFilter, "rtf", ""}).value_or("");
   }
   std::random_device device;
-  char name[32];
-  std::snprintf(name, sizeof name, "PG%06x.rtf", std::uniform_int_distribution<unsigned>(0, 0xFFFFFF)(device));
-  return temporaryDirectoryOf(frame_.environment()) + "/" + name;
+  const unsigned digits = std::uniform_int_distribution<unsigned>(0, 0xFFFFFF)(device);
+  return temporaryDirectoryOf(frame_.environment()) + "/" + formatText("PG%06x.rtf", digits);
 }
 
 void ExportCommands::CmSaveRTF() {
@@ -169,7 +167,7 @@ void ExportCommands::CmSaveRTF() {
   if (path.empty()) return;
   if (auto error = writeFileWhole(path, document)) {
     frame_.ports().messages->tell(UserMessage{
-        "CreateFile()", apptext::format("'%s'\n%s\nError Code is %d", path.c_str(), error->message().c_str(), error->value()),
+        "CreateFile()", formatText("'%s'\n%s\nError Code is %d", path.c_str(), error->message().c_str(), error->value()),
         MessageIcon::Error});
     return;
   }
@@ -177,7 +175,7 @@ void ExportCommands::CmSaveRTF() {
     ViewFile(*frame_.ports().processes, *frame_.ports().messages, ViewKind::Rtf, settings.rtfEditor, path);
     return;
   }
-  tell(kSaveRtfCaption, apptext::format("File '%s' saved\r\n\r\n( %d  bytes )", path.c_str(), static_cast<int>(document.size())));
+  tell(kSaveRtfCaption, formatText("File '%s' saved\r\n\r\n( %d  bytes )", path.c_str(), static_cast<int>(document.size())));
 }
 
 void ExportCommands::CmCopySGF(CopyScope scope) {

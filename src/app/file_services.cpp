@@ -4,7 +4,7 @@
 #include <cerrno>
 #include <exception>
 
-#include "app/text_format.h"
+#include "model/text_format.h"
 
 namespace meridax {
 namespace {
@@ -33,7 +33,7 @@ std::vector<std::string> directoryLevels(const std::string& path) {
 }  // namespace
 
 std::string systemCallFailureText(const std::string& path, const SystemError& error) {
-  return apptext::format("'%s'\n%s\nError Code is %d", path.c_str(), error.text.c_str(), error.code);
+  return formatText("'%s'\n%s\nError Code is %d", path.c_str(), error.text.c_str(), error.code);
 }
 
 std::optional<std::string> Load_File(const ShellPorts& ports, const std::string& path, const char* openCaption) {
@@ -49,7 +49,7 @@ std::optional<std::string> Load_File(const ShellPorts& ports, const std::string&
       tellError(ports.messages, openCaption, systemCallFailureText(path, failure->error));
       break;
     case ReadStep::Size:
-      tellError(ports.messages, "Load_File()", apptext::format("'%s'\nLoad_File(): GetFileSize failed", path.c_str()));
+      tellError(ports.messages, "Load_File()", formatText("'%s'\nLoad_File(): GetFileSize failed", path.c_str()));
       break;
     case ReadStep::Memory:
       tellError(ports.messages, "Load_File()", "GlobalAlloc failed!");
@@ -68,7 +68,7 @@ std::optional<TempFile> createTempBeside(const ShellPorts& ports, const std::str
   SysResult<TempFile> temp = ports.files.createTempFile(directory, name);
   if (temp.ok()) return std::move(temp.value());
   tellError(ports.messages, "GetTempFileName()",
-            apptext::format("Directory '%s'\nFile '%s'\n\n%s\nError Code is %d", directory.c_str(), name.c_str(),
+            formatText("Directory '%s'\nFile '%s'\n\n%s\nError Code is %d", directory.c_str(), name.c_str(),
                             temp.error().text.c_str(), temp.error().code));
   return std::nullopt;
 }
@@ -84,12 +84,12 @@ bool WriteFromPointer(OutputFile& file, const char* bytes, std::size_t length, M
   const WriteOutcome outcome = file.write(std::string_view(bytes, length));
   if (outcome.error) {
     tellError(messages, "WriteFromPointer()",
-              apptext::format("WriteFile()\n%s\nError Code is  %d", outcome.error->text.c_str(), outcome.error->code));
+              formatText("WriteFile()\n%s\nError Code is  %d", outcome.error->text.c_str(), outcome.error->code));
     return false;
   }
   if (outcome.written != length) {
     tellError(messages, "WriteFromPointer()",
-              apptext::format("WriteFile()\nIncorrect number of bytes written.  Process wrote  %zu.  Expected  %zu",
+              formatText("WriteFile()\nIncorrect number of bytes written.  Process wrote  %zu.  Expected  %zu",
                               outcome.written, length));
     return false;
   }
@@ -100,12 +100,12 @@ std::optional<std::string> uniqueFileName(const ShellPorts& ports, const std::st
                                           const std::string& extension) {
   for (long counter = 0;; ++counter) {
     const std::string name =
-        withExtension(counter == 0 ? base : base + apptext::format("_%04ld", counter), extension);
+        withExtension(counter == 0 ? base : base + formatText("_%04ld", counter), extension);
     const SysResult<FileStatus> status = ports.files.status(name);
     if (status.ok()) continue;
     if (isMissing(status.error())) return name;
     tellError(ports.messages, "GetFileAttributes()",
-              apptext::format("'%s'\n%s\nError Code is  %d", name.c_str(), status.error().text.c_str(),
+              formatText("'%s'\n%s\nError Code is  %d", name.c_str(), status.error().text.c_str(),
                               status.error().code));
     return std::nullopt;
   }
@@ -119,7 +119,7 @@ bool SetBackupFileTime(const ShellPorts& ports, const std::string& path) {
   }
   if (const auto error = ports.files.setModifiedTime(path, std::nullopt)) {
     tellError(ports.messages, "SetBackupFileTime()",
-              apptext::format("SetFileTime( '%s' )\n%s\nError Code is %d", path.c_str(), error->text.c_str(),
+              formatText("SetFileTime( '%s' )\n%s\nError Code is %d", path.c_str(), error->text.c_str(),
                               error->code));
     return false;
   }
@@ -130,7 +130,7 @@ std::optional<FileTime> GetModifiedTime(const ShellPorts& ports, const std::stri
   const SysResult<FileStatus> status = ports.files.status(path);
   if (!status.ok()) {
     tellError(ports.messages, "GetModifiedTime(): CreateFile()",
-              apptext::format("CreateFile( '%s' )\n%s\nError Code is %d", path.c_str(),
+              formatText("CreateFile( '%s' )\n%s\nError Code is %d", path.c_str(),
                               status.error().text.c_str(), status.error().code));
     return std::nullopt;
   }
@@ -152,7 +152,7 @@ bool ForceDirectories(const ShellPorts& ports, const std::string& path) {
     }
     if (error) {
       tellError(ports.messages, "ForceDirectories()",
-                apptext::format("CreateDirectory( '%s' )\n%s\nError Code is %d", level.c_str(), error->text.c_str(),
+                formatText("CreateDirectory( '%s' )\n%s\nError Code is %d", level.c_str(), error->text.c_str(),
                                 error->code));
       return false;
     }
@@ -164,13 +164,13 @@ std::optional<std::vector<DirectoryEntry>> DirectoryFound(const ShellPorts& port
   const SysResult<FileStatus> status = ports.files.status(directory);
   if (!status.ok() || status.value().type != EntryType::Directory) {
     tellError(ports.messages, "DirectoryFound()",
-              apptext::format("Unable to SetCurrentDirectory() to '%s'", directory.c_str()));
+              formatText("Unable to SetCurrentDirectory() to '%s'", directory.c_str()));
     return std::nullopt;
   }
   SysResult<std::vector<DirectoryEntry>> listing = ports.files.listDirectory(directory);
   if (!listing.ok()) {
     tellError(ports.messages, "DirectoryFound()",
-              apptext::format("Unable to FindFirstFile() in '%s'", directory.c_str()));
+              formatText("Unable to FindFirstFile() in '%s'", directory.c_str()));
     return std::nullopt;
   }
   std::vector<DirectoryEntry> files;
@@ -191,7 +191,7 @@ bool IsWriteProtected(FileSystem& files, const std::string& path) {
 
 UserMessage writeProtectedMessage(const std::string& path) {
   return UserMessage{"CmSave(): IsWriteProtected()",
-                     apptext::format("'%s'\n\nUnable to replace file.  File is marked as being write protected",
+                     formatText("'%s'\n\nUnable to replace file.  File is marked as being write protected",
                                      path.c_str()),
                      MessageIcon::Error};
 }
@@ -209,11 +209,11 @@ bool CheckDirectory(const ShellPorts& ports, const std::string& directory) {
   const SysResult<FileStatus> status = ports.files.status(directory);
   if (status.ok() && status.value().type == EntryType::Directory) return true;
   if (!ports.messages.askYesNo(kCaption,
-                               apptext::format("Directory\n'%s'\ndoes not exist\n\nCreate ?", directory.c_str()))) {
+                               formatText("Directory\n'%s'\ndoes not exist\n\nCreate ?", directory.c_str()))) {
     return false;
   }
   if (!ForceDirectories(ports, directory)) {
-    tellError(ports.messages, kCaption, apptext::format("Unable to create directory\n'%s'", directory.c_str()));
+    tellError(ports.messages, kCaption, formatText("Unable to create directory\n'%s'", directory.c_str()));
     return false;
   }
   return true;

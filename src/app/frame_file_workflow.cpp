@@ -6,7 +6,7 @@
 #include "app/file_services.h"
 #include "app/frame_win.h"
 #include "app/outside_programs.h"
-#include "app/text_format.h"
+#include "model/text_format.h"
 #include "sgf/sgf_collection_read.h"
 #include "sgf/sgf_reader.h"
 #include "sgf/text_decoding.h"
@@ -120,7 +120,7 @@ bool FrameWin::ReLoad(const std::string& path) {
   const int games = readGamesFromText(text, path, 0, true, anySelected, selectedIndex);
   showErrors();
   if (games == 0) {
-    ports_.messages->tell({"FrameWin::ReLoad()", apptext::format("'%s'\n\nNo games were loaded.", path.c_str()), MessageIcon::Warning});
+    ports_.messages->tell({"FrameWin::ReLoad()", formatText("'%s'\n\nNo games were loaded.", path.c_str()), MessageIcon::Warning});
     currentFile_.clear();
     modified_ = false;  // the changed collection is gone; the placeholder holds nothing to save
     refreshAfterGameChange(true);
@@ -157,7 +157,7 @@ void FrameWin::LoadSGF() {
     return;
   }
   if (*chosen == currentFile_ &&
-      !ports_.messages->askYesNo("LoadSGF()", apptext::format("The file '%s' is currently loaded\n\nDo you wish to reload from disk?", chosen->c_str()))) {
+      !ports_.messages->askYesNo("LoadSGF()", formatText("The file '%s' is currently loaded\n\nDo you wish to reload from disk?", chosen->c_str()))) {
     modified_ = hadChanges;
     return;
   }
@@ -168,7 +168,7 @@ void FrameWin::From_MRU(std::size_t index) {
   if (index >= recentFiles_.entries().size()) return;
   const std::string path = recentFiles_.entries()[index];
   if (path == currentFile_ &&
-      !ports_.messages->askYesNo("From_MRU()", apptext::format("The file '%s' is currently loaded\n\nDo you wish to reload from disk?", path.c_str())))
+      !ports_.messages->askYesNo("From_MRU()", formatText("The file '%s' is currently loaded\n\nDo you wish to reload from disk?", path.c_str())))
     return;
   ReLoad(path);
 }
@@ -199,7 +199,7 @@ bool FrameWin::writeCollectionTo(const std::string& path, SaveScope scope, std::
   SysResult<TempFile> temp = files_.createTempFile(directory, name);
   if (!temp.ok()) {
     ports_.messages->tell({"GetTempFileName()",
-                           apptext::format("Directory '%s'\nFile '%s'\n\n%s\nError Code is %d", directory.c_str(),
+                           formatText("Directory '%s'\nFile '%s'\n\n%s\nError Code is %d", directory.c_str(),
                                            name.c_str(), temp.error().text.c_str(), temp.error().code),
                            MessageIcon::Error});
     return false;
@@ -228,7 +228,7 @@ bool FrameWin::CmSave() {
   recentFiles_.add(currentFile_);
   if (!SwapBackupFiles(shell(), currentFile_, lastTemporaryFile_, backup, backupPlace(), appSettings_.backupFiles)) {
     ports_.messages->tell({"CmSave()",
-                           apptext::format("Unable to swap files\r\n\r\n'%s'\r\n'%s'\r\n\r\nThe modified file might "
+                           formatText("Unable to swap files\r\n\r\n'%s'\r\n'%s'\r\n\r\nThe modified file might "
                                            "still be held as\r\n\r\n'%s'",
                                            currentFile_.c_str(), backup.c_str(), lastTemporaryFile_.c_str()),
                            MessageIcon::Error});
@@ -236,9 +236,9 @@ bool FrameWin::CmSave() {
   }
   const std::string text =
       outcome->games <= 1
-          ? apptext::format("'%s'\r\n\r\nFile saved\r\n\r\n( %d  bytes )", currentFile_.c_str(),
+          ? formatText("'%s'\r\n\r\nFile saved\r\n\r\n( %d  bytes )", currentFile_.c_str(),
                             static_cast<int>(outcome->bytes))
-          : apptext::format("'%s'\r\n\r\nFile saved\r\n%d games stored in collection\r\n\r\n( %d  bytes )",
+          : formatText("'%s'\r\n\r\nFile saved\r\n%d games stored in collection\r\n\r\n( %d  bytes )",
                             currentFile_.c_str(), outcome->games, static_cast<int>(outcome->bytes));
   ports_.messages->tell({"CmSave()", text, MessageIcon::Information});
   modified_ = false;
@@ -258,8 +258,8 @@ bool FrameWin::SaveAs(SaveScope scope) {
   }
   const std::string text =
       outcome->games <= 1
-          ? apptext::format("File '%s' saved\r\n\r\n( %d  bytes )", path.c_str(), static_cast<int>(outcome->bytes))
-          : apptext::format("File '%s' saved\r\n\r\n%d games stored in collection\r\n\r\n( %d  bytes )", path.c_str(),
+          ? formatText("File '%s' saved\r\n\r\n( %d  bytes )", path.c_str(), static_cast<int>(outcome->bytes))
+          : formatText("File '%s' saved\r\n\r\n%d games stored in collection\r\n\r\n( %d  bytes )", path.c_str(),
                             outcome->games, static_cast<int>(outcome->bytes));
   ports_.messages->tell({"SaveAs()", text, MessageIcon::Information});
   recentFiles_.add(path);
@@ -300,8 +300,8 @@ void FrameWin::CollImport() {
     if (games > 0) ++filesWithGames;
     if (paths.size() == 1 && games > 0)
       ports_.messages->tell({"CollImport()",
-                             games == 1 ? apptext::format("'%s'\n\nFile imported.\r\n1 game was loaded.", path.c_str())
-                                        : apptext::format("'%s'\n\nFile imported.\r\n%d games were loaded.",
+                             games == 1 ? formatText("'%s'\n\nFile imported.\r\n1 game was loaded.", path.c_str())
+                                        : formatText("'%s'\n\nFile imported.\r\n%d games were loaded.",
                                                           path.c_str(), games),
                              MessageIcon::Information});
   }
@@ -310,7 +310,7 @@ void FrameWin::CollImport() {
   if (totalGames > 0) modified_ = true;
   if (paths.size() > 1 && filesWithGames > 0)
     ports_.messages->tell({"CollImport()",
-                           apptext::format("%d files imported.\r\n%d games were loaded.", filesWithGames, totalGames),
+                           formatText("%d files imported.\r\n%d games were loaded.", filesWithGames, totalGames),
                            MessageIcon::Information});
   refreshAfterGameChange(false);
 }
@@ -332,7 +332,7 @@ void FrameWin::CmCollAddSGF() {
   modified_ = true;
   ports_.messages->tell({"CmCollAddSGF()",
                          games == 1 ? std::string("SGF text imported.\r\n\r\n1 game was loaded.")
-                                    : apptext::format("SGF text imported.\r\n\r\n%d games were loaded.", games),
+                                    : formatText("SGF text imported.\r\n\r\n%d games were loaded.", games),
                          MessageIcon::Information});
   refreshAfterGameChange(false);
 }
@@ -364,7 +364,7 @@ bool FrameWin::OnClose() {
   if (!currentFile_.empty() && IsWriteProtected(files_, currentFile_))
     return ports_.messages->askYesNo(
         "OnClose()",
-        apptext::format("File '%s' is marked as read-only and there are unsaved changes.\n\nDo you wish to exit?",
+        formatText("File '%s' is marked as read-only and there are unsaved changes.\n\nDo you wish to exit?",
                         currentFile_.c_str()));
   if (!currentFile_.empty()) {
     switch (ports_.messages->askYesNoCancel("OnClose()", "Save " + currentFile_ + "?")) {
@@ -401,7 +401,7 @@ void FrameWin::decideStartupFile(const std::vector<std::string>& commandLineName
   if (startup.empty() || !status.ok() || status.value().type != EntryType::File) startup.clear();
   if (!startup.empty() && !others.empty())
     ports_.messages->tell({"FrameWin::FrameWin ()",
-                           apptext::format("Unable to load multiple files.\r\n\r\n'%s'\r\n\r\nwill been loaded.\r\nThe "
+                           formatText("Unable to load multiple files.\r\n\r\n'%s'\r\n\r\nwill been loaded.\r\nThe "
                                            "following will not be loaded:\r\n\r\n%s",
                                            startup.c_str(), others.c_str()),
                            MessageIcon::Warning});

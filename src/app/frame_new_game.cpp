@@ -4,7 +4,7 @@
 #include <cstdlib>
 
 #include "app/frame_win.h"
-#include "app/text_format.h"
+#include "model/text_format.h"
 #include "rules/handicap.h"
 
 namespace meridax {
@@ -64,7 +64,7 @@ void FrameWin::CmNewGameOfType() {
       }
       break;
     case GameKind::Hex: {
-      const auto n = ports_.dialogs->askNumber(" Hex Board Size", apptext::format("Select board size.\r\nBetween 11 and %d.", 17),
+      const auto n = ports_.dialogs->askNumber(" Hex Board Size", formatText("Select board size.\r\nBetween 11 and %d.", 17),
                                                11, 17, 17);
       if (!n) return;
       width = height = *n;
@@ -72,7 +72,7 @@ void FrameWin::CmNewGameOfType() {
     }
     case GameKind::Unlur: {
       const auto n = ports_.dialogs->askNumber(" Unlur Board Size",
-                                               apptext::format("Select board size.\r\nBetween 6 and %d.", 13), 6, 13, 10);
+                                               formatText("Select board size.\r\nBetween 6 and %d.", 13), 6, 13, 10);
       if (!n) return;
       width = 2 * *n - 1;
       height = *n;
@@ -81,10 +81,10 @@ void FrameWin::CmNewGameOfType() {
     case GameKind::Havannah: width = 19; height = 10; break;
     case GameKind::Kropki: {
       const auto x = ports_.dialogs->askNumber(" Kropki Board Size",
-                                               apptext::format("Select board size.\r\nBetween 17 and %d.", 45), 17, 45, 39);
+                                               formatText("Select board size.\r\nBetween 17 and %d.", 45), 17, 45, 39);
       if (!x) return;
       const auto y = ports_.dialogs->askNumber(" Kropki Board Size",
-                                               apptext::format("Select board size.\r\nBetween 17 and %d.", 45), 17, 45, 32);
+                                               formatText("Select board size.\r\nBetween 17 and %d.", 45), 17, 45, 32);
       if (!y) return;
       width = std::max(*x, *y);
       height = std::min(*x, *y);

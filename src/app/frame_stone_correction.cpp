@@ -2,7 +2,7 @@
 // as a further game of the collection, so conflicts further down cut lines in the copy only.
 
 #include "app/frame_win.h"
-#include "app/text_format.h"
+#include "model/text_format.h"
 #include "edit/stone_correction.h"
 #include "rules/position_at.h"
 #include "sgf/sgf_writer.h"
@@ -56,7 +56,7 @@ void FrameWin::CorrectStone(int sourceX, int sourceY, int targetX, int targetY) 
   if (ports_.window != nullptr) ports_.window->setTreeTopLine(game().treeTopLine);
   refreshAfterGameChange(true);
   ports_.messages->tell({kCorrectStoneCaption,
-                         apptext::format("SGF file loaded.\r\nBytes  = %d", static_cast<int>(text->size())),
+                         formatText("SGF file loaded.\r\nBytes  = %d", static_cast<int>(text->size())),
                          MessageIcon::Information});
 }
 

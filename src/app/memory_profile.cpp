@@ -1,6 +1,6 @@
 #include "app/memory_profile.h"
 
-#include "app/text_format.h"
+#include "model/text_format.h"
 
 namespace meridax {
 namespace {
@@ -18,7 +18,7 @@ std::string_view trimmed(std::string_view text) {
   return text;
 }
 
-std::string hexEscape(unsigned char c) { return apptext::format("\\x%02X", c); }
+std::string hexEscape(unsigned char c) { return formatText("\\x%02X", c); }
 
 // Characters that would change the meaning of a line unless escaped.
 bool needsEscape(char c, std::size_t index, std::size_t size, NameKind kind) {

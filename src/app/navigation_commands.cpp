@@ -3,7 +3,7 @@
 #include <initializer_list>
 
 #include "app/frame_win.h"
-#include "app/text_format.h"
+#include "model/text_format.h"
 #include "app/command_ids.h"
 #include "edit/quick_slots.h"
 #include "rules/navigation_step.h"
@@ -186,7 +186,7 @@ void NavigationCommands::CmMoveTo() {
   if (!number || *number < 0) return;
   GameNode* target = numberedNodeTarget(g, *number);
   if (target == nullptr) {
-    tell(frame(), "CmMoveTo()", apptext::format("Number %d could not be found.", *number));
+    tell(frame(), "CmMoveTo()", formatText("Number %d could not be found.", *number));
     return;
   }
   jumpToNode(target);

@@ -2,7 +2,7 @@
 
 #include <cerrno>
 
-#include "app/text_format.h"
+#include "model/text_format.h"
 
 namespace meridax {
 namespace {
@@ -23,7 +23,7 @@ bool start(ProcessPort& processes, MessagePort& messages, const char* caption, c
   const std::optional<SystemError> error = processes.startDetached(program, arguments);
   if (!error) return true;
   messages.tell(UserMessage{caption,
-                            apptext::format("CreateProcess( '%s' )\n\n%s\nError Code is %d",
+                            formatText("CreateProcess( '%s' )\n\n%s\nError Code is %d",
                                             commandLineText(program, arguments).c_str(), error->text.c_str(),
                                             error->code),
                             MessageIcon::Error});
@@ -75,7 +75,7 @@ std::string shellErrorText(int code) {
       return "This file does not have a program associated with it for performing this action.  Create an "
              "association in My Computer by clicking View and then clicking Options.";
     case 32: return "The specified dynamic-link library (DLL) was not found.";
-    default: return apptext::format("ShellExecute().  Unkown error return code %d", code);
+    default: return formatText("ShellExecute().  Unkown error return code %d", code);
   }
 }
 
@@ -90,7 +90,7 @@ bool openWithShell(ProcessPort& processes, MessagePort& messages, FileSystem& fi
   if (error->code == ENOENT) {  // the desktop's opener itself is missing
     messages.tell(UserMessage{caption, shellErrorText(shell_error::kNoAssociation), MessageIcon::Error});
   } else {
-    messages.tell(UserMessage{"CreateProcess()", apptext::format("%s\nError Code is %d", error->text.c_str(), error->code),
+    messages.tell(UserMessage{"CreateProcess()", formatText("%s\nError Code is %d", error->text.c_str(), error->code),
                               MessageIcon::Error});
   }
   return false;

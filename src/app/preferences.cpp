@@ -1,6 +1,6 @@
 #include "app/preferences.h"
 
-#include "app/text_format.h"
+#include "model/text_format.h"
 
 namespace meridax {
 namespace {
@@ -28,13 +28,13 @@ constexpr NamedColour kColours[] = {
 
 std::optional<UserMessage> checkIntegerField(long long value, int low, int high) {
   if (value >= low && value <= high) return std::nullopt;
-  return UserMessage{"Integer Number Validation", apptext::format("Please enter a value between %d and %d", low, high)};
+  return UserMessage{"Integer Number Validation", formatText("Please enter a value between %d and %d", low, high)};
 }
 
 std::optional<UserMessage> checkRealField(double value, double low, double high) {
   if (value >= low && value <= high) return std::nullopt;
   return UserMessage{"Floating Number Validation",
-                     apptext::format("Please enter a value between %f and %f", low, high)};
+                     formatText("Please enter a value between %f and %f", low, high)};
 }
 
 std::vector<int> dialogFontSizes() {

@@ -2,7 +2,7 @@
 
 #include <exception>
 
-#include "app/text_format.h"
+#include "model/text_format.h"
 
 namespace meridax {
 namespace {
@@ -27,7 +27,7 @@ void writeYesNo(ProfilePort& profile, std::string_view section, std::string_view
   profile.writeString(section, key, on ? kYesText : kNoText);
 }
 
-std::string colourText(ColourRef colour) { return apptext::format("%06X", colour & kColourMask); }
+std::string colourText(ColourRef colour) { return formatText("%06X", colour & kColourMask); }
 
 std::optional<ColourRef> parseColour(std::string_view text) {
   while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);

@@ -3,12 +3,12 @@
 #include <algorithm>
 
 #include "app/settings_values.h"
-#include "app/text_format.h"
+#include "model/text_format.h"
 
 namespace meridax {
 namespace {
 
-std::string fileKey(int number) { return apptext::format("File%d", number); }
+std::string fileKey(int number) { return formatText("File%d", number); }
 
 }  // namespace
 

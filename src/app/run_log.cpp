@@ -4,7 +4,7 @@
 #include <exception>
 #include <ostream>
 
-#include "app/text_format.h"
+#include "model/text_format.h"
 
 namespace meridax {
 
@@ -15,7 +15,7 @@ SLog::SLog(SteadyClock steady, WallClock wall) : steady_(std::move(steady)), wal
 void SLog::add(std::string text) {
   const auto elapsed = std::chrono::duration_cast<std::chrono::milliseconds>(steady_() - start_);
   LogEntry entry{std::move(text), wall_(), static_cast<double>(elapsed.count()) * 0.001};
-  if (stream_) *stream_ << apptext::format("%5.2f %s\n", entry.elapsedSeconds, entry.text.c_str());
+  if (stream_) *stream_ << formatText("%5.2f %s\n", entry.elapsedSeconds, entry.text.c_str());
   entries_.push_back(std::move(entry));
 }
 
@@ -41,7 +41,7 @@ std::optional<std::string> SLog::Print(const ShellPorts& ports, const std::strin
     text = fileText(order);
   } catch (const std::exception&) {
     const SystemError error = systemError(ENOMEM);
-    ports.messages.tell(UserMessage{"GlobalAlloc()", apptext::format("%s\nError Code is  %d", error.text.c_str(), error.code),
+    ports.messages.tell(UserMessage{"GlobalAlloc()", formatText("%s\nError Code is  %d", error.text.c_str(), error.code),
                                     MessageIcon::Error});
     return std::nullopt;
   }
@@ -49,7 +49,7 @@ std::optional<std::string> SLog::Print(const ShellPorts& ports, const std::strin
   SysResult<std::unique_ptr<OutputFile>> file = ports.files.createFile(*path, CreateMode::New);
   if (!file.ok()) {
     ports.messages.tell(UserMessage{"CreateFile()",
-                                    apptext::format("'%s'\n%s\nError Code is  %d", path->c_str(),
+                                    formatText("'%s'\n%s\nError Code is  %d", path->c_str(),
                                                     file.error().text.c_str(), file.error().code),
                                     MessageIcon::Error});
     return std::nullopt;
@@ -60,9 +60,9 @@ std::optional<std::string> SLog::Print(const ShellPorts& ports, const std::strin
     ports.files.remove(*path);  // no half-written log is left behind
     return std::nullopt;
   }
-  add(apptext::format("File created:    %s", path->c_str()));
+  add(formatText("File created:    %s", path->c_str()));
   ports.messages.tell(
-      UserMessage{"SLog::mPrint()", apptext::format("File created\n\n%s", path->c_str()), MessageIcon::Information});
+      UserMessage{"SLog::mPrint()", formatText("File created\n\n%s", path->c_str()), MessageIcon::Information});
   return path;
 }
 

@@ -2,7 +2,7 @@
 
 #include <charconv>
 
-#include "app/text_format.h"
+#include "model/text_format.h"
 
 namespace meridax {
 
@@ -190,7 +190,7 @@ std::optional<int> ScriptedPorts::askNumber(const std::string& caption, const st
     if (!*input) return std::nullopt;
     const std::optional<int> value = parseInt(**input);
     if (value && *value >= min && *value <= max) return value;
-    tell(UserMessage{kNumberCaption, apptext::format("Please enter a value between %d and %d", min, max),
+    tell(UserMessage{kNumberCaption, formatText("Please enter a value between %d and %d", min, max),
                      MessageIcon::Warning});
   }
 }

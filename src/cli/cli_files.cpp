@@ -2,7 +2,6 @@
 
 #include "app/file_services.h"
 #include "app/posix_file_system.h"
-#include "app/text_format.h"
 #include "cli/cli_output.h"
 #include "cli/output_argument.h"
 #include "sgf/sgf_collection_read.h"

@@ -1,6 +1,6 @@
 #include "collection/players.h"
+#include "model/text_format.h"
 
-#include <cstdio>
 #include <map>
 
 namespace meridax {
@@ -76,10 +76,7 @@ std::vector<SPlayer> playerStatistics(const Collection& collection, const SwapSi
 
 std::string scoreText(const SPlayer& player) {
   if (player.unfinished >= player.played) return {};
-  char buffer[64];
-  std::snprintf(buffer, sizeof buffer, "%0.2f",
-                static_cast<double>(player.wins) / static_cast<double>(player.played - player.unfinished));
-  return buffer;
+  return formatText("%0.2f", static_cast<double>(player.wins) / static_cast<double>(player.played - player.unfinished));
 }
 
 void PlayersList::fill(const Collection& collection, const SwapSidesTest& swapped) {

@@ -1,10 +1,10 @@
 #include "export/ascii_diagram.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <cstdlib>
 
 #include "model/grid_frame.h"
+#include "model/text_format.h"
 #include "rules/position_at.h"
 
 namespace meridax {
@@ -35,12 +35,6 @@ std::string sideText(std::optional<Colour> side) {
 }
 
 std::string blanks(int count) { return std::string(static_cast<std::size_t>(std::max(count, 0)), ' '); }
-
-std::string number(const char* format, int value) {
-  char buffer[16];
-  std::snprintf(buffer, sizeof buffer, format, value);
-  return buffer;
-}
 
 // "%c " for each column letter.
 std::string letterRow(GameKind kind, int columns) {
@@ -76,11 +70,11 @@ std::string squareDiagram(GameKind kind, int columns, int rows, std::span<const 
   std::string out = blanks(6) + letterRow(kind, columns) + kLineEnd + kLineEnd;
   for (int r = 0; r < rows; ++r) {
     const int label = countUp ? r + 1 : rows - r;
-    out += number("%2d   ", label);
+    out += formatText("%2d   ", label);
     for (int x = 0; x < columns; ++x)
       out += cellText(cellAt(cells, static_cast<std::size_t>(r) * rowLength + static_cast<std::size_t>(x)),
                       OffBoardCell::Blank);
-    out += number("   %2d", label);
+    out += formatText("   %2d", label);
     if (r == rows - 1) out += sideText(sideToMove);
     out += kLineEnd;
   }
@@ -110,7 +104,7 @@ std::string rhombusDiagram(int width, std::span<const std::uint8_t> cells, std::
   for (int i = 0; i < width; ++i) out += " \\";
   out += kLineEnd;
   for (int i = 0; i < width; ++i) {
-    out += blanks(2) + blanks(i) + number("%2d", i + 1) + " __   " + rowCells(cells, width, i);
+    out += blanks(2) + blanks(i) + formatText("%2d", i + 1) + " __   " + rowCells(cells, width, i);
     if (i == width - 1) out += sideText(side);
     out += kLineEnd;
   }
@@ -122,18 +116,18 @@ std::string rhombusDiagram(int width, std::span<const std::uint8_t> cells, std::
 std::string hexagonDiagram(int width, std::span<const std::uint8_t> cells, std::optional<Colour> side) {
   const int n = (width + 1) / 2;
   std::string out = blanks(3) + blanks(n + 7);
-  for (int k = 1; k <= n; ++k) out += number("%2d", k % 10);
+  for (int k = 1; k <= n; ++k) out += formatText("%2d", k % 10);
   out += std::string(kLineEnd) + blanks(3) + blanks(n + 6);
   for (int k = 0; k < n; ++k) out += " /";
-  out += number(" %d", n + 1);
-  out += std::string(kLineEnd) + blanks(3) + blanks(3 * n + 5) + number(" / %d", n + 2) + kLineEnd;
+  out += formatText(" %d", n + 1);
+  out += std::string(kLineEnd) + blanks(3) + blanks(3 * n + 5) + formatText(" / %d", n + 2) + kLineEnd;
   int diagonal = n + 3;
   for (int i = 0; i < width; ++i) {
     out += blanks(2) + blanks(std::abs(i - n + 1));
     out += static_cast<char>('A' + i);
     out += " __  " + rowCells(cells, width, i);
     if (i < n - 2) out += "   /";
-    if (i < n - 3) out += number(" %d", diagonal++);
+    if (i < n - 3) out += formatText(" %d", diagonal++);
     if (i == width - 1) out += sideText(side);
     out += kLineEnd;
   }

@@ -1,13 +1,13 @@
 #include "export/diagram_files.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <filesystem>
 
 #include "export/board_image_files.h"
 #include "export/bmp_file.h"
 #include "export/gif_file.h"
 #include "export/lookup3.h"
+#include "model/text_format.h"
 #include "rules/position_at.h"
 
 namespace meridax {
@@ -17,9 +17,7 @@ constexpr std::uint32_t kDiagramHashSeed = 14;
 constexpr char kDiagramCaption[] = "SPreview::PrintRTF()";
 
 std::string hex6(std::uint32_t colour) {
-  char text[8];
-  std::snprintf(text, sizeof text, "%06X", colour & 0xFFFFFF);
-  return text;
+  return formatText("%06X", colour & 0xFFFFFF);
 }
 
 }  // namespace
@@ -76,8 +74,7 @@ bool DiagramFiles::ensureDirectory() {
 
 std::string DiagramFiles::imageFor(const SGridFrame& game, const GameNode* node) {
   const BoardPosition position = PositionAt(game, node);
-  char name[32];
-  std::snprintf(name, sizeof name, "_%08x.%s", diagramHash(game, node, position, style_), asBmp_ ? "bmp" : "gif");
+  const std::string name = formatText("_%08x.%s", diagramHash(game, node, position, style_), asBmp_ ? "bmp" : "gif");
   const std::string path = directory_ + "/" + diagramPrefix(game.kind()) + name;
   if (auto refusal = squareSizeRefusal(style_.squareSize)) {
     if (messages_.empty()) messages_.push_back(*refusal);

@@ -1,7 +1,7 @@
 #include "export/export_file.h"
+#include "model/text_format.h"
 
 #include <cerrno>
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <random>
@@ -12,9 +12,7 @@ namespace {
 std::string temporaryNameBeside(const std::string& path) {
   std::random_device device;
   std::uniform_int_distribution<unsigned> digits(0, 0xFFFFFF);
-  char suffix[16];
-  std::snprintf(suffix, sizeof suffix, ".%06x~", digits(device));
-  return path + suffix;
+  return path + formatText(".%06x~", digits(device));
 }
 
 }  // namespace

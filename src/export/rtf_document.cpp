@@ -1,23 +1,15 @@
 #include "export/rtf_document.h"
 
-#include <cstdio>
-
 #include "export/gif_file.h"
 #include "export/rtf_escape.h"
+#include "model/text_format.h"
 
 namespace meridax {
 namespace {
 
-std::string format(const char* pattern, int a) {
-  char text[256];
-  std::snprintf(text, sizeof text, pattern, a);
-  return text;
-}
-
 std::string documentHead(std::uint32_t variationsColour) {
-  char colours[96];
-  std::snprintf(colours, sizeof colours, "\\red%u\\green%u\\blue%u;", variationsColour & 0xFF,
-                (variationsColour >> 8) & 0xFF, (variationsColour >> 16) & 0xFF);
+  const std::string colours = formatText("\\red%u\\green%u\\blue%u;", variationsColour & 0xFF,
+                                         (variationsColour >> 8) & 0xFF, (variationsColour >> 16) & 0xFF);
   return std::string("{\\rtf1\\ansi\\deff0\\deftab720{\\fonttbl{\\f0\\fswiss Microsoft Sans Serif;}"
                      "{\\f1\\froman\\fcharset2 Symbol;}{\\f2\\fswiss\\fprq2 Arial;}{\\f3\\froman Times New Roman;}"
                      "{\\f4\\fmodern Courier New;}}{\\colortbl\\red0\\green0\\blue0;\\red0\\green0\\blue68;") +
@@ -25,10 +17,8 @@ std::string documentHead(std::uint32_t variationsColour) {
 }
 
 std::string pageSetup() {
-  char text[128];
-  std::snprintf(text, sizeof text, "\r\n\\paperw%d\\paperh%d\\margl%d\\margr%d\\margt%d\\margb%d", kPaperWidth,
-                kPaperHeight, kPageMargin, kPageMargin, kPageMargin, kPageMargin);
-  return text;
+  return formatText("\r\n\\paperw%d\\paperh%d\\margl%d\\margr%d\\margt%d\\margb%d", kPaperWidth, kPaperHeight,
+                    kPageMargin, kPageMargin, kPageMargin, kPageMargin);
 }
 
 std::vector<std::string> commentLines(const std::string& text) {
@@ -87,14 +77,12 @@ std::vector<std::string> informationRows(const SGridFrame& game, const RtfExport
 }
 
 std::string informationTable(const SGridFrame& game, const RtfExportOptions& o, const RtfDocumentContext& c) {
-  char row[1024];
-  std::snprintf(row, sizeof row,
-                "\r\n\\trowd\\trgaph108\\trleft-108\\trbrdrl\\brdrs\\brdrw10\\brdrcf0 \\trbrdrt\\brdrs\\brdrw10\\brdrcf0 "
-                "\\trbrdrr\\brdrs\\brdrw10\\brdrcf0 \\trbrdrb\\brdrs\\brdrw10\\brdrcf0 \\trpaddl%d\\trpaddr%d\\trpaddfl3"
-                "\\trpaddfr3\\clbrdrl\\brdrw10\\brdrs\\brdrcf0\\clbrdrt\\brdrw10\\brdrs\\brdrcf0\\clbrdrr\\brdrw10\\brdrs"
-                "\\brdrcf0\\clbrdrb\\brdrw10\\brdrs\\brdrcf0 \\cellx%d\\pard\\intbl\\nowidctlpar\\pard\\intbl\\nowidctlpar",
-                320, 320, kPaperWidth - 2 * kPageMargin + 108);
-  std::string out = row;
+  std::string out = formatText(
+      "\r\n\\trowd\\trgaph108\\trleft-108\\trbrdrl\\brdrs\\brdrw10\\brdrcf0 \\trbrdrt\\brdrs\\brdrw10\\brdrcf0 "
+      "\\trbrdrr\\brdrs\\brdrw10\\brdrcf0 \\trbrdrb\\brdrs\\brdrw10\\brdrcf0 \\trpaddl%d\\trpaddr%d\\trpaddfl3"
+      "\\trpaddfr3\\clbrdrl\\brdrw10\\brdrs\\brdrcf0\\clbrdrt\\brdrw10\\brdrs\\brdrcf0\\clbrdrr\\brdrw10\\brdrs"
+      "\\brdrcf0\\clbrdrb\\brdrw10\\brdrs\\brdrcf0 \\cellx%d\\pard\\intbl\\nowidctlpar\\pard\\intbl\\nowidctlpar",
+      320, 320, kPaperWidth - 2 * kPageMargin + 108);
   out += "\r\n\\qj\\fi-1430\\li1430\\tx4320";
   bool first = true;
   for (const std::string& text : informationRows(game, o, c)) {
@@ -176,9 +164,10 @@ std::string writeRtfDocument(const SGridFrame& game, const RtfExportOptions& o, 
            "{\\fldrslt }}{\\par }}";
   out += std::string("\r\n{\\info{\\author ") + kImageApplicationName + " v" + kImageApplicationVersion + "}}";
   if (o.on(rtf_field::kHeader) && !o.headerText.empty())
-    out += "\r\n{\\b\\f3\\fs36\\cf0 " + rtfEscape(o.headerText) + "}\r\n\\par\\par\\par" + format("\\fs%d\\f2", fontSize);
+    out += "\r\n{\\b\\f3\\fs36\\cf0 " + rtfEscape(o.headerText) + "}\r\n\\par\\par\\par" +
+           formatText("\\fs%d\\f2", fontSize);
   else
-    out += format("\r\n\\fs%d\\f2", fontSize);
+    out += formatText("\r\n\\fs%d\\f2", fontSize);
   if (o.on(rtf_field::kGameInformation)) out += informationTable(game, o, c);
   out += twoColumns ? "\r\n\\par\\par\\par\\f4\r\n\\tx720\\tx1620\\tx2520\\tx3420"
                     : "\r\n\\par\\f4\r\n\\tx1440\\tx2440\\tx3440\\tx4440";

@@ -1,8 +1,7 @@
 #include "rules/move_acceptance.h"
 
-#include <cstdio>
-
 #include "model/game_tree.h"
+#include "model/text_format.h"
 #include "rules/auto_labels.h"
 #include "rules/display_coords.h"
 #include "rules/kind_play.h"
@@ -143,10 +142,8 @@ std::string loadErrorText(const SGridFrame& game, int x, int y, MoveResult r, co
                           std::size_t errorOffset) {
   const GameNode* current = game.currentNode;
   const DisplayCoordinate d = displayCoordinate(game, x, y);
-  char head[96];
-  std::snprintf(head, sizeof head, "( %c%c%d )   at move number %u", current->blackMove() ? 'B' : 'W', d.letter,
-                d.number, current->moveNumber());
-  std::string text = head;
+  std::string text = formatText("( %c%c%d )   at move number %u", current->blackMove() ? 'B' : 'W', d.letter, d.number,
+                                current->moveNumber());
   text += "\r\n\r\n";
   text += loadText(r);
   if (fileText != nullptr) {

@@ -3,24 +3,13 @@
 #include <cstdlib>
 
 #include "model/node_texts.h"
+#include "model/text_format.h"
 #include "rules/connect6_rules.h"
 #include "rules/display_coords.h"
 
 namespace meridax {
 
 namespace {
-
-std::string format(const char* pattern, int a) {
-  char buf[64];
-  std::snprintf(buf, sizeof buf, pattern, a);
-  return buf;
-}
-
-std::string format(const char* pattern, int a, int b) {
-  char buf[64];
-  std::snprintf(buf, sizeof buf, pattern, a, b);
-  return buf;
-}
 
 bool hasHandicap(const SGridFrame& game) { return std::atoi(game.details[DetailField::Handicap].c_str()) > 0; }
 
@@ -40,28 +29,28 @@ std::string sideToMoveField(const SGridFrame& game) {
 std::string kindField(const SGridFrame& game) {
   std::string text;
   switch (game.kind()) {
-    case GameKind::Othello: text = format(" %d - %d", game.blackCounter, game.whiteCounter); break;
+    case GameKind::Othello: text = formatText(" %d - %d", game.blackCounter, game.whiteCounter); break;
     case GameKind::Go:
       switch (game.variant()) {
-        case GoVariant::Pente: text = format(" Pente %d - %d", game.blackCounter, game.whiteCounter); break;
+        case GoVariant::Pente: text = formatText(" Pente %d - %d", game.blackCounter, game.whiteCounter); break;
         case GoVariant::Connect6: text = " Connect6"; break;
-        default: text = format(" %d - %d", game.blackCounter, game.whiteCounter); break;
+        default: text = formatText(" %d - %d", game.blackCounter, game.whiteCounter); break;
       }
       break;
-    case GameKind::Hex: text = format(" Hex %d", game.width()); break;
+    case GameKind::Hex: text = formatText(" Hex %d", game.width()); break;
     case GameKind::Havannah: text = " Havannah"; break;
     case GameKind::Unlur: text = " Unlur"; break;
     case GameKind::Margo: text = " Margo"; break;
     case GameKind::Kropki:
-      text = game.width() == game.height() ? format(" Kropki %d", game.width())
-                                           : format(" Kropki %d:%d", game.width(), game.height());
+      text = game.width() == game.height() ? formatText(" Kropki %d", game.width())
+                                           : formatText(" Kropki %d:%d", game.width(), game.height());
       break;
     case GameKind::Onyx: text = " Onyx"; break;
     case GameKind::SideStitch: text = " Side Stitch"; break;
     case GameKind::Sursum: text = " Sursum"; break;
     default: break;
   }
-  if (auto score = scoreOf(game, game.currentNode)) text += format("   ( %d )", *score);
+  if (auto score = scoreOf(game, game.currentNode)) text += formatText("   ( %d )", *score);
   return text;
 }
 
@@ -73,7 +62,7 @@ std::string cursorField(const SGridFrame& game, bool cursorShown) {
 
 std::string moveField(const SGridFrame& game) {
   const int last = game.endNode != nullptr ? static_cast<int>(game.endNode->moveNumber()) : 0;
-  return format(" Move   %d/%d", static_cast<int>(game.currentNode->moveNumber()), last);
+  return formatText(" Move   %d/%d", static_cast<int>(game.currentNode->moveNumber()), last);
 }
 
 std::string kindTitleName(const SGridFrame& game) {
@@ -103,7 +92,7 @@ std::string windowTitle(const SGridFrame& game, const std::string& fileName, std
   }
   const std::string& gameName = game.details[DetailField::GameName];
   if (count >= 2) {
-    title += format("  [%d/%d]", static_cast<int>(position), static_cast<int>(count));
+    title += formatText("  [%d/%d]", static_cast<int>(position), static_cast<int>(count));
     if (!gameName.empty()) title += "  " + gameName;
   } else if (!gameName.empty()) {
     title += "  " + gameName;

@@ -8,6 +8,8 @@
 #include <filesystem>
 #include <system_error>
 
+#include "model/text_format.h"
+
 namespace meridax {
 
 namespace {
@@ -32,12 +34,6 @@ std::size_t lineFeedsIn(std::string_view text) {
 }
 
 constexpr int kMaxErrorFiles = 100000;  // counter values tried before giving up
-
-std::string formatted(const char* format, int a, int b) {
-  char buffer[128];
-  std::snprintf(buffer, sizeof buffer, format, a, b);
-  return buffer;
-}
 
 std::string temporaryDirectory() {
   std::error_code ec;
@@ -143,26 +139,26 @@ std::string errorExtractAround(std::string_view text, std::size_t at) {
 }
 
 std::string gameNotLoadedText(int ordinal, int line, const std::string& error, const std::string& extract) {
-  return formatted("Error, in game number %d, on line number %d.  That game has not been loaded.\r\n\r\n", ordinal,
+  return formatText("Error, in game number %d, on line number %d.  That game has not been loaded.\r\n\r\n", ordinal,
                    line) +
          error + "\r\n\r\nThe error occurred within the following extract from the file.\r\n\r\n" + extract;
 }
 
 std::string moveErrorText(int ordinal, int line, const std::string& moveError) {
-  return formatted("Error, in game number %d, on line number %d.  The following move caused the error.\r\n\r\n",
+  return formatText("Error, in game number %d, on line number %d.  The following move caused the error.\r\n\r\n",
                    ordinal, line) +
          moveError + "\r\n\r\nThe game branch was truncated at this point.";
 }
 
 std::string passedOverText(int ordinal, int line, const std::string& property, const std::string& extract) {
-  return formatted("Error, in game number %d, on line number %d.  The following value could not be read and was "
+  return formatText("Error, in game number %d, on line number %d.  The following value could not be read and was "
                    "passed over.\r\n\r\n",
                    ordinal, line) +
          property + "\r\n\r\nThe error occurred within the following extract from the file.\r\n\r\n" + extract;
 }
 
 std::string incompleteGameText(int ordinal, int line, const std::string& what, const std::string& extract) {
-  return formatted("Error, in game number %d, on line number %d.  ", ordinal, line) + what +
+  return formatText("Error, in game number %d, on line number %d.  ", ordinal, line) + what +
          "\r\n\r\nThe game was loaded up to this point.\r\n\r\nThe error occurred within the following extract "
          "from the file.\r\n\r\n" +
          extract;

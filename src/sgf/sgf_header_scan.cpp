@@ -1,9 +1,9 @@
 #include "sgf/sgf_header_scan.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <cstring>
 
+#include "model/text_format.h"
 #include "sgf/property_id.h"
 
 namespace meridax {
@@ -31,12 +31,6 @@ std::optional<int> sizeLetter(char c) {
   if (c >= 'a' && c <= 'z') return c - 'a';
   if (c >= 'A' && c <= 'Z') return 26 + (c - 'A');
   return std::nullopt;
-}
-
-std::string formatted(const char* format, int a, int b) {
-  char buffer[128];
-  std::snprintf(buffer, sizeof buffer, format, a, b);
-  return buffer;
 }
 
 // The two numbers of an SZ value: "w:h", a single number (second = first), or for Kropki letters.
@@ -68,13 +62,13 @@ SizePair readSizePair(const std::string& sz, bool lettersAllowed) {
 ShapeReading kropkiShape(const std::string& sz) {
   const SizePair p = readSizePair(sz, true);
   if (p.first < 0 || p.second < 0)
-    return {std::nullopt, formatted("SZ = [%d:%d]\n\nNegative values are not allowed.", p.first, p.second)};
+    return {std::nullopt, formatText("SZ = [%d:%d]\n\nNegative values are not allowed.", p.first, p.second)};
   const int width = std::max(p.first, p.second);
   const int height = std::min(p.first, p.second);
   if (width > kMaxKropkiWidth)
-    return {std::nullopt, formatted("Kropki board width = %d.  Maximum allowed = %d.", width, kMaxKropkiWidth)};
+    return {std::nullopt, formatText("Kropki board width = %d.  Maximum allowed = %d.", width, kMaxKropkiWidth)};
   if (width < kMinBoardWidth)
-    return {std::nullopt, formatted("Board width = %d.  Minimum allowed = %d.", width, kMinBoardWidth)};
+    return {std::nullopt, formatText("Board width = %d.  Minimum allowed = %d.", width, kMinBoardWidth)};
   return {GameShape{GameKind::Kropki, width, height}, {}};
 }
 
@@ -196,9 +190,9 @@ ShapeReading readGameShape(const std::string& gm, const std::string& sz) {
   if (*kind == GameKind::Kropki) return kropkiShape(size);
   const int width = squareKindWidth(*kind, readSizePair(size, false));
   if (width > kMaxBoardWidth)
-    return {std::nullopt, formatted("Board width = %d.  Maximum allowed = %d.", width, kMaxBoardWidth)};
+    return {std::nullopt, formatText("Board width = %d.  Maximum allowed = %d.", width, kMaxBoardWidth)};
   if (width < kMinBoardWidth)
-    return {std::nullopt, formatted("Board width = %d.  Minimum allowed = %d.", width, kMinBoardWidth)};
+    return {std::nullopt, formatText("Board width = %d.  Minimum allowed = %d.", width, kMinBoardWidth)};
   const int height = isHexagonBoard(*kind) ? (width + 1) / 2 : width;
   return {GameShape{*kind, width, height}, {}};
 }

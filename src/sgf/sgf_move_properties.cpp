@@ -3,18 +3,13 @@
 #include <algorithm>
 
 #include "model/app_error.h"
+#include "model/text_format.h"
 #include "rules/move_acceptance.h"
 #include "sgf/sgf_reader_state.h"
 
 namespace meridax {
 
 namespace {
-
-std::string formatted(const char* format, int a, int b) {
-  char buffer[192];
-  std::snprintf(buffer, sizeof buffer, format, a, b);
-  return buffer;
-}
 
 }  // namespace
 
@@ -49,7 +44,7 @@ void SgfReader::handleMove(Colour colour, const ValueSpan& v) {
     throw;
   } catch (const std::exception&) {
     throw ReaderAbort{AppError(kReaderCaption,
-                               formatted("Unhandled exception - processing aborted\r\nError occurred in game number "
+                               formatText("Unhandled exception - processing aborted\r\nError occurred in game number "
                                          "%d of collection, on line number %d.",
                                          request_.ordinal, lineAt(v.close)))};
   }

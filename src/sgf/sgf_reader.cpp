@@ -1,8 +1,8 @@
 #include "sgf/sgf_reader.h"
 
 #include <array>
-#include <cstdio>
 
+#include "model/text_format.h"
 #include "rules/navigation_step.h"
 #include "rules/position_at.h"
 #include "sgf/sgf_markup.h"
@@ -41,12 +41,6 @@ std::size_t closingBracket(const char* text, std::size_t size, std::size_t from)
   return size;
 }
 
-std::string formatted(const char* format, int a, int b = 0) {
-  char buffer[192];
-  std::snprintf(buffer, sizeof buffer, format, a, b);
-  return buffer;
-}
-
 }  // namespace
 
 SgfReader::SgfReader(Collection& collection, const std::string& text, const SgfReadRequest& request,
@@ -67,7 +61,7 @@ SgfReadResult SgfReader::run() {
     result.message = AppError(kReaderCaption, e.text());
   } catch (const std::exception&) {
     result.message = AppError(kReaderCaption,
-                              formatted("Unhandled exception - processing aborted.  Error occured within game number "
+                              formatText("Unhandled exception - processing aborted.  Error occured within game number "
                                         "%d of the collection",
                                         request_.ordinal));
   }
