@@ -4,6 +4,7 @@
 #include "app/command_registry.h"
 #include "app/export_commands.h"
 #include "app/frame_win.h"
+#include "app/kropki_commands.h"
 #include "app/list_menus.h"
 
 namespace meridax {
@@ -89,13 +90,15 @@ const FrameCommand kMoveCommands[] = {
      .enabled = [](FrameWin& f) { return forfeitCommand(f.specialMoveContext()).enabled; }},
     // Fields of territory of Kropki, offered by the board and tree context menus.
     {.id = id::kKropkiBlackTerritory, .name = "CmKropkiBlackTerritory", .group = G::Moves,
-     .menuText = "Create a region of black territory", .route = R::Later},
+     .menuText = "Create a region of black territory",
+     .run = [](FrameWin& f) { createKropkiTerritory(f, Colour::Black); }, .enabled = kropkiFieldCommandsEnabled},
     {.id = id::kKropkiWhiteTerritory, .name = "CmKropkiWhiteTerritory", .group = G::Moves,
-     .menuText = "Create a region of white territory", .route = R::Later},
+     .menuText = "Create a region of white territory",
+     .run = [](FrameWin& f) { createKropkiTerritory(f, Colour::White); }, .enabled = kropkiFieldCommandsEnabled},
     {.id = id::kKropkiRemoveTerritory, .name = "CmKropkiRemoveTerritory", .group = G::Moves,
-     .menuText = "Remove region of territory", .route = R::Later},
+     .menuText = "Remove region of territory", .run = removeKropkiTerritory, .enabled = kropkiFieldCommandsEnabled},
     {.id = id::kKropkiDeleteStop, .name = "CmKropkiDeleteStop", .group = G::Moves,
-     .menuText = "Delete the &Kropki 'Stop'", .route = R::Later},
+     .menuText = "Delete the &Kropki 'Stop'", .run = deleteKropkiStop, .enabled = kropkiStopEnabled},
 };
 
 const FrameCommand kExportCommands[] = {

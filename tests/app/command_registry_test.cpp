@@ -108,9 +108,9 @@ class CommandDispatchTest : public FrameTest {};
 TEST_F(CommandDispatchTest, WindowAndLaterCommands_GoToTheCommandPort) {
   EXPECT_TRUE(frame().runCommand("CmCustomise"));
   EXPECT_TRUE(frame().runCommand("CmTreeTop"));
-  EXPECT_TRUE(frame().runCommand("CmKropkiDeleteStop"));
+  EXPECT_TRUE(frame().runCommand("CmGamesSite"));
   EXPECT_EQ(ports.takeLines(),
-            (std::vector<std::string>{"(window) CmCustomise", "(window) CmTreeTop", "(later) CmKropkiDeleteStop"}));
+            (std::vector<std::string>{"(window) CmCustomise", "(window) CmTreeTop", "(later) CmGamesSite"}));
 }
 
 TEST_F(CommandDispatchTest, DisabledCommand_ReachesNeitherTheFrameNorThePort) {
