@@ -7,6 +7,7 @@
 #include "app/frame_win.h"
 #include "app/outside_programs.h"
 #include "app/posix_file_system.h"
+#include "app/statistics_port.h"
 #include "collection/branch_statistics.h"
 #include "collection/game_details.h"
 #include "sgf/sgf_collection_read.h"
@@ -380,6 +381,10 @@ void CollectionListCommands::CmFoldersExport() {
 
 void CollectionListCommands::CmBranchStatistics() {
   FrameWin& f = frame();
+  if (f.ports().statistics != nullptr) {
+    f.ports().statistics->showBranchStatistics();
+    return;
+  }
   std::string text;
   for (const StatisticsField& field : branchStatisticsFields(branchStatisticsOf(f.game(), f.collection().store()))) {
     if (!text.empty()) text += "\r\n";

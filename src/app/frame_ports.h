@@ -13,6 +13,7 @@
 
 namespace meridax {
 class BoardImagePort;
+class BranchStatisticsPort;
 class ExportDialogPort;
 class ImageClipboardPort;
 }  // namespace meridax
@@ -94,6 +95,7 @@ struct FramePorts {
   ExportDialogPort* exportDialogs = nullptr;
   ImageClipboardPort* imageClipboard = nullptr;
   CommandPort* commands = nullptr;  // nullptr: such commands do nothing
+  BranchStatisticsPort* statistics = nullptr;  // nullptr: the counts come in a message box
 };
 
 }  // namespace meridax
