@@ -66,25 +66,38 @@ int nodesFrom(const GameNode* head) {
   return count;
 }
 
-// One line per side line leaving the node, its box in the column after the node's box.
-void addVariations(const SGridFrame& game, GameNode* node, int column, std::vector<TreeLine>& lines) {
+// One variation line: the first box of the line that starts at `head`, its length, name and score.
+TreeLine variationLine(const SGridFrame& game, GameNode* head, int column) {
+  std::string box = moveBoxText(game, head);
+  if (box.size() < kVariationBoxWidth) box.resize(kVariationBoxWidth, ' ');
+  std::string rest = " (" + std::to_string(nodesFrom(head)) + ")";
+  const bool named = head->hasName() && !nameOf(game, head).empty();
+  if (named) rest += "   " + bracketed(displayText(nameOf(game, head)));
+  if (head->hasScore())
+    if (const std::optional<int> score = scoreOf(game, head))
+      rest += (named ? "" : "   ") + bracketed(std::to_string(*score));
+  return TreeLine{TreeLineType::Variation, head, {TreeBox{column, std::move(box), head}}, rest, {}};
+}
+
+// One line per child line leaving the node other than `shown`, the child the rows go on with; its box
+// in the column after the node's box. The continuation comes first when the rows leave it.
+void addVariations(const SGridFrame& game, GameNode* node, const GameNode* shown, int column,
+                   std::vector<TreeLine>& lines) {
   if (!node->branching()) return;
-  bool first = true;
-  for (const SBranchDetails* side : game.variations.linesBelow(node)) {
-    if (side->head == nullptr || side->head == node->next()) continue;
-    if (first && isTextOrMarker(lines)) addEmptyLine(lines);
-    first = false;
-    GameNode* head = side->head;
-    std::string box = moveBoxText(game, head);
-    if (box.size() < kVariationBoxWidth) box.resize(kVariationBoxWidth, ' ');
-    std::string rest = " (" + std::to_string(nodesFrom(head)) + ")";
-    const bool named = head->hasName() && !nameOf(game, head).empty();
-    if (named) rest += "   " + bracketed(displayText(nameOf(game, head)));
-    if (head->hasScore())
-      if (const std::optional<int> score = scoreOf(game, head))
-        rest += (named ? "" : "   ") + bracketed(std::to_string(*score));
-    lines.push_back(TreeLine{TreeLineType::Variation, head, {TreeBox{column, std::move(box), head}}, rest, {}});
-  }
+  std::vector<GameNode*> heads;
+  if (node->next() != nullptr && node->next() != shown) heads.push_back(node->next());
+  for (const SBranchDetails* side : game.variations.linesBelow(node))
+    if (side->head != nullptr && side->head != node->next() && side->head != shown) heads.push_back(side->head);
+  if (!heads.empty() && isTextOrMarker(lines)) addEmptyLine(lines);
+  for (GameNode* head : heads) lines.push_back(variationLine(game, head, column));
+}
+
+// The nodes from the first node down to `through`, by the parent links; empty when `through` is null.
+std::vector<GameNode*> pathTo(GameNode* through) {
+  std::vector<GameNode*> path;
+  for (GameNode* n = through; n != nullptr; n = n->prev()) path.push_back(n);
+  std::reverse(path.begin(), path.end());
+  return path;
 }
 
 // Whether the move after this node skips the other side's turn (Othello: the same side moves again).
@@ -95,18 +108,31 @@ bool takesTwoPlaces(const SGridFrame& game, const GameNode* node) {
 }  // namespace
 
 std::vector<TreeLine> buildTreeLines(const SGridFrame& game, const TreeLineOptions& options) {
+  return buildTreeLinesThrough(game, nullptr, options);
+}
+
+std::vector<TreeLine> buildTreeLinesThrough(const SGridFrame& game, GameNode* through,
+                                            const TreeLineOptions& options) {
   std::vector<TreeLine> lines;
   GameNode* start = game.firstNode;
   if (start == nullptr) return lines;
   const int columns = std::max(1, options.columns);
+  const std::vector<GameNode*> path = pathTo(through);
+  if (!path.empty() && path.front() != start) return lines;  // not a node of this game
+  // The child the rows go on with: along the path while it lasts, then the continuation.
+  std::size_t depth = 0;
+  const auto shownChild = [&](GameNode* node) {
+    return depth + 1 < path.size() && path[depth] == node ? path[depth + 1] : node->next();
+  };
 
   addNameAndScore(game, start, lines);
   addComment(game, start, !lines.empty(), lines);
-  addVariations(game, start, 1, lines);
+  addVariations(game, start, shownChild(start), 1, lines);
 
   int place = 0;  // box places used so far on the line, counting skipped turns
   bool rowDue = true;
-  for (GameNode* node = start->next(); node != nullptr; node = node->next()) {
+  for (GameNode* node = shownChild(start); node != nullptr; node = shownChild(node)) {
+    ++depth;
     const int column = place % columns + 1;
     if (rowDue) {
       if (isTextOrMarker(lines)) addEmptyLine(lines);
@@ -126,7 +152,7 @@ std::vector<TreeLine> buildTreeLines(const SGridFrame& game, const TreeLineOptio
       addEmptyLine(lines);
       lines.push_back(TreeLine{TreeLineType::Markers, node, {}, {}, std::move(markers)});
     }
-    addVariations(game, node, column == columns ? 1 : column + 1, lines);
+    addVariations(game, node, shownChild(node), column == columns ? 1 : column + 1, lines);
     rowDue = rowEnds || lines.size() > before;
   }
   return lines;

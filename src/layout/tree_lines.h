@@ -46,6 +46,11 @@ inline constexpr int kVariationBoxWidth = 4;           // a variation's first bo
 
 // Builds the lines of the game's current line, starting at its first node.
 std::vector<TreeLine> buildTreeLines(const SGridFrame& game, const TreeLineOptions& options);
+// The same for the line that passes through `through` (a node of the game, perhaps on a side line) and
+// goes on along its continuations; the tree is not changed. The current line when `through` is null;
+// no lines when it is not a node of the game.
+std::vector<TreeLine> buildTreeLinesThrough(const SGridFrame& game, GameNode* through,
+                                            const TreeLineOptions& options);
 
 // The line that holds the node's move box, or -1 when no row holds it.
 int lineOfMove(const std::vector<TreeLine>& lines, const GameNode* node);

@@ -57,14 +57,22 @@ TreeMetrics TreePane::metrics() const {
 int TreePane::visibleLines() const { return visibleLineCount(height(), metrics().lineHeight); }
 
 void TreePane::rebuild() {
-  lines_ = buildTreeLines(frame_.game(), TreeLineOptions{columns_});
+  lines_ = buildTreeLinesThrough(frame_.game(), focus_, TreeLineOptions{columns_});
   followCurrent();
 }
 
+void TreePane::showLineThrough(GameNode* node) {
+  focus_ = node;
+  scroll_.reset();
+  rebuild();
+}
+
+const GameNode* TreePane::highlighted() const { return focus_ != nullptr ? focus_ : frame_.game().currentNode; }
+
 // Done whenever the lines or the pane's size change, before they are drawn.
 void TreePane::followCurrent() {
-  const SGridFrame& game = frame_.game();
-  scroll_.followCurrent(lineOfMove(lines_, game.currentNode), visibleLines(), game.currentNode == game.firstNode);
+  const GameNode* shown = highlighted();
+  scroll_.followCurrent(lineOfMove(lines_, shown), visibleLines(), shown == frame_.game().firstNode);
   updateScrollBar();
   update();
 }
@@ -121,7 +129,7 @@ QRect TreePane::boxOf(const GameNode* node) const {
 void TreePane::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.fillRect(rect(), colours_.box);
-  const GameNode* current = frame_.game().currentNode;
+  const GameNode* current = highlighted();
   const int visible = visibleLines();
   const int end = std::min(static_cast<int>(lines_.size()), scroll_.top() + visible);
   painter.setClipRect(QRect(0, 0, width() - bar_->width(), height()));

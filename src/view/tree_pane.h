@@ -24,6 +24,9 @@ class TreePane : public QWidget {
 
   // After a change of the tree, the current line or an annotation: the lines are built again.
   void rebuild();
+  // A pane that shows the line through `node`, with that node highlighted, instead of the current line
+  // and the current node (the small tree of a dialog); nullptr shows the current line again.
+  void showLineThrough(GameNode* node);
   // A new game or composition: the first line on top, the current move followed.
   void resetScrolling();
   void scroll(TreeScrollRequest request);
@@ -62,6 +65,7 @@ class TreePane : public QWidget {
   void updateScrollBar();
   void followCurrent();
   TreeHit hitAt(QPoint point) const;
+  const GameNode* highlighted() const;
 
   FrameWin& frame_;
   QScrollBar* bar_;
@@ -71,6 +75,7 @@ class TreePane : public QWidget {
   Palette colours_;
   int columns_ = 4;
   GameNode* pressedNode_ = nullptr;
+  GameNode* focus_ = nullptr;  // the node whose line is shown; nullptr: the current node
   bool updatingBar_ = false;
 };
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "app/move_box_text.h"
+#include "edit/navigation.h"
 #include "edit/quick_slots.h"
 #include "sgf/sgf_test_support.h"
 
@@ -153,6 +155,71 @@ TEST(TreeLines, FindsTheRowOfAMove) {
   EXPECT_EQ(lineOfMove(lines, fifth), 1);
   EXPECT_EQ(lineOfMove(lines, g.firstNode), -1);
 }
+
+// ---- The line through a node off the current line ----
+
+namespace through_node {
+
+struct ThroughCase {
+  const char* name;
+  const char* sgf;
+  const char* node;      // the move box of the node the line passes through
+  const char* expected;  // treeLinesText of the lines
+};
+
+GameNode* nodeWithBox(SGridFrame& g, const std::string& box) {
+  GameNode* found = nullptr;
+  forEachInTreeOrder(g, g.firstNode, [&](GameNode* n) {
+    if (found == nullptr && moveBoxText(g, n) == box) found = n;
+  });
+  return found;
+}
+
+class TreeLinesThroughTest : public testing::TestWithParam<ThroughCase> {};
+
+TEST_P(TreeLinesThroughTest, ShowsTheLineOfTheNodeAndLeavesTheTreeAlone) {
+  const ThroughCase& c = GetParam();
+  LoadedText loaded(c.sgf);
+  SGridFrame& g = loaded.game();
+  g.primaryNode = nullptr;
+  GameNode* node = nodeWithBox(g, c.node);
+  ASSERT_NE(node, nullptr) << c.node;
+  const std::string before = treeLinesText(buildTreeLines(g, TreeLineOptions{4}));
+  const std::vector<TreeLine> lines = buildTreeLinesThrough(g, node, TreeLineOptions{4});
+  EXPECT_EQ(treeLinesText(lines), c.expected);
+  EXPECT_GE(lineOfMove(lines, node), 0);
+  EXPECT_EQ(treeLinesText(buildTreeLines(g, TreeLineOptions{4})), before) << "the current line changed";
+}
+
+const ThroughCase kThroughCases[] = {
+    {"OnTheCurrentLine", "(;GM[1]SZ[9];B[aa];W[ba](;B[ca])(;B[cb]))", "Wb9",
+     "   Ba9   Wb9\n"
+     "               Bc8  (1)\n"
+     "               Bc9\n"},
+    {"SecondVariation_TheContinuationBecomesAVariationLine",
+     "(;GM[1]SZ[9];B[aa];W[ba](;B[ca];W[da])(;B[cb];W[db];B[eb])(;B[cc]N[Try]))", "Wd8",
+     "   Ba9   Wb9\n"
+     "               Bc9  (2)\n"
+     "               Bc7  (1)   [ Try ]\n"
+     "               Bc8   Wd8\n"
+     "   Be8\n"},
+    {"NestedSideLines", "(;GM[1]SZ[9](;B[aa];W[ba])(;B[bb](;W[cc])(;W[dd];B[ee])))", "Be5",
+     "   Ba9  (2)\n"
+     "   Bb8\n"
+     "         Wc7  (1)\n"
+     "         Wd6   Be5\n"},
+};
+
+INSTANTIATE_TEST_SUITE_P(Cases, TreeLinesThroughTest, testing::ValuesIn(kThroughCases),
+                         [](const testing::TestParamInfo<ThroughCase>& info) { return info.param.name; });
+
+TEST(TreeLinesThrough, NodeOfAnotherGame_GivesNoLines) {
+  LoadedText one("(;GM[1]SZ[9];B[aa])");
+  LoadedText other("(;GM[1]SZ[9];B[bb])");
+  EXPECT_TRUE(buildTreeLinesThrough(one.game(), other.game().firstNode->next(), TreeLineOptions{4}).empty());
+}
+
+}  // namespace through_node
 
 }  // namespace
 }  // namespace meridax
