@@ -17,6 +17,7 @@
 #include "view/board_widget.h"
 #include "view/command_menus.h"
 #include "view/comment_pane.h"
+#include "view/frame_dialogs.h"
 #include "view/qt_text.h"
 #include "view/tree_pane.h"
 
@@ -54,8 +55,11 @@ MainWindow::MainWindow(MainWindowSetup setup) : profile_(setup.profile), ports_(
     exportDialogs_ = std::make_unique<QtExportDialogs>(this);
     ports_.exportDialogs = exportDialogs_.get();
   }
+  dialogs_ = std::make_unique<FrameDialogs>(this);
+  if (ports_.statistics == nullptr) ports_.statistics = dialogs_.get();
   frame_ = std::make_unique<FrameWin>(ports_, setup.profile, setup.files, std::move(setup.settings),
                                       std::move(setup.environment));
+  dialogs_->attach(*frame_);
   if (images_) images_->setSettings(frame_->appSettings());
   buildPanes();
   buildStatusBar();
@@ -184,6 +188,7 @@ void MainWindow::refreshAll() {
   comment_->showCurrent();
   board_->refresh();
   menus_->refresh();
+  dialogs_->refresh();
 }
 
 void MainWindow::flushRedraws() {

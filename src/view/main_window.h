@@ -24,6 +24,7 @@ namespace meridax {
 class BoardWidget;
 class CommandMenus;
 class CommentPane;
+class FrameDialogs;
 class TreePane;
 
 struct MainWindowSetup {
@@ -50,6 +51,7 @@ class MainWindow : public QMainWindow, public WindowPort, public CommandPort {
   QSplitter& boardSplit() { return *boardSplit_; }
   QSplitter& columnSplit() { return *columnSplit_; }
   CommandMenus& menus() { return *menus_; }
+  FrameDialogs& dialogs() { return *dialogs_; }
   QString statusText(int field) const;
 
   // Runs a frame action as every widget does: the typed comment first, the refresh afterwards.
@@ -101,6 +103,7 @@ class MainWindow : public QMainWindow, public WindowPort, public CommandPort {
   std::unique_ptr<QtExportDialogs> exportDialogs_;
   FramePorts ports_;
   std::unique_ptr<FrameWin> frame_;
+  std::unique_ptr<FrameDialogs> dialogs_;  // its windows go before the frame they show
   BoardWidget* board_ = nullptr;
   TreePane* tree_ = nullptr;
   CommentPane* comment_ = nullptr;
