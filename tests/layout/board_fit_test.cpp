@@ -22,8 +22,9 @@ TEST_P(BoardFitTest, LargestSquareThatFitsTheArea) {
   const FitCase& c = GetParam();
   const BoardGeometry g = fittedBoardGeometry(c.board, c.area, false);
   EXPECT_TRUE(inside(boardExtent(g), c.area)) << "square " << g.square;
-  if (g.square < kMaxBoardSquare)
+  if (g.square < kMaxBoardSquare) {
     EXPECT_FALSE(inside(boardExtent(layoutBoard(c.board, g.square + 2, c.area, false)), c.area)) << g.square;
+  }
 }
 
 const FitCase kFitCases[] = {
