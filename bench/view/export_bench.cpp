@@ -89,7 +89,7 @@ void rtfOfLargestGame(benchmark::State& state, bool cold) {
   const std::string folder = (std::filesystem::temp_directory_path() / "meridax_rtf_bench").string();
   std::filesystem::remove_all(folder);
   if (!cold) {  // the warm runs find every picture already written
-    DiagramFiles diagrams(folder, images, rtfDiagramStyle(settings.colours, options.record), false);
+    DiagramFiles diagrams(folder, images, rtfDiagramStyle(settings.colours, options.record), DiagramFormat::Gif);
     RtfDocumentContext context;
     context.diagramImage = [&](const GameNode* node) { return diagrams.imageFor(game, node); };
     writeRtfDocument(game, options, context);
@@ -102,7 +102,7 @@ void rtfOfLargestGame(benchmark::State& state, bool cold) {
       std::filesystem::remove_all(folder);
       state.ResumeTiming();
     }
-    DiagramFiles diagrams(folder, images, rtfDiagramStyle(settings.colours, options.record), false);
+    DiagramFiles diagrams(folder, images, rtfDiagramStyle(settings.colours, options.record), DiagramFormat::Gif);
     RtfDocumentContext context;
     context.filePath = kJoseki;
     context.diagramImage = [&](const GameNode* node) { return diagrams.imageFor(game, node); };

@@ -95,6 +95,7 @@ constexpr YesNoKey kOptions[] = {
     {"Do 6Moves", &AppSettings::do6Moves},
     {"Do Bevel", &AppSettings::doBevel},
     {"Do ClassicFileOpen", &AppSettings::doClassicFileOpen},
+    {"RTF PNG Diagrams", &AppSettings::rtfPngDiagrams},
 };
 
 template <std::size_t N>

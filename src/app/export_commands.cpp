@@ -136,7 +136,8 @@ std::string ExportCommands::rtfTarget(bool temporary) {
 void ExportCommands::CmSaveRTF() {
   if (!portsPresent(true, true, false)) return;
   AppSettings& settings = frame_.appSettings();
-  const RtfExportOptions current{settings.rtfOptions, settings.printHeaderText, settings.printFooterText};
+  const RtfExportOptions current{settings.rtfOptions, settings.printHeaderText, settings.printFooterText,
+                               settings.rtfPngDiagrams};
   std::optional<RtfExportOptions> chosen = frame_.ports().exportDialogs->rtfFormatOptions(current);
   if (!chosen) return;
   auto& square = chosen->record.fields[rtf_field::kBoardSquareSize];
@@ -148,11 +149,13 @@ void ExportCommands::CmSaveRTF() {
   settings.rtfOptions = chosen->record;
   settings.printHeaderText = chosen->headerText;
   settings.printFooterText = chosen->footerText;
+  settings.rtfPngDiagrams = chosen->pngDiagrams;
 
   SGridFrame& game = frame_.game();
   Collection& games = frame_.collection();
   DiagramFiles diagrams(rtfImageDirectoryIn(frame_.environment().dataDirectory), *frame_.ports().images,
-                        rtfDiagramStyle(settings.colours, chosen->record), chosen->on(rtf_field::kImagesAsBmp));
+                        rtfDiagramStyle(settings.colours, chosen->record),
+                        diagramFormatOf(chosen->on(rtf_field::kImagesAsBmp), chosen->pngDiagrams));
   RtfDocumentContext context;
   context.filePath = frame_.currentFile();
   context.gamePosition = static_cast<int>(games.currentIndex()) + 1;

@@ -124,6 +124,7 @@ struct AppSettings {
   std::string sgfViewer;
   bool convertAwAb = false;
   RtfOptionsRecord rtfOptions;
+  bool rtfPngDiagrams = false;  // RTF diagrams as PNG files (for LibreOffice), instead of GIF or BMP
   int dialogFontSize = kDefaultDialogFontSize;
 
   friend bool operator==(const AppSettings&, const AppSettings&) = default;

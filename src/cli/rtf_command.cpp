@@ -18,7 +18,8 @@ namespace meridax::cli {
 
 namespace {
 
-constexpr char kUsage[] = "usage: meridax-cli rtf FILE [--game N] [--options INI] [--images DIR] -o OUT.rtf\n";
+constexpr char kUsage[] =
+    "usage: meridax-cli rtf FILE [--game N] [--options INI] [--images DIR] [--diagrams gif|bmp|png] -o OUT.rtf\n";
 
 struct RtfRequest {
   std::string path;
@@ -26,13 +27,20 @@ struct RtfRequest {
   std::optional<int> game;
   std::optional<std::string> options;
   std::optional<std::string> images;
+  std::optional<DiagramFormat> diagrams;
 };
+
+std::optional<DiagramFormat> diagramFormatNamed(const std::string& name) {
+  for (DiagramFormat f : {DiagramFormat::Gif, DiagramFormat::Bmp, DiagramFormat::Png})
+    if (name == diagramExtension(f)) return f;
+  return std::nullopt;
+}
 
 std::optional<RtfRequest> parse(const Arguments& args) {
   RtfRequest r;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& a = args[i];
-    const bool valued = a == "-o" || a == "--game" || a == "--options" || a == "--images";
+    const bool valued = a == "-o" || a == "--game" || a == "--options" || a == "--images" || a == "--diagrams";
     if (valued && i + 1 == args.size()) return std::nullopt;
     if (a == "-o") {
       r.output = args[++i];
@@ -43,6 +51,9 @@ std::optional<RtfRequest> parse(const Arguments& args) {
       r.options = args[++i];
     } else if (a == "--images") {
       r.images = args[++i];
+    } else if (a == "--diagrams") {
+      r.diagrams = diagramFormatNamed(args[++i]);
+      if (!r.diagrams) return std::nullopt;
     } else if (r.path.empty()) {
       r.path = a;
     } else {
@@ -80,10 +91,12 @@ int runRtf(const Arguments& args, const CommandStreams& io, BoardImagePort* imag
   const std::optional<ChosenPosition> chosen = choosePosition(*file, request->game, std::nullopt, io.err);
   if (!chosen) return kExitTrouble;
 
-  RtfExportOptions options{settings.rtfOptions, settings.printHeaderText, settings.printFooterText};
+  RtfExportOptions options{settings.rtfOptions, settings.printHeaderText, settings.printFooterText,
+                           settings.rtfPngDiagrams};
   options.record.fields[rtf_field::kBoardSquareSize] = evenSquareSize(options.value(rtf_field::kBoardSquareSize));
   DiagramFiles diagrams(request->images.value_or(rtfImageDirectoryIn(dataDirectory())), *images,
-                        rtfDiagramStyle(settings.colours, options.record), options.on(rtf_field::kImagesAsBmp));
+                        rtfDiagramStyle(settings.colours, options.record),
+                        request->diagrams.value_or(diagramFormatOf(options.on(rtf_field::kImagesAsBmp), options.pngDiagrams)));
   RtfDocumentContext context;
   std::error_code ignored;
   context.filePath = std::filesystem::absolute(request->path, ignored).string();

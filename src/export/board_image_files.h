@@ -28,8 +28,6 @@ constexpr int evenSquareSize(int square) { return square - square % 2; }
 
 class BoardImagePort : public DiagramRenderer {
  public:
-  // The PNG file of a picture.
-  virtual std::optional<ExportFailure> writePng(const std::string& path, const RgbImage& image) = 0;
   // The SVG file of a position, drawn by the same painter as the pictures.
   virtual std::optional<ExportFailure> writeSvg(const std::string& path, const SGridFrame& game, const GameNode* node,
                                                 const BoardPosition& position, const DiagramStyle& style) = 0;

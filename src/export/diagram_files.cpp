@@ -22,6 +22,14 @@ std::string hex6(std::uint32_t colour) {
 
 }  // namespace
 
+const char* diagramExtension(DiagramFormat format) {
+  switch (format) {
+    case DiagramFormat::Bmp: return "bmp";
+    case DiagramFormat::Png: return "png";
+    default: return "gif";
+  }
+}
+
 std::string diagramPrefix(GameKind kind) {
   switch (kind) {
     case GameKind::Othello: return "RV";
@@ -60,8 +68,16 @@ std::uint32_t diagramHash(const SGridFrame& game, const GameNode* node, const Bo
   return hashlittle(key, kDiagramHashSeed);
 }
 
-DiagramFiles::DiagramFiles(std::string directory, DiagramRenderer& renderer, DiagramStyle style, bool asBmp)
-    : directory_(std::move(directory)), renderer_(renderer), style_(style), asBmp_(asBmp) {}
+DiagramFiles::DiagramFiles(std::string directory, DiagramRenderer& renderer, DiagramStyle style, DiagramFormat format)
+    : directory_(std::move(directory)), renderer_(renderer), style_(style), format_(format) {}
+
+std::optional<ExportFailure> DiagramFiles::writeDiagram(const std::string& path, const RgbImage& image) {
+  switch (format_) {
+    case DiagramFormat::Bmp: return writeBmpFile(path, image);
+    case DiagramFormat::Png: return renderer_.writePng(path, image);
+    default: return writeGifFile(path, image);
+  }
+}
 
 bool DiagramFiles::ensureDirectory() {
   if (directoryReady_) return *directoryReady_;
@@ -74,7 +90,7 @@ bool DiagramFiles::ensureDirectory() {
 
 std::string DiagramFiles::imageFor(const SGridFrame& game, const GameNode* node) {
   const BoardPosition position = PositionAt(game, node);
-  const std::string name = formatText("_%08x.%s", diagramHash(game, node, position, style_), asBmp_ ? "bmp" : "gif");
+  const std::string name = formatText("_%08x.%s", diagramHash(game, node, position, style_), diagramExtension(format_));
   const std::string path = directory_ + "/" + diagramPrefix(game.kind()) + name;
   if (auto refusal = squareSizeRefusal(style_.squareSize)) {
     if (messages_.empty()) messages_.push_back(*refusal);
@@ -91,7 +107,7 @@ std::string DiagramFiles::imageFor(const SGridFrame& game, const GameNode* node)
     messages_.push_back({kDiagramCaption, "'" + path + "'\r\n\r\nThe diagram could not be drawn"});
     return path;
   }
-  if (auto failure = asBmp_ ? writeBmpFile(path, *image) : writeGifFile(path, *image))
+  if (auto failure = writeDiagram(path, *image))
     messages_.push_back(*failure);
   else
     ++written_;

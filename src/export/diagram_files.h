@@ -37,7 +37,20 @@ class DiagramRenderer {
   // marks when style.markup is set; nullopt when it cannot be drawn.
   virtual std::optional<RgbImage> drawDiagram(const SGridFrame& game, const GameNode* node,
                                               const BoardPosition& position, const DiagramStyle& style) = 0;
+  // The PNG file of a picture (PNG coding comes with the drawing library).
+  virtual std::optional<ExportFailure> writePng(const std::string& path, const RgbImage& image) = 0;
 };
+
+// The file format of the diagrams. GIF and BMP are the document options' formats; PNG is for word
+// processors that show linked PNG pictures but not linked GIF or BMP ones (LibreOffice is one).
+enum class DiagramFormat { Gif, Bmp, Png };
+
+// The format the options choose: PNG when asked for, else BMP or GIF by the options' BMP field.
+constexpr DiagramFormat diagramFormatOf(bool asBmp, bool asPng) {
+  return asPng ? DiagramFormat::Png : asBmp ? DiagramFormat::Bmp : DiagramFormat::Gif;
+}
+// "gif", "bmp" or "png".
+const char* diagramExtension(DiagramFormat format);
 
 // The kind prefix of the file name: "GO", "RV", "KR", "UL", "HV", "SS" or "HX".
 std::string diagramPrefix(GameKind kind);
@@ -49,7 +62,7 @@ std::uint32_t diagramHash(const SGridFrame& game, const GameNode* node, const Bo
 
 class DiagramFiles {
  public:
-  DiagramFiles(std::string directory, DiagramRenderer& renderer, DiagramStyle style, bool asBmp);
+  DiagramFiles(std::string directory, DiagramRenderer& renderer, DiagramStyle style, DiagramFormat format);
 
   // The path of the picture of the node's position, drawn and written when no file of that name exists.
   // The path is returned even when the picture could not be written (messages() says why).
@@ -61,11 +74,12 @@ class DiagramFiles {
 
  private:
   bool ensureDirectory();
+  std::optional<ExportFailure> writeDiagram(const std::string& path, const RgbImage& image);
 
   std::string directory_;
   DiagramRenderer& renderer_;
   DiagramStyle style_;
-  bool asBmp_;
+  DiagramFormat format_;
   std::optional<bool> directoryReady_;
   std::vector<ExportMessage> messages_;
   int written_ = 0;

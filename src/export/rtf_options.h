@@ -52,6 +52,7 @@ struct RtfExportOptions {
   RtfOptionsRecord record;
   std::string headerText;
   std::string footerText;
+  bool pngDiagrams = false;  // diagrams as PNG files instead of the record's GIF or BMP
 
   bool on(std::size_t field) const { return record.fields[field] != 0; }
   int value(std::size_t field) const { return record.fields[field]; }

@@ -96,6 +96,9 @@ std::optional<RtfExportOptions> QtExportDialogs::rtfFormatOptions(const RtfExpor
     boxes.emplace_back(o.field, box);
     ++row;
   }
+  auto* png = new QCheckBox(QStringLiteral("Store images as PNG ( shown by LibreOffice )"), &dialog);
+  png->setChecked(options.pngDiagrams);
+  grid->addWidget(png, row / 2, row % 2);
   layout->addLayout(grid);
   auto* form = new QFormLayout;
   auto* textSize = new QSpinBox(&dialog);
@@ -123,6 +126,7 @@ std::optional<RtfExportOptions> QtExportDialogs::rtfFormatOptions(const RtfExpor
   out.record.fields[rtf_field::kBoardSquareSize] = evenSquareSize(square->value());
   out.record.fields[rtf_field::kHeader] = header.box->isChecked() ? 1 : 0;
   out.record.fields[rtf_field::kFooter] = footer.box->isChecked() ? 1 : 0;
+  out.pngDiagrams = png->isChecked();
   out.headerText = header.text->text().toStdString();
   out.footerText = footer.text->text().toStdString();
   out.record.fields[rtf_field::kVariationsColour] =

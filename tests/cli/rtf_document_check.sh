@@ -2,7 +2,8 @@
 # meridax-cli rtf of a game with braces, backslashes and non-ASCII names, every diagram option on; LibreOffice
 # opens the document: its PDF must hold the game's texts, and the document it stores (ODT) one picture per
 # diagram, each the GIF file the diagram names, at its full size. (LibreOffice 7.4 without a display draws
-# linked GIF pictures into a PDF as empty 6 x 6 placeholders, so the pictures are checked in the ODT.)
+# linked GIF and BMP pictures into a PDF as empty 6 x 6 placeholders, so those pictures are checked in the ODT;
+# the same document with PNG diagrams must show every diagram in the PDF.)
 # Exits 77 (skipped) when LibreOffice (soffice) or poppler-utils are missing: scripts/install-deps.sh --with-docs.
 set -eu
 cli="$1"; data="$2"; work="$3"
@@ -39,4 +40,13 @@ with zipfile.ZipFile(odt) as z:
         if data not in ours or data[:6] != b"GIF89a":
             sys.exit(f"{name} is not one of the diagram files")
 PY
-echo "$diagrams diagrams, all shown; every text found"
+# With PNG diagrams LibreOffice draws the linked pictures into the PDF itself, each at its full size.
+rm -rf "$work/png" && mkdir -p "$work/png/images"
+"$cli" rtf "$data/cli_rtf_awkward.sgf" --options "$data/cli_rtf_all_diagrams.ini" --images "$work/png/images" \
+  --diagrams png -o "$work/png/game.rtf" >/dev/null
+HOME="$work" soffice --headless --convert-to pdf --outdir "$work/png" "$work/png/game.rtf" >/dev/null 2>&1
+drawn=$(pdfimages -list "$work/png/game.pdf" | awk 'NR > 2 && $3 == "image" && $4 >= 100 && $5 >= 100' | wc -l)
+if [ "$drawn" -ne "$diagrams" ]; then
+  echo "the PDF of the PNG document draws $drawn of $diagrams diagrams"; exit 1
+fi
+echo "$diagrams diagrams, all shown; every text found; the PNG document's PDF draws them all"

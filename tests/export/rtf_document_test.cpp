@@ -168,6 +168,10 @@ class CellRenderer : public DiagramRenderer {
         if (isPiece(position.at(x, y))) image.set(x, y, position.at(x, y) == cell::kBlack ? 0x000000 : 0xFFFFFF);
     return image;
   }
+  std::optional<ExportFailure> writePng(const std::string& path, const RgbImage&) override {
+    if (writeFileWhole(path, "png")) return ExportFailure{"png", path};
+    return std::nullopt;
+  }
   int calls = 0;
 };
 
@@ -188,7 +192,7 @@ class RtfDiagrams : public ::testing::Test {
 
 TEST_F(RtfDiagrams, OneImagePerDiagram_SamePositionTwiceWrittenOnce) {
   LoadedText loaded(kAwkwardGame);
-  DiagramFiles files(directory + "/made/here", renderer, DiagramStyle{}, false);
+  DiagramFiles files(directory + "/made/here", renderer, DiagramStyle{}, DiagramFormat::Gif);
   RtfDocumentContext context;
   context.diagramImage = [&](const GameNode* node) { return files.imageFor(loaded.game(), node); };
   const std::string rtf = writeRtfDocument(loaded.game(), RtfExportOptions{}, context);
@@ -198,7 +202,7 @@ TEST_F(RtfDiagrams, OneImagePerDiagram_SamePositionTwiceWrittenOnce) {
   EXPECT_EQ(files.written(), diagrams);
   EXPECT_TRUE(files.messages().empty());
 
-  DiagramFiles again(directory + "/made/here", renderer, DiagramStyle{}, false);
+  DiagramFiles again(directory + "/made/here", renderer, DiagramStyle{}, DiagramFormat::Gif);
   const int callsBefore = renderer.calls;
   context.diagramImage = [&](const GameNode* node) { return again.imageFor(loaded.game(), node); };
   EXPECT_EQ(writeRtfDocument(loaded.game(), RtfExportOptions{}, context), rtf);
@@ -207,18 +211,27 @@ TEST_F(RtfDiagrams, OneImagePerDiagram_SamePositionTwiceWrittenOnce) {
   EXPECT_EQ(renderer.calls, callsBefore);
 }
 
-TEST_F(RtfDiagrams, NameFromKindAndHash_GifOrBmp) {
+TEST_F(RtfDiagrams, NameFromKindAndHash_OneFilePerFormat) {
   LoadedText loaded("(;GM[2]SZ[8];B[dc])");
   const GameNode* node = loaded.game().firstNode->next();
-  DiagramFiles gif(directory, renderer, DiagramStyle{}, false);
-  DiagramFiles bmp(directory, renderer, DiagramStyle{}, true);
-  const std::string gifPath = gif.imageFor(loaded.game(), node);
-  const std::string bmpPath = bmp.imageFor(loaded.game(), node);
   char hash[16];
   std::snprintf(hash, sizeof hash, "%08x", diagramHash(loaded.game(), node, PositionAt(loaded.game(), node), DiagramStyle{}));
-  EXPECT_EQ(gifPath, directory + "/RV_" + hash + ".gif");
-  EXPECT_EQ(bmpPath, directory + "/RV_" + hash + ".bmp");
-  EXPECT_EQ(filesInDirectory(), 2u);
+  const struct {
+    bool asBmp, asPng;
+    const char* extension;
+    std::string_view magic;
+  } formats[] = {{false, false, ".gif", "GIF89a"}, {true, false, ".bmp", "BM"}, {false, true, ".png", "png"},
+                 {true, true, ".png", "png"}};
+  for (const auto& f : formats) {
+    DiagramFiles files(directory, renderer, DiagramStyle{}, diagramFormatOf(f.asBmp, f.asPng));
+    const std::string path = files.imageFor(loaded.game(), node);
+    EXPECT_EQ(path, directory + "/RV_" + hash + f.extension);
+    std::ifstream in(path, std::ios::binary);
+    std::string head(f.magic.size(), '\0');
+    in.read(head.data(), static_cast<std::streamsize>(head.size()));
+    EXPECT_EQ(head, f.magic) << path;
+  }
+  EXPECT_EQ(filesInDirectory(), 3u);
 }
 
 TEST(RtfDiagramKey, DrawingKeyByKindAndStyle) {
@@ -240,7 +253,7 @@ TEST_F(RtfDiagrams, DirectoryCannotBeMade_ToldOnceAndNoImage) {
   std::filesystem::create_directories(directory);
   { std::ofstream(directory + "/file") << "x"; }
   LoadedText loaded("(;GM[1]SZ[9];B[aa]C[one];W[bb]C[two])");
-  DiagramFiles files(directory + "/file/sub", renderer, DiagramStyle{}, false);
+  DiagramFiles files(directory + "/file/sub", renderer, DiagramStyle{}, DiagramFormat::Gif);
   const GameNode* first = loaded.game().firstNode->next();
   files.imageFor(loaded.game(), first);
   files.imageFor(loaded.game(), first->next());
