@@ -51,11 +51,12 @@ constexpr CliCommand kCommands[] = {
      "  --bw                 black and white\n"
      "  --no-markup          without the node's marks and labels\n",
      runImage},
-    {"rtf", "rtf FILE [--game N] [--options INI] [--images DIR] -o OUT.rtf",
+    {"rtf", "rtf FILE [--game N] [--options INI] [--images DIR] [--diagrams gif|bmp|png] -o OUT.rtf",
      "the RTF document of a game with its diagrams",
      "  --game N        the game, from 1 (default: the file's current game)\n"
      "  --options INI   the RTF options, header and footer of a settings profile\n"
-     "  --images DIR    the folder of the diagram pictures (default: $APPDATA/Meridax/RTFImages)\n",
+     "  --images DIR    the folder of the diagram pictures (default: $APPDATA/Meridax/RTFImages)\n"
+     "  --diagrams F    gif, bmp or png (default: by the options; LibreOffice shows only png)\n",
      runRtf},
     {"run", "run SCRIPT [--profile FILE]", "a script of user actions; its transcript",
      "Plays a script of user actions against the editor's main frame and prints what it would have shown.\n"
