@@ -118,6 +118,8 @@ std::string setDetailReport(const BulkDetail& detail, const std::string& text, i
 
 int renamePlayer(Collection& collection, const std::string& from, const std::string& to) {
   int edits = 0;
+  // The dialog offers the old name as the new one: accepting it unchanged edits nothing.
+  if (from == to) return edits;
   for (std::size_t i = 0; i < collection.size(); ++i) {
     SGridFrame& g = collection.game(i);
     for (DetailField f : {DetailField::Player1, DetailField::Player2}) {

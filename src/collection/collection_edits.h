@@ -82,7 +82,8 @@ inline constexpr char kRenameDialogTitle[] = " Edit Player Name";
 inline constexpr char kNoRenameText[] = "No player name edits were made";
 
 // Replaces the name wherever player 1 or player 2 bears it exactly, marking each game's information
-// changed; the number of names replaced (two for a game in which the player plays both sides).
+// changed; the number of names replaced (two for a game in which the player plays both sides). A new
+// name equal to the old one replaces nothing.
 int renamePlayer(Collection& collection, const std::string& from, const std::string& to);
 // The report after a rename: the count and both names, or that nothing was changed.
 std::string renameReport(int edits, const std::string& from, const std::string& to);

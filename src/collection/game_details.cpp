@@ -62,6 +62,10 @@ std::vector<DetailsFormField> gameDetailsFields(const SGridFrame& game) {
   return fields;
 }
 
+GameDetailsForm gameDetailsForm(const SGridFrame& game) {
+  return GameDetailsForm{gameDetailsTitle(game), gameDetailsFields(game), game.details};
+}
+
 bool acceptGameDetails(SGridFrame& game, const SSGFDetails& edited) {
   if (edited == game.details) return false;
   game.details = edited;

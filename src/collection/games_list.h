@@ -32,6 +32,8 @@ enum class GamesColumn : int {
 };
 
 inline constexpr int kGamesColumnCount = 13;
+inline constexpr char kGamesListCaption[] = "Collection Details";
+inline constexpr char kPlayerGamesCaption[] = "Player Games";  // the games list shown for some players
 extern const std::array<ListColumn, kGamesColumnCount> kGamesColumns;
 
 // The "Type" column: "RVR", "GO", "Pente", "Connect6", "HEX", "UNL", "HVN", "Side Stitch", "Kropki";

@@ -172,6 +172,13 @@ TEST(CollectionEdits, RenamePlayerOnBothSides_CountsTwoEditsForThatGame) {
   EXPECT_EQ(renameReport(0, "Nobody", "X"), "No player name edits were made");
 }
 
+TEST(CollectionEdits, RenamePlayerToTheSameName_LeavesEveryGameUnchanged) {
+  TextCollection c("(;PB[Ann]PW[Bob])(;PB[Bob]PW[Ann])");
+  EXPECT_EQ(renamePlayer(c.games, "Ann", "Ann"), 0);
+  EXPECT_EQ(c.game(0).flags & game_flag::kDetailsChanged, 0);
+  EXPECT_EQ(c.game(1).flags & game_flag::kDetailsChanged, 0);
+}
+
 struct MoveCase {
   std::vector<std::size_t> selected;
   int rows;
