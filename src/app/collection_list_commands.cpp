@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "app/frame_win.h"
+#include "app/list_dialog_port.h"
 #include "app/outside_programs.h"
 #include "app/posix_file_system.h"
 #include "app/statistics_port.h"
@@ -13,12 +14,6 @@
 #include "sgf/sgf_collection_read.h"
 
 namespace meridax {
-
-namespace {
-
-constexpr char kNewNameLabel[] = "New Name";
-
-}  // namespace
 
 FrameWin& CollectionListCommands::frame() { return static_cast<FrameWin&>(*this); }
 
@@ -175,14 +170,11 @@ void CollectionListCommands::CmFoldersShowGames() {
 
 bool CollectionListCommands::editGameDetails(SGridFrame& game) {
   FrameWin& f = frame();
-  const std::string title = gameDetailsTitle(game);
-  SSGFDetails edited = game.details;
-  for (const DetailsFormField& field : gameDetailsFields(game)) {
-    std::optional<std::string> text = f.ports().dialogs->askText(title, field.label, game.details[field.field]);
-    if (!text) return false;
-    edited[field.field] = std::move(*text);
-  }
-  if (!acceptGameDetails(game, edited)) return false;
+  const GameDetailsForm form = gameDetailsForm(game);
+  ListDialogPort* forms = f.ports().listDialogs;
+  const std::optional<SSGFDetails> edited =
+      forms != nullptr ? forms->editGameDetails(form) : editGameDetailsByText(*f.ports().dialogs, form);
+  if (!edited || !acceptGameDetails(game, *edited)) return false;
   f.markFileModified();
   if (&game == f.collection().current()) {
     f.refreshTitle();
@@ -253,7 +245,9 @@ void CollectionListCommands::CmFoldersFind() {
   if (list == nullptr || list->selected.empty()) return;
   FrameWin& f = frame();
   const std::string from = list->players.player(list->selected.front()).name;
-  const std::optional<std::string> to = f.ports().dialogs->askText(kRenameDialogTitle, kNewNameLabel, from);
+  ListDialogPort* forms = f.ports().listDialogs;
+  const std::optional<std::string> to =
+      forms != nullptr ? forms->askNewPlayerName(from) : askNewPlayerNameByText(*f.ports().dialogs, from);
   if (!to || to->empty()) return;
   const int edits = renamePlayer(f.collection(), from, *to);
   if (edits > 0) {

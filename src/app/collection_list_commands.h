@@ -51,6 +51,9 @@ class CollectionListCommands {
   bool listOpen() const { return !lists_.empty(); }
   // The top list window; nullptr when no list is open.
   const ListWindow* topList() const { return lists_.empty() ? nullptr : &lists_.back(); }
+  // How many list windows are open, and the one at `depth` (0 the lowest); nullptr beyond the top.
+  std::size_t listCount() const { return lists_.size(); }
+  const ListWindow* listAt(std::size_t depth) const { return depth < lists_.size() ? &lists_[depth] : nullptr; }
   // Selects these rows of the top list (from 0); rows beyond the list are left out.
   void selectListRows(std::vector<std::size_t> rows);
   // The view's page height in rows, for the page keys of the top list.

@@ -16,6 +16,7 @@ class BoardImagePort;
 class BranchStatisticsPort;
 class ExportDialogPort;
 class ImageClipboardPort;
+class ListDialogPort;
 }  // namespace meridax
 
 namespace meridax {
@@ -96,6 +97,7 @@ struct FramePorts {
   ImageClipboardPort* imageClipboard = nullptr;
   CommandPort* commands = nullptr;  // nullptr: such commands do nothing
   BranchStatisticsPort* statistics = nullptr;  // nullptr: the counts come in a message box
+  ListDialogPort* listDialogs = nullptr;  // nullptr: the lists' forms are asked a text at a time
 };
 
 }  // namespace meridax

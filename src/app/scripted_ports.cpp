@@ -95,6 +95,7 @@ FramePorts ScriptedPorts::framePorts() {
   ports.window = this;
   ports.processes = this;
   ports.commands = this;
+  ports.listDialogs = this;
   return ports;
 }
 
@@ -254,6 +255,14 @@ std::optional<SystemError> ScriptedPorts::startDetached(const std::string& progr
 std::optional<SystemError> ScriptedPorts::openDocument(const std::string& pathOrUrl) {
   write("(open) " + escapeTranscriptText(pathOrUrl));
   return std::nullopt;
+}
+
+std::optional<SSGFDetails> ScriptedPorts::editGameDetails(const GameDetailsForm& form) {
+  return editGameDetailsByText(*this, form);
+}
+
+std::optional<std::string> ScriptedPorts::askNewPlayerName(const std::string& name) {
+  return askNewPlayerNameByText(*this, name);
 }
 
 }  // namespace meridax

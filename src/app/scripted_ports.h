@@ -24,6 +24,7 @@
 #include <vector>
 
 #include "app/frame_ports.h"
+#include "app/list_dialog_port.h"
 #include "app/user_ports.h"
 
 namespace meridax {
@@ -47,7 +48,8 @@ class ScriptedPorts : public MessagePort,
                       public ClipboardPort,
                       public WindowPort,
                       public ProcessPort,
-                      public CommandPort {
+                      public CommandPort,
+                      public ListDialogPort {
  public:
   using LineSink = std::function<void(const std::string& line)>;
 
@@ -117,6 +119,10 @@ class ScriptedPorts : public MessagePort,
 
   // ---- CommandPort ----
   void carryOut(const FrameCommand& command) override;
+
+  // ---- ListDialogPort: a text dialog per field, as a script answers them ----
+  std::optional<SSGFDetails> editGameDetails(const GameDetailsForm& form) override;
+  std::optional<std::string> askNewPlayerName(const std::string& name) override;
 
  private:
   void write(const std::string& line);
