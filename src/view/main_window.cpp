@@ -57,6 +57,10 @@ MainWindow::MainWindow(MainWindowSetup setup) : profile_(setup.profile), ports_(
   }
   dialogs_ = std::make_unique<FrameDialogs>(this);
   if (ports_.statistics == nullptr) ports_.statistics = dialogs_.get();
+  if (ports_.listDialogs == nullptr) {
+    listDialogs_ = std::make_unique<QtListDialogs>(this);
+    ports_.listDialogs = listDialogs_.get();
+  }
   frame_ = std::make_unique<FrameWin>(ports_, setup.profile, setup.files, std::move(setup.settings),
                                       std::move(setup.environment));
   dialogs_->attach(*frame_);
@@ -64,6 +68,7 @@ MainWindow::MainWindow(MainWindowSetup setup) : profile_(setup.profile), ports_(
   buildPanes();
   buildStatusBar();
   menus_ = std::make_unique<CommandMenus>(*this);
+  lists_ = std::make_unique<ListWindows>(*frame_, *this, [this](const std::function<void()>& action) { run(action); });
   applyStoredGeometry();
   frame_->refreshTitle();
   frame_->refreshStatus();
@@ -131,7 +136,9 @@ void MainWindow::run(const std::function<void()>& action) {
   ++runDepth_;
   action();
   --runDepth_;
-  if (runDepth_ == 0) refreshAll();
+  if (runDepth_ > 0) return;
+  refreshAll();
+  lists_->sync();
 }
 
 bool MainWindow::runCommand(int id) {

@@ -14,6 +14,8 @@
 #include "layout/tree_geometry.h"
 #include "view/board_images.h"
 #include "view/export_dialogs.h"
+#include "view/game_info_dialog.h"
+#include "view/list_windows.h"
 
 class QLabel;
 class QSplitter;
@@ -52,6 +54,8 @@ class MainWindow : public QMainWindow, public WindowPort, public CommandPort {
   QSplitter& columnSplit() { return *columnSplit_; }
   CommandMenus& menus() { return *menus_; }
   FrameDialogs& dialogs() { return *dialogs_; }
+  // The windows of the frame's open collection lists.
+  ListWindows& listWindows() { return *lists_; }
   QString statusText(int field) const;
 
   // Runs a frame action as every widget does: the typed comment first, the refresh afterwards.
@@ -101,6 +105,7 @@ class MainWindow : public QMainWindow, public WindowPort, public CommandPort {
   // The board painter of the exports and their dialogs, when the setup gives none.
   std::unique_ptr<QtBoardImages> images_;
   std::unique_ptr<QtExportDialogs> exportDialogs_;
+  std::unique_ptr<QtListDialogs> listDialogs_;
   FramePorts ports_;
   std::unique_ptr<FrameWin> frame_;
   std::unique_ptr<FrameDialogs> dialogs_;  // its windows go before the frame they show
@@ -111,6 +116,7 @@ class MainWindow : public QMainWindow, public WindowPort, public CommandPort {
   QSplitter* columnSplit_ = nullptr;
   std::array<QLabel*, 4> status_{};
   std::unique_ptr<CommandMenus> menus_;
+  std::unique_ptr<ListWindows> lists_;
   WindowPort* mirror_ = nullptr;
   int pendingRedraw_ = 0;
   int runDepth_ = 0;

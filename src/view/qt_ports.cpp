@@ -122,17 +122,22 @@ QString qtFileFilter(const std::string& filter) {
   return filters.join(QStringLiteral(";;"));
 }
 
+QWidget* QtDialogs::owner() const {
+  QWidget* modal = QApplication::activeModalWidget();
+  return modal != nullptr ? modal : parent_;
+}
+
 void QtDialogs::tell(const UserMessage& message) {
-  QMessageBox box(qtIcon(message.icon), toQt(message.caption), messageText(message.text), QMessageBox::Ok, parent_);
+  QMessageBox box(qtIcon(message.icon), toQt(message.caption), messageText(message.text), QMessageBox::Ok, owner());
   box.exec();
 }
 
 bool QtDialogs::askYesNo(const std::string& caption, const std::string& text) {
-  return askButtons(parent_, caption, text, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+  return askButtons(owner(), caption, text, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
 Answer QtDialogs::askYesNoCancel(const std::string& caption, const std::string& text) {
-  switch (askButtons(parent_, caption, text, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel)) {
+  switch (askButtons(owner(), caption, text, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel)) {
     case QMessageBox::Yes: return Answer::Yes;
     case QMessageBox::No: return Answer::No;
     default: return Answer::Cancel;
@@ -141,22 +146,22 @@ Answer QtDialogs::askYesNoCancel(const std::string& caption, const std::string& 
 
 std::optional<std::string> QtDialogs::askText(const std::string& caption, const std::string& prompt,
                                               const std::string& initial) {
-  if (prompt.empty()) return runMultiLineDialog(parent_, caption, initial);
+  if (prompt.empty()) return runMultiLineDialog(owner(), caption, initial);
   bool ok = false;
   const QString text =
-      QInputDialog::getText(parent_, toQt(caption), messageText(prompt), QLineEdit::Normal, toQt(initial), &ok);
+      QInputDialog::getText(owner(), toQt(caption), messageText(prompt), QLineEdit::Normal, toQt(initial), &ok);
   if (!ok) return std::nullopt;
   return fromQt(text);
 }
 
 std::optional<int> QtDialogs::askNumber(const std::string& caption, const std::string& prompt, int min, int max,
                                         int initial) {
-  return runNumberDialog(parent_, caption, prompt, min, max, initial);
+  return runNumberDialog(owner(), caption, prompt, min, max, initial);
 }
 
 std::optional<int> QtDialogs::chooseFromList(const std::string& caption, const std::vector<std::string>& entries,
                                              int selected) {
-  QDialog dialog(parent_);
+  QDialog dialog(owner());
   dialog.setWindowTitle(toQt(caption));
   auto* layout = new QVBoxLayout(&dialog);
   auto* list = new QListWidget(&dialog);
@@ -174,17 +179,17 @@ std::optional<int> QtDialogs::chooseFromList(const std::string& caption, const s
 
 std::optional<std::string> QtDialogs::chooseFileToOpen(const FileDialogRequest& request) {
   const std::vector<std::string> names =
-      chosenFiles(parent_, request, QFileDialog::ExistingFile, QFileDialog::AcceptOpen);
+      chosenFiles(owner(), request, QFileDialog::ExistingFile, QFileDialog::AcceptOpen);
   if (names.empty()) return std::nullopt;
   return names.front();
 }
 
 std::vector<std::string> QtDialogs::chooseFilesToOpen(const FileDialogRequest& request) {
-  return chosenFiles(parent_, request, QFileDialog::ExistingFiles, QFileDialog::AcceptOpen);
+  return chosenFiles(owner(), request, QFileDialog::ExistingFiles, QFileDialog::AcceptOpen);
 }
 
 std::optional<std::string> QtDialogs::chooseFileToSave(const FileDialogRequest& request) {
-  const std::vector<std::string> names = chosenFiles(parent_, request, QFileDialog::AnyFile, QFileDialog::AcceptSave);
+  const std::vector<std::string> names = chosenFiles(owner(), request, QFileDialog::AnyFile, QFileDialog::AcceptSave);
   if (names.empty()) return std::nullopt;
   return names.front();
 }

@@ -38,6 +38,8 @@ class QtDialogs : public MessagePort, public DialogPort, public FileChooserPort,
   std::optional<std::string> text() override;
 
  private:
+  // A modal window open over the main window (a list window) owns the boxes raised while it is shown.
+  QWidget* owner() const;
   QWidget* parent_;
 };
 
