@@ -11,7 +11,7 @@
 #include <utility>
 
 #include "app/command_registry.h"
-#include "layout/list_geometry.h"
+#include "app/dialog_geometry.h"
 #include "view/list_table_model.h"
 #include "view/qt_text.h"
 
@@ -28,10 +28,9 @@ constexpr QSize kDefaultSize(760, 420);
 QRect toQRect(const Rect& r) { return QRect(QPoint(r.left, r.top), QPoint(r.right - 1, r.bottom - 1)); }
 Rect fromQRect(const QRect& r) { return Rect{r.left(), r.top(), r.right() + 1, r.bottom() + 1}; }
 
-ScreenSize screenSize(const QWidget& widget) {
+QSize screenSize(const QWidget& widget) {
   const QScreen* screen = widget.screen() != nullptr ? widget.screen() : QGuiApplication::primaryScreen();
-  const QSize size = screen != nullptr ? screen->size() : QSize(800, 600);
-  return ScreenSize{size.width(), size.height()};
+  return screen != nullptr ? screen->size() : QSize(800, 600);
 }
 
 bool movesGames(const std::string& command) {
@@ -84,7 +83,8 @@ ListDialog::ListDialog(FrameWin& frame, std::size_t depth, ActionRunner run, QWi
     if (const std::optional<std::string> command = listCommandForKey(mode_, "Return")) runListCommand(*command);
   });
 
-  const std::optional<Rect> stored = storedListRect(storedGeometry(), screenSize(*this));
+  const QSize screen = screenSize(*this);
+  const std::optional<Rect> stored = storedDialogRect(storedGeometry(), screen.width(), screen.height());
   if (stored) setGeometry(toQRect(*stored));
   else resize(kDefaultSize);
   applyGeometry(width() - layout->contentsMargins().left() - layout->contentsMargins().right());
@@ -101,17 +101,17 @@ std::optional<DialogGeometry>& ListDialog::storedGeometry() {
 void ListDialog::applyGeometry(int listWidth) {
   const std::span<const ListColumn> columns =
       mode_ == ListMode::Games ? std::span<const ListColumn>(kGamesColumns) : std::span<const ListColumn>(kPlayersColumns);
-  const std::vector<int> widths = listColumnWidths(storedGeometry(), columns, listWidth);
-  for (std::size_t c = 0; c < widths.size(); ++c) view_->setColumnWidth(static_cast<int>(c), widths[c]);
+  const std::vector<int> widths = defaultColumnWidths(columns, listWidth);
+  for (std::size_t c = 0; c < widths.size(); ++c)
+    view_->setColumnWidth(static_cast<int>(c), storedColumnWidth(storedGeometry(), c).value_or(widths[c]));
 }
 
 void ListDialog::storeGeometry() {
-  ClosingListWindow closing;
-  closing.maximised = isMaximized();
-  closing.rect = fromQRect(isMaximized() || isMinimized() ? normalGeometry() : geometry());
-  for (int c = 0; c < model_->columnCount(); ++c) closing.columnWidths.push_back(view_->columnWidth(c));
-  std::optional<DialogGeometry>& stored = storedGeometry();
-  stored = recordListGeometry(stored, closing, screenSize(*this));
+  std::vector<int> widths;
+  for (int c = 0; c < model_->columnCount(); ++c) widths.push_back(view_->columnWidth(c));
+  const Rect rect = fromQRect(isMaximized() || isMinimized() ? normalGeometry() : geometry());
+  const QSize screen = screenSize(*this);
+  recordDialogGeometry(storedGeometry(), rect, isMaximized(), widths, screen.width(), screen.height());
 }
 
 void ListDialog::refresh() {
