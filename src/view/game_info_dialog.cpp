@@ -83,6 +83,8 @@ void GameInfoDialog::addField(const DetailsFormField& field, int& row, QGridLayo
   } else if (field.field == DetailField::Date) {
     grid.addWidget(editor, row, 1);
     grid.addWidget(new QLabel(QString::fromUtf8(kDateHint), this), row, 2, 1, 2);
+  } else if (field.field == DetailField::Player1 || field.field == DetailField::Player2) {
+    grid.addWidget(editor, row, 1);  // the rating that follows takes the rest of the row
   } else {
     grid.addWidget(editor, row, 1, 1, 3);
   }
