@@ -27,6 +27,7 @@ void settleCurrentLine(SGridFrame& game) {
   game.endNode = lineTail(game.firstNode);
   const auto mainLines = game.variations.linesBelow(nullptr);
   if (!mainLines.empty()) mainLines.front()->tail = game.endNode;
+  game.markLinesReordered();
 }
 
 }  // namespace

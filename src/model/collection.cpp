@@ -17,11 +17,24 @@ std::size_t Collection::insertGame(std::unique_ptr<SGridFrame> game, std::size_t
   return at;
 }
 
-void Collection::removeGame(std::size_t index) {
-  if (index >= games_.size()) return;
+void Collection::removeGame(std::size_t index) { takeGame(index); }
+
+std::unique_ptr<SGridFrame> Collection::takeGame(std::size_t index) {
+  if (index >= games_.size()) return nullptr;
+  std::unique_ptr<SGridFrame> taken = std::move(games_[index]);
   games_.erase(games_.begin() + static_cast<std::ptrdiff_t>(index));
   renumberFrom(index);
   if (current_ > index || current_ >= games_.size()) current_ = current_ > 0 ? current_ - 1 : 0;
+  taken->collectionIndex = npos;
+  return taken;
+}
+
+std::unique_ptr<SGridFrame> Collection::replaceGame(std::size_t index, std::unique_ptr<SGridFrame> game) {
+  if (index >= games_.size() || game == nullptr) return game;
+  std::swap(games_[index], game);
+  games_[index]->collectionIndex = index;
+  game->collectionIndex = npos;
+  return game;
 }
 
 void Collection::clear() {

@@ -26,6 +26,11 @@ class Collection {
   std::size_t insertGame(std::unique_ptr<SGridFrame> game, std::size_t after);
   // Removes and destroys the game at index; the current index moves to a neighbour.
   void removeGame(std::size_t index);
+  // Takes the game at index out of the collection without destroying it; the current index moves as
+  // removeGame moves it. nullptr when there is no such game.
+  std::unique_ptr<SGridFrame> takeGame(std::size_t index);
+  // Puts a game in place of the one at index and hands that one back; the current index stays.
+  std::unique_ptr<SGridFrame> replaceGame(std::size_t index, std::unique_ptr<SGridFrame> game);
   // Destroys every game.
   void clear();
 

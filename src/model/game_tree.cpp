@@ -133,6 +133,7 @@ void exchangeWithContinuation(SGridFrame& game, SBranchDetails& line) {
   line.tail = oldTail;
   game.endNode = newTail;
   if (game.currentLine != nullptr) game.currentLine->tail = newTail;
+  game.markLinesReordered();
 }
 
 SBranchDetails* openNewLine(SGridFrame& game, bool loading) {

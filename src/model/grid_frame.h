@@ -119,7 +119,15 @@ class SGridFrame {
   // Counts the changes to the tree and its texts since the game was made, so that panes can tell
   // whether what they drew is still current.
   std::uint64_t treeRevision() const { return treeRevision_; }
-  void markDetailsChanged() { flags |= game_flag::kDetailsChanged; }
+  void markDetailsChanged() {
+    flags |= game_flag::kDetailsChanged;
+    ++detailsRevision_;
+  }
+  std::uint64_t detailsRevision() const { return detailsRevision_; }
+  // Navigation that makes a side line the continuation changes the order the game is written in
+  // without changing the game; this counts those reorders.
+  void markLinesReordered() { ++lineRevision_; }
+  std::uint64_t lineRevision() const { return lineRevision_; }
   void invalidateStatistics() { cachedStatistics.reset(); }
 
   // The snapshot bytes of a node, or nullptr when it has none.
@@ -133,6 +141,8 @@ class SGridFrame {
   std::size_t snapshotBytes_;
   std::uint32_t serial_;
   std::uint64_t treeRevision_ = 0;
+  std::uint64_t detailsRevision_ = 0;
+  std::uint64_t lineRevision_ = 0;
 };
 
 }  // namespace meridax
