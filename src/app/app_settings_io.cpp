@@ -21,6 +21,7 @@ constexpr char kSgfViewer[] = "SGFViewer";
 constexpr char kConvertAwAb[] = "ConvertAWAB";
 constexpr char kRtfOptions[] = "RTF Options";
 constexpr char kDialogFontSize[] = "DoModal_FontSize";
+constexpr char kUndoSteps[] = "Undo Steps";
 constexpr std::size_t kColourDigits = 6;
 
 struct DimensionsKey {
@@ -181,6 +182,7 @@ AppSettings readAppSettings(ProfilePort& profile) {
   readRecord(profile, settings, kRtfOptions, s.rtfOptions);
   clampRtfCounts(s.rtfOptions);
   s.dialogFontSize = clampDialogFontSize(readInt(profile, settings, kDialogFontSize, s.dialogFontSize));
+  s.undoSteps = std::clamp(readInt(profile, settings, kUndoSteps, s.undoSteps), 0, kMaxUndoSteps);
   return s;
 }
 
@@ -206,6 +208,7 @@ void WriteToINI(ProfilePort& profile, const AppSettings& s, const RecentFileList
   writeYesNo(profile, settings, kConvertAwAb, s.convertAwAb);
   writeRecord(profile, settings, kRtfOptions, s.rtfOptions, messages);
   profile.writeInt(settings, kDialogFontSize, s.dialogFontSize);
+  profile.writeInt(settings, kUndoSteps, s.undoSteps);
 }
 
 std::optional<Rect> readDialogRect(const ProfilePort& profile, std::string_view dialogName) {

@@ -33,6 +33,10 @@ inline constexpr int kBranchEndPrevious = 1735;
 inline constexpr int kNavigatePlayed = 1778;
 inline constexpr int kDeleteQuickSlots = 1508;
 
+// ---- Undo and redo ----
+inline constexpr int kUndo = 1900;
+inline constexpr int kRedo = 1901;
+
 // ---- Tree editing ----
 inline constexpr int kTruncate = 1704;
 inline constexpr int kTruncateDelete = 1706;

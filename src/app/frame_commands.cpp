@@ -24,9 +24,25 @@ std::string FrameWin::commandMenuText(const FrameCommand& command) {
   return command.text == nullptr ? std::string(command.menuText) : command.text(*this);
 }
 
+// The name of a command in the undo and redo menu entries: its menu text without accelerator marks and
+// keys, else its tool tip.
+std::string actionName(FrameWin& frame, const FrameCommand& command) {
+  std::string text = frame.commandMenuText(command);
+  text = text.substr(0, text.find('\t'));
+  if (text.empty()) text = tipShort(command);
+  if (text.empty()) text = tipPrompt(command);
+  std::string name;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '&' && i + 1 < text.size() && text[i + 1] != '&') continue;
+    name += text[i];
+  }
+  return name;
+}
+
 void FrameWin::runCommand(const FrameCommand& command) {
   if (!commandEnabled(command)) return;
   const ActionScope action(*this);
+  nameAction(actionName(*this, command));
   if (command.route == CommandRoute::Frame && command.run != nullptr) command.run(*this);
   else if (ports_.commands != nullptr) ports_.commands->carryOut(command);
 }

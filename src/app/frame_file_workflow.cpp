@@ -94,6 +94,7 @@ int FrameWin::readGamesFromText(const std::string& text, const std::string& path
 }
 
 void FrameWin::replaceCollectionWith(GameKind kind, int width, int height, std::string rules) {
+  resetUndo();
   heldText_.reset();
   markedGameSerial_ = 0;
   collection_.clear();
@@ -241,7 +242,9 @@ bool FrameWin::CmSave() {
           : formatText("'%s'\r\n\r\nFile saved\r\n%d games stored in collection\r\n\r\n( %d  bytes )",
                             currentFile_.c_str(), outcome->games, static_cast<int>(outcome->bytes));
   ports_.messages->tell({"CmSave()", text, MessageIcon::Information});
+  syncUndo("");
   modified_ = false;
+  undoHistory_.markSaved();
   return true;
 }
 
@@ -265,7 +268,9 @@ bool FrameWin::SaveAs(SaveScope scope) {
   recentFiles_.add(path);
   if (scope == SaveScope::WholeCollection) {
     // An export of some games leaves the collection's own unsaved changes to be saved.
+    syncUndo("");
     modified_ = false;
+    undoHistory_.markSaved();
     currentFile_ = path;
     refreshTitle();
   }

@@ -24,6 +24,7 @@ constexpr char kCorrectionNotWritten[] =
 
 void FrameWin::ctrlDragOnBoard(int x1, int y1, int x2, int y2) {
   const ActionScope action(*this);
+  nameAction("Move Correction");
   if (x1 == x2 && y1 == y2) return;
   if (!takesStoneCorrection(game().kind())) return;
   CorrectStone(x1, y1, x2, y2);

@@ -57,10 +57,14 @@ void FrameWin::beginAction() {
   if (actionDepth_++ > 0) return;
   notice_.reset();
   drawn_ = paneStamp();
+  actionLabel_.clear();
+  syncUndo("");  // a change made outside any action is a step of its own
+  undoTracker_.beforeAction(collection_);
 }
 
 void FrameWin::endAction() {
   if (--actionDepth_ > 0) return;
+  syncUndo(actionLabel_);
   const PaneStamp now = paneStamp();
   const Redraw changed = changedPanes(drawn_, now);
   drawn_ = now;
@@ -123,6 +127,7 @@ std::size_t FrameWin::insertNewGame(GameKind kind, int width, int height, const 
 
 void FrameWin::clickBoard(int x, int y) {
   const ActionScope action(*this);
+  nameAction("Move");
   clickBoardPoint(x, y);
 }
 

@@ -20,6 +20,8 @@
 #include "app/recent_files.h"
 #include "app/settings_values.h"
 #include "app/tree_edit_commands.h"
+#include "app/undo_history.h"
+#include "app/undo_tracker.h"
 #include "model/collection.h"
 #include "rules/play_context.h"
 #include "app/pass_and_swap_commands.h"
@@ -162,6 +164,21 @@ class FrameWin : public PlayHost,
   void endAction();
   // What the panes drew from; a window compares the stamp of its last drawing with the current one.
   PaneStamp paneStamp();
+  // Names the action under way for the undo and redo menu entries ("Truncate", "Move"); the first name
+  // given inside the outermost action holds.
+  void nameAction(const std::string& label);
+
+  // ---- Undo and redo ----
+  // Every action that changes games or their order is a step: undo puts the games back as they were
+  // before it, redo as they were after it. Each does nothing when there is no step to take.
+  void CmUndo();
+  void CmRedo();
+  bool canUndo() const { return undoHistory_.canUndo(); }
+  bool canRedo() const { return undoHistory_.canRedo(); }
+  // "&Undo %s\tCtrl+Z" and "&Redo %s\tCtrl+Y" with the name of the step.
+  std::string undoMenuText() const;
+  std::string redoMenuText() const;
+  const UndoHistory& undoHistory() const { return undoHistory_; }
 
   // ---- Command dispatch (the commands themselves are listed in command_registry.h) ----
   // Runs the command when it is enabled: the frame carries it out, or its route sends it to the
@@ -200,6 +217,11 @@ class FrameWin : public PlayHost,
   void addSpecial(const SpecialMoveCommand& command);
   void markOthelloAvailability();
   void clickBoardPoint(int x, int y);
+  // Records the changes since the last call as one undo step named `label`.
+  void syncUndo(const std::string& label);
+  // Forgets every undo step: the collection as it is now is the saved state.
+  void resetUndo();
+  bool restoreUndoState(const CollectionState& state, const char* caption);
 
   FramePorts ports_;
   ProfilePort& profile_;
@@ -221,6 +243,9 @@ class FrameWin : public PlayHost,
   PaneStamp drawn_;                    // what the panes showed after the last action
   int actionDepth_ = 0;                // actions inside actions refresh once, at the outermost end  // where the last collection text was written
   SErrorList errors_;
+  UndoHistory undoHistory_;
+  UndoTracker undoTracker_;
+  std::string actionLabel_;  // the name of the outermost action under way
 };
 
 // Frames one action of the person: beginAction now, endAction when it goes out of scope.

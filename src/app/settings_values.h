@@ -22,6 +22,8 @@ inline constexpr char kDynamicDialogs[] = "SDlgDynamic";
 
 inline constexpr int kDefaultBackupFiles = 120;
 inline constexpr int kDefaultDialogFontSize = 8;
+inline constexpr int kDefaultUndoSteps = 200;
+inline constexpr int kMaxUndoSteps = 10000;
 inline constexpr int kMinDialogFontSize = 7;
 inline constexpr int kMaxDialogFontSize = 12;
 inline constexpr int kUserColourCount = 16;
@@ -126,6 +128,7 @@ struct AppSettings {
   RtfOptionsRecord rtfOptions;
   bool rtfPngDiagrams = false;  // RTF diagrams as PNG files (for LibreOffice), instead of GIF or BMP
   int dialogFontSize = kDefaultDialogFontSize;
+  int undoSteps = kDefaultUndoSteps;  // "Undo Steps": how many changes undo can take back; 0 for none
 
   friend bool operator==(const AppSettings&, const AppSettings&) = default;
 };

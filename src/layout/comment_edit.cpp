@@ -47,6 +47,9 @@ CommitOutcome commitComment(FrameWin& frame, const CommentTarget& target, const 
   if (game == nullptr || !isNodeOfGame(*game, target.node)) return CommitOutcome::NodeGone;
   const std::string shown = commentForEditing(*game, target.node);
   if (withLineFeeds(edited) == shown || (isBlank(edited) && shown.empty())) return CommitOutcome::Unchanged;
+  // Typing in the pane is an action of its own, so that it can be undone by itself.
+  const ActionScope action(frame);
+  frame.nameAction("Comment");
   setComment(*game, target.node, commentForStoring(edited));
   game->markTreeChanged();
   game->invalidateStatistics();

@@ -29,6 +29,8 @@ constexpr IconChoice kIcons[] = {
     {"CmCollEmpty", "document-new", QStyle::SP_FileIcon},
     {"CmCollDelete", "edit-delete", QStyle::SP_TrashIcon},
     {"CmNewGame", "list-add", kNone},
+    {"CmUndo", "edit-undo", QStyle::SP_ArrowBack},
+    {"CmRedo", "edit-redo", QStyle::SP_ArrowForward},
     {"CmNewGameOfType", "window-new", kNone},
     {"CmViewFile", "text-x-generic", QStyle::SP_FileDialogContentsView},
     {"CmPreviousGame", "go-previous", QStyle::SP_ArrowLeft},
