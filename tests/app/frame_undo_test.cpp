@@ -2,6 +2,9 @@
 // same games (their text, their current node and the current game), the changed mark follows the walk
 // to and from the saved state, and the steps are bounded by "Undo Steps".
 
+#include <algorithm>
+#include <filesystem>
+
 #include "app/frame_test_support.h"
 #include "edit/game_snapshot.h"
 #include "model/game_tree.h"
@@ -172,6 +175,15 @@ TEST_F(FrameUndoWalkTest, MenuEntries_NameTheStepAndAreEnabledOnlyWithOne) {
   EXPECT_FALSE(enabled("CmRedo")) << "a new change drops the steps that could be redone";
 }
 
+TEST_F(FrameUndoWalkTest, OpenList_DisablesUndoAndRedo) {
+  load(writeFile("games.sgf", kGames));
+  frame().clickBoard(4, 4);
+  run(frame(), "CmCollectionList");
+  EXPECT_FALSE(enabled("CmUndo")) << "the list names games an undo may replace";
+  frame().closeAllLists();
+  EXPECT_TRUE(enabled("CmUndo"));
+}
+
 TEST_F(FrameUndoWalkTest, NavigationAlone_IsNoStep) {
   load(writeFile("games.sgf", kGames));
   run(frame(), "CmStartPosition");
@@ -238,6 +250,50 @@ TEST_F(FrameUndoWalkTest, LoadingAFile_ForgetsTheSteps) {
   ASSERT_TRUE(frame().ReLoad(path));
   EXPECT_FALSE(frame().canUndo());
   EXPECT_FALSE(frame().modified());
+}
+
+}  // namespace
+}  // namespace meridax::testing
+
+namespace meridax::testing {
+namespace {
+
+// Real files of every kind: a node name given at the end of the current game's main line is taken back
+// and done again. Games of files without a held text are kept as the writer's text and read back, so
+// this checks that writing and reading give back the same game.
+class FrameUndoCorpusTest : public FrameUndoTest {};
+
+std::vector<std::filesystem::path> corpusFiles(const char* folder, std::size_t count) {
+  std::vector<std::filesystem::path> paths;
+  for (const auto& e : std::filesystem::recursive_directory_iterator(std::filesystem::path(MERIDAX_CORPUS_DIR) / folder))
+    if (e.is_regular_file() && (e.path().extension() == ".sgf" || e.path().extension() == ".SGF")) paths.push_back(e.path());
+  std::sort(paths.begin(), paths.end());
+  if (paths.size() > count) paths.resize(count);
+  return paths;
+}
+
+TEST_F(FrameUndoCorpusTest, NodeNameOnRealFiles_UndoAndRedoGiveBackTheGames) {
+  std::size_t checked = 0;
+  for (const char* folder : {"go-annotated", "go-collections/kogo-joseki-dictionary", "hex", "havannah", "kropki", "connect6"}) {
+    for (const std::filesystem::path& path : corpusFiles(folder, 4)) {
+      SCOPED_TRACE(path.string());
+      if (frame().modified()) ports.queueAnswer(Answer::Yes);
+      if (!frame().ReLoad(path.string())) continue;
+      ports.takeLines();
+      run(frame(), "CmEndPosition");
+      const std::string before = state();
+      ports.queueInput("Undo me");
+      run(frame(), "CmNodeName");
+      const std::string after = state();
+      if (before == after) continue;
+      run(frame(), "CmUndo");
+      EXPECT_EQ(state(), before);
+      run(frame(), "CmRedo");
+      EXPECT_EQ(state(), after);
+      ++checked;
+    }
+  }
+  EXPECT_GE(checked, 12u);
 }
 
 }  // namespace
