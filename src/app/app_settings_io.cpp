@@ -207,8 +207,8 @@ void WriteToINI(ProfilePort& profile, const AppSettings& s, const RecentFileList
   profile.writeString(settings, kSgfViewer, s.sgfViewer);
   writeYesNo(profile, settings, kConvertAwAb, s.convertAwAb);
   writeRecord(profile, settings, kRtfOptions, s.rtfOptions, messages);
-  profile.writeInt(settings, kDialogFontSize, s.dialogFontSize);
   profile.writeInt(settings, kUndoSteps, s.undoSteps);
+  profile.writeInt(settings, kDialogFontSize, s.dialogFontSize);
 }
 
 std::optional<Rect> readDialogRect(const ProfilePort& profile, std::string_view dialogName) {

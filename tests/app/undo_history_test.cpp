@@ -1,5 +1,5 @@
-// The undo history on its own: which steps it keeps under its limits, the names it offers, and where
-// the saved state lies as steps are taken back, done again and dropped.
+// The undo history on its own: which steps it keeps under its limits, and whether the saved state
+// stays in reach as steps are dropped.
 
 #include "app/undo_history.h"
 
@@ -61,56 +61,12 @@ INSTANTIATE_TEST_SUITE_P(
                       LimitCase{"OneStepOverMemory_StaysKept", 2, UndoLimits{200, 1}, 1, false}),
     [](const ::testing::TestParamInfo<LimitCase>& info) { return info.param.name; });
 
-TEST(UndoHistoryTest, UndoAndRedo_SwapTheStatesTheyKeep) {
-  UndoHistory h = historyOf(2);
-  EXPECT_EQ(h.undoLabel(), "b");
-  h.steppedBack(stateOf(7));  // the state after "b", to redo it
-  EXPECT_EQ(h.undoLabel(), "a");
-  EXPECT_EQ(h.redoLabel(), "b");
-  EXPECT_EQ(h.redoState()->currentIndex, 7u);
-  h.steppedForward(stateOf(1));
-  EXPECT_EQ(h.undoState()->currentIndex, 1u);
-  EXPECT_FALSE(h.canRedo());
-}
-
-TEST(UndoHistoryTest, SavedInTheMiddle_IsReachedFromBothSides) {
-  UndoHistory h = historyOf(2);
-  h.markSaved();
-  h.steppedBack(stateOf(1));
-  EXPECT_FALSE(h.atSavedState());
-  h.steppedForward(stateOf(1));
-  EXPECT_TRUE(h.atSavedState());
-  h.record("c", stateOf(2));
-  EXPECT_FALSE(h.atSavedState());
-  h.steppedBack(stateOf(3));
-  EXPECT_TRUE(h.atSavedState());
-}
-
-TEST(UndoHistoryTest, NewChangeAfterUndoingPastTheSave_DropsTheSavedState) {
-  UndoHistory h = historyOf(2);
-  h.markSaved();
-  h.steppedBack(stateOf(1));
-  h.record("c", stateOf(2));
-  while (h.canUndo()) h.steppedBack(stateOf(0));
-  EXPECT_FALSE(h.atSavedState());
-}
-
 TEST(UndoHistoryTest, LoweringTheLimitWithOnlyRedoStepsLeft_DropsTheFarthest) {
   UndoHistory h = historyOf(3);
   while (h.canUndo()) h.steppedBack(stateOf(10 + h.size()));
   h.setLimits(UndoLimits{1, UndoLimits{}.bytes});
   EXPECT_EQ(h.size(), 1u);
   EXPECT_EQ(h.redoLabel(), "a") << "the step next to the state now stays";
-}
-
-TEST(UndoHistoryTest, Bytes_FollowTheStatesKept) {
-  UndoHistory h = historyOf(1);
-  const std::size_t one = h.bytes();
-  h.record("b", stateOf(1, 1000));
-  EXPECT_GE(h.bytes(), one + 1000);
-  h.clear();
-  EXPECT_EQ(h.bytes(), 0u);
-  EXPECT_TRUE(h.atSavedState());
 }
 
 }  // namespace
