@@ -146,12 +146,17 @@ INSTANTIATE_TEST_SUITE_P(Keys, ListKeyTest,
 TEST_F(FrameDialogsTest, OkOnARowFromTheCommand_GoesToItsNode_CancelStays) {
   open(kBookmarked);
   GameNode* start = frame().game().currentNode;
+  ASSERT_FALSE(frame().modified());
   whenOpen<PositionListDialog>([](PositionListDialog& d) {
+    d.list().model()->setData(d.list().model()->index(1, 1), QStringLiteral("renamed"));
     d.selectRow(1);
     d.reject();
   });
   window_->runCommand("CmBMDisplay");
   EXPECT_EQ(frame().game().currentNode, start);
+  // A rename leaves the count alone, yet it is stored at once and must reach the file.
+  EXPECT_EQ(bookmarks().size(), 3u);
+  EXPECT_TRUE(frame().modified());
 
   whenOpen<PositionListDialog>([](PositionListDialog& d) {
     d.selectRow(2);  // "other", on move 2
