@@ -38,6 +38,7 @@ BranchStatisticsDialog::BranchStatisticsDialog(FrameWin& frame, QWidget* parent)
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(group, 1);
   layout->addWidget(buttons);
+  close->setFocus();
   refresh();
 }
 
