@@ -17,6 +17,7 @@
 #include "app/scripted_ports.h"
 #include "app/settings_io.h"
 #include "view/launch_options.h"
+#include "view/frame_dialogs.h"
 #include "view/main_window.h"
 #include "view/qsettings_profile.h"
 #include "view/qt_ports.h"
@@ -113,6 +114,7 @@ int runScreenshot(const LaunchOptions& options) {
   window.run([&] { window.frame().firstPaint(); });
   ScriptResult result;
   if (!rest.empty()) window.run([&] { result = runScriptOn(window.frame(), scripted, rest, std::cout); });
+  window.dialogs().attach(window.frame());  // what is opened after the script is the real dialog
   QApplication::processEvents();
   if (!window.grab().save(QString::fromStdString(*options.screenshot), "PNG")) {
     std::cerr << "meridax: cannot write the image '" << *options.screenshot << "'\n";
