@@ -84,6 +84,12 @@ CollectionTextResult collectionText(Collection& games, const HeldFileText& held,
       return {std::nullopt, std::move(failure)};
     separatorDue = form != GameWriteForm::Written;
     ++out.games;
+    const WorkProgress now{i + 1, games.size(), out.text.size(), 0};
+    if (!goOn(options.progress, now)) {
+      CollectionTextResult stopped;
+      stopped.cancelled = true;
+      return stopped;
+    }
   }
   return {std::move(out), std::nullopt};
 }
@@ -91,6 +97,7 @@ CollectionTextResult collectionText(Collection& games, const HeldFileText& held,
 std::optional<SaveOutcome> Save_File(OutputFile& file, MessagePort& messages, Collection& games,
                                      const HeldFileText& held, const SaveOptions& options) {
   const CollectionTextResult result = collectionText(games, held, options);
+  if (result.cancelled) return std::nullopt;
   if (!result.written) {
     messages.tell(UserMessage{result.failure->caption(), result.failure->text(), MessageIcon::Error});
     return std::nullopt;

@@ -14,6 +14,7 @@
 #include "app/user_ports.h"
 #include "model/app_error.h"
 #include "model/collection.h"
+#include "sgf/work_progress.h"
 
 namespace meridax {
 
@@ -37,6 +38,7 @@ struct SaveOptions {
   // when it cannot. A new root header and a whole game are written from the tree, so an unbuilt game
   // needs its tree first, or its root set-up, comment, markup and moves would be lost.
   std::function<bool(SGridFrame&)> buildTree;
+  ProgressCallback progress;  // told after each game written; the save stops when it says so
 };
 
 // How the save writes one game.
@@ -59,6 +61,7 @@ struct CollectionText {
 struct CollectionTextResult {
   std::optional<CollectionText> written;
   std::optional<AppError> failure;
+  bool cancelled = false;  // the progress callback stopped it: neither text nor failure
 };
 CollectionTextResult collectionText(Collection& games, const HeldFileText& held, const SaveOptions& options);
 
@@ -68,7 +71,8 @@ struct SaveOutcome {
 };
 
 // Builds the collection text and writes it to the open file in one write. On failure the user is told
-// (caption "FrameWin::Save_File()") and nullopt is returned.
+// (caption "FrameWin::Save_File()") and nullopt is returned; a save the progress callback cancelled
+// writes nothing and returns nullopt without a message.
 std::optional<SaveOutcome> Save_File(OutputFile& file, MessagePort& messages, Collection& games,
                                      const HeldFileText& held, const SaveOptions& options);
 

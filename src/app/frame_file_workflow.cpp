@@ -6,6 +6,7 @@
 #include "app/file_services.h"
 #include "app/frame_win.h"
 #include "app/outside_programs.h"
+#include "app/progress_port.h"
 #include "model/text_format.h"
 #include "sgf/sgf_collection_read.h"
 #include "sgf/sgf_reader.h"
@@ -79,18 +80,28 @@ bool FrameWin::buildTree(SGridFrame& g) {
 }
 
 int FrameWin::readGamesFromText(const std::string& text, const std::string& path, std::size_t insertAfter, bool lazy,
-                                bool& anySelected, std::size_t& selectedIndex) {
+                                bool& anySelected, std::size_t& selectedIndex, const ProgressCallback& progress,
+                                bool& cancelled) {
   // Games of a held file text are copied back from it while unchanged; others are always written anew.
   CollectionReadRequest request;
   request.filePath = path;
   request.insertAfter = insertAfter;
   request.trees = lazy ? GameTrees::FirstOnly : GameTrees::All;
   request.settings = readerSettings();
+  request.progress = progress;
   const CollectionReadResult result = readCollectionText(collection_, text, request, errors_);
+  cancelled = result.cancelled;
+  if (cancelled) return result.gamesRead;
   if (result.message) ports_.messages->tell({result.message->caption(), result.message->text(), MessageIcon::Warning});
   anySelected = result.selectedGame != nullptr;
   if (anySelected) selectedIndex = collection_.indexOf(result.selectedGame);
   return result.gamesRead;
+}
+
+int FrameWin::readGamesFromText(const std::string& text, const std::string& path, std::size_t insertAfter, bool lazy,
+                                bool& anySelected, std::size_t& selectedIndex) {
+  bool cancelled = false;
+  return readGamesFromText(text, path, insertAfter, lazy, anySelected, selectedIndex, {}, cancelled);
 }
 
 void FrameWin::replaceCollectionWith(GameKind kind, int width, int height, std::string rules) {
@@ -113,23 +124,42 @@ bool FrameWin::ReLoad(const std::string& path) {
   std::string text = cleanedText(*loaded);
   loaded.reset();
 
-  const SGridFrame& old = game();
-  replaceCollectionWith(old.kind(), old.width(), old.height(), old.details[DetailField::Rules]);
+  // The file's games are read after the games shown, which stay until the reading is complete: a load
+  // the person cancels leaves the collection, its changes and its error list as they were.
+  const std::size_t oldGames = collection_.size();
+  const std::size_t oldCurrent = collection_.currentIndex();
+  SErrorList oldErrors = std::move(errors_);
   errors_.clear();
   bool anySelected = false;
   std::size_t selectedIndex = 0;
-  const int games = readGamesFromText(text, path, 0, true, anySelected, selectedIndex);
+  bool cancelled = false;
+  int games = 0;
+  {
+    ProgressScope progress(ports_.progress, WorkKind::Loading, path);
+    games = readGamesFromText(text, path, Collection::npos, true, anySelected, selectedIndex, progress.callback(),
+                              cancelled);
+  }
+  if (cancelled) {
+    collection_.removeGames(oldGames, collection_.size() - oldGames);
+    collection_.setCurrent(oldCurrent);
+    errors_ = std::move(oldErrors);
+    return false;
+  }
   showErrors();
   if (games == 0) {
+    const SGridFrame& old = collection_.game(oldCurrent);
+    replaceCollectionWith(old.kind(), old.width(), old.height(), old.details[DetailField::Rules]);
     ports_.messages->tell({"FrameWin::ReLoad()", formatText("'%s'\n\nNo games were loaded.", path.c_str()), MessageIcon::Warning});
     currentFile_.clear();
     modified_ = false;  // the changed collection is gone; the placeholder holds nothing to save
     refreshAfterGameChange(true);
     return false;
   }
-  collection_.removeGame(0);  // the placeholder
+  collection_.removeGames(0, oldGames);
+  heldText_.reset();
+  markedGameSerial_ = 0;
   if (anySelected) {
-    collection_.setCurrent(selectedIndex - 1);
+    collection_.setCurrent(selectedIndex - oldGames);
     markedGameSerial_ = collection_.current()->serial();
   } else {
     collection_.setCurrent(0);
@@ -206,7 +236,13 @@ bool FrameWin::writeCollectionTo(const std::string& path, SaveScope scope, std::
     return false;
   }
   TempFile& tmp = temp.value();
-  outcome = Save_File(*tmp.file, *ports_.messages, collection_, heldForSave(), saveOptions(scope));
+  {
+    // A save the person cancels leaves the target as it was: only the temporary file is written.
+    ProgressScope progress(ports_.progress, WorkKind::Saving, path);
+    SaveOptions options = saveOptions(scope);
+    options.progress = progress.callback();
+    outcome = Save_File(*tmp.file, *ports_.messages, collection_, heldForSave(), options);
+  }
   const bool closed = outcome && closeOutputFile(*tmp.file, tmp.path, *ports_.messages);
   if (!closed) {
     files_.remove(tmp.path);
@@ -298,9 +334,21 @@ void FrameWin::CollImport() {
     const std::string text = cleanedText(*loaded);
     bool anySelected = false;
     std::size_t selectedIndex = 0;
+    bool cancelled = false;
     const std::size_t before = collection_.size();
-    const int games = readGamesFromText(text, path, after, false, anySelected, selectedIndex);
+    int games = 0;
+    {
+      ProgressScope progress(ports_.progress, WorkKind::Importing, path);
+      games = readGamesFromText(text, path, after, false, anySelected, selectedIndex, progress.callback(), cancelled);
+    }
     after += collection_.size() - before;
+    if (cancelled) {
+      // Every game this import brought in goes again: the collection is as it was before the command.
+      collection_.removeGames(current + 1, after - current);
+      collection_.setCurrent(current);
+      refreshAfterGameChange(false);
+      return;
+    }
     totalGames += games;
     if (games > 0) ++filesWithGames;
     if (paths.size() == 1 && games > 0)

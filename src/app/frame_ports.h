@@ -17,6 +17,7 @@ class BranchStatisticsPort;
 class ExportDialogPort;
 class ImageClipboardPort;
 class ListDialogPort;
+class ProgressPort;
 }  // namespace meridax
 
 namespace meridax {
@@ -98,6 +99,7 @@ struct FramePorts {
   CommandPort* commands = nullptr;  // nullptr: such commands do nothing
   BranchStatisticsPort* statistics = nullptr;  // nullptr: the counts come in a message box
   ListDialogPort* listDialogs = nullptr;  // nullptr: the lists' forms are asked a text at a time
+  ProgressPort* progress = nullptr;  // shows long loads, imports and saves; nullptr: they run unseen to their end
 };
 
 }  // namespace meridax

@@ -208,6 +208,9 @@ class FrameWin : public PlayHost,
   void replaceCollectionWith(GameKind kind, int width, int height, std::string rules);
   std::size_t insertNewGame(GameKind kind, int width, int height, const std::string& rules, int handicap);
   int readGamesFromText(const std::string& text, const std::string& path, std::size_t insertAfter, bool lazy,
+                        bool& anySelected, std::size_t& selectedIndex, const ProgressCallback& progress,
+                        bool& cancelled);
+  int readGamesFromText(const std::string& text, const std::string& path, std::size_t insertAfter, bool lazy,
                         bool& anySelected, std::size_t& selectedIndex);
   bool writeCollectionTo(const std::string& path, SaveScope scope, std::optional<SaveOutcome>& outcome);
   void refreshAfterGameChange(bool layout);

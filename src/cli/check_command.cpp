@@ -27,7 +27,9 @@ int runCheck(const Arguments& args, const CommandStreams& io) {
   std::size_t errors = 0;
   bool unreadable = false;
   for (const std::string& path : args) {
-    std::optional<LoadedFile> file = loadFile(path, io.err);
+    ProgressScope shown(io.progress, WorkKind::Checking, path);
+    const ProgressCallback progress = shown.callback();
+    std::optional<LoadedFile> file = loadFile(path, io.err, progress);
     if (!file) {
       unreadable = true;
       continue;
@@ -38,6 +40,7 @@ int runCheck(const Arguments& args, const CommandStreams& io) {
       SGridFrame& game = file->games->game(i);
       buildTree(*file, game, file->errors, io.err);
       freeAllNodes(game);
+      goOn(progress, progressAfterGame(*file, i));
     }
     // The entries quote the file's bytes: a broken or binary file must not send control codes to a terminal.
     if (!file->errors.empty()) io.out << terminalText(file->errors.joined()) << '\n';

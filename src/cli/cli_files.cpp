@@ -1,5 +1,7 @@
 #include "cli/cli_files.h"
 
+#include <algorithm>
+
 #include "app/file_services.h"
 #include "app/posix_file_system.h"
 #include "cli/cli_output.h"
@@ -25,10 +27,11 @@ std::string readFailureText(const std::string& path, const ReadFailure& failure)
 }
 
 // Reads the games of the file text as the load does: the first whole, the others as far as their root.
-void readGames(LoadedFile& file, std::ostream& err) {
+void readGames(LoadedFile& file, std::ostream& err, const ProgressCallback& progress) {
   CollectionReadRequest request;
   request.filePath = file.path;
   request.trees = GameTrees::FirstOnly;
+  request.progress = progress;
   const CollectionReadResult result = readCollectionText(*file.games, file.text, request, file.errors);
   file.markedGame = result.selectedGame;
   if (result.message) {
@@ -46,7 +49,7 @@ HeldFileText LoadedFile::held() const {
   return h;
 }
 
-std::optional<LoadedFile> loadFile(const std::string& path, std::ostream& err) {
+std::optional<LoadedFile> loadFile(const std::string& path, std::ostream& err, const ProgressCallback& progress) {
   PosixFileSystem files;
   std::string bytes;
   if (const std::optional<ReadFailure> failure = files.readWholeFile(path, bytes)) {
@@ -60,7 +63,7 @@ std::optional<LoadedFile> loadFile(const std::string& path, std::ostream& err) {
   LoadedFile file;
   file.path = path;
   file.text = prepareOwnedFileText(std::move(bytes));
-  readGames(file, err);
+  readGames(file, err, progress);
   if (file.markedGame != nullptr) file.games->setCurrent(file.games->indexOf(file.markedGame));
   else file.games->setCurrent(0);
   return file;
@@ -75,30 +78,54 @@ bool buildTree(LoadedFile& file, SGridFrame& game, SErrorList& errors, std::ostr
   return false;
 }
 
-bool buildAllTrees(LoadedFile& file, SErrorList& errors, std::ostream& err) {
+bool buildAllTrees(LoadedFile& file, SErrorList& errors, std::ostream& err, const ProgressCallback& progress) {
   bool complete = true;
-  for (std::size_t i = 0; i < file.games->size(); ++i)
+  for (std::size_t i = 0; i < file.games->size(); ++i) {
     complete = buildTree(file, file.games->game(i), errors, err) && complete;
+    goOn(progress, progressAfterGame(file, i));
+  }
   return complete;
+}
+
+WorkProgress progressAfterGame(const LoadedFile& file, std::size_t index) {
+  const SGridFrame& game = file.games->game(index);
+  const std::size_t end = std::min<std::size_t>(std::size_t{game.textOffset} + game.textLength, file.text.size());
+  return WorkProgress{index + 1, file.games->size(), end, file.text.size()};
 }
 
 void tellNoGames(const std::string& path, std::ostream& err) {
   err << cliMessage("'" + path + "': No games were loaded.");
 }
 
-std::optional<FileToWrite> loadFileToWrite(const Arguments& args, const char* command, std::ostream& err) {
+std::optional<FileToWrite> loadFileToWrite(const Arguments& args, const char* command, std::ostream& err,
+                                           ProgressPort* progress) {
   const std::optional<InputAndOutput> paths = inputAndOutput(args);
   if (!paths) {
     err << "usage: meridax-cli " << command << " FILE -o OUT\n";
     return std::nullopt;
   }
-  std::optional<LoadedFile> file = loadFile(paths->input, err);
+  std::optional<LoadedFile> file;
+  {
+    ProgressScope shown(progress, WorkKind::Loading, paths->input);
+    file = loadFile(paths->input, err, shown.callback());
+  }
   if (!file) return std::nullopt;
   if (file->games->empty()) {
     tellNoGames(paths->input, err);
     return std::nullopt;
   }
   return FileToWrite{std::move(*file), paths->output};
+}
+
+bool saveCollection(LoadedFile& file, const std::string& path, const HeldFileText& held, std::ostream& err,
+                    ProgressPort* progress) {
+  ProgressScope shown(progress, WorkKind::Saving, path);
+  SaveOptions options;
+  options.buildTree = [&](SGridFrame& game) { return buildTree(file, game, file.errors, err); };
+  options.progress = shown.callback();
+  return writeFile(
+      path, [&](OutputFile& out, MessagePort& messages) { return Save_File(out, messages, *file.games, held, options).has_value(); },
+      err);
 }
 
 bool writeFile(const std::string& path, const FileFiller& write, std::ostream& err) {

@@ -11,6 +11,7 @@
 
 #include "app/collection_writer.h"
 #include "app/file_system.h"
+#include "app/progress_port.h"
 #include "cli/commands.h"
 #include "model/collection.h"
 #include "sgf/sgf_error_list.h"
@@ -31,14 +32,18 @@ struct LoadedFile {
 
 // Reads and cleans the file and reads its games; the current game is the marked one, else the first.
 // nullopt after writing to `err` why the file cannot be read.
-std::optional<LoadedFile> loadFile(const std::string& path, std::ostream& err);
+// `progress` is told how the reading goes.
+std::optional<LoadedFile> loadFile(const std::string& path, std::ostream& err, const ProgressCallback& progress = {});
 
 // Builds the tree of a game that was read up to its root from the file text, keeping its flag byte.
 // Reading errors go to `errors`; false when the reading stopped (the reason written to `err`).
 bool buildTree(LoadedFile& file, SGridFrame& game, SErrorList& errors, std::ostream& err);
 
-// Builds every tree that is not built yet; false when any reading stopped.
-bool buildAllTrees(LoadedFile& file, SErrorList& errors, std::ostream& err);
+// Builds every tree that is not built yet; false when any reading stopped. `progress` is told after each game.
+bool buildAllTrees(LoadedFile& file, SErrorList& errors, std::ostream& err, const ProgressCallback& progress = {});
+
+// How far the work on the games of a file has come once game `index` (from 0) is done.
+WorkProgress progressAfterGame(const LoadedFile& file, std::size_t index);
 
 // "'%s'\n\nNo games were loaded.", escaped onto one line of the error stream.
 void tellNoGames(const std::string& path, std::ostream& err);
@@ -49,7 +54,13 @@ struct FileToWrite {
   LoadedFile file;
   std::string output;
 };
-std::optional<FileToWrite> loadFileToWrite(const Arguments& args, const char* command, std::ostream& err);
+std::optional<FileToWrite> loadFileToWrite(const Arguments& args, const char* command, std::ostream& err,
+                                           ProgressPort* progress = nullptr);
+
+// Writes the collection to `path` through writeFile, as the editor's save does (`held`: the loaded text
+// the unchanged games are copied from), showing the progress of the writing.
+bool saveCollection(LoadedFile& file, const std::string& path, const HeldFileText& held, std::ostream& err,
+                    ProgressPort* progress);
 
 // The text of rewrite: every game of the file, its tree built (buildAllTrees), written whole by the
 // collection writer to `out`. False after telling `messages` why the writing failed.

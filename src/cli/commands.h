@@ -8,6 +8,7 @@
 
 namespace meridax {
 class BoardImagePort;
+class ProgressPort;
 }
 
 namespace meridax::cli {
@@ -15,6 +16,7 @@ namespace meridax::cli {
 struct CommandStreams {
   std::ostream& out;
   std::ostream& err;
+  ProgressPort* progress = nullptr;  // shows long loads, checks and saves; none: nothing is shown
 };
 
 using Arguments = std::vector<std::string>;

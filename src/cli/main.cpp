@@ -2,9 +2,11 @@
 
 #include <exception>
 #include <iostream>
+#include <memory>
 
 #include "cli/cli_output.h"
 #include "cli/command_table.h"
+#include "cli/terminal_progress.h"
 
 #ifdef MERIDAX_CLI_BOARD_IMAGES
 #include <QGuiApplication>
@@ -41,7 +43,9 @@ int main(int argc, char** argv) {
   using namespace meridax::cli;
   std::ios::sync_with_stdio(false);
   try {
-    const int status = dispatch(Arguments(argv + 1, argv + argc), CommandStreams{std::cout, std::cerr}, boardImages);
+    const std::unique_ptr<meridax::ProgressPort> progress = progressOnTerminal();
+    const int status =
+        dispatch(Arguments(argv + 1, argv + argc), CommandStreams{std::cout, std::cerr, progress.get()}, boardImages);
     std::cout.flush();
     return std::cout ? status : kExitTrouble;
   } catch (const std::exception& e) {

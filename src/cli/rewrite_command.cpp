@@ -14,14 +14,17 @@ bool writeRewrittenGames(LoadedFile& file, OutputFile& out, MessagePort& message
 }
 
 int runRewrite(const Arguments& args, const CommandStreams& io) {
-  std::optional<FileToWrite> loaded = loadFileToWrite(args, "rewrite", io.err);
+  std::optional<FileToWrite> loaded = loadFileToWrite(args, "rewrite", io.err, io.progress);
   if (!loaded) return kExitTrouble;
-  LoadedFile* file = &loaded->file;
-  buildAllTrees(*file, file->errors, io.err);
-  const bool saved = writeFile(
-      loaded->output, [&](OutputFile& out, MessagePort& messages) { return writeRewrittenGames(*file, out, messages); },
-      io.err);
-  return saved ? kExitOk : kExitTrouble;
+  LoadedFile& file = loaded->file;
+  {
+    ProgressScope shown(io.progress, WorkKind::Checking, file.path);
+    buildAllTrees(file, file.errors, io.err, shown.callback());
+  }
+  // Without a held text the collection writer writes every game whole.
+  HeldFileText noText;
+  noText.markedGame = file.markedGame;
+  return saveCollection(file, loaded->output, noText, io.err, io.progress) ? kExitOk : kExitTrouble;
 }
 
 }  // namespace meridax::cli

@@ -7,19 +7,10 @@
 namespace meridax::cli {
 
 int runSave(const Arguments& args, const CommandStreams& io) {
-  std::optional<FileToWrite> loaded = loadFileToWrite(args, "save", io.err);
+  std::optional<FileToWrite> loaded = loadFileToWrite(args, "save", io.err, io.progress);
   if (!loaded) return kExitTrouble;
-  LoadedFile* file = &loaded->file;
-  const HeldFileText held = file->held();
-  SaveOptions options;
-  options.buildTree = [&](SGridFrame& game) { return buildTree(*file, game, file->errors, io.err); };
-  const bool saved = writeFile(
-      loaded->output,
-      [&](OutputFile& out, MessagePort& messages) {
-        return Save_File(out, messages, *file->games, held, options).has_value();
-      },
-      io.err);
-  return saved ? kExitOk : kExitTrouble;
+  LoadedFile& file = loaded->file;
+  return saveCollection(file, loaded->output, file.held(), io.err, io.progress) ? kExitOk : kExitTrouble;
 }
 
 }  // namespace meridax::cli

@@ -1,5 +1,6 @@
 #include "model/collection.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace meridax {
@@ -35,6 +36,16 @@ std::unique_ptr<SGridFrame> Collection::replaceGame(std::size_t index, std::uniq
   games_[index]->collectionIndex = index;
   game->collectionIndex = npos;
   return game;
+}
+
+void Collection::removeGames(std::size_t first, std::size_t count) {
+  if (first >= games_.size()) return;
+  const std::size_t last = first + std::min(count, games_.size() - first);
+  games_.erase(games_.begin() + static_cast<std::ptrdiff_t>(first), games_.begin() + static_cast<std::ptrdiff_t>(last));
+  renumberFrom(first);
+  if (current_ >= last) current_ -= last - first;
+  else if (current_ >= first) current_ = first;
+  if (current_ >= games_.size()) current_ = games_.empty() ? 0 : games_.size() - 1;
 }
 
 void Collection::clear() {

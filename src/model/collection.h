@@ -31,6 +31,9 @@ class Collection {
   std::unique_ptr<SGridFrame> takeGame(std::size_t index);
   // Puts a game in place of the one at index and hands that one back; the current index stays.
   std::unique_ptr<SGridFrame> replaceGame(std::size_t index, std::unique_ptr<SGridFrame> game);
+  // Removes and destroys `count` games from index `first` on (as many as there are); the current index
+  // stays on its game when that game stays, else it moves to the game after the range (or the last).
+  void removeGames(std::size_t first, std::size_t count);
   // Destroys every game.
   void clear();
 

@@ -49,6 +49,11 @@ CollectionReadResult readCollectionText(Collection& collection, const std::strin
     }
     if (read.cursor <= cursor) break;  // no progress: nothing more can be read
     cursor = read.cursor;
+    const WorkProgress now{static_cast<std::size_t>(result.gamesRead), 0, cursor, text.size()};
+    if (!goOn(request.progress, now)) {
+      result.cancelled = true;
+      break;
+    }
   }
   return result;
 }

@@ -10,6 +10,7 @@
 #include "model/collection.h"
 #include "sgf/sgf_error_list.h"
 #include "sgf/sgf_reader.h"
+#include "sgf/work_progress.h"
 
 namespace meridax {
 
@@ -28,6 +29,7 @@ struct CollectionReadRequest {
   std::size_t insertAfter = Collection::npos;  // games go after this entry, each after the one before
   GameTrees trees = GameTrees::FirstOnly;
   ReaderSettings settings;
+  ProgressCallback progress;  // told after each game; reading stops when it says so
 };
 
 struct CollectionReadResult {
@@ -35,11 +37,13 @@ struct CollectionReadResult {
   SGridFrame* firstGame = nullptr;
   SGridFrame* selectedGame = nullptr;  // the last game that carried "XS"
   std::optional<AppError> message;     // the failure that stopped reading, caption "Do_FileSGF()"
+  bool cancelled = false;              // the progress callback stopped the reading; the games read stay
 };
 
 // Reads games from the start of the text until the reader reads no game or the text ends. The game
 // read whole is the first one actually created (a game skipped for a bad size does not use up that
-// turn). Errors go to the list; the caller shows it.
+// turn). Errors go to the list; the caller shows it. A cancelled reading leaves the games it read in the
+// collection: the caller removes them.
 CollectionReadResult readCollectionText(Collection& collection, const std::string& text,
                                         const CollectionReadRequest& request, SErrorList& errors);
 

@@ -11,6 +11,7 @@
 #include "app/app_test_support.h"
 #include "app/frame_win.h"
 #include "app/memory_profile.h"
+#include "app/progress_port.h"
 #include "app/scripted_ports.h"
 #include "app/settings_io.h"
 
@@ -32,7 +33,9 @@ class FrameTest : public ::testing::Test {
       environment.dataDirectory = dataDirectory();
       environment.temporaryDirectory = dir.path();
       environment.workingDirectory = dir.path();
-      frame_ = std::make_unique<FrameWin>(ports.framePorts(), profile, files, readAppSettings(profile), environment);
+      FramePorts framePorts = ports.framePorts();
+      framePorts.progress = progress;
+      frame_ = std::make_unique<FrameWin>(framePorts, profile, files, readAppSettings(profile), environment);
     }
     return *frame_;
   }
@@ -66,6 +69,7 @@ class FrameTest : public ::testing::Test {
   FailingFileSystem files;
   MemoryProfile profile;
   ScriptedPorts ports;
+  ProgressPort* progress = nullptr;  // set before the frame is first used
 
  private:
   std::unique_ptr<FrameWin> frame_;

@@ -85,6 +85,37 @@ const RemoveCase kRemoveCases[] = {
 INSTANTIATE_TEST_SUITE_P(Cases, CollectionRemoveTest, ::testing::ValuesIn(kRemoveCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
+struct RangeCase {
+  const char* name;
+  std::size_t current;
+  std::size_t first;
+  std::size_t count;
+  const char* after;
+};
+
+class CollectionRangeTest : public CollectionTest, public ::testing::WithParamInterface<RangeCase> {};
+
+TEST_P(CollectionRangeTest, RemovedRange_CurrentFollowsItsGameAndIndexesStayTrue) {
+  addNamed(c, "d", Collection::npos);
+  c.setCurrent(GetParam().current);
+  c.removeGames(GetParam().first, GetParam().count);
+  EXPECT_EQ(listing(c), GetParam().after);
+  for (std::size_t i = 0; i < c.size(); ++i) EXPECT_EQ(c.indexOf(&c.game(i)), i);
+}
+
+const RangeCase kRangeCases[] = {
+    {"BeforeCurrent", 3, 0, 2, "c [d]"},
+    {"AfterCurrent", 0, 1, 3, "[a]"},
+    {"AroundCurrent", 1, 0, 2, "[c] d"},
+    {"CurrentInTheLastOnes", 3, 2, 2, "a [b]"},
+    {"CountBeyondTheEnd", 0, 2, 99, "[a] b"},
+    {"FirstBeyondTheEnd", 2, 4, 1, "a b [c] d"},
+    {"Nothing", 2, 1, 0, "a b [c] d"},
+};
+
+INSTANTIATE_TEST_SUITE_P(Cases, CollectionRangeTest, ::testing::ValuesIn(kRangeCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
 TEST_F(CollectionTest, RemovingEveryGame_LeavesNoCurrentGameAndNoNodes) {
   c.removeGame(1);
   c.removeGame(0);

@@ -1,0 +1,76 @@
+#include "app/progress_port.h"
+
+#include <cstdio>
+
+namespace meridax {
+namespace {
+
+// "1,234": counts grouped by thousands.
+std::string grouped(std::size_t n) {
+  std::string digits = std::to_string(n);
+  for (int at = static_cast<int>(digits.size()) - 3; at > 0; at -= 3) digits.insert(static_cast<std::size_t>(at), ",");
+  return digits;
+}
+
+// "812 bytes", "40.5 KB", "3.4 MB".
+std::string bytesText(std::size_t bytes) {
+  char text[32];
+  if (bytes < 1024) return std::to_string(bytes) + " bytes";
+  if (bytes < 1024 * 1024) std::snprintf(text, sizeof text, "%.1f KB", static_cast<double>(bytes) / 1024);
+  else std::snprintf(text, sizeof text, "%.1f MB", static_cast<double>(bytes) / (1024 * 1024));
+  return text;
+}
+
+const char* verbOf(WorkKind kind) {
+  switch (kind) {
+    case WorkKind::Loading: return "Loading";
+    case WorkKind::Importing: return "Importing";
+    case WorkKind::Checking: return "Checking";
+    case WorkKind::Saving: return "Saving";
+  }
+  return "";
+}
+
+const char* doneOf(WorkKind kind) {
+  switch (kind) {
+    case WorkKind::Loading:
+    case WorkKind::Importing: return "read";
+    case WorkKind::Checking: return "checked";
+    case WorkKind::Saving: return "written";
+  }
+  return "";
+}
+
+}  // namespace
+
+std::string progressHeading(WorkKind kind, const std::string& file) {
+  return std::string(verbOf(kind)) + " '" + file + "'";
+}
+
+std::string progressDetails(WorkKind kind, const WorkProgress& p) {
+  std::string text = grouped(p.games);
+  if (p.gamesTotal != 0) text += " of " + grouped(p.gamesTotal);
+  text += p.games == 1 && p.gamesTotal == 0 ? " game " : " games ";
+  text += doneOf(kind);
+  text += ", " + bytesText(p.bytesDone);
+  if (p.bytesTotal != 0) text += " of " + bytesText(p.bytesTotal);
+  return text;
+}
+
+ProgressScope::ProgressScope(ProgressPort* port, WorkKind kind, const std::string& file) : port_(port) {
+  if (port_ != nullptr) port_->begin(kind, file);
+}
+
+ProgressScope::~ProgressScope() {
+  if (port_ != nullptr) port_->end();
+}
+
+ProgressCallback ProgressScope::callback() {
+  if (port_ == nullptr) return {};
+  return [this](const WorkProgress& p) {
+    if (!cancelled_ && !port_->advance(p)) cancelled_ = true;
+    return !cancelled_;
+  };
+}
+
+}  // namespace meridax
