@@ -22,12 +22,20 @@ case "$what" in
              share/icons/hicolor/scalable/apps/com.quintelvar.Meridax.svg \
              share/metainfo/com.quintelvar.Meridax.metainfo.xml \
              share/mime/packages/meridax.xml \
-             share/bash-completion/completions/meridax-cli; do
+             share/bash-completion/completions/meridax-cli \
+             share/meridax/help/meridax.html share/meridax/help/menus.html \
+             share/man/man1/meridax.1 share/man/man1/meridax-cli.1; do
       if [ ! -e "$stage/usr/$f" ]; then echo "missing: /usr/$f"; missing=1; fi
     done
     [ "$missing" = 0 ] || exit 1
-    # The installed programs start from where they were put.
+    # The installed programs start from where they were put, and F1 in the installed editor opens the
+    # installed manual in the browser (the screenshot's script prints what would have been opened).
     "$stage/usr/bin/meridax-cli" --help >/dev/null
+    printf 'key F1\n' >"$stage/f1.script"
+    opened=$("$stage/usr/bin/meridax" --screenshot "$stage/f1.png" --script "$stage/f1.script" | grep '^(open) ')
+    if [ "$opened" != "(open) $stage/usr/share/meridax/help/meridax.html" ]; then
+      echo "F1 opened: '$opened'"; exit 1
+    fi
     ;;
   *) echo "usage: $0 desktop|metainfo|install ..." >&2; exit 2 ;;
 esac

@@ -5,7 +5,8 @@
 set -euo pipefail
 
 packages=(g++ cmake make libgtest-dev libgmock-dev libbenchmark-dev qt6-base-dev qt6-svg-dev libgif-dev
-          libfmt-dev python3-pil fonts-liberation2 desktop-file-utils appstream)
+          libfmt-dev python3-pil fonts-liberation2 desktop-file-utils appstream
+          python3-markdown man-db)
 if [ "${1:-}" = "--with-docs" ]; then
   packages+=(libreoffice-writer-nogui poppler-utils python3)
 fi

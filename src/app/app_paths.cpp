@@ -1,5 +1,7 @@
 #include "app/app_paths.h"
 
+#include <filesystem>
+
 #include <cstdlib>
 
 namespace meridax {
@@ -38,6 +40,18 @@ std::string programDirectoryOf(const std::string& programPath) {
   if (slash == std::string::npos) return ".";
   if (slash == 0) return "/";
   return programPath.substr(0, slash);
+}
+
+std::string helpDirectoryFor(const std::string& programDirectory, const std::string& buildDirectory,
+                             const std::string& pageName) {
+  const std::string installed = programDirectory + "/" + kInstalledHelpDirectory;
+  std::error_code ignored;
+  const auto holdsManual = [&](const std::string& directory) {
+    return !directory.empty() && std::filesystem::is_regular_file(directory + "/" + pageName, ignored);
+  };
+  if (holdsManual(installed)) return std::filesystem::path(installed).lexically_normal().string();
+  if (holdsManual(buildDirectory)) return buildDirectory;
+  return std::filesystem::path(installed).lexically_normal().string();
 }
 
 }  // namespace meridax

@@ -11,6 +11,7 @@
 
 #include "app/app_paths.h"
 #include "app/memory_profile.h"
+#include "app/outside_programs.h"
 #include "app/posix_file_system.h"
 #include "app/posix_process_port.h"
 #include "app/script_runner.h"
@@ -19,8 +20,13 @@
 #include "view/launch_options.h"
 #include "view/frame_dialogs.h"
 #include "view/main_window.h"
+#include "view/progress_dialog.h"
 #include "view/qsettings_profile.h"
 #include "view/qt_ports.h"
+
+#ifndef MERIDAX_BUILD_HELP_DIR
+#define MERIDAX_BUILD_HELP_DIR ""
+#endif
 
 namespace {
 
@@ -34,7 +40,8 @@ FrameEnvironment environment() {
   FrameEnvironment e;
   e.dataDirectory = dataDirectory();
   e.workingDirectory = QDir::currentPath().toStdString();
-  e.helpDirectory = (QCoreApplication::applicationDirPath() + QStringLiteral("/help")).toStdString();
+  e.helpDirectory =
+      helpDirectoryFor(QCoreApplication::applicationDirPath().toStdString(), MERIDAX_BUILD_HELP_DIR, kHelpFileName);
   return e;
 }
 
@@ -56,8 +63,11 @@ int runEditor(const LaunchOptions& options) {
   ports.files = &dialogs;
   ports.clipboard = &dialogs;
   ports.processes = &processes;
+  QtProgress progress(nullptr);
+  ports.progress = &progress;
   MainWindow window(MainWindowSetup{*profile, files, readAppSettings(*profile), environment(), ports});
   dialogs.setParentWidget(&window);
+  progress.setParentWidget(&window);
   window.frame().decideStartupFile(options.files);
   window.show();
   const int status = QApplication::exec();

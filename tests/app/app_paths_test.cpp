@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <map>
+
+#include "app/app_test_support.h"
 
 namespace meridax {
 namespace {
@@ -38,4 +41,24 @@ TEST(AppPaths, ProgramDirectory_IsThePathUpToTheLastSlash) {
 }
 
 }  // namespace
+
+TEST(AppPaths, HelpDirectory_InstalledManualFirstThenTheBuildTreesThenInstalledPlace) {
+  struct Case {
+    bool installed, built;
+    const char* expected;  // "share" the installed place, "build" the build tree's
+  };
+  for (const Case c : {Case{true, true, "share"}, Case{false, true, "build"}, Case{true, false, "share"},
+                       Case{false, false, "share"}}) {
+    testing::TempDir dir;
+    std::filesystem::create_directories(dir.file("bin"));
+    std::filesystem::create_directories(dir.file("share/meridax/help"));
+    std::filesystem::create_directories(dir.file("build/help"));
+    if (c.installed) testing::writeTextFile(dir.file("share/meridax/help/meridax.html"), "<html>");
+    if (c.built) testing::writeTextFile(dir.file("build/help/meridax.html"), "<html>");
+    const std::string expected = std::string(c.expected) == "share" ? dir.file("share/meridax/help") : dir.file("build/help");
+    EXPECT_EQ(helpDirectoryFor(dir.file("bin"), dir.file("build/help"), "meridax.html"), expected)
+        << c.installed << c.built;
+  }
+}
+
 }  // namespace meridax
