@@ -1,6 +1,6 @@
 #include "app/progress_port.h"
 
-#include <cstdio>
+#include "model/text_format.h"
 
 namespace meridax {
 namespace {
@@ -14,11 +14,9 @@ std::string grouped(std::size_t n) {
 
 // "812 bytes", "40.5 KB", "3.4 MB".
 std::string bytesText(std::size_t bytes) {
-  char text[32];
   if (bytes < 1024) return std::to_string(bytes) + " bytes";
-  if (bytes < 1024 * 1024) std::snprintf(text, sizeof text, "%.1f KB", static_cast<double>(bytes) / 1024);
-  else std::snprintf(text, sizeof text, "%.1f MB", static_cast<double>(bytes) / (1024 * 1024));
-  return text;
+  if (bytes < 1024 * 1024) return formatText("%.1f KB", static_cast<double>(bytes) / 1024);
+  return formatText("%.1f MB", static_cast<double>(bytes) / (1024 * 1024));
 }
 
 const char* verbOf(WorkKind kind) {
