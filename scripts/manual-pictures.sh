@@ -28,10 +28,18 @@ shot kropki 900x600 "$s/end.script" "$corpus/kropki/dots-game-ai/FullSgfWithStop
 "$cli" image "$corpus/go-annotated/littlego/sgf/19x19/markup.sgf" --square 20 -o "$out/diagram.png"
 echo "$out/diagram.png"
 
-# The dialogs, where this build of the editor can draw them.
+# The dialogs, where this build of the editor can draw them (`--dialog NAME`: a command's handler name or a
+# name of the dialog gallery). MERIDAX_DIALOGS names others.
+dialogs="${MERIDAX_DIALOGS:-CmGameInfo CmCustomise CmOtherOptions PreferencesFonts CmCollDetails GoHandicapStones}"
 if "$meridax" --help 2>&1 | grep -q -- '--dialog'; then
-  for name in ${MERIDAX_DIALOGS:-$("$meridax" --list-dialogs 2>/dev/null || true)}; do
-    "$meridax" --screenshot "$out/dialog-$name.png" --dialog "$name" \
-      "$corpus/go-collections/jtauber-sgf/meijin.sgf" >/dev/null && echo "$out/dialog-$name.png"
+  for name in $dialogs; do
+    if "$meridax" --screenshot "$out/dialog-$name.png" --dialog "$name" \
+         "$corpus/go-collections/jtauber-sgf/meijin.sgf" >/dev/null; then
+      echo "$out/dialog-$name.png"
+    else
+      echo "manual-pictures.sh: no picture of the dialog $name" >&2
+    fi
   done
+else
+  echo "manual-pictures.sh: this build of meridax draws no dialogs (--dialog); their pictures are left as they are" >&2
 fi
