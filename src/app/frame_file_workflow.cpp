@@ -156,6 +156,7 @@ bool FrameWin::ReLoad(const std::string& path) {
     return false;
   }
   collection_.removeGames(0, oldGames);
+  resetUndo();  // the steps belong to the collection that went
   heldText_.reset();
   markedGameSerial_ = 0;
   if (anySelected) {
