@@ -49,7 +49,7 @@ std::unique_ptr<JosekiFrame> largestJosekiGame(benchmark::State& state) {
     if (nodes > most) most = nodes, largest = i;
   }
   f->frame.makeCurrent(largest, false);
-  f->frame.CmEndPosition();
+  f->frame.navigation().CmEndPosition();
   state.counters["nodes"] = most;
   return f;
 }

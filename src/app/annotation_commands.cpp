@@ -2,7 +2,6 @@
 
 #include "app/annotation_commands.h"
 
-#include "app/frame_win.h"
 #include "app/command_ids.h"
 #include "edit/node_annotations.h"
 #include "model/node_texts.h"
@@ -13,19 +12,13 @@ namespace {
 
 namespace id = command_id;
 
-void redraw(FrameWin& f, Redraw what) {
-  if (f.ports().window != nullptr) f.ports().window->redraw(what);
-}
+void redraw(FrameServices& f, Redraw what) { f.redraw(what); }
 
-void tell(FrameWin& f, const char* caption, const std::string& text) {
-  f.ports().messages->tell(UserMessage{caption, text, MessageIcon::Information});
-}
+void tell(FrameServices& f, const char* caption, const std::string& text) { f.tell(caption, text); }
 
-GameNode* current(FrameWin& f) { return f.game().currentNode; }
+GameNode* current(FrameServices& f) { return f.game().currentNode; }
 
 }  // namespace
-
-FrameWin& AnnotationCommands::frame() { return static_cast<FrameWin&>(*this); }
 
 void AnnotationCommands::markChanged() {
   SGridFrame& g = frame().game();
@@ -79,7 +72,7 @@ void AnnotationCommands::CmNNDisplay() {
 }
 
 void AnnotationCommands::showPositionList(PositionListKind kind, const char* caption, const char* nothingText) {
-  FrameWin& f = frame();
+  FrameServices& f = frame();
   PositionListModel model(f.game(), kind);
   if (model.rowCount() == 0) {
     tell(f, caption, nothingText);

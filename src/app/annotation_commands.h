@@ -1,7 +1,7 @@
 #pragma once
 // Annotations of positions: bookmarks, node names, scores, print diagrams, comments removed from the tree,
 // markup and labels, and the contents of the board and tree context menus.
-// These are commands of the main frame: FrameWin inherits them, so each is a FrameWin method.
+// A part of the main frame (FrameWin::annotations()) that reaches the frame only through FrameServices.
 
 #include <cstddef>
 #include <optional>
@@ -9,13 +9,12 @@
 #include <string_view>
 #include <vector>
 
-#include "edit/bookmarks.h"
 #include "app/context_menus.h"
+#include "app/frame_services.h"
+#include "edit/bookmarks.h"
 #include "edit/markup_edit.h"
 
 namespace meridax {
-
-class FrameWin;
 
 // How the list dialog of bookmarks or node names was closed.
 struct PositionListClose {
@@ -33,6 +32,10 @@ class PositionListPort {
 
 class AnnotationCommands {
  public:
+  explicit AnnotationCommands(FrameServices& frame) : frame_(frame) {}
+  AnnotationCommands(const AnnotationCommands&) = delete;
+  AnnotationCommands& operator=(const AnnotationCommands&) = delete;
+
   void setPositionListPort(PositionListPort* port) { listPort_ = port; }
 
   // ---- The mouse and keys of the board and the tree ----
@@ -79,12 +82,8 @@ class AnnotationCommands {
   void CmAutoLabelBranches();
   void CmAutoLabelMoves();
 
- protected:
-  AnnotationCommands() = default;
-  ~AnnotationCommands() = default;
-
  private:
-  FrameWin& frame();
+  FrameServices& frame() { return frame_; }
   void markChanged();
   void toggleBookmark(GameNode* node);
   void showPositionList(PositionListKind kind, const char* caption, const char* nothingText);
@@ -99,6 +98,7 @@ class AnnotationCommands {
   std::vector<BoardSquare> groupAtMarkedCorner();
   bool markAtCursor(char key);
 
+  FrameServices& frame_;
   PositionListPort* listPort_ = nullptr;
   bool labelArmed_ = false;
 };

@@ -4,21 +4,19 @@
 #include <utility>
 
 #include "app/annotation_commands.h"
-#include "app/frame_win.h"
 #include "model/text_format.h"
+#include "edit/navigation.h"
 #include "rules/position_at.h"
 
 namespace meridax {
 
 namespace {
 
-void redrawBoard(FrameWin& f) {
-  if (f.ports().window != nullptr) f.ports().window->redraw(Redraw::Board);
-}
+void redrawBoard(FrameServices& f) { f.redraw(Redraw::Board); }
 
 BoardArea areaOf(const MarkedArea& m) { return BoardArea{m.x1, m.y1, m.x2, m.y2}; }
 
-bool markupShown(FrameWin& f) { return f.frameSettings().viewMarkup != 0; }
+bool markupShown(FrameServices& f) { return f.frameSettings().viewMarkup != 0; }
 
 std::optional<MarkupProperty> propertyForKey(char key) {
   switch (key) {
@@ -35,16 +33,16 @@ std::optional<MarkupProperty> propertyForKey(char key) {
 // ---- Markup on the marked area ----
 
 void AnnotationCommands::CmMarkArea(MarkupProperty property) {
-  FrameWin& f = frame();
+  FrameServices& f = frame();
   SGridFrame& g = f.game();
-  if (!markArea(g, g.currentNode, areaOf(f.markedArea), property)) return;
+  if (!markArea(g, g.currentNode, areaOf(f.markedArea()), property)) return;
   markChanged();
   redrawBoard(f);
 }
 
 std::vector<BoardSquare> AnnotationCommands::groupAtMarkedCorner() {
   SGridFrame& g = frame().game();
-  return connectedGroup(currentPosition(g), frame().markedArea.x1, frame().markedArea.y1);
+  return connectedGroup(currentPosition(g), frame().markedArea().x1, frame().markedArea().y1);
 }
 
 void AnnotationCommands::CmMarkGroup() {
@@ -56,7 +54,9 @@ void AnnotationCommands::CmMarkGroup() {
 
 void AnnotationCommands::CmRemoveGroupMarkup() { removeMarkupOn(groupAtMarkedCorner()); }
 
-void AnnotationCommands::CmRemoveMarkup() { removeMarkupOn(areaSquares(frame().game(), areaOf(frame().markedArea))); }
+void AnnotationCommands::CmRemoveMarkup() {
+  removeMarkupOn(areaSquares(frame().game(), areaOf(frame().markedArea())));
+}
 
 void AnnotationCommands::removeMarkupOn(const std::vector<BoardSquare>& squares) {
   SGridFrame& g = frame().game();
@@ -92,7 +92,7 @@ void AnnotationCommands::CmLabel() {
 }
 
 bool AnnotationCommands::boardKey(std::string_view key) {
-  FrameWin& f = frame();
+  FrameServices& f = frame();
   const ActionScope action(f);
   SGridFrame& g = f.game();
   const bool armed = std::exchange(labelArmed_, false);
@@ -117,7 +117,7 @@ bool AnnotationCommands::boardKey(std::string_view key) {
 }
 
 bool AnnotationCommands::markAtCursor(char key) {
-  FrameWin& f = frame();
+  FrameServices& f = frame();
   SGridFrame& g = f.game();
   const std::optional<MarkupProperty> property = propertyForKey(key);
   if (!property || g.kind() == GameKind::Othello) return false;
@@ -132,20 +132,19 @@ bool AnnotationCommands::markAtCursor(char key) {
 // ---- Context menus ----
 
 std::vector<MenuItem> AnnotationCommands::boardContextAt(int x1, int y1, int x2, int y2) {
-  FrameWin& f = frame();
+  FrameServices& f = frame();
   const ActionScope action(f);
   SGridFrame& g = f.game();
   cancelLabelEntry();
-  f.markedArea = MarkedArea{x1, y1, x2, y2};
-  f.context.x = x1;
-  f.context.y = y1;
+  f.setMarkedArea(MarkedArea{x1, y1, x2, y2});
+  f.setContextPoint(x1, y1);
   const bool single = x1 == x2 && y1 == y2;
   if (single && isOnBoard(g.kind(), g.width(), g.height(), x1, y1)) {
     g.cursorX = x1;
     g.cursorY = y1;
     f.refreshStatus();
   } else if (!single) {
-    const int count = static_cast<int>(areaSquares(g, areaOf(f.markedArea)).size());
+    const int count = static_cast<int>(areaSquares(g, areaOf(f.markedArea())).size());
     f.notice(formatText("Selected area = %d", count));
   }
   BoardMenuView view;
@@ -154,14 +153,14 @@ std::vector<MenuItem> AnnotationCommands::boardContextAt(int x1, int y1, int x2,
   view.availableShown = f.frameSettings().doSearch != 0;
   view.capturesShown = f.frameSettings().displayCaptures != 0;
   view.goCoordinatesShown = f.frameSettings().goLetters;
-  return boardContextMenu(g, areaOf(f.markedArea), view);
+  return boardContextMenu(g, areaOf(f.markedArea()), view);
 }
 
 std::vector<MenuItem> AnnotationCommands::treeContextAt(GameNode* node) {
-  FrameWin& f = frame();
+  FrameServices& f = frame();
   const ActionScope action(f);
-  f.context.node = isNodeOfGame(f.game(), node) ? node : nullptr;
-  return treeContextMenu(f.game(), f.context.node, f.context.node != f.game().firstNode);
+  f.setContextNode(isNodeOfGame(f.game(), node) ? node : nullptr);
+  return treeContextMenu(f.game(), f.context().node, f.context().node != f.game().firstNode);
 }
 
 }  // namespace meridax

@@ -4,7 +4,6 @@
 #include <new>
 #include <utility>
 
-#include "app/frame_win.h"
 #include "app/list_dialog_port.h"
 #include "app/outside_programs.h"
 #include "app/posix_file_system.h"
@@ -15,7 +14,6 @@
 
 namespace meridax {
 
-FrameWin& CollectionListCommands::frame() { return static_cast<FrameWin&>(*this); }
 
 std::vector<std::string> ListWindow::selectedPlayers() const {
   std::vector<std::string> names;
@@ -135,8 +133,8 @@ void CollectionListCommands::refillPlayers(ListWindow& list) {
 void CollectionListCommands::buildTreesForStatistics() {
   // A swap-sides node decides who won, so a game whose tree was never opened is read now, unless its
   // result or its players make the swap irrelevant.
-  FrameWin& f = frame();
-  if (!f.heldText()) return;
+  FrameServices& f = frame();
+  if (!f.holdsFileText()) return;
   const auto needsTree = [](const SGridFrame& g) {
     const SSGFDetails& d = g.details;
     return !g.treeLoaded && !d[DetailField::Result].empty() && d[DetailField::Player1] != d[DetailField::Player2];
@@ -169,7 +167,7 @@ void CollectionListCommands::CmFoldersShowGames() {
 // ---- Game information ----
 
 bool CollectionListCommands::editGameDetails(SGridFrame& game) {
-  FrameWin& f = frame();
+  FrameServices& f = frame();
   const GameDetailsForm form = gameDetailsForm(game);
   ListDialogPort* forms = f.ports().listDialogs;
   const std::optional<SSGFDetails> edited =
@@ -203,14 +201,14 @@ void CollectionListCommands::CmFoldersImport() {
   ListWindow* list = topOf(ListMode::Games);
   SGridFrame* after = singleSelectedGame();
   if (list == nullptr || list->forPlayers || after == nullptr) return;
-  FrameWin& f = frame();
+  FrameServices& f = frame();
   Collection& games = f.collection();
   std::vector<const SGridFrame*> before;
   for (std::size_t i = 0; i < games.size(); ++i) before.push_back(&games.game(i));
   const SGridFrame* current = games.current();
   // The import inserts after the current game: the selected game stands in for it meanwhile.
   games.setCurrent(games.indexOf(after));
-  f.CollImport();
+  f.importFiles();
   games.setCurrent(games.indexOf(current));
   f.refreshTitle();
   f.refreshStatus();
@@ -228,7 +226,7 @@ void CollectionListCommands::CmFoldersImport() {
 void CollectionListCommands::setDetail(const BulkDetail& detail) {
   const std::vector<SGridFrame*> games = selectedGames();
   if (games.empty()) return;
-  FrameWin& f = frame();
+  FrameServices& f = frame();
   const std::optional<std::string> text = f.ports().dialogs->askText(detail.title, detail.label, "");
   if (!text || text->empty()) return;
   const int set = setDetailOfGames(f.collection(), games, detail.field, *text);
@@ -243,7 +241,7 @@ void CollectionListCommands::CmFoldersSetPlace() { setDetail(kSetPlace); }
 void CollectionListCommands::CmFoldersFind() {
   ListWindow* list = topOf(ListMode::Players);
   if (list == nullptr || list->selected.empty()) return;
-  FrameWin& f = frame();
+  FrameServices& f = frame();
   const std::string from = list->players.player(list->selected.front()).name;
   ListDialogPort* forms = f.ports().listDialogs;
   const std::optional<std::string> to =
@@ -265,7 +263,7 @@ void CollectionListCommands::CmFoldersFind() {
 void CollectionListCommands::moveSelected(int rows) {
   ListWindow* list = topOf(ListMode::Games);
   if (list == nullptr || list->forPlayers || list->selected.empty() || list->selected.size() >= list->rows()) return;
-  FrameWin& f = frame();
+  FrameServices& f = frame();
   std::vector<std::size_t> moved = moveSelectedGames(list->games, f.collection(), list->selected, rows);
   if (moved == list->selected) return;
   list->selected = std::move(moved);
@@ -298,7 +296,7 @@ void CollectionListCommands::CmFoldersKeep() { ExcludeSelected(ExcludeChoice::Ke
 void CollectionListCommands::ExcludeSelected(ExcludeChoice choice) {
   ListWindow* list = top();
   if (list == nullptr) return;
-  FrameWin& f = frame();
+  FrameServices& f = frame();
   const bool games = list->mode == ListMode::Games;
   const ExcludeCheck check =
       checkExclude(games ? ListKind::Games : ListKind::Players, choice, list->selected.size(), list->rows());
@@ -320,10 +318,10 @@ void CollectionListCommands::ExcludeSelected(ExcludeChoice choice) {
 }
 
 void CollectionListCommands::afterRemoval(const RemovalOutcome& outcome, const std::vector<const SGridFrame*>& removed) {
-  FrameWin& f = frame();
+  FrameServices& f = frame();
   if (outcome.removed > 0) f.markFileModified();
   if (outcome.currentChanged) {
-    f.context = ContextTarget{};  // the node under the mouse belonged to the game that went
+    f.clearContext();  // the node under the mouse belonged to the game that went
     if (f.ports().window != nullptr) f.ports().window->setTreeTopLine(f.game().treeTopLine);
     f.makeCurrent(f.collection().currentIndex(), true);
   } else {
@@ -358,7 +356,7 @@ void CollectionListCommands::afterRemoval(const RemovalOutcome& outcome, const s
 void CollectionListCommands::CmFoldersExport() {
   ListWindow* list = top();
   if (list == nullptr || list->selected.empty()) return;
-  FrameWin& f = frame();
+  FrameServices& f = frame();
   Collection& games = f.collection();
   for (std::size_t i = 0; i < games.size(); ++i) games.game(i).markedForExport = false;
   if (list->mode == ListMode::Games) {
@@ -368,13 +366,13 @@ void CollectionListCommands::CmFoldersExport() {
     for (std::size_t i = 0; i < games.size(); ++i)
       games.game(i).markedForExport = takesPartIn(games.game(i), players);
   }
-  f.SaveAs(SaveScope::MarkedGames);
+  f.saveAs(SaveScope::MarkedGames);
 }
 
 // ---- Branch statistics ----
 
 void CollectionListCommands::CmBranchStatistics() {
-  FrameWin& f = frame();
+  FrameServices& f = frame();
   if (f.ports().statistics != nullptr) {
     f.ports().statistics->showBranchStatistics();
     return;

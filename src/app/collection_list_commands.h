@@ -1,7 +1,7 @@
 #pragma once
 // The lists of games and players of the collection, their statistics and bulk edits, the game
 // information dialog, and the branch statistics of the current game.
-// These are commands of the main frame: FrameWin inherits them, so each is a FrameWin method.
+// A part of the main frame (FrameWin::lists()) that reaches the frame only through FrameServices.
 //
 // The two lists are modal windows. Here each open list is a ListWindow on a stack (a games list shown
 // for some players stands above the players list), with the rows a view draws and the rows selected in
@@ -13,14 +13,13 @@
 #include <string_view>
 #include <vector>
 
+#include "app/frame_services.h"
 #include "collection/collection_edits.h"
 #include "collection/games_list.h"
 #include "app/list_menus.h"
 #include "collection/players.h"
 
 namespace meridax {
-
-class FrameWin;
 
 // Rows a page key moves the selected games by, until the view tells how many rows it shows.
 inline constexpr int kDefaultPageRows = 10;
@@ -41,6 +40,10 @@ struct ListWindow {
 
 class CollectionListCommands {
  public:
+  explicit CollectionListCommands(FrameServices& frame) : frame_(frame) {}
+  CollectionListCommands(const CollectionListCommands&) = delete;
+  CollectionListCommands& operator=(const CollectionListCommands&) = delete;
+
   // ---- Commands of the main frame ----
   void CmCollectionList();    // "Display a list of games in the collection"
   void CmPlayerStatistics();  // "Display player statistics"
@@ -93,12 +96,8 @@ class CollectionListCommands {
   void CmFoldersExport();  // the selected games, or the games of the selected players, to a new file
   void ExcludeSelected(ExcludeChoice choice);
 
- protected:
-  CollectionListCommands() = default;
-  ~CollectionListCommands() = default;
-
  private:
-  FrameWin& frame();
+  FrameServices& frame() { return frame_; }
   // The top list window, its rows checked against the collection first; nullptr when none is open.
   ListWindow* top();
   ListWindow* topOf(ListMode mode);
@@ -118,6 +117,7 @@ class CollectionListCommands {
   void tellReport(const char* caption, const std::string& text);
   void tellRefusal(const char* caption, const std::string& text);
 
+  FrameServices& frame_;
   std::vector<ListWindow> lists_;
 };
 

@@ -16,7 +16,7 @@ using G = CommandGroup;
 using R = CommandRoute;
 
 bool severalGames(FrameWin& f) { return f.collection().size() > 1; }
-bool noList(FrameWin& f) { return !f.listOpen(); }
+bool noList(FrameWin& f) { return !f.lists().listOpen(); }
 
 const FrameCommand kFileCommands[] = {
     {.name = "LoadSGF", .group = G::File, .menuText = "&Load File\tCtrl+O", .keys = "Ctrl+O",
@@ -64,15 +64,15 @@ const FrameCommand kCollectionCommands[] = {
     {.id = id::kLastGame, .name = "CmLastGame", .group = G::Collection, .keys = "Ctrl+End",
      .tip = "Go to the last game in the collection\nLast Game", .run = [](FrameWin& f) { f.CmLastGame(); }},
     {.name = "CmCollectionList", .group = G::Collection, .menuText = "&Collection Details\tF6", .keys = "F6",
-     .tip = "Display a list of games in the collection", .run = [](FrameWin& f) { f.CmCollectionList(); },
+     .tip = "Display a list of games in the collection", .run = [](FrameWin& f) { f.lists().CmCollectionList(); },
      .enabled = noList},
     {.name = "CmPlayerStatistics", .group = G::Collection, .tip = "Display player statistics",
-     .run = [](FrameWin& f) { f.CmPlayerStatistics(); }, .enabled = noList},
+     .run = [](FrameWin& f) { f.lists().CmPlayerStatistics(); }, .enabled = noList},
     {.id = id::kBranchStatistics, .name = "CmBranchStatistics", .group = G::Collection,
      .menuText = "Display &Statistics\tF7", .keys = "F7", .tip = "Display branch statistics",
-     .run = [](FrameWin& f) { f.CmBranchStatistics(); }, .enabled = noList},
+     .run = [](FrameWin& f) { f.lists().CmBranchStatistics(); }, .enabled = noList},
     {.name = "CmGameDetails", .group = G::Collection, .menuText = "&Game Details\tF9", .keys = "F9",
-     .run = [](FrameWin& f) { f.CmGameDetails(); }, .enabled = noList},
+     .run = [](FrameWin& f) { f.lists().CmGameDetails(); }, .enabled = noList},
 };
 
 const FrameCommand kMoveCommands[] = {

@@ -11,11 +11,11 @@ namespace {
 using G = CommandGroup;
 
 const ListWindow* topIn(FrameWin& f, ListMode mode) {
-  const ListWindow* list = f.topList();
+  const ListWindow* list = f.lists().topList();
   return list != nullptr && list->mode == mode ? list : nullptr;
 }
 
-bool anyList(FrameWin& f) { return f.listOpen(); }
+bool anyList(FrameWin& f) { return f.lists().listOpen(); }
 bool playersList(FrameWin& f) { return topIn(f, ListMode::Players) != nullptr; }
 bool oneGameSelected(FrameWin& f) {
   const ListWindow* list = topIn(f, ListMode::Games);
@@ -33,7 +33,7 @@ bool somePlayersSelected(FrameWin& f) {
   const ListWindow* list = topIn(f, ListMode::Players);
   return list != nullptr && !list->selected.empty();
 }
-bool anySelected(FrameWin& f) { return f.listOpen() && !f.topList()->selected.empty(); }
+bool anySelected(FrameWin& f) { return f.lists().listOpen() && !f.lists().topList()->selected.empty(); }
 // Importing and reordering belong to the list of the whole collection.
 bool wholeCollectionList(FrameWin& f) {
   const ListWindow* list = topIn(f, ListMode::Games);
@@ -51,36 +51,36 @@ std::string exportText(FrameWin& f) { return playersList(f) ? list_menu::kExport
 
 const FrameCommand kCommands[] = {
     {.name = "CmFoldersDetails", .group = G::Lists, .menuText = list_menu::kDetails,
-     .run = [](FrameWin& f) { f.CmFoldersDetails(); }, .enabled = oneGameSelected},
+     .run = [](FrameWin& f) { f.lists().CmFoldersDetails(); }, .enabled = oneGameSelected},
     {.name = "CmFoldersNavigate", .group = G::Lists, .menuText = list_menu::kNavigate,
-     .run = [](FrameWin& f) { f.CmFoldersNavigate(); }, .enabled = oneGameSelected},
+     .run = [](FrameWin& f) { f.lists().CmFoldersNavigate(); }, .enabled = oneGameSelected},
     {.name = "CmFoldersImport", .group = G::Lists, .menuText = list_menu::kImport,
-     .run = [](FrameWin& f) { f.CmFoldersImport(); }, .enabled = importable},
+     .run = [](FrameWin& f) { f.lists().CmFoldersImport(); }, .enabled = importable},
     {.name = "CmFoldersSetEvents", .group = G::Lists, .menuText = list_menu::kSetEvent,
-     .run = [](FrameWin& f) { f.CmFoldersSetEvents(); }, .enabled = someGamesSelected},
+     .run = [](FrameWin& f) { f.lists().CmFoldersSetEvents(); }, .enabled = someGamesSelected},
     {.name = "CmFoldersSetPlace", .group = G::Lists, .menuText = list_menu::kSetPlace,
-     .run = [](FrameWin& f) { f.CmFoldersSetPlace(); }, .enabled = someGamesSelected},
-    {.name = "CmFoldersMoveUp", .group = G::Lists, .run = [](FrameWin& f) { f.CmFoldersMoveUp(); }, .enabled = movable},
-    {.name = "CmFoldersMoveDown", .group = G::Lists, .run = [](FrameWin& f) { f.CmFoldersMoveDown(); },
+     .run = [](FrameWin& f) { f.lists().CmFoldersSetPlace(); }, .enabled = someGamesSelected},
+    {.name = "CmFoldersMoveUp", .group = G::Lists, .run = [](FrameWin& f) { f.lists().CmFoldersMoveUp(); }, .enabled = movable},
+    {.name = "CmFoldersMoveDown", .group = G::Lists, .run = [](FrameWin& f) { f.lists().CmFoldersMoveDown(); },
      .enabled = movable},
-    {.name = "CmFoldersPageUp", .group = G::Lists, .run = [](FrameWin& f) { f.CmFoldersPageUp(); }, .enabled = movable},
-    {.name = "CmFoldersPageDown", .group = G::Lists, .run = [](FrameWin& f) { f.CmFoldersPageDown(); },
+    {.name = "CmFoldersPageUp", .group = G::Lists, .run = [](FrameWin& f) { f.lists().CmFoldersPageUp(); }, .enabled = movable},
+    {.name = "CmFoldersPageDown", .group = G::Lists, .run = [](FrameWin& f) { f.lists().CmFoldersPageDown(); },
      .enabled = movable},
-    {.name = "CmFoldersMoveTop", .group = G::Lists, .run = [](FrameWin& f) { f.CmFoldersMoveTop(); },
+    {.name = "CmFoldersMoveTop", .group = G::Lists, .run = [](FrameWin& f) { f.lists().CmFoldersMoveTop(); },
      .enabled = movable},
-    {.name = "CmFoldersMoveBottom", .group = G::Lists, .run = [](FrameWin& f) { f.CmFoldersMoveBottom(); },
+    {.name = "CmFoldersMoveBottom", .group = G::Lists, .run = [](FrameWin& f) { f.lists().CmFoldersMoveBottom(); },
      .enabled = movable},
     {.name = "CmFoldersShowGames", .group = G::Lists, .menuText = list_menu::kShowGames,
-     .run = [](FrameWin& f) { f.CmFoldersShowGames(); }, .enabled = somePlayersSelected},
+     .run = [](FrameWin& f) { f.lists().CmFoldersShowGames(); }, .enabled = somePlayersSelected},
     {.name = "CmFoldersFind", .group = G::Lists, .menuText = list_menu::kRename,
-     .run = [](FrameWin& f) { f.CmFoldersFind(); }, .enabled = onePlayerSelected},
-    {.name = "CmFoldersErase", .group = G::Lists, .run = [](FrameWin& f) { f.CmFoldersErase(); }, .enabled = anyList,
+     .run = [](FrameWin& f) { f.lists().CmFoldersFind(); }, .enabled = onePlayerSelected},
+    {.name = "CmFoldersErase", .group = G::Lists, .run = [](FrameWin& f) { f.lists().CmFoldersErase(); }, .enabled = anyList,
      .text = eraseText},
     {.name = "CmFoldersKeep", .group = G::Lists, .menuText = list_menu::kKeep,
-     .run = [](FrameWin& f) { f.CmFoldersKeep(); }, .enabled = anyList},
-    {.name = "CmFoldersExport", .group = G::Lists, .run = [](FrameWin& f) { f.CmFoldersExport(); },
+     .run = [](FrameWin& f) { f.lists().CmFoldersKeep(); }, .enabled = anyList},
+    {.name = "CmFoldersExport", .group = G::Lists, .run = [](FrameWin& f) { f.lists().CmFoldersExport(); },
      .enabled = anySelected, .text = exportText},
-    {.name = "CmFoldersClose", .group = G::Lists, .run = [](FrameWin& f) { f.closeList(); }, .enabled = anyList},
+    {.name = "CmFoldersClose", .group = G::Lists, .run = [](FrameWin& f) { f.lists().closeList(); }, .enabled = anyList},
 };
 
 }  // namespace

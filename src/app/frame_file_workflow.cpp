@@ -64,7 +64,7 @@ void FrameWin::showErrors() {
   errors_.display(ports);
 }
 
-ReaderSettings FrameWin::readerSettings() const {
+ReaderSettings FrameWin::readerSettings() {
   ReaderSettings settings;
   settings.convertAWAB = appSettings_.convertAwAb;
   settings.play = playOptions();

@@ -27,14 +27,6 @@ FrameWin::FrameWin(const FramePorts& ports, ProfilePort& profile, FileSystem& fi
 
 FrameWin::~FrameWin() = default;
 
-PlayOptions FrameWin::playOptions() const {
-  PlayOptions o;
-  o.autoLabelMoves = frameSettings_.autoLabelMoves;
-  o.autoLabelBranches = frameSettings_.autoLabelBranches;
-  o.autoLower = appSettings_.doAutoLower;
-  return o;
-}
-
 void FrameWin::notice(const std::string& text) {
   notice_ = text;
   if (ports_.window != nullptr) ports_.window->setStatus(0, text);

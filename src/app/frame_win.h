@@ -15,6 +15,7 @@
 #include "app/file_system.h"
 #include "app/frame_command.h"
 #include "app/frame_ports.h"
+#include "app/frame_services.h"
 #include "app/navigation_commands.h"
 #include "app/profile_port.h"
 #include "app/recent_files.h"
@@ -38,12 +39,6 @@ struct FrameEnvironment {
   std::string workingDirectory;    // names on the command line are taken from here
 };
 
-// The point or node under the mouse for context-menu commands, and the marked area of the board.
-struct ContextTarget {
-  GameNode* node = nullptr;  // the game-tree box under the mouse
-  int x = -1;                // the board point under the mouse
-  int y = -1;
-};
 // The state the panes were drawn from: the game, its tree revision and its current node.
 struct PaneStamp {
   std::uint32_t game = 0;
@@ -54,15 +49,9 @@ struct PaneStamp {
 // The panes to draw again when the state moved from `drawn` to `now`.
 Redraw changedPanes(const PaneStamp& drawn, const PaneStamp& now);
 
-struct MarkedArea {
-  int x1 = 0, y1 = 0, x2 = 0, y2 = 0;  // the corners where the right button went down and came up
-};
-
-class FrameWin : public PlayHost,
-                 public NavigationCommands,
-                 public TreeEditCommands,
-                 public AnnotationCommands,
-                 public CollectionListCommands {
+// The frame's command groups are parts it owns: navigation(), treeEdit(), annotations(), lists(); each
+// reaches the frame only through FrameServices.
+class FrameWin : public FrameServices {
  public:
   // Reads the frame's settings from the profile and makes the empty default game.
   FrameWin(const FramePorts& ports, ProfilePort& profile, FileSystem& files, AppSettings appSettings,
@@ -71,26 +60,37 @@ class FrameWin : public PlayHost,
   FrameWin(const FrameWin&) = delete;
   FrameWin& operator=(const FrameWin&) = delete;
 
+  // ---- The command groups ----
+  NavigationCommands& navigation() { return navigation_; }
+  TreeEditCommands& treeEdit() { return treeEdit_; }
+  AnnotationCommands& annotations() { return annotations_; }
+  CollectionListCommands& lists() { return lists_; }
+
   // ---- State ----
-  Collection& collection() { return collection_; }
-  SGridFrame& game() { return *collection_.current(); }
+  Collection& collection() override { return collection_; }
+  SGridFrame& game() override { return *collection_.current(); }
   const std::string& currentFile() const { return currentFile_; }
   bool modified() const { return modified_; }
-  FrameSettings& frameSettings() { return frameSettings_; }
-  AppSettings& appSettings() { return appSettings_; }
+  FrameSettings& frameSettings() override { return frameSettings_; }
+  AppSettings& appSettings() override { return appSettings_; }
   RecentFileList& recentFiles() { return recentFiles_; }
-  SErrorList& errorList() { return errors_; }
+  SErrorList& errorList() override { return errors_; }
   const std::optional<std::string>& heldText() const { return heldText_; }
-  bool cursorShown() const { return frameSettings_.viewCursor != 0; }
-  const FramePorts& ports() const { return ports_; }
+  const FramePorts& ports() const override { return ports_; }
   const FrameEnvironment& environment() const { return environment_; }
-  PlayOptions playOptions() const;
 
   // ---- PlayHost ----
   // Shows the text in status field 0 until the next action.
   void notice(const std::string& text) override;
   void markFileModified() override { modified_ = true; }
   void treeGrew() override {}
+
+  // ---- Steps between the groups ----
+  void jumpToLineOf(GameNode* node) override { navigation_.jumpToLineOf(node); }
+  void discardSearchLists() override { navigation_.discardSearchLists(); }
+  void cancelLabelEntry() override { annotations_.cancelLabelEntry(); }
+  void importFiles() override { CollImport(); }
+  bool saveAs(SaveScope scope) override { return SaveAs(scope); }
 
   // ---- Start-up and file workflow ----
   // Decides the start-up file from "OpenLast" and the command line; reports names that will not load.
@@ -118,11 +118,12 @@ class FrameWin : public PlayHost,
   void writeSettings();
 
   // Builds a lazy game's tree from the held file text (its flag byte kept); false when no text is held.
-  bool buildTree(SGridFrame& game);
+  bool buildTree(SGridFrame& game) override;
+  bool holdsFileText() const override { return heldText_.has_value(); }
   // The reader's settings from the frame's: "ConvertAWAB" and the labelling settings.
-  ReaderSettings readerSettings() const;
+  ReaderSettings readerSettings() override;
   // Offers the error list, when it holds entries, as a stored file opened with the SGF viewer.
-  void showErrors();
+  void showErrors() override;
 
   // ---- Collection navigation ----
   void CmPreviousGame();
@@ -132,7 +133,7 @@ class FrameWin : public PlayHost,
   void CmFirstGame();
   void CmLastGame();
   // Makes the game at index current: builds its tree from the held text when needed, refreshes panes.
-  void makeCurrent(std::size_t index, bool force);
+  void makeCurrent(std::size_t index, bool force) override;
 
   // ---- Board ----
   // A click on board point (x, y) in single-click mode: plays the side to move there.
@@ -153,15 +154,15 @@ class FrameWin : public PlayHost,
   SpecialMoveContext specialMoveContext();
 
   // ---- Refresh ----
-  void refreshTitle();
+  void refreshTitle() override;
   // The four status fields from the state; field 0 holds a notice of the current action instead.
-  void refreshStatus();
+  void refreshStatus() override;
   std::string title() const;
   // Every action of the person (command, click, key, menu) is framed by these: the notice of the
   // previous action goes, and afterwards title, status fields and the panes that changed are brought
   // up to date from the state, so no action can forget a redraw.
-  void beginAction();
-  void endAction();
+  void beginAction() override;
+  void endAction() override;
   // What the panes drew from; a window compares the stamp of its last drawing with the current one.
   PaneStamp paneStamp();
   // Names the action under way for the undo and redo menu entries ("Truncate", "Move"); the first name
@@ -194,10 +195,6 @@ class FrameWin : public PlayHost,
   bool commandEnabled(const FrameCommand& command);
   bool commandChecked(const FrameCommand& command);
   std::string commandMenuText(const FrameCommand& command);
-
-  // ---- Context of the mouse ----
-  ContextTarget context;
-  MarkedArea markedArea;
 
  private:
   ShellPorts shell() const { return ShellPorts{files_, *ports_.messages}; }
@@ -244,23 +241,16 @@ class FrameWin : public PlayHost,
   std::string lastTemporaryFile_;
   std::optional<std::string> notice_;  // status field 0 until the next action
   PaneStamp drawn_;                    // what the panes showed after the last action
-  int actionDepth_ = 0;                // actions inside actions refresh once, at the outermost end  // where the last collection text was written
+  int actionDepth_ = 0;                // actions inside actions refresh once, at the outermost end
   SErrorList errors_;
   UndoHistory undoHistory_;
   UndoTracker undoTracker_;
   std::string actionLabel_;  // the name of the outermost action under way
-};
 
-// Frames one action of the person: beginAction now, endAction when it goes out of scope.
-class ActionScope {
- public:
-  explicit ActionScope(FrameWin& frame) : frame_(frame) { frame_.beginAction(); }
-  ~ActionScope() { frame_.endAction(); }
-  ActionScope(const ActionScope&) = delete;
-  ActionScope& operator=(const ActionScope&) = delete;
-
- private:
-  FrameWin& frame_;
+  NavigationCommands navigation_{*this};
+  TreeEditCommands treeEdit_{*this};
+  AnnotationCommands annotations_{*this};
+  CollectionListCommands lists_{*this};
 };
 
 }  // namespace meridax

@@ -2,7 +2,6 @@
 
 #include <initializer_list>
 
-#include "app/frame_win.h"
 #include "model/text_format.h"
 #include "app/command_ids.h"
 #include "edit/quick_slots.h"
@@ -20,25 +19,20 @@ inline constexpr int kMoveToMaximum = 32767;
 
 inline constexpr char kNoComments[] = "No comments were found in the game tree";
 
-void redraw(FrameWin& f, std::initializer_list<Redraw> parts) {
-  if (f.ports().window == nullptr) return;
+void redraw(FrameServices& f, std::initializer_list<Redraw> parts) {
   int what = 0;
   for (Redraw r : parts) what |= static_cast<int>(r);
-  f.ports().window->redraw(static_cast<Redraw>(what));
+  f.redraw(static_cast<Redraw>(what));
 }
 
-void tell(FrameWin& f, const char* caption, const std::string& text) {
-  f.ports().messages->tell(UserMessage{caption, text, MessageIcon::Information});
-}
+void tell(FrameServices& f, const char* caption, const std::string& text) { f.tell(caption, text); }
 
 }  // namespace
-
-FrameWin& NavigationCommands::frame() { return static_cast<FrameWin&>(*this); }
 
 // ---- The common step ----
 
 void NavigationCommands::jumpToNode(GameNode* target, JumpMode mode) {
-  FrameWin& f = frame();
+  FrameServices& f = frame();
   SGridFrame& g = f.game();
   if (target == nullptr || target == g.currentNode) return;
   f.cancelLabelEntry();
@@ -48,7 +42,7 @@ void NavigationCommands::jumpToNode(GameNode* target, JumpMode mode) {
     g.cursorX = square->x;
     g.cursorY = square->y;
   }
-  f.markedArea = MarkedArea{g.cursorX, g.cursorY, g.cursorX, g.cursorY};
+  f.setMarkedArea(MarkedArea{g.cursorX, g.cursorY, g.cursorX, g.cursorY});
   redraw(f, {Redraw::Board, Redraw::Tree, Redraw::Comment});
   f.refreshStatus();
 }
@@ -61,7 +55,7 @@ void NavigationCommands::jumpToLineOf(GameNode* target) {
 }
 
 void NavigationCommands::treeClick(GameNode* node, TreeClick where) {
-  FrameWin& f = frame();
+  FrameServices& f = frame();
   const ActionScope action(f);
   SGridFrame& g = f.game();
   if (!isNodeOfGame(g, node)) return;
@@ -76,12 +70,7 @@ void NavigationCommands::treeClick(GameNode* node, TreeClick where) {
     }
   }
   jumpToLineOf(node);
-  f.context.node = node;
-}
-
-GameNode* NavigationCommands::nodeUnderMouse() {
-  GameNode* node = frame().context.node;
-  return isNodeOfGame(frame().game(), node) ? node : nullptr;
+  f.setContextNode(node);
 }
 
 void NavigationCommands::discardSearchLists() {
@@ -121,7 +110,7 @@ void NavigationCommands::rotateNeighbour(RotateDirection direction) {
 // ---- Primary position ----
 
 void NavigationCommands::CmSetPrimary() { setPrimary(frame().game().currentNode); }
-void NavigationCommands::CmSetPrimaryAtNode() { setPrimary(nodeUnderMouse()); }
+void NavigationCommands::CmSetPrimaryAtNode() { setPrimary(frame().nodeUnderMouse()); }
 
 void NavigationCommands::setPrimary(GameNode* node) {
   SGridFrame& g = frame().game();
@@ -200,7 +189,7 @@ void NavigationCommands::cycleBranchEnds(CycleDirection direction) {
 }
 
 void NavigationCommands::CmNavigatePlayed() {
-  const ContextTarget& at = frame().context;
+  const ContextTarget& at = frame().context();
   GameNode* target = playedNodeTarget(frame().game(), at.x, at.y);
   if (target == nullptr) {
     tell(frame(), "CmNavigatePlayed()", "No move could be found.");

@@ -1,16 +1,15 @@
 #pragma once
 // Moving the current position through the tree: up and down, start and end, branch nodes, neighbouring lines, the primary position, comment search, move numbers, branch ends and the quick slots.
-// These are commands of the main frame: FrameWin inherits them, so each is a FrameWin method.
+// A part of the main frame (FrameWin::navigation()) that reaches the frame only through FrameServices.
 
 #include <string>
 
+#include "app/frame_services.h"
 #include "edit/branch_ends.h"
 #include "edit/comment_search.h"
 #include "edit/navigation.h"
 
 namespace meridax {
-
-class FrameWin;
 
 // What the find dialog starts with.
 struct FindDialogSeed {
@@ -19,7 +18,7 @@ struct FindDialogSeed {
 };
 
 // The modeless find dialog of the desktop. It searches downward unless told otherwise, hides the
-// whole-word option, and hands every find-next request to FrameWin::FindNext.
+// whole-word option, and hands every find-next request to NavigationCommands::FindNext.
 class FindDialogPort {
  public:
   virtual ~FindDialogPort() = default;
@@ -34,6 +33,10 @@ enum class TreeClick { MoveBox, VariationLine };
 
 class NavigationCommands {
  public:
+  explicit NavigationCommands(FrameServices& frame) : frame_(frame) {}
+  NavigationCommands(const NavigationCommands&) = delete;
+  NavigationCommands& operator=(const NavigationCommands&) = delete;
+
   // ---- The common step of every jump ----
   // Makes the node current: label entry is disarmed, counters and the Othello squares follow, the
   // cursor moves to the next move, and the panes and the status line are refreshed. Nothing happens
@@ -45,9 +48,6 @@ class NavigationCommands {
   // the variation first becomes the continuation of its branching node (the game is changed by it).
   // The node becomes the node under the mouse.
   void treeClick(GameNode* node, TreeClick where);
-  // The node under the mouse (FrameWin::context), or nullptr when it is no longer a node of the current
-  // game: deleted since, or left from another game.
-  GameNode* nodeUnderMouse();
   // Empties the cached comment and branch-end lists; they are rebuilt on next use. Lists that no longer
   // match the current game are also rebuilt without this.
   void discardSearchLists();
@@ -80,18 +80,15 @@ class NavigationCommands {
   void CmQuickGo(int slot);
   void CmQuickStore(int slot);
 
- protected:
-  NavigationCommands() = default;
-  ~NavigationCommands() = default;
-
  private:
-  FrameWin& frame();
+  FrameServices& frame() { return frame_; }
   void rotateNeighbour(RotateDirection direction);
   void stepComment(SearchDirection direction, const char* caption);
   void cycleBranchEnds(CycleDirection direction);
   void setPrimary(GameNode* node);
   void markChanged();
 
+  FrameServices& frame_;
   CommentCursor comments_;
   BranchEndCursor branchEnds_;
   FindDialogPort* findPort_ = nullptr;

@@ -151,11 +151,11 @@ class Runner {
 
   std::optional<LineError> runKey(const std::vector<std::string>& words) {
     if (words.size() != 1) return LineError{"key needs one key name"};
-    if (frame_.listOpen()) {
+    if (frame_.lists().listOpen()) {
       // An open list window is modal: its own keys act, and no other key reaches the frame.
       const std::optional<std::string> key = canonicalKeyName(words[0]);
       if (!key) return LineError{"unknown key '" + words[0] + "'"};
-      if (const std::optional<std::string> command = frame_.listCommandForKey(*key)) frame_.runCommand(*command);
+      if (const std::optional<std::string> command = frame_.lists().listCommandForKey(*key)) frame_.runCommand(*command);
       return std::nullopt;
     }
     const std::optional<std::string> command = commandForKey(words[0]);
@@ -186,29 +186,29 @@ class Runner {
     const std::optional<GameNode*> node = words.size() == 1 || words.size() == 2 ? nodeOnLine(words[0]) : std::nullopt;
     if (!node) return LineError{"tree needs the number of a move on the current line"};
     if (words.size() == 1) {
-      frame_.treeClick(*node, TreeClick::MoveBox);
+      frame_.navigation().treeClick(*node, TreeClick::MoveBox);
       return std::nullopt;
     }
     const std::optional<int> v = parseInt(words[1]);
     const auto lines = frame_.game().variations.linesBelow(*node);
     if (!v || *v < 1 || static_cast<std::size_t>(*v) > lines.size())
       return LineError{"move " + words[0] + " has no variation line " + words[1]};
-    frame_.treeClick(lines[static_cast<std::size_t>(*v - 1)]->head, TreeClick::VariationLine);
+    frame_.navigation().treeClick(lines[static_cast<std::size_t>(*v - 1)]->head, TreeClick::VariationLine);
     return std::nullopt;
   }
 
   std::optional<LineError> runContext(const std::vector<std::string>& words) {
     if (words.size() == 1 && words[0] == "list") {
-      if (!frame_.listOpen()) return LineError{"ctx list needs an open list"};
+      if (!frame_.lists().listOpen()) return LineError{"ctx list needs an open list"};
       menu_.clear();
-      for (const ListMenuEntry& entry : frame_.listContextMenu())
+      for (const ListMenuEntry& entry : frame_.lists().listContextMenu())
         if (!entry.command.empty()) menu_.push_back(MenuItem{entry.text, entry.command});
       return std::nullopt;
     }
     if (words.size() == 2 && words[0] == "tree") {
       const std::optional<GameNode*> node = nodeOnLine(words[1]);
       if (!node) return LineError{"ctx tree needs the number of a move on the current line"};
-      menu_ = frame_.treeContextAt(*node);
+      menu_ = frame_.annotations().treeContextAt(*node);
       return std::nullopt;
     }
     const LineError usage{"ctx needs 'tree N' or 'board X Y'"};
@@ -216,7 +216,7 @@ class Runner {
     const std::optional<int> x = parseInt(words[1]);
     const std::optional<int> y = parseInt(words[2]);
     if (!x || !y) return usage;
-    menu_ = frame_.boardContextAt(*x, *y, *x, *y);
+    menu_ = frame_.annotations().boardContextAt(*x, *y, *x, *y);
     return std::nullopt;
   }
 
@@ -225,35 +225,35 @@ class Runner {
     for (const std::string& w : words)
       if (const std::optional<int> v = parseInt(w)) corners.push_back(*v);
     if (words.size() != 4 || corners.size() != 4) return LineError{"area needs two corners X1 Y1 X2 Y2"};
-    menu_ = frame_.boardContextAt(corners[0], corners[1], corners[2], corners[3]);
+    menu_ = frame_.annotations().boardContextAt(corners[0], corners[1], corners[2], corners[3]);
     return std::nullopt;
   }
 
   std::optional<LineError> runBoardKey(const std::vector<std::string>& words) {
     if (words.size() != 1) return LineError{"boardkey needs Insert, Delete or one character"};
-    frame_.boardKey(words[0]);
+    frame_.annotations().boardKey(words[0]);
     return std::nullopt;
   }
 
   // Rows of the open list window, counted from 1; no words clears the selection.
   std::optional<LineError> runSelect(const std::vector<std::string>& words) {
-    if (!frame_.listOpen()) return LineError{"select needs an open list"};
+    if (!frame_.lists().listOpen()) return LineError{"select needs an open list"};
     std::vector<std::size_t> rows;
     for (const std::string& w : words) {
       const std::optional<int> row = parseInt(w);
-      if (!row || *row < 1 || static_cast<std::size_t>(*row) > frame_.topList()->rows())
+      if (!row || *row < 1 || static_cast<std::size_t>(*row) > frame_.lists().topList()->rows())
         return LineError{"'" + w + "' is not a row of the list"};
       rows.push_back(static_cast<std::size_t>(*row - 1));
     }
-    frame_.selectListRows(std::move(rows));
+    frame_.lists().selectListRows(std::move(rows));
     return std::nullopt;
   }
 
   // The open list: its column headers, then one line per row with "*" before a selected row; cells are
   // separated by tabs and escaped.
   std::string listText() {
-    frame_.syncListsWithCollection();
-    const ListWindow* list = frame_.topList();
+    frame_.lists().syncListsWithCollection();
+    const ListWindow* list = frame_.lists().topList();
     if (list == nullptr) return "(no list)\n";
     const bool games = list->mode == ListMode::Games;
     std::string text;

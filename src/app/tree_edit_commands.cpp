@@ -1,6 +1,5 @@
 #include "app/tree_edit_commands.h"
 
-#include "app/frame_win.h"
 #include "edit/branch_removal.h"
 #include "edit/compose_apply.h"
 #include "edit/inject.h"
@@ -24,8 +23,6 @@ constexpr int kComposeChoiceCount = 3;
 
 }  // namespace
 
-FrameWin& TreeEditCommands::frame() { return static_cast<FrameWin&>(*this); }
-
 // ---- Shared steps ----
 
 bool TreeEditCommands::ask(const std::string& caption, const std::string& text) {
@@ -37,7 +34,7 @@ void TreeEditCommands::tell(const std::string& caption, const std::string& text)
 }
 
 void TreeEditCommands::redraw(int what) {
-  if (frame().ports().window != nullptr) frame().ports().window->redraw(static_cast<Redraw>(what));
+  frame().redraw(static_cast<Redraw>(what));
 }
 
 GameNode* TreeEditCommands::contextNode() { return frame().nodeUnderMouse(); }
@@ -50,13 +47,13 @@ void TreeEditCommands::treeEdited() {
   // Lists of line ends and comments cached by navigation may name nodes that are gone.
   frame().discardSearchLists();
   // A node under the mouse may have been freed with its line.
-  if (frame().nodeUnderMouse() == nullptr) frame().context.node = nullptr;
+  if (frame().nodeUnderMouse() == nullptr) frame().setContextNode(nullptr);
 }
 
 void TreeEditCommands::enterNode(GameNode* node) {
   // The edit may have made the node current already, or freed the node that was: the jump of
   // navigation would not see a change, so its steps are taken here.
-  FrameWin& f = frame();
+  FrameServices& f = frame();
   SGridFrame& g = f.game();
   f.cancelLabelEntry();
   goToNode(g, node);
@@ -64,7 +61,7 @@ void TreeEditCommands::enterNode(GameNode* node) {
     g.cursorX = square->x;
     g.cursorY = square->y;
   }
-  f.markedArea = MarkedArea{g.cursorX, g.cursorY, g.cursorX, g.cursorY};
+  f.setMarkedArea(MarkedArea{g.cursorX, g.cursorY, g.cursorX, g.cursorY});
   f.refreshStatus();
 }
 
@@ -252,7 +249,7 @@ void TreeEditCommands::composeNewGame(const Composition& composition) {
   const ComposeOutcome outcome = meridax::composeNewGame(frame().collection(), composition);
   frame().markFileModified();
   frame().discardSearchLists();
-  frame().context.node = nullptr;
+  frame().setContextNode(nullptr);
   frame().refreshTitle();
   frame().refreshStatus();
   if (!outcome.statusText.empty()) frame().notice(outcome.statusText);

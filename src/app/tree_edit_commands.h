@@ -1,16 +1,16 @@
 #pragma once
 // Changing the tree: truncating, deleting and promoting lines, bulk removal of annotations, injected SGF text and composed positions.
-// These are commands of the main frame: FrameWin inherits them, so each is a FrameWin method.
+// A part of the main frame (FrameWin::treeEdit()) that reaches the frame only through FrameServices.
 
 #include <functional>
 
+#include "app/frame_services.h"
 #include "edit/bulk_removal.h"
 #include "edit/compose_model.h"
 #include "edit/flip_rotate.h"
 
 namespace meridax {
 
-class FrameWin;
 enum class BranchScope;
 
 // The board composition dialog's window. It draws the model and feeds it the person's mouse and key
@@ -23,6 +23,10 @@ class ComposeDialogPort {
 
 class TreeEditCommands {
  public:
+  explicit TreeEditCommands(FrameServices& frame) : frame_(frame) {}
+  TreeEditCommands(const TreeEditCommands&) = delete;
+  TreeEditCommands& operator=(const TreeEditCommands&) = delete;
+
   // ---- Truncating and deleting lines ----
   void CmTruncate();  // everything below the current node
   void CmTruncateAtNode();  // everything below the node under the mouse
@@ -64,12 +68,8 @@ class TreeEditCommands {
   bool injectEnabled();
   bool transformEnabled(BoardTransform transform);
 
- protected:
-  TreeEditCommands() = default;
-  ~TreeEditCommands() = default;
-
  private:
-  FrameWin& frame();
+  FrameServices& frame() { return frame_; }
   bool ask(const std::string& caption, const std::string& text);
   void tell(const std::string& caption, const std::string& text);
   void redraw(int what);
@@ -87,6 +87,7 @@ class TreeEditCommands {
   void composeNewGame(const Composition& composition);
   void composeModification(const Composition& composition);
 
+  FrameServices& frame_;
   ComposeDialogPort* composeDialog_ = nullptr;
 };
 

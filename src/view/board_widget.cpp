@@ -140,7 +140,7 @@ void BoardWidget::mouseReleaseEvent(QMouseEvent* event) {
   // Marking the area and the command chosen from its menu are one gesture: the area's notice stays.
   const ActionScope gesture(frame_);
   std::vector<MenuItem> items;
-  act([&] { items = frame_.boardContextAt(from->x, from->y, to.x, to.y); });
+  act([&] { items = frame_.annotations().boardContextAt(from->x, from->y, to.x, to.y); });
   openMenu(items, event->globalPosition().toPoint());
 }
 
@@ -177,8 +177,8 @@ bool BoardWidget::handleCharacter(const QString& text) {
   const char c = static_cast<char>(text[0].unicode());
   bool handled = false;
   act([&] {
-    if (!frame_.labelEntryArmed() && isOthello(frame_)) handled = boardCursorCharacter(frame_, c);
-    if (!handled) handled = frame_.boardKey(std::string(1, c));
+    if (!frame_.annotations().labelEntryArmed() && isOthello(frame_)) handled = boardCursorCharacter(frame_, c);
+    if (!handled) handled = frame_.annotations().boardKey(std::string(1, c));
   });
   return handled;
 }
@@ -193,7 +193,7 @@ void BoardWidget::keyPressEvent(QKeyEvent* event) {
   if (const std::optional<CursorKey> key = cursorKeyOf(event->key())) {
     act([&] { handled = boardCursorKey(frame_, *key); });
   } else if (event->key() == Qt::Key_Insert || event->key() == Qt::Key_Delete) {
-    act([&] { handled = frame_.boardKey(event->key() == Qt::Key_Insert ? "Insert" : "Delete"); });
+    act([&] { handled = frame_.annotations().boardKey(event->key() == Qt::Key_Insert ? "Insert" : "Delete"); });
   } else if (event->key() == Qt::Key_Menu) {
     openShortMenu();
     handled = true;

@@ -99,7 +99,7 @@ void MainWindow::buildPanes() {
   setCentralWidget(boardSplit_);
 
   connect(tree_, &TreePane::nodeClicked, this, [this](GameNode* node, bool variation) {
-    run([&] { frame_->treeClick(node, variation ? TreeClick::VariationLine : TreeClick::MoveBox); });
+    run([&] { frame_->navigation().treeClick(node, variation ? TreeClick::VariationLine : TreeClick::MoveBox); });
   });
   connect(tree_, &TreePane::contextMenuRequested, this, &MainWindow::showTreeContextMenu);
 }
@@ -120,7 +120,7 @@ void MainWindow::buildStatusBar() {
 
 void MainWindow::showTreeContextMenu(GameNode* node, QPoint where) {
   std::vector<MenuItem> items;
-  run([&] { items = frame_->treeContextAt(node); });
+  run([&] { items = frame_->annotations().treeContextAt(node); });
   if (items.empty()) return;
   QMenu menu(this);
   for (const MenuItem& item : items) {

@@ -63,7 +63,7 @@ TEST_F(AnnotationCommandsTest, PrintDiagram_DisabledOnSwapNodes) {
 TEST_F(AnnotationCommandsTest, ListRenamedInTheDialog_MarksTheGameAndTheFileChanged) {
   SGridFrame& g = open("(;GM[1]SZ[9];B[ee]XB[1:old];W[cc])");
   RenamingListDialog dialog;
-  frame().setPositionListPort(&dialog);
+  frame().annotations().setPositionListPort(&dialog);
 
   frame().runCommand("CmBMDisplay");
 
@@ -91,9 +91,9 @@ TEST_F(AnnotationCommandsTest, BookmarkNamesOn_AskedForAndCancelAbandons) {
 
 TEST_F(AnnotationCommandsTest, CommentRemovedFromTheTree_ReachesTheFile) {
   SGridFrame& g = open("(;GM[1]SZ[9];B[ee]C[Remove me];W[cc])");
-  frame().context.node = nullptr;
+  frame().setContextNode(nullptr);
   EXPECT_FALSE(enabled("CmRemoveCommentAtNode"));
-  frame().treeContextAt(onLine(g, 1));
+  frame().annotations().treeContextAt(onLine(g, 1));
 
   frame().runCommand("CmRemoveCommentAtNode");
 
@@ -105,19 +105,19 @@ TEST_F(AnnotationCommandsTest, CommentRemovedFromTheTree_ReachesTheFile) {
 
 TEST_F(AnnotationCommandsTest, NodeUnderTheMouseDeletedSince_CommandsOnItDoNothing) {
   SGridFrame& g = open("(;GM[1]SZ[9];B[ee];W[cc]C[Gone soon])");
-  frame().treeContextAt(onLine(g, 2));
+  frame().annotations().treeContextAt(onLine(g, 2));
   ASSERT_TRUE(enabled("CmBookmarkAtNode"));
-  frame().jumpToNode(onLine(g, 1));
+  frame().navigation().jumpToNode(onLine(g, 1));
   ports.queueAnswer(Answer::Yes);
   frame().runCommand("CmTruncate");  // truncates below move 1
   ports.takeLines();
 
   EXPECT_FALSE(enabled("CmBookmarkAtNode"));
   EXPECT_FALSE(enabled("CmRemoveCommentAtNode"));
-  frame().CmBookmarkAtNode();
-  frame().CmRemoveCommentAtNode();
+  frame().annotations().CmBookmarkAtNode();
+  frame().annotations().CmRemoveCommentAtNode();
   EXPECT_TRUE(g.bookmarks.empty());
-  EXPECT_TRUE(frame().treeContextAt(g.endNode->next()).empty());
+  EXPECT_TRUE(frame().annotations().treeContextAt(g.endNode->next()).empty());
 }
 
 TEST_F(AnnotationCommandsTest, MarkupHidden_MarkupCommandsAndLabelEntryDisabled) {
@@ -126,30 +126,30 @@ TEST_F(AnnotationCommandsTest, MarkupHidden_MarkupCommandsAndLabelEntryDisabled)
   EXPECT_FALSE(enabled("CmMarkTriangle"));
   EXPECT_FALSE(enabled("CmRemoveMarkup"));
   EXPECT_FALSE(enabled("CmLabel"));
-  EXPECT_FALSE(frame().boardKey("Insert"));
-  EXPECT_FALSE(frame().boardKey("Delete"));
-  EXPECT_TRUE(frame().boardKey("t")) << "the mark keys act whatever is shown";
+  EXPECT_FALSE(frame().annotations().boardKey("Insert"));
+  EXPECT_FALSE(frame().annotations().boardKey("Delete"));
+  EXPECT_TRUE(frame().annotations().boardKey("t")) << "the mark keys act whatever is shown";
   EXPECT_EQ(markupOf(g, g.currentNode), "TR[%%]");
 }
 
 TEST_F(AnnotationCommandsTest, MarkKeysOnOthello_DoNothing) {
   SGridFrame& g = open("(;GM[2]SZ[8];B[d3])");
-  EXPECT_FALSE(frame().boardKey("x"));
+  EXPECT_FALSE(frame().annotations().boardKey("x"));
   EXPECT_FALSE(g.currentNode->hasMarkup());
   EXPECT_FALSE(frame().modified());
 }
 
 TEST_F(AnnotationCommandsTest, ArmedLabelEntry_TakesOneCharacterThenDisarms) {
   SGridFrame& g = open("(;GM[1]SZ[9];B[ee])");
-  frame().boardContextAt(2, 2, 2, 2);
-  ASSERT_TRUE(frame().boardKey("Insert"));
-  EXPECT_TRUE(frame().boardKey("?")) << "not a label character: entry ends";
-  EXPECT_FALSE(frame().labelEntryArmed());
+  frame().annotations().boardContextAt(2, 2, 2, 2);
+  ASSERT_TRUE(frame().annotations().boardKey("Insert"));
+  EXPECT_TRUE(frame().annotations().boardKey("?")) << "not a label character: entry ends";
+  EXPECT_FALSE(frame().annotations().labelEntryArmed());
   EXPECT_FALSE(g.currentNode->hasMarkup());
 
-  frame().boardKey("Insert");
-  frame().boardKey("7");
-  frame().boardKey("8");  // not armed any more, and no mark key
+  frame().annotations().boardKey("Insert");
+  frame().annotations().boardKey("7");
+  frame().annotations().boardKey("8");  // not armed any more, and no mark key
 
   EXPECT_EQ(markupOf(g, g.currentNode), "LB[##:7]");
   EXPECT_TRUE(frame().modified());
@@ -157,7 +157,7 @@ TEST_F(AnnotationCommandsTest, ArmedLabelEntry_TakesOneCharacterThenDisarms) {
 
 TEST_F(AnnotationCommandsTest, DraggedArea_ShowsItsSizeAndMarksEveryPoint) {
   SGridFrame& g = open("(;GM[1]SZ[9];B[ee])");
-  frame().boardContextAt(7, 7, 9, 9);
+  frame().annotations().boardContextAt(7, 7, 9, 9);
   EXPECT_EQ(ports.status(0), "Selected area = 4");
   frame().runCommand("CmMarkCircle");
   EXPECT_EQ(markupOf(g, g.currentNode), "CR[((][()][)(][))]");
@@ -165,11 +165,11 @@ TEST_F(AnnotationCommandsTest, DraggedArea_ShowsItsSizeAndMarksEveryPoint) {
 
 TEST_F(AnnotationCommandsTest, AutomaticLabels_ToggledOnGoBoardsOnly) {
   open("(;GM[1]SZ[9];B[ee])");
-  EXPECT_FALSE(frame().autoLabelMovesOn());
+  EXPECT_FALSE(frame().annotations().autoLabelMovesOn());
   frame().runCommand("CmAutoLabelMoves");
   frame().runCommand("CmAutoLabelBranches");
-  EXPECT_TRUE(frame().autoLabelMovesOn());
-  EXPECT_TRUE(frame().autoLabelBranchesOn());
+  EXPECT_TRUE(frame().annotations().autoLabelMovesOn());
+  EXPECT_TRUE(frame().annotations().autoLabelBranchesOn());
   EXPECT_TRUE(frame().playOptions().autoLabelMoves);
 
   open("(;GM[2]SZ[8])");

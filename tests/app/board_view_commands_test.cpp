@@ -85,10 +85,10 @@ TEST_F(BoardViewCommands, CancelledRecentCountKeepsTheNumbering) {
 }
 
 TEST_F(BoardViewCommands, HidingMarkupDisarmsLabelEntry) {
-  ASSERT_TRUE(frame().boardKey("Insert"));
-  ASSERT_TRUE(frame().labelEntryArmed());
+  ASSERT_TRUE(frame().annotations().boardKey("Insert"));
+  ASSERT_TRUE(frame().annotations().labelEntryArmed());
   frame().runCommand("CmViewMarkup");
-  EXPECT_FALSE(frame().labelEntryArmed());
+  EXPECT_FALSE(frame().annotations().labelEntryArmed());
 }
 
 TEST_F(BoardViewCommands, SizeIsKeptPerFamilyAndWidth) {

@@ -22,7 +22,7 @@ class CollectionListTest : public FrameTest {
  protected:
   void loadThree() { load(writeFile("three.sgf", kThreeGames)); }
   Collection& games() { return frame().collection(); }
-  const ListWindow& list() { return *frame().topList(); }
+  const ListWindow& list() { return *frame().lists().topList(); }
   std::string names() {
     std::string out;
     for (std::size_t i = 0; i < games().size(); ++i) out += games().game(i).details[DetailField::GameName] + ";";
@@ -38,7 +38,7 @@ TEST_F(CollectionListTest, GamesList_ListsEveryGameWithTheCurrentOneSelected) {
   loadThree();
   frame().makeCurrent(1, false);
   run("CmCollectionList");
-  ASSERT_TRUE(frame().listOpen());
+  ASSERT_TRUE(frame().lists().listOpen());
   EXPECT_EQ(list().mode, ListMode::Games);
   EXPECT_EQ(list().selected, (std::vector<std::size_t>{1}));
   EXPECT_EQ(gamesListRow(list().games.game(0), 0),
@@ -80,7 +80,7 @@ TEST_F(CollectionListTest, EraseAnswerNo_ChangesNothing) {
 TEST_F(CollectionListTest, EraseTwoOfFour_ReportsTheNumberRemoved) {
   load(writeFile("four.sgf", "(;GN[a])(;GN[b])(;GN[c])(;GN[d])"));
   run("CmCollectionList");
-  frame().selectListRows({0, 2});
+  frame().lists().selectListRows({0, 2});
   ports.queueAnswer(Answer::Yes);
   run("CmFoldersErase");
   EXPECT_EQ(ports.takeLines(),
@@ -100,7 +100,7 @@ TEST_F(CollectionListTest, EraseTheOnlyGameInTheList_ClosesTheListWithANewGoGame
             (Lines{"[ExcludeSelected()] Warning.\\nAbout to remove the selected game from the collection.\\n\\nDo you "
                    "wish to continue? ? yes",
                    "[ExcludeSelected()] Final item in the list has been deleted."}));
-  EXPECT_FALSE(frame().listOpen());
+  EXPECT_FALSE(frame().lists().listOpen());
   ASSERT_EQ(games().size(), 1u);
   EXPECT_EQ(frame().game().kind(), GameKind::Go);
   EXPECT_EQ(frame().game().width(), 19);
@@ -109,7 +109,7 @@ TEST_F(CollectionListTest, EraseTheOnlyGameInTheList_ClosesTheListWithANewGoGame
 TEST_F(CollectionListTest, FileLoadedWhileTheListIsOpen_RowsOfTheOldGamesGo) {
   loadThree();
   run("CmCollectionList");
-  frame().selectListRows({0, 1});
+  frame().lists().selectListRows({0, 1});
   load(writeFile("other.sgf", "(;GN[x])(;GN[y])"));
   run("CmFoldersErase");
   EXPECT_EQ(ports.takeLines(), (Lines{"[ExcludeSelected()] No records have been selected"}));
@@ -120,9 +120,9 @@ TEST_F(CollectionListTest, FileLoadedWhileTheListIsOpen_RowsOfTheOldGamesGo) {
 TEST_F(CollectionListTest, KeepWithEveryOrNoRowSelected_RefusedWithoutAsking) {
   loadThree();
   run("CmCollectionList");
-  frame().selectListRows({0, 1, 2, 7});
+  frame().lists().selectListRows({0, 1, 2, 7});
   run("CmFoldersKeep");
-  frame().selectListRows({});
+  frame().lists().selectListRows({});
   run("CmFoldersKeep");
   run("CmFoldersErase");
   EXPECT_EQ(ports.takeLines(), (Lines{"[ExcludeSelected()] All records have been selected",
@@ -134,7 +134,7 @@ TEST_F(CollectionListTest, KeepWithEveryOrNoRowSelected_RefusedWithoutAsking) {
 TEST_F(CollectionListTest, KeepOneGame_RemovesTheOthers) {
   loadThree();
   run("CmCollectionList");
-  frame().selectListRows({1});
+  frame().lists().selectListRows({1});
   ports.queueAnswer(Answer::Yes);
   run("CmFoldersKeep");
   EXPECT_EQ(ports.takeLines(),
@@ -152,14 +152,14 @@ TEST_F(CollectionListTest, SetEventOnOneGame_SaveRewritesOnlyThatGamesHeader) {
   const std::string path = writeFile("three.sgf", first + second + third);
   load(path);
   run("CmCollectionList");
-  frame().selectListRows({1});
+  frame().lists().selectListRows({1});
   ports.queueInput("Final");
   run("CmFoldersSetEvents");
   EXPECT_EQ(ports.takeLines(), (Lines{"<Set Event> ? Final", "[CmFoldersSetEvents()] 'Final'\\r\\n\\r\\nEvent set for 1 games"}));
   EXPECT_EQ(games().game(1).flags, game_flag::kUnchanged | game_flag::kDetailsChanged);
   EXPECT_EQ(games().game(0).flags, game_flag::kUnchanged);
   EXPECT_TRUE(frame().modified());
-  frame().closeAllLists();
+  frame().lists().closeAllLists();
 
   ASSERT_TRUE(frame().CmSave());
   const std::string saved = readTextFile(path);
@@ -185,10 +185,10 @@ TEST_F(CollectionListTest, SetPlaceCancelledOrEmpty_ChangesNothing) {
 TEST_F(CollectionListTest, NavigateToSelectedGame_ClosesTheListsAndReadsItsTree) {
   loadThree();
   run("CmCollectionList");
-  frame().selectListRows({2});
-  EXPECT_EQ(frame().listCommandForKey("Return"), "CmFoldersNavigate");
+  frame().lists().selectListRows({2});
+  EXPECT_EQ(frame().lists().listCommandForKey("Return"), "CmFoldersNavigate");
   run("CmFoldersNavigate");
-  EXPECT_FALSE(frame().listOpen());
+  EXPECT_FALSE(frame().lists().listOpen());
   EXPECT_EQ(games().currentIndex(), 2u);
   EXPECT_TRUE(frame().game().treeLoaded);
   EXPECT_EQ(frame().game().endNode->moveNumber(), 1u);
@@ -197,7 +197,7 @@ TEST_F(CollectionListTest, NavigateToSelectedGame_ClosesTheListsAndReadsItsTree)
 TEST_F(CollectionListTest, MoveSelectedGameDown_ReordersTheCollectionAndMarksItChanged) {
   loadThree();
   run("CmCollectionList");
-  frame().selectListRows({0});
+  frame().lists().selectListRows({0});
   run("CmFoldersMoveDown");
   EXPECT_EQ(names(), "Second;;;");
   EXPECT_EQ(list().selected, (std::vector<std::size_t>{1}));
@@ -207,7 +207,7 @@ TEST_F(CollectionListTest, MoveSelectedGameDown_ReordersTheCollectionAndMarksItC
   EXPECT_EQ(games().game(2).details[DetailField::Event], "Spring cup");
   EXPECT_NE(ports.title().find("[3/3]"), std::string::npos) << ports.title();
 
-  frame().selectListRows({0, 1, 2});
+  frame().lists().selectListRows({0, 1, 2});
   EXPECT_FALSE(frame().commandEnabled(*frame().findCommand("CmFoldersMoveUp"))) << "every row is selected";
 }
 
@@ -215,7 +215,7 @@ TEST_F(CollectionListTest, ExportSelectedGames_WritesOnlyThemAndKeepsTheCurrentF
   const std::string path = writeFile("three.sgf", kThreeGames);
   load(path);
   run("CmCollectionList");
-  frame().selectListRows({0, 2});
+  frame().lists().selectListRows({0, 2});
   const std::string out = dir.file("chosen.sgf");
   ports.queueChoice(out);
   run("CmFoldersExport");
@@ -230,7 +230,7 @@ TEST_F(CollectionListTest, ImportAfterSelectedGame_SelectsTheFirstImportedGame) 
   loadThree();
   const std::string more = writeFile("more.sgf", "(;GN[new one])(;GN[new two])");
   run("CmCollectionList");
-  frame().selectListRows({0});
+  frame().lists().selectListRows({0});
   ports.queueChoice(more);
   run("CmFoldersImport");
   EXPECT_EQ(names(), ";new one;new two;Second;;");
@@ -242,15 +242,15 @@ TEST_F(CollectionListTest, ImportAfterSelectedGame_SelectsTheFirstImportedGame) 
 
 TEST_F(CollectionListTest, EnabledStatesAndMenuTexts_FollowTheSelection) {
   loadThree();
-  EXPECT_EQ(frame().listContextMenu(), std::vector<ListMenuEntry>{}) << "no list is open";
+  EXPECT_EQ(frame().lists().listContextMenu(), std::vector<ListMenuEntry>{}) << "no list is open";
   run("CmCollectionList");
-  EXPECT_EQ(frame().listContextMenu().size(), 9u);
-  frame().selectListRows({0, 1});
+  EXPECT_EQ(frame().lists().listContextMenu().size(), 9u);
+  frame().lists().selectListRows({0, 1});
   EXPECT_FALSE(frame().commandEnabled(*frame().findCommand("CmFoldersNavigate")));
   EXPECT_TRUE(frame().commandEnabled(*frame().findCommand("CmFoldersMoveDown")));
   EXPECT_FALSE(frame().commandEnabled(*frame().findCommand("CmFoldersFind"))) << "not a players list";
   EXPECT_EQ(frame().commandMenuText(*frame().findCommand("CmFoldersErase")), "&Erase from the Collection\tDelete");
-  frame().closeList();
+  frame().lists().closeList();
   run("CmPlayerStatistics");
   EXPECT_EQ(frame().commandMenuText(*frame().findCommand("CmFoldersErase")),
             "&Erase the Player Games from the Collection\tDelete");
@@ -279,7 +279,7 @@ TEST_F(CollectionListTest, GameDetailsOfCurrentGame_TakesTheTextsAndRefreshesThe
 TEST_F(CollectionListTest, GameDetailsUnchangedOrCancelled_LeavesTheGameUnchanged) {
   loadThree();
   run("CmCollectionList");
-  frame().selectListRows({2});
+  frame().lists().selectListRows({2});
   for (const char* text : {"", "", "", "", "", "", "", "Small board", "", "", "", "", "4", ""})
     ports.queueInput(std::string(text));
   ports.queueInput(std::string(""));
@@ -296,10 +296,10 @@ TEST_F(CollectionListTest, GameDetailsUnchangedOrCancelled_LeavesTheGameUnchange
 TEST_F(CollectionListTest, DetailsOfAGameNotYetOpened_SurviveReadingItsTree) {
   loadThree();
   run("CmCollectionList");
-  frame().selectListRows({2});
+  frame().lists().selectListRows({2});
   ports.queueInput("Later cup");
   run("CmFoldersSetEvents");
-  frame().closeAllLists();
+  frame().lists().closeAllLists();
   frame().CmLastGame();
   EXPECT_EQ(frame().game().details[DetailField::Event], "Later cup");
   EXPECT_EQ(frame().game().flags, game_flag::kUnchanged | game_flag::kDetailsChanged);
@@ -323,7 +323,7 @@ TEST_F(CollectionListTest, PlayersList_CountsSwapsInTreesNotYetOpenedWithoutChan
   EXPECT_EQ(games().game(2).flags, game_flag::kUnchanged);
   EXPECT_TRUE(ports.takeLines().empty());
 
-  frame().closeAllLists();
+  frame().lists().closeAllLists();
   frame().markFileModified();
   ASSERT_TRUE(frame().CmSave());
   EXPECT_EQ(readTextFile(path), kPlayersFile);
@@ -343,7 +343,7 @@ TEST_F(CollectionListTest, PlayersListReadsABrokenUnopenedGame_ItsErrorsAreOffer
 TEST_F(CollectionListTest, RenamePlayerOfBothSides_CountsEveryNameReplaced) {
   load(writeFile("players.sgf", kPlayersFile));
   run("CmPlayerStatistics");
-  frame().selectListRows({0});
+  frame().lists().selectListRows({0});
   ports.queueInput("Anne");
   run("CmFoldersFind");
   EXPECT_EQ(ports.takeLines(),
@@ -360,7 +360,7 @@ TEST_F(CollectionListTest, RenamePlayerOfBothSides_CountsEveryNameReplaced) {
 TEST_F(CollectionListTest, RenameToTheSameName_EditsNothing) {
   load(writeFile("three.sgf", kThreeGames));
   run("CmPlayerStatistics");
-  frame().selectListRows({0});
+  frame().lists().selectListRows({0});
   ports.queueInput("Ann");
   run("CmFoldersFind");
   EXPECT_EQ(ports.takeLines().back(), "[SListCtrl::CmFoldersFind()] No player name edits were made");
@@ -370,19 +370,19 @@ TEST_F(CollectionListTest, RenameToTheSameName_EditsNothing) {
 TEST_F(CollectionListTest, ShowGamesThenErase_RebuildsThePlayersListBelow) {
   load(writeFile("players.sgf", kPlayersFile));
   run("CmPlayerStatistics");
-  frame().selectListRows({1});
-  EXPECT_EQ(frame().listCommandForKey("Return"), "CmFoldersShowGames");
+  frame().lists().selectListRows({1});
+  EXPECT_EQ(frame().lists().listCommandForKey("Return"), "CmFoldersShowGames");
   run("CmFoldersShowGames");
   ASSERT_EQ(list().mode, ListMode::Games);
   EXPECT_EQ(list().games.size(), 3u) << "Bob's games";
   EXPECT_FALSE(frame().commandEnabled(*frame().findCommand("CmFoldersImport")));
-  EXPECT_EQ(frame().listCommandForKey("Insert"), "CmFoldersImport");
-  frame().selectListRows({0, 1});
+  EXPECT_EQ(frame().lists().listCommandForKey("Insert"), "CmFoldersImport");
+  frame().lists().selectListRows({0, 1});
   ports.queueAnswer(Answer::Yes);
   run("CmFoldersErase");
   EXPECT_EQ(ports.takeLines().back(), "[ExcludeSelected()] Number of games removed = 2");
   EXPECT_EQ(list().games.size(), 1u);
-  frame().closeList();
+  frame().lists().closeList();
   ASSERT_EQ(list().mode, ListMode::Players);
   EXPECT_EQ(list().players.player(0), (SPlayer{"Ann", 1, 0, 1}));
   EXPECT_EQ(list().selected, (std::vector<std::size_t>{1}));
@@ -391,7 +391,7 @@ TEST_F(CollectionListTest, ShowGamesThenErase_RebuildsThePlayersListBelow) {
 TEST_F(CollectionListTest, ErasePlayerGames_RemovesEveryGameTheyTookPartIn) {
   load(writeFile("players.sgf", kPlayersFile));
   run("CmPlayerStatistics");
-  frame().selectListRows({1});
+  frame().lists().selectListRows({1});
   ports.queueAnswer(Answer::Yes);
   run("CmFoldersErase");
   EXPECT_EQ(ports.takeLines(),

@@ -70,7 +70,7 @@ TEST_F(FrameCommandsTest, PassOntoAnExistingPass_StatusFollowsTheNewPosition) {
   frame().CmPass();
   const std::string sideAfterPass = ports.status(0);
   const std::string moveAfterPass = ports.status(3);
-  frame().CmStartPosition();
+  frame().navigation().CmStartPosition();
   ASSERT_NE(ports.status(0), sideAfterPass);
   ASSERT_NE(ports.status(3), moveAfterPass);
 

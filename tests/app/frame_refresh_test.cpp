@@ -29,7 +29,7 @@ TEST_F(FrameRefreshTest, NamingAndUnnamingTheCurrentNode_ShowAtOnce) {
   ASSERT_TRUE(frame().runCommand("CmNodeName"));
   EXPECT_NE(ports.status(0), unnamed);
   EXPECT_NE(ports.status(0).find("old"), std::string::npos) << ports.status(0);
-  frame().treeContextAt(frame().game().currentNode);
+  frame().annotations().treeContextAt(frame().game().currentNode);
   ASSERT_TRUE(frame().runCommand("CmDeleteNodeNameAtNode"));
   EXPECT_EQ(ports.status(0), unnamed);
 }

@@ -31,13 +31,13 @@ class NavigationCommandsTest : public FrameTest {
 
 TEST_F(NavigationCommandsTest, Jump_CursorToTheNextMoveStatusRefreshedLabelEntryDisarmed) {
   SGridFrame& g = open();
-  ASSERT_TRUE(frame().boardKey("Insert"));
-  ASSERT_TRUE(frame().labelEntryArmed());
+  ASSERT_TRUE(frame().annotations().boardKey("Insert"));
+  ASSERT_TRUE(frame().annotations().labelEntryArmed());
 
   frame().runCommand("CmStartPosition");
 
   EXPECT_EQ(g.currentNode, g.firstNode);
-  EXPECT_FALSE(frame().labelEntryArmed());
+  EXPECT_FALSE(frame().annotations().labelEntryArmed());
   EXPECT_EQ(g.cursorX, 4);
   EXPECT_EQ(g.cursorY, 4);
   EXPECT_EQ(ports.status(3), " Move   0/6");
@@ -49,7 +49,7 @@ TEST_F(NavigationCommandsTest, QuietJump_ChangesOnlyTheNodeAndItsCounters) {
   const int cursorX = g.cursorX, cursorY = g.cursorY;
   const int redraws = ports.redrawCount();
 
-  frame().jumpToNode(onLine(g, 1), JumpMode::Quiet);
+  frame().navigation().jumpToNode(onLine(g, 1), JumpMode::Quiet);
 
   EXPECT_EQ(g.currentNode, onLine(g, 1));
   EXPECT_EQ(g.cursorX, cursorX);
@@ -59,7 +59,7 @@ TEST_F(NavigationCommandsTest, QuietJump_ChangesOnlyTheNodeAndItsCounters) {
 
 TEST_F(NavigationCommandsTest, JumpsThatSelectALine_DoNotMarkTheGame) {
   SGridFrame& g = open();
-  frame().jumpToNode(onLine(g, 4));
+  frame().navigation().jumpToNode(onLine(g, 4));
 
   frame().runCommand("CmBranchEndNext");  // the first end below: the side line's dg
   frame().runCommand("CmCommentPrev");  // the last comment: the side line's ge
@@ -71,16 +71,16 @@ TEST_F(NavigationCommandsTest, JumpsThatSelectALine_DoNotMarkTheGame) {
 
 TEST_F(NavigationCommandsTest, VariationLineClicked_BecomesTheLineAndMarksTheGameAndTheFile) {
   SGridFrame& g = open();
-  frame().treeClick(byMoves(g, "ee cc gc cg hh"), TreeClick::VariationLine);
+  frame().navigation().treeClick(byMoves(g, "ee cc gc cg hh"), TreeClick::VariationLine);
   EXPECT_EQ(onLine(g, 5), g.currentNode);
-  EXPECT_EQ(frame().context.node, g.currentNode);
+  EXPECT_EQ(frame().context().node, g.currentNode);
   EXPECT_TRUE(treeChanged());
   EXPECT_TRUE(frame().modified());
 }
 
 TEST_F(NavigationCommandsTest, NeighbouringBranch_MarksTheGameAndTheFile) {
   SGridFrame& g = open();
-  frame().jumpToNode(onLine(g, 6));
+  frame().navigation().jumpToNode(onLine(g, 6));
 
   frame().runCommand("CmNeighbourBranch");
 
@@ -92,7 +92,7 @@ TEST_F(NavigationCommandsTest, NeighbouringBranch_MarksTheGameAndTheFile) {
 
 TEST_F(NavigationCommandsTest, PrimarySetAgainOnTheSameNode_ChangesNothing) {
   SGridFrame& g = open();
-  frame().jumpToNode(onLine(g, 2));
+  frame().navigation().jumpToNode(onLine(g, 2));
   frame().runCommand("CmSetPrimary");
   ASSERT_TRUE(frame().modified());
   g.flags = game_flag::kUnchanged;
@@ -106,11 +106,11 @@ TEST_F(NavigationCommandsTest, PrimarySetAgainOnTheSameNode_ChangesNothing) {
 TEST_F(NavigationCommandsTest, FindDialog_OpenedWithTheLastSearchAndItsRequestsRun) {
   SGridFrame& g = open();
   FindDialogSpy spy;
-  frame().setFindDialogPort(&spy);
-  frame().jumpToNode(g.firstNode);
+  frame().navigation().setFindDialogPort(&spy);
+  frame().navigation().jumpToNode(g.firstNode);
 
   frame().runCommand("CmFindComment");
-  frame().FindNext(FindRequest{"SIDE", true, SearchDirection::Down});
+  frame().navigation().FindNext(FindRequest{"SIDE", true, SearchDirection::Down});
   frame().runCommand("CmFindComment");
 
   ASSERT_EQ(spy.seeds.size(), 2u);
@@ -120,7 +120,7 @@ TEST_F(NavigationCommandsTest, FindDialog_OpenedWithTheLastSearchAndItsRequestsR
   EXPECT_EQ(ports.takeLines(), (std::vector<std::string>{
                                    "[FindNext()] 'SIDE'\\r\\n\\r\\nThis string could not be found.\\r\\n2 comments "
                                    "were searched."}));
-  frame().FindNext(FindRequest{"SIDE", false, SearchDirection::Up});
+  frame().navigation().FindNext(FindRequest{"SIDE", false, SearchDirection::Up});
   EXPECT_EQ(g.currentNode, byMoves(g, "ee cc gc cg ge"));
 }
 
@@ -133,7 +133,7 @@ TEST_F(NavigationCommandsTest, EnabledStates_FollowCommentsSlotsAndTheNodeUnderT
   EXPECT_FALSE(enabled("CmSetPrimaryAtNode"));
 
   frame().runCommand("CmQuickStore4");
-  frame().context.node = g.firstNode;
+  frame().setContextNode(g.firstNode);
   EXPECT_TRUE(enabled("CmDeleteQuickSlots"));
   EXPECT_TRUE(enabled("CmSetPrimaryAtNode"));
 
@@ -144,10 +144,10 @@ TEST_F(NavigationCommandsTest, EnabledStates_FollowCommentsSlotsAndTheNodeUnderT
 TEST_F(NavigationCommandsTest, QuickSlots_StoreMarksChanged_ClearingEmptySlotsDoesNot) {
   SGridFrame& g = open("(;GM[1]SZ[9];B[ee];W[cc])");
   frame().runCommand("CmDeleteQuickSlots");  // disabled, and nothing to clear
-  frame().CmDeleteQuickSlots();
+  frame().navigation().CmDeleteQuickSlots();
   EXPECT_FALSE(frame().modified());
 
-  frame().CmQuickStore(7);
+  frame().navigation().CmQuickStore(7);
   EXPECT_TRUE(frame().modified());
   EXPECT_EQ(g.quickSlots[7], g.currentNode);
   frame().runCommand("CmStartPosition");

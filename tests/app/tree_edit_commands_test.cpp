@@ -116,7 +116,7 @@ TEST_F(TreeEditCommandsTest, TruncateAtTheNodeUnderTheMouse_GoesThereFirst) {
   SGridFrame& g = open("(;GM[1]SZ[9];B[aa](;W[bb];B[cc])(;W[dd];B[ee]))");
   g.primaryNode = nullptr;
   goTo("aa");
-  frame().context.node = at("dd");
+  frame().setContextNode(at("dd"));
   ports.queueAnswer(Answer::Yes);
 
   frame().runCommand("CmTruncateAtNode");
@@ -193,7 +193,7 @@ TEST_F(TreeEditCommandsTest, RemoveAllCommentsTwice_ReportsTheCountThenThatThere
 
   frame().runCommand("CmRemoveAllComments");
   EXPECT_FALSE(frame().commandEnabled(*frame().findCommand("CmRemoveAllComments")));
-  frame().CmRemoveAllComments();
+  frame().treeEdit().CmRemoveAllComments();
 
   EXPECT_EQ(ports.takeLines(),
             (Lines{question("CmRemoveAllComments()",
@@ -228,7 +228,7 @@ TEST_F(TreeEditCommandsTest, RemoveAllScoresAndNames_ReportTheirCounts) {
 
   frame().runCommand("CmRemoveAllV");
   frame().runCommand("CmRemoveAllN");
-  frame().CmRemoveAllV();
+  frame().treeEdit().CmRemoveAllV();
 
   EXPECT_EQ(ports.takeLines(),
             (Lines{question("CmRemoveAllV()",
@@ -335,7 +335,7 @@ class StoneAtTheCentre : public ComposeDialogPort {
 TEST_F(TreeEditCommandsTest, ComposeThroughTheDialog_ReturnsToItOnCancelThenModifies) {
   SGridFrame& g = open("(;GM[1]SZ[9];B[aa];W[bb])");
   StoneAtTheCentre window;
-  frame().setComposeDialog(&window);
+  frame().treeEdit().setComposeDialog(&window);
   ports.queueInput(kReturn);
   ports.queueInput(kModification);
 
@@ -348,7 +348,7 @@ TEST_F(TreeEditCommandsTest, ComposeThroughTheDialog_ReturnsToItOnCancelThenModi
   EXPECT_EQ(ports.status(0), " Black to move");
   EXPECT_TRUE(frame().modified());
   EXPECT_EQ(problems(), "");
-  frame().setComposeDialog(nullptr);
+  frame().treeEdit().setComposeDialog(nullptr);
 }
 
 // ---- Flip and rotate ----

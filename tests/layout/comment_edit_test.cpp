@@ -60,9 +60,9 @@ TEST_F(CommentEditTest, BlankTextRemovesTheComment) {
 
 TEST_F(CommentEditTest, DeletedNodeIsNeverWritten) {
   const CommentTarget gone = target(3);
-  frame().jumpToNode(move(2));
+  frame().navigation().jumpToNode(move(2));
   ports.queueAnswer(Answer::Yes);
-  frame().CmTruncate();  // removes the nodes after move 2
+  frame().treeEdit().CmTruncate();  // removes the nodes after move 2
   ASSERT_EQ(move(2)->next(), nullptr) << ::testing::PrintToString(ports.lines());
   EXPECT_EQ(commitComment(frame(), gone, "typed"), CommitOutcome::NodeGone);
 }

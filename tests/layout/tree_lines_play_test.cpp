@@ -11,7 +11,7 @@ class TreeLinesOfPlayTest : public testing::FrameTest {};
 
 TEST_F(TreeLinesOfPlayTest, MovePlayedBesideTheLineListsTheOldLineAsAVariation) {
   load(writeFile("g.sgf", "(;GM[1]FF[4]SZ[9];B[aa];W[bb];B[cc])"));
-  frame().jumpToNode(frame().game().firstNode->next());  // after move 1
+  frame().navigation().jumpToNode(frame().game().firstNode->next());  // after move 1
   play(4, 4);                                             // White plays beside move 2
   const std::vector<TreeLine> lines = buildTreeLines(frame().game(), TreeLineOptions{4});
   EXPECT_EQ(treeLinesText(lines),
@@ -30,7 +30,7 @@ class TreeLinesAtStartTest : public testing::FrameTest {};
 
 TEST_F(TreeLinesAtStartTest, MovePlayedAtTheStartListsTheOldLineAsAVariation) {
   load(writeFile("g.sgf", "(;GM[1]FF[4]SZ[9];B[aa];W[bb];B[cc])"));
-  frame().jumpToNode(frame().game().firstNode);
+  frame().navigation().jumpToNode(frame().game().firstNode);
   play(4, 4);
   play(5, 5);
   const std::vector<TreeLine> lines = buildTreeLines(frame().game(), TreeLineOptions{4});

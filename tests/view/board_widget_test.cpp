@@ -140,8 +140,8 @@ TEST_F(BoardWidgetTest, RightDragReleasedOffTheBoardKeepsTheLastPointPassed) {
   answerNextMenu();
   QTest::mouseRelease(&b, Qt::RightButton, Qt::NoModifier, QPoint(2, 399));
   EXPECT_EQ(ports.status(0), "Selected area = 6");
-  EXPECT_EQ(frame().markedArea.x2, 1);
-  EXPECT_EQ(frame().markedArea.y2, 2);
+  EXPECT_EQ(frame().markedArea().x2, 1);
+  EXPECT_EQ(frame().markedArea().y2, 2);
 }
 
 TEST_F(BoardWidgetTest, KeysMoveTheCursorPlayAndMark) {

@@ -20,7 +20,7 @@ class CommentPaneTest : public view_testing::WindowTest {
     path = writeFile("game.sgf", kGame);
     window = makeWindow(profile);
     window->run([&] { window->frame().ReLoad(path); });
-    window->run([&] { window->frame().CmStartPosition(); });
+    window->run([&] { window->frame().navigation().CmStartPosition(); });
     window->runCommand("CmNextMove");  // on move 1, which has a comment
     ASSERT_EQ(window->commentPane().toPlainText(), "first");
   }
@@ -123,7 +123,7 @@ TEST_F(CommentPaneTest, TypedCommentStaysWithItsGameAcrossAGameSwitch) {
   const std::string two = writeFile("two.sgf", std::string(kGame) + "(;GM[1]FF[4]SZ[9];B[ee])");
   window->run([&] { window->frame().ReLoad(two); });
   (void)scripted.takeLines();
-  window->run([&] { window->frame().CmStartPosition(); });
+  window->run([&] { window->frame().navigation().CmStartPosition(); });
   window->runCommand("CmNextMove");
   type(" one");
   window->runCommand("CmNextGame");
