@@ -91,14 +91,18 @@ const FrameCommand kMoveCommands[] = {
     // Fields of territory of Kropki, offered by the board and tree context menus.
     {.id = id::kKropkiBlackTerritory, .name = "CmKropkiBlackTerritory", .group = G::Moves,
      .menuText = "Create a region of black territory",
-     .run = [](FrameWin& f) { createKropkiTerritory(f, Colour::Black); }, .enabled = kropkiFieldCommandsEnabled},
+     .run = [](FrameWin& f) { createKropkiTerritory(f, Colour::Black); },
+     .enabled = [](FrameWin& f) { return kropkiFieldCommandsEnabled(f); }},
     {.id = id::kKropkiWhiteTerritory, .name = "CmKropkiWhiteTerritory", .group = G::Moves,
      .menuText = "Create a region of white territory",
-     .run = [](FrameWin& f) { createKropkiTerritory(f, Colour::White); }, .enabled = kropkiFieldCommandsEnabled},
+     .run = [](FrameWin& f) { createKropkiTerritory(f, Colour::White); },
+     .enabled = [](FrameWin& f) { return kropkiFieldCommandsEnabled(f); }},
     {.id = id::kKropkiRemoveTerritory, .name = "CmKropkiRemoveTerritory", .group = G::Moves,
-     .menuText = "Remove region of territory", .run = removeKropkiTerritory, .enabled = kropkiFieldCommandsEnabled},
+     .menuText = "Remove region of territory", .run = [](FrameWin& f) { removeKropkiTerritory(f); },
+     .enabled = [](FrameWin& f) { return kropkiFieldCommandsEnabled(f); }},
     {.id = id::kKropkiDeleteStop, .name = "CmKropkiDeleteStop", .group = G::Moves,
-     .menuText = "Delete the &Kropki 'Stop'", .run = deleteKropkiStop, .enabled = kropkiStopEnabled},
+     .menuText = "Delete the &Kropki 'Stop'", .run = [](FrameWin& f) { deleteKropkiStop(f); },
+     .enabled = [](FrameWin& f) { return kropkiStopEnabled(f); }},
 };
 
 const FrameCommand kExportCommands[] = {

@@ -6,18 +6,18 @@
 
 namespace meridax {
 
-class FrameWin;
+class FrameServices;
 
 // Claims the region at the cursor for the colour and attaches it to the nearest move of that colour
 // above; a refusal is shown in a message box and changes nothing.
-void createKropkiTerritory(FrameWin& frame, Colour colour);
+void createKropkiTerritory(FrameServices& frame, Colour colour);
 // Erases the field under the cursor from the nearest node at or above the current one that holds it.
-void removeKropkiTerritory(FrameWin& frame);
+void removeKropkiTerritory(FrameServices& frame);
 // Removes every field of the node under the mouse in the game tree.
-void deleteKropkiStop(FrameWin& frame);
+void deleteKropkiStop(FrameServices& frame);
 
 // Whether the commands apply: a Kropki game, and for the 'Stop' a node under the mouse that carries fields.
-bool kropkiFieldCommandsEnabled(FrameWin& frame);
-bool kropkiStopEnabled(FrameWin& frame);
+bool kropkiFieldCommandsEnabled(FrameServices& frame);
+bool kropkiStopEnabled(FrameServices& frame);
 
 }  // namespace meridax

@@ -195,7 +195,7 @@ void ComposeDialog::runCommand(ComposeCommand command) {
       return;
     case ComposeCommand::ExportGif: ExportCommands(frame_).composeExportGif(model_); return;
     case ComposeCommand::CopyImage: ExportCommands(frame_).composeCopyImage(model_); return;
-    case ComposeCommand::CopyAscii: frame_.composeCopyAscii(model_); return;
+    case ComposeCommand::CopyAscii: frame_.treeEdit().composeCopyAscii(model_); return;
     default: break;
   }
   const std::optional<EditNotice> notice = model_.run(command);

@@ -33,8 +33,8 @@ FrameDialogs::~FrameDialogs() { delete statistics_.data(); }
 
 void FrameDialogs::attach(FrameWin& frame) {
   frame_ = &frame;
-  frame.setPositionListPort(this);
-  frame.setComposeDialog(this);
+  frame.annotations().setPositionListPort(this);
+  frame.treeEdit().setComposeDialog(this);
 }
 
 PositionListClose FrameDialogs::showPositionList(PositionListModel& model) {

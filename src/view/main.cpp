@@ -112,8 +112,8 @@ int runScreenshot(const LaunchOptions& options) {
   MainWindow window(MainWindowSetup{*profile, files, readAppSettings(*profile), environment(), ports});
   window.setMirror(&scripted);  // the script's print title and print status read the window's
   // The script answers the list and composition dialogs itself, as it does in meridax-cli run.
-  window.frame().setPositionListPort(nullptr);
-  window.frame().setComposeDialog(nullptr);
+  window.frame().annotations().setPositionListPort(nullptr);
+  window.frame().treeEdit().setComposeDialog(nullptr);
   window.resize(options.width, options.height);
   window.frame().decideStartupFile(options.files);
   // Answers at the head of the script are for the questions of loading FILE.

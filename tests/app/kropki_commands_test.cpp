@@ -41,10 +41,10 @@ TEST_F(KropkiCommandsTest, BlackRing_FieldJoinsTheLastBlackDotAndIsErasedAgain) 
 TEST_F(KropkiCommandsTest, StopOfTheNodeUnderTheMouse_IsDeletedOnlyWhereItIsOne) {
   cursorAt(4, 4);
   frame().runCommand("CmKropkiBlackTerritory");
-  frame().context.node = last()->prev();
+  frame().setContextNode(last()->prev());
   EXPECT_FALSE(frame().commandEnabled(*frame().findCommand("CmKropkiDeleteStop")));
 
-  frame().context.node = last();
+  frame().setContextNode(last());
   ASSERT_TRUE(frame().commandEnabled(*frame().findCommand("CmKropkiDeleteStop")));
   frame().runCommand("CmKropkiDeleteStop");
   EXPECT_FALSE(last()->captureRecord());
