@@ -46,7 +46,7 @@ const char* caption(const ListWindow& list) {
 
 ListDialog::ListDialog(FrameWin& frame, std::size_t depth, ActionRunner run, QWidget* parent)
     : QDialog(parent), frame_(frame), depth_(depth), run_(std::move(run)) {
-  const ListWindow* list = frame_.listAt(depth_);
+  const ListWindow* list = frame_.lists().listAt(depth_);
   mode_ = list != nullptr ? list->mode : ListMode::Games;
   forPlayers_ = list != nullptr && list->forPlayers;
   setObjectName(mode_ == ListMode::Games ? QStringLiteral("gamesList") : QStringLiteral("playersList"));
@@ -131,11 +131,11 @@ std::vector<std::size_t> ListDialog::shownOrder() const {
 
 void ListDialog::handSelectionToFrame() {
   // The frame's list commands act on the top list, which is the one the user can reach.
-  if (frame_.listCount() != depth_ + 1) return;
+  if (frame_.lists().listCount() != depth_ + 1) return;
   std::vector<std::size_t> rows;
   for (const QModelIndex& shown : view_->selectionModel()->selectedRows())
     rows.push_back(static_cast<std::size_t>(sorted_->mapToSource(shown).row()));
-  frame_.selectListRows(std::move(rows));
+  frame_.lists().selectListRows(std::move(rows));
 }
 
 void ListDialog::takeSelectionFromFrame() {
@@ -160,9 +160,9 @@ void ListDialog::takeSelectionFromFrame() {
 }
 
 void ListDialog::tellPageRows() {
-  if (frame_.listCount() != depth_ + 1) return;
+  if (frame_.lists().listCount() != depth_ + 1) return;
   const int rowHeight = std::max(1, view_->sizeHintForRow(0));
-  frame_.setListPageRows(std::max(1, view_->viewport()->height() / rowHeight));
+  frame_.lists().setListPageRows(std::max(1, view_->viewport()->height() / rowHeight));
 }
 
 void ListDialog::runListCommand(const std::string& name) {
@@ -178,8 +178,8 @@ void ListDialog::runListCommand(const std::string& name) {
 
 std::vector<ListMenuEntry> ListDialog::contextMenuEntries() {
   handSelectionToFrame();
-  if (frame_.listCount() != depth_ + 1) return {};
-  return frame_.listContextMenu();
+  if (frame_.lists().listCount() != depth_ + 1) return {};
+  return frame_.lists().listContextMenu();
 }
 
 void ListDialog::showContextMenu(const QPoint& where) {
@@ -232,7 +232,7 @@ void ListDialog::resizeEvent(QResizeEvent* event) {
 }
 
 void ListDialog::reject() {
-  if (frame_.listCount() == depth_ + 1) runListCommand("CmFoldersClose");
+  if (frame_.lists().listCount() == depth_ + 1) runListCommand("CmFoldersClose");
   else QDialog::reject();
 }
 

@@ -25,7 +25,7 @@ std::string ListTableModel::cellText(int row, int column) const {
 
 void ListTableModel::reload() {
   beginResetModel();
-  frame_.syncListsWithCollection();
+  frame_.lists().syncListsWithCollection();
   endResetModel();
 }
 

@@ -19,7 +19,7 @@ class ListTableModel : public QAbstractTableModel {
   ListTableModel(FrameWin& frame, std::size_t depth, QObject* parent = nullptr);
 
   // The frame's list this model shows; nullptr once it has closed.
-  const ListWindow* list() const { return frame_.listAt(depth_); }
+  const ListWindow* list() const { return frame_.lists().listAt(depth_); }
   std::size_t depth() const { return depth_; }
   // The core's text of a cell; empty outside the list.
   std::string cellText(int row, int column) const;

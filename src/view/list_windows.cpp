@@ -12,7 +12,7 @@ ListWindows::~ListWindows() {
 }
 
 bool ListWindows::matches(const ListDialog& dialog) const {
-  const ListWindow* list = frame_.listAt(dialog.depth());
+  const ListWindow* list = frame_.lists().listAt(dialog.depth());
   return list != nullptr && list->mode == dialog.mode() && list->forPlayers == dialog.forPlayers();
 }
 
@@ -33,7 +33,7 @@ void ListWindows::sync() {
   while (kept < dialogs_.size() && dialogs_[kept] && matches(*dialogs_[kept])) ++kept;
   closeFrom(kept);
   for (const QPointer<ListDialog>& dialog : dialogs_) dialog->refresh();
-  while (dialogs_.size() < frame_.listCount()) {
+  while (dialogs_.size() < frame_.lists().listCount()) {
     QWidget* parent = dialogs_.empty() ? &owner_ : static_cast<QWidget*>(dialogs_.back().data());
     auto* dialog = new ListDialog(frame_, dialogs_.size(), run_, parent);
     dialog->setAttribute(Qt::WA_DeleteOnClose, false);

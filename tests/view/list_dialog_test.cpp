@@ -111,13 +111,13 @@ TEST_F(ListDialogTest, AltArrows_MoveTheSelectedGamesInTheCollectionsOrder) {
   ListDialog& list = *window->listWindows().top();
   list.view().sortByColumn(3, Qt::AscendingOrder);  // First, Fourth, Third, Second
   selectShownRows(list, {0, 1});
-  EXPECT_EQ(window->frame().topList()->selected, (std::vector<std::size_t>{0, 3}));
+  EXPECT_EQ(window->frame().lists().topList()->selected, (std::vector<std::size_t>{0, 3}));
   QTest::keyClick(&list.view(), Qt::Key_Down, Qt::AltModifier);
   EXPECT_EQ(list.view().header()->sortIndicatorSection(), 0) << "moves show the collection's order";
   EXPECT_EQ(gameNames(window->frame()), "Second;First;Third;Fourth;");
   QTest::keyClick(&list.view(), Qt::Key_Home, Qt::AltModifier);
   EXPECT_EQ(gameNames(window->frame()), "First;Fourth;Second;Third;");
-  EXPECT_EQ(window->frame().topList()->selected, (std::vector<std::size_t>{0, 1}));
+  EXPECT_EQ(window->frame().lists().topList()->selected, (std::vector<std::size_t>{0, 1}));
   EXPECT_EQ(list.view().selectionModel()->selectedRows().size(), 2) << "the selection moves with the games";
   EXPECT_TRUE(window->frame().modified());
 }
@@ -150,7 +150,7 @@ TEST_F(ListDialogTest, PlayersList_ReturnOpensTheirGamesAboveAndNavigatingCloses
   selectShownRows(games, {0});
   QTest::keyClick(&games.view(), Qt::Key_Return);
   EXPECT_EQ(window->listWindows().count(), 0u);
-  EXPECT_FALSE(window->frame().listOpen());
+  EXPECT_FALSE(window->frame().lists().listOpen());
   EXPECT_EQ(window->frame().collection().currentIndex(), 3u);
 }
 
@@ -162,10 +162,10 @@ TEST_F(ListDialogTest, Escape_ClosesOnlyTheTopList) {
   ASSERT_EQ(window->listWindows().count(), 2u);
   QTest::keyClick(window->listWindows().top(), Qt::Key_Escape);
   EXPECT_EQ(window->listWindows().count(), 1u);
-  EXPECT_EQ(window->frame().listCount(), 1u);
+  EXPECT_EQ(window->frame().lists().listCount(), 1u);
   QTest::keyClick(window->listWindows().top(), Qt::Key_Escape);
   EXPECT_EQ(window->listWindows().count(), 0u);
-  EXPECT_FALSE(window->frame().listOpen());
+  EXPECT_FALSE(window->frame().lists().listOpen());
 }
 
 TEST_F(ListDialogTest, GeometryAndColumnWidths_AreKeptPerList) {
