@@ -23,11 +23,11 @@ bool goBoard(FrameWin& f) { return f.game().kind() == GameKind::Go; }
 const FrameCommand kTreeEditCommands[] = {
     {.id = id::kUndo, .name = "CmUndo", .group = G::TreeEdit, .keys = "Ctrl+Z",
      .tip = "Undo the last change\nUndo", .run = [](FrameWin& f) { f.CmUndo(); },
-     .enabled = [](FrameWin& f) { return f.canUndo() && !f.listOpen(); },
+     .enabled = [](FrameWin& f) { return f.canUndo() && !f.lists().listOpen(); },
      .text = [](FrameWin& f) { return f.undoMenuText(); }},
     {.id = id::kRedo, .name = "CmRedo", .group = G::TreeEdit, .keys = "Ctrl+Y, Ctrl+Shift+Z",
      .tip = "Redo the change last undone\nRedo", .run = [](FrameWin& f) { f.CmRedo(); },
-     .enabled = [](FrameWin& f) { return f.canRedo() && !f.listOpen(); },
+     .enabled = [](FrameWin& f) { return f.canRedo() && !f.lists().listOpen(); },
      .text = [](FrameWin& f) { return f.redoMenuText(); }},
     {.id = id::kTruncate, .name = "CmTruncate", .group = G::TreeEdit, .keys = "Ctrl+Alt+T",
      .tip = "Truncate the line of play at the current position", .run = [](FrameWin& f) { f.treeEdit().CmTruncate(); },

@@ -27,7 +27,7 @@ void yes(ScriptedPorts& p) { for (int i = 0; i < 3; ++i) p.queueAnswer(Answer::Y
 
 void openList(FrameWin& f, std::vector<std::size_t> rows) {
   run(f, "CmCollectionList");
-  f.selectListRows(std::move(rows));
+  f.lists().selectListRows(std::move(rows));
 }
 
 void nothing(FrameWin&, ScriptedPorts&) {}
@@ -42,7 +42,7 @@ void toThirdMove(FrameWin& f, ScriptedPorts& p) {
 // Into the side line, whose first move becomes the continuation of its branching node.
 void toSideLine(FrameWin& f, ScriptedPorts&) {
   SGridFrame& g = f.game();
-  f.treeClick(g.variations.linesBelow(g.firstNode->next()->next()).front()->head->next(), TreeClick::MoveBox);
+  f.navigation().treeClick(g.variations.linesBelow(g.firstNode->next()->next()).front()->head->next(), TreeClick::MoveBox);
 }
 
 struct UndoCase {
@@ -70,7 +70,7 @@ const UndoCase kCases[] = {
     {"Score", [](FrameWin& f, ScriptedPorts& p) { p.queueInput("12"); run(f, "CmScore"); }},
     {"PrintDiagram", [](FrameWin& f, ScriptedPorts&) { run(f, "CmPrintDiagram"); }},
     {"Triangles", [](FrameWin& f, ScriptedPorts&) {
-       f.markedArea = MarkedArea{1, 1, 2, 3};
+       f.setMarkedArea(MarkedArea{1, 1, 2, 3});
        run(f, "CmMarkTriangle");
      }},
     {"Primary", [](FrameWin& f, ScriptedPorts&) { run(f, "CmSetPrimary"); }, toSecondMove},
@@ -80,18 +80,18 @@ const UndoCase kCases[] = {
        openList(f, {0, 1});
        p.queueInput("Autumn");
        run(f, "CmFoldersSetEvents");
-       f.closeAllLists();
+       f.lists().closeAllLists();
      }},
     {"MoveGameUp", [](FrameWin& f, ScriptedPorts&) {
        openList(f, {2});
        run(f, "CmFoldersMoveUp");
-       f.closeAllLists();
+       f.lists().closeAllLists();
      }},
     {"EraseGame", [](FrameWin& f, ScriptedPorts& p) {
        openList(f, {1});
        yes(p);
        run(f, "CmFoldersErase");
-       f.closeAllLists();
+       f.lists().closeAllLists();
      }},
     {"DeleteCurrentGame", [](FrameWin& f, ScriptedPorts& p) { yes(p); run(f, "CmCollDelete"); }},
     {"NewGame", [](FrameWin& f, ScriptedPorts&) { run(f, "CmNewGame"); }},
@@ -180,7 +180,7 @@ TEST_F(FrameUndoWalkTest, OpenList_DisablesUndoAndRedo) {
   frame().clickBoard(4, 4);
   run(frame(), "CmCollectionList");
   EXPECT_FALSE(enabled("CmUndo")) << "the list names games an undo may replace";
-  frame().closeAllLists();
+  frame().lists().closeAllLists();
   EXPECT_TRUE(enabled("CmUndo"));
 }
 
