@@ -49,7 +49,7 @@ bool FrameWin::restoreUndoState(const CollectionState& state, const char* captio
   }
   if (restored.selectedSerial != 0) markedGameSerial_ = restored.selectedSerial;
   // Nodes named by the mouse, the search lists and a label being typed belong to games that are gone.
-  context.node = nullptr;
+  setContextNode(nullptr);
   discardSearchLists();
   cancelLabelEntry();
   openCurrentGame(true);
