@@ -23,7 +23,7 @@ constexpr char kDialogFace[] = "Microsoft Sans Serif";
 // The dialog font's height is its size times the vertical dialog base unit (16 pixels for the
 // standard dialog font) times 17 / 160.
 constexpr int kDialogBaseUnit = 16;
-constexpr QSize kDefaultSize(760, 420);
+constexpr QSize kDefaultSize(880, 440);
 
 QRect toQRect(const Rect& r) { return QRect(QPoint(r.left, r.top), QPoint(r.right - 1, r.bottom - 1)); }
 Rect fromQRect(const QRect& r) { return Rect{r.left(), r.top(), r.right() + 1, r.bottom() + 1}; }
@@ -102,8 +102,11 @@ void ListDialog::applyGeometry(int listWidth) {
   const std::span<const ListColumn> columns =
       mode_ == ListMode::Games ? std::span<const ListColumn>(kGamesColumns) : std::span<const ListColumn>(kPlayersColumns);
   const std::vector<int> widths = defaultColumnWidths(columns, listWidth);
-  for (std::size_t c = 0; c < widths.size(); ++c)
-    view_->setColumnWidth(static_cast<int>(c), storedColumnWidth(storedGeometry(), c).value_or(widths[c]));
+  for (std::size_t c = 0; c < widths.size(); ++c) {
+    // A column's share of a narrow window may be less than its header needs: "N" and "B" would show "...".
+    const int fallback = std::max(widths[c], view_->header()->sectionSizeHint(static_cast<int>(c)));
+    view_->setColumnWidth(static_cast<int>(c), storedColumnWidth(storedGeometry(), c).value_or(fallback));
+  }
 }
 
 void ListDialog::storeGeometry() {
