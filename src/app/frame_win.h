@@ -77,6 +77,8 @@ class FrameWin : public FrameServices {
   SErrorList& errorList() override { return errors_; }
   const std::optional<std::string>& heldText() const { return heldText_; }
   const FramePorts& ports() const override { return ports_; }
+  // Puts other ports in place of the ones given at construction (the frame does not own them).
+  void setPorts(const FramePorts& ports) { ports_ = ports; }
   const FrameEnvironment& environment() const { return environment_; }
 
   // ---- PlayHost ----

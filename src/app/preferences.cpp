@@ -1,5 +1,7 @@
 #include "app/preferences.h"
 
+#include "app/frame_win.h"
+#include "app/settings_io.h"
 #include "model/text_format.h"
 
 namespace meridax {
@@ -53,6 +55,27 @@ PreferenceChanges comparePreferences(const AppSettings& before, const AppSetting
                          before.commentFont != after.commentFont;
   changes.gradedOptionChanged = before.gradedOption != after.gradedOption;
   changes.anyChange = !(before == after);
+  return changes;
+}
+
+PreferenceValues currentPreferences(FrameWin& frame) {
+  return PreferenceValues{frame.appSettings(), frame.frameSettings().viewPlaced != 0,
+                          frame.frameSettings().viewLast != 0};
+}
+
+PreferenceChanges takeOverPreferences(FrameWin& frame, ProfilePort& profile, const PreferenceValues& values) {
+  PreferenceChanges changes = comparePreferences(frame.appSettings(), values.app);
+  FrameSettings& view = frame.frameSettings();
+  changes.anyChange = changes.anyChange || (view.viewPlaced != 0) != values.viewPlaced ||
+                      (view.viewLast != 0) != values.viewLast;
+  if (!changes.anyChange) return changes;
+  frame.appSettings() = values.app;
+  view.viewPlaced = values.viewPlaced ? 1 : 0;
+  view.viewLast = values.viewLast ? 1 : 0;
+  MessagePort& messages = *frame.ports().messages;
+  WriteToINI(profile, frame.appSettings(), frame.recentFiles(), messages);
+  writeFrameSettings(profile, view, messages);
+  if (frame.ports().window != nullptr) frame.ports().window->redraw(Redraw::All);
   return changes;
 }
 

@@ -11,6 +11,9 @@
 
 namespace meridax {
 
+class FrameWin;
+class ProfilePort;
+
 inline constexpr char kPreferencesTitle[] = "Meridax Preferences";
 inline constexpr char kSelectViewerTitle[] = "Select Viewer";
 inline constexpr char kSelectRtfEditorTitle[] = "Select RTF Viewer / Editor";
@@ -33,5 +36,22 @@ struct PreferenceChanges {
   bool anyChange = false;
 };
 PreferenceChanges comparePreferences(const AppSettings& before, const AppSettings& after);
+
+// The range of the " Other Options" page's "Backup Files" field.
+inline constexpr int kMinBackupFiles = 0;
+inline constexpr int kMaxBackupFiles = 9999;
+
+// What the sheet edits: the application's settings and the frame's two move indications.
+struct PreferenceValues {
+  AppSettings app;
+  bool viewPlaced = true;
+  bool viewLast = false;
+  friend bool operator==(const PreferenceValues&, const PreferenceValues&) = default;
+};
+PreferenceValues currentPreferences(FrameWin& frame);
+
+// Takes the sheet's copies over and asks for every pane to be drawn again. The application's sections
+// and the frame's are written to `profile` at once, so that a crash does not lose what was chosen.
+PreferenceChanges takeOverPreferences(FrameWin& frame, ProfilePort& profile, const PreferenceValues& values);
 
 }  // namespace meridax

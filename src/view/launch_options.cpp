@@ -31,19 +31,20 @@ std::variant<LaunchOptions, LaunchError> parseLaunchOptions(const std::vector<st
   bool sizeGiven = false;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& a = args[i];
-    const bool takesValue = a == "--screenshot" || a == "--size" || a == "--script" || a == "--profile";
+    const bool takesValue = a == "--screenshot" || a == "--size" || a == "--script" || a == "--profile" || a == "--dialog";
     if (takesValue && i + 1 >= args.size()) return LaunchError{a + " needs a value"};
     if (a == "--screenshot") options.screenshot = args[++i];
     else if (a == "--script") options.script = args[++i];
     else if (a == "--profile") options.profile = args[++i];
+    else if (a == "--dialog") options.dialog = args[++i];
     else if (a == "--size") {
       if (!parseSize(args[++i], options)) return LaunchError{"--size needs WIDTHxHEIGHT, each 200 to 8000"};
       sizeGiven = true;
     } else if (a.size() > 1 && a[0] == '-' && a != "-") return LaunchError{"unknown option " + a};
     else options.files.push_back(a);
   }
-  if (!options.screenshot && (options.script || sizeGiven))
-    return LaunchError{"--size and --script belong to --screenshot"};
+  if (!options.screenshot && (options.script || options.dialog || sizeGiven))
+    return LaunchError{"--size, --script and --dialog belong to --screenshot"};
   if (options.screenshot && options.files.size() > 1) return LaunchError{"--screenshot takes one file"};
   return options;
 }

@@ -17,6 +17,7 @@
 #include "app/script_runner.h"
 #include "app/scripted_ports.h"
 #include "app/settings_io.h"
+#include "view/dialog_gallery.h"
 #include "view/launch_options.h"
 #include "view/frame_dialogs.h"
 #include "view/main_window.h"
@@ -35,6 +36,7 @@ using namespace meridax;
 constexpr int kExitUsage = 2;
 constexpr int kExitScriptStopped = 3;
 constexpr int kExitImageFailed = 4;
+constexpr int kExitNoDialog = 5;
 
 FrameEnvironment environment() {
   FrameEnvironment e;
@@ -109,6 +111,7 @@ int runScreenshot(const LaunchOptions& options) {
   ScriptedPorts scripted([](const std::string& line) { std::cout << line << '\n'; });
   FramePorts ports = scripted.framePorts();
   ports.window = nullptr;
+  QtDialogs desktopDialogs(nullptr);  // what a dialog asked for by --dialog shows through
   MainWindow window(MainWindowSetup{*profile, files, readAppSettings(*profile), environment(), ports});
   window.setMirror(&scripted);  // the script's print title and print status read the window's
   // The script answers the list and composition dialogs itself, as it does in meridax-cli run.
@@ -126,7 +129,18 @@ int runScreenshot(const LaunchOptions& options) {
   if (!rest.empty()) window.run([&] { result = runScriptOn(window.frame(), scripted, rest, std::cout); });
   window.dialogs().attach(window.frame());  // what is opened after the script is the real dialog
   QApplication::processEvents();
-  if (!window.grab().save(QString::fromStdString(*options.screenshot), "PNG")) {
+  QImage image = window.grab().toImage();
+  if (options.dialog) {
+    desktopDialogs.setParentWidget(&window);
+    window.useDesktopDialogs(desktopDialogs);
+    const auto shot = shootDialog(window, *options.dialog);
+    if (const auto* error = std::get_if<std::string>(&shot)) {
+      std::cerr << "meridax: " << *error << '\n';
+      return kExitNoDialog;
+    }
+    image = std::get<DialogShot>(shot).image;
+  }
+  if (!image.save(QString::fromStdString(*options.screenshot), "PNG")) {
     std::cerr << "meridax: cannot write the image '" << *options.screenshot << "'\n";
     return kExitImageFailed;
   }

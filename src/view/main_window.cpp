@@ -14,10 +14,13 @@
 
 #include "app/settings_io.h"
 #include "layout/pane_split.h"
+#include "view/about_dialog.h"
 #include "view/board_widget.h"
 #include "view/command_menus.h"
 #include "view/comment_pane.h"
 #include "view/frame_dialogs.h"
+#include "view/preferences_sheet.h"
+#include "view/qt_ports.h"
 #include "view/qt_text.h"
 #include "view/tree_pane.h"
 
@@ -172,16 +175,40 @@ void MainWindow::carryOut(const FrameCommand& command) {
     tree_->scroll(request);
     return;
   }
-  if (std::string_view(command.name) == "CmAbout") {
-    ports_.messages->tell({"CmAbout()",
-                           "Meridax " MERIDAX_VERSION "\n\nAn editor for SGF (FF[4]) records of Go, Pente, Connect6, "
-                           "Othello, Hex, Havannah, Unlur and Kropki games.",
-                           MessageIcon::Information});
+  const std::string_view name(command.name);
+  if (name == "CmAbout") {
+    AboutDialog(this).exec();
+    return;
+  }
+  if (name == "CmCustomise" || name == "CmOtherOptions") {
+    openPreferences(name == "CmCustomise" ? PreferencePage::Colours : PreferencePage::OtherOptions);
     return;
   }
   const std::string label = fromQt(menuLabel(frame_->commandMenuText(command), command).remove(QLatin1Char('&')));
   ports_.messages->tell({std::string(command.name) + "()",
                          "\"" + label + "\" is not available in this version of Meridax.", MessageIcon::Information});
+}
+
+void MainWindow::openPreferences(PreferencePage page) {
+  PreferencesSheet sheet(currentPreferences(*frame_), page, this);
+  if (sheet.exec() != QDialog::Accepted) return;
+  run([&] { takeOverPreferences(*frame_, profile_, sheet.values()); });
+  applySettings();
+}
+
+void MainWindow::applySettings() {
+  tree_->applySettings();
+  comment_->applySettings();
+  refreshAll();
+}
+
+void MainWindow::useDesktopDialogs(QtDialogs& dialogs) {
+  ports_.messages = &dialogs;
+  ports_.dialogs = &dialogs;
+  ports_.files = &dialogs;
+  if (!exportDialogs_) exportDialogs_ = std::make_unique<QtExportDialogs>(this);
+  ports_.exportDialogs = exportDialogs_.get();
+  frame_->setPorts(ports_);
 }
 
 void MainWindow::scrollTree(TreeScrollRequest request) {

@@ -16,6 +16,7 @@
 #include "view/export_dialogs.h"
 #include "view/game_info_dialog.h"
 #include "view/list_windows.h"
+#include "view/preferences_sheet.h"
 
 class QLabel;
 class QSplitter;
@@ -25,6 +26,7 @@ namespace meridax {
 
 class BoardWidget;
 class CommandMenus;
+class QtDialogs;
 class CommentPane;
 class FrameDialogs;
 class TreePane;
@@ -66,6 +68,10 @@ class MainWindow : public QMainWindow, public WindowPort, public CommandPort {
   // A command chosen from a menu, a tool bar or by its keys. Exit closes the window, which asks first.
   void runRegistryCommand(const FrameCommand& command);
   void scrollTree(TreeScrollRequest request);
+  // "Meridax Preferences" on `page`; on OK the panes take the new colours and fonts at once.
+  void openPreferences(PreferencePage page);
+  // The panes take the fonts and colours of the settings.
+  void applySettings();
 
   // Window placement and the two drag bars, from and to the frame's settings.
   void applyStoredGeometry();
@@ -78,6 +84,9 @@ class MainWindow : public QMainWindow, public WindowPort, public CommandPort {
 
   // A window port that is told the title and status texts too (a script's transcript); nullptr for none.
   void setMirror(WindowPort* mirror) { mirror_ = mirror; }
+  // From now on the frame's questions and dialogs open as widgets over this window, whatever ports the
+  // setup gave (a scripted run that ends by showing a dialog). `dialogs` must outlive the window.
+  void useDesktopDialogs(QtDialogs& dialogs);
 
   // ---- CommandPort ----
   // The commands the window carries out itself (the tree pane's scrolling); any other that is not built

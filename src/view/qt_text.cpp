@@ -1,5 +1,6 @@
 #include "view/qt_text.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <strings.h>
@@ -40,6 +41,19 @@ QFont toQFont(const LogFont& font) {
   qt.setItalic(isItalic(font));
   if (font.faceName == kTreeFontFace) qt.setStyleHint(QFont::Monospace);
   return qt;
+}
+
+LogFont toLogFont(const QFont& font, const LogFont& base) {
+  LogFont out = base;
+  if (mappedFace(base.faceName).compare(font.family(), Qt::CaseInsensitive) != 0) {
+    out.faceName = fromQt(font.family()).substr(0, kFaceNameSize - 1);
+  }
+  constexpr double kPixelsPerPoint = 96.0 / 72.0;
+  const int pixels = font.pixelSize() > 0 ? font.pixelSize() : qRound(font.pointSizeF() * kPixelsPerPoint);
+  out.height = -std::max(1, pixels);
+  if (font.bold() != isBold(base)) setBold(out, font.bold());
+  setItalic(out, font.italic());
+  return out;
 }
 
 }  // namespace meridax

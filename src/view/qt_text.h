@@ -21,5 +21,8 @@ QString mappedFace(const std::string& windowsFace);
 // The Qt font of a logical font record: its face mapped, its height in pixels (a negative height is the
 // character height, a positive one the cell height), weight and italics.
 QFont toQFont(const LogFont& font);
+// The logical font record of a Qt font chosen in place of `base`: its face (the Windows face of `base` while
+// that maps to the same family), character height in pixels, weight and italics; the other fields of `base`.
+LogFont toLogFont(const QFont& font, const LogFont& base);
 
 }  // namespace meridax

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "app/frame_test_support.h"
+
 namespace meridax {
 namespace {
 
@@ -37,6 +39,41 @@ TEST(Preferences, TakingOverCopies_NamesWhatMustBeRecreated) {
   EXPECT_TRUE(changes.fontsChanged);
   EXPECT_FALSE(changes.gradedOptionChanged);
   EXPECT_TRUE(changes.anyChange);
+}
+
+class TakeOverPreferencesTest : public testing::FrameTest {};
+
+TEST_F(TakeOverPreferencesTest, Changes_ReachTheSettingsTheProfileAndThePanesAtOnce) {
+  PreferenceValues values = currentPreferences(frame());
+  values.app.colours.grid = 0x0000FF;
+  setBold(values.app.movesFont, true);
+  values.viewLast = true;
+  values.app.sgfViewer = "/usr/bin/viewer";
+  const int redrawsBefore = ports.redrawCount();
+
+  const PreferenceChanges changes = takeOverPreferences(frame(), profile, values);
+
+  EXPECT_TRUE(changes.anyChange);
+  EXPECT_TRUE(changes.fontsChanged);
+  EXPECT_EQ(frame().appSettings(), values.app);
+  EXPECT_EQ(frame().frameSettings().viewLast, 1);
+  EXPECT_EQ(ports.lastRedraw(), Redraw::All);
+  EXPECT_GT(ports.redrawCount(), redrawsBefore);
+  // Read back as the next start would.
+  const AppSettings stored = readAppSettings(profile);
+  EXPECT_EQ(stored.colours.grid, 0x0000FFu);
+  EXPECT_TRUE(isBold(stored.movesFont));
+  EXPECT_EQ(stored.sgfViewer, "/usr/bin/viewer");
+  EXPECT_EQ(readFrameSettings(profile).viewLast, 1);
+}
+
+TEST_F(TakeOverPreferencesTest, NoChange_WritesAndRedrawsNothing) {
+  frame();
+  const std::size_t keys = profile.size();
+  const int redraws = ports.redrawCount();
+  EXPECT_FALSE(takeOverPreferences(frame(), profile, currentPreferences(frame())).anyChange);
+  EXPECT_EQ(profile.size(), keys);
+  EXPECT_EQ(ports.redrawCount(), redraws);
 }
 
 }  // namespace

@@ -1,0 +1,115 @@
+#include "view/dialog_gallery.h"
+
+#include <QApplication>
+#include <QDeadlineTimer>
+#include <QDialog>
+#include <QMessageBox>
+#include <QPointer>
+#include <QTimer>
+#include <algorithm>
+#include <optional>
+
+#include "app/preferences.h"
+#include "view/main_window.h"
+#include "view/qt_text.h"
+
+namespace meridax {
+namespace {
+
+constexpr int kPollMilliseconds = 20;
+constexpr int kWaitMilliseconds = 1500;
+
+void tellValidation(QWidget* parent, const std::optional<UserMessage>& refusal) {
+  if (!refusal) return;
+  QMessageBox::warning(parent, toQt(refusal->caption), toQt(refusal->text));
+}
+
+// Keep sorted by name.
+constexpr GalleryEntry kEntries[] = {
+    {"FloatingValidation", [](MainWindow& w) { tellValidation(&w, checkRealField(7.5, 0.5, 6.5)); }},
+    {"IntegerValidation", [](MainWindow& w) { tellValidation(&w, checkIntegerField(25, 2, 19)); }},
+    {"PreferencesFonts", [](MainWindow& w) { w.openPreferences(PreferencePage::TreeFonts); }},
+};
+
+QList<QPointer<QDialog>> openDialogs() {
+  QList<QPointer<QDialog>> dialogs;
+  for (QWidget* widget : QApplication::topLevelWidgets()) {
+    auto* dialog = qobject_cast<QDialog*>(widget);
+    if (dialog != nullptr && dialog->isVisible()) dialogs.append(dialog);
+  }
+  return dialogs;
+}
+
+// Watches for dialogs that were not open when it started: the first is grabbed once it has had a turn of
+// the event loop to lay itself out, and every one is closed with Cancel.
+class DialogCatcher {
+ public:
+  DialogCatcher() : before_(openDialogs()) {
+    QObject::connect(&timer_, &QTimer::timeout, [this] { poll(); });
+    timer_.start(kPollMilliseconds);
+  }
+
+  const std::optional<DialogShot>& shot() const { return shot_; }
+
+  // Lets the event loop run until a dialog was grabbed and closed, or the time is up.
+  void waitForShot() {
+    const QDeadlineTimer deadline(kWaitMilliseconds);
+    while (!(shot_ && newDialogs().isEmpty()) && !deadline.hasExpired())
+      QApplication::processEvents(QEventLoop::AllEvents, kPollMilliseconds);
+  }
+
+ private:
+  QList<QPointer<QDialog>> newDialogs() const {
+    QList<QPointer<QDialog>> fresh;
+    for (const QPointer<QDialog>& dialog : openDialogs())
+      if (!before_.contains(dialog)) fresh.append(dialog);
+    return fresh;
+  }
+
+  void poll() {
+    for (const QPointer<QDialog>& dialog : newDialogs()) {
+      if (!shot_) {
+        if (!seen_.contains(dialog)) {
+          seen_.append(dialog);
+          continue;
+        }
+        shot_ = DialogShot{dialog->grab().toImage(), dialog->windowTitle()};
+      }
+      dialog->reject();
+    }
+  }
+
+  QList<QPointer<QDialog>> before_;
+  QList<QPointer<QDialog>> seen_;
+  std::optional<DialogShot> shot_;
+  QTimer timer_;
+};
+
+}  // namespace
+
+std::span<const GalleryEntry> galleryEntries() { return kEntries; }
+
+std::variant<DialogShot, std::string> shootDialog(const std::function<void()>& open) {
+  DialogCatcher catcher;
+  open();
+  catcher.waitForShot();
+  if (!catcher.shot()) return std::string("no dialog opened");
+  return *catcher.shot();
+}
+
+std::variant<DialogShot, std::string> shootDialog(MainWindow& window, const std::string& name) {
+  const auto entry = std::find_if(std::begin(kEntries), std::end(kEntries),
+                                  [&](const GalleryEntry& e) { return name == e.name; });
+  if (entry != std::end(kEntries)) return shootDialog([&] { entry->open(window); });
+  if (window.frame().findCommand(name) == nullptr) {
+    std::string names;
+    for (const GalleryEntry& e : kEntries) names += std::string(names.empty() ? "" : ", ") + e.name;
+    return "no dialog '" + name + "': give a command's handler name or one of " + names;
+  }
+  const auto result = shootDialog([&] { window.runCommand(name); });
+  if (const auto* error = std::get_if<std::string>(&result))
+    return "the command " + name + ": " + *error + " (is it enabled now?)";
+  return result;
+}
+
+}  // namespace meridax
