@@ -80,14 +80,12 @@ void FrameWin::CmNewGameOfType() {
     }
     case GameKind::Havannah: width = 19; height = 10; break;
     case GameKind::Kropki: {
-      const auto x = ports_.dialogs->askNumber(" Kropki Board Size",
-                                               formatText("Select board size.\r\nBetween 17 and %d.", 45), 17, 45, 39);
-      if (!x) return;
-      const auto y = ports_.dialogs->askNumber(" Kropki Board Size",
-                                               formatText("Select board size.\r\nBetween 17 and %d.", 45), 17, 45, 32);
-      if (!y) return;
-      width = std::max(*x, *y);
-      height = std::min(*x, *y);
+      const auto size = ports_.dialogs->askNumberPair(
+          " Kropki Board Size", formatText("Select board size.\r\nBetween 17 and %d.", 45), 17, 45, {39, 32});
+      if (!size) return;
+      const auto [x, y] = *size;
+      width = std::max(x, y);
+      height = std::min(x, y);
       break;
     }
     default: break;

@@ -33,6 +33,16 @@ class DialogPort {
   // dialog with "Please enter a value between %d and %d" before it returns.
   virtual std::optional<int> askNumber(const std::string& caption, const std::string& prompt, int min, int max,
                                        int initial) = 0;
+  // Two numbers in one dialog, each bounded to [min, max] and refused as askNumber refuses; nullopt when
+  // cancelled. Without a dialog of its own a port asks for them one after the other.
+  virtual std::optional<std::pair<int, int>> askNumberPair(const std::string& caption, const std::string& prompt,
+                                                           int min, int max, std::pair<int, int> initial) {
+    const std::optional<int> first = askNumber(caption, prompt, min, max, initial.first);
+    if (!first) return std::nullopt;
+    const std::optional<int> second = askNumber(caption, prompt, min, max, initial.second);
+    if (!second) return std::nullopt;
+    return std::pair{*first, *second};
+  }
   // A list of entries, one selected; the chosen index, or nullopt when cancelled.
   virtual std::optional<int> chooseFromList(const std::string& caption, const std::vector<std::string>& entries,
                                             int selected) = 0;

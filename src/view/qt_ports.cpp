@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QFormLayout>
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -15,6 +16,7 @@
 #include <QStringList>
 #include <QVBoxLayout>
 
+#include "app/preferences.h"
 #include "view/qt_text.h"
 
 namespace meridax {
@@ -46,34 +48,45 @@ QDialogButtonBox* okCancel(QDialog& dialog) {
   return buttons;
 }
 
-// A number dialog that refuses values outside its bounds with the validation message and keeps the field.
-std::optional<int> runNumberDialog(QWidget* parent, const std::string& caption, const std::string& prompt, int min,
-                                   int max, int initial) {
+// A number dialog of one or more fields that refuses a value outside its bounds with the validation message
+// and stays on that field.
+std::optional<std::vector<int>> runNumberDialog(QWidget* parent, const std::string& caption,
+                                                const std::string& prompt, int min, int max,
+                                                const std::vector<std::pair<QString, int>>& fields) {
   QDialog dialog(parent);
   dialog.setWindowTitle(toQt(caption));
   auto* layout = new QVBoxLayout(&dialog);
   layout->addWidget(new QLabel(messageText(prompt), &dialog));
-  auto* field = new QLineEdit(QString::number(initial), &dialog);
-  field->selectAll();
-  layout->addWidget(field);
+  auto* form = new QFormLayout;
+  std::vector<QLineEdit*> edits;
+  for (const auto& [label, initial] : fields) {
+    auto* edit = new QLineEdit(QString::number(initial), &dialog);
+    form->addRow(label, edit);
+    edits.push_back(edit);
+  }
+  layout->addLayout(form);
+  edits.front()->selectAll();
   QDialogButtonBox* buttons = okCancel(dialog);
   layout->addWidget(buttons);
-  std::optional<int> value;
+  std::vector<int> values;
   QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, [&] {
-    bool ok = false;
-    const int entered = field->text().trimmed().toInt(&ok);
-    if (!ok || entered < min || entered > max) {
-      QMessageBox::warning(&dialog, QStringLiteral("Integer Number Validation"),
-                           QStringLiteral("Please enter a value between %1 and %2").arg(min).arg(max));
-      field->setFocus();
-      field->selectAll();
-      return;
+    values.clear();
+    for (QLineEdit* edit : edits) {
+      bool ok = false;
+      const long long entered = edit->text().trimmed().toLongLong(&ok);
+      const auto refusal = checkIntegerField(ok ? entered : static_cast<long long>(max) + 1, min, max);
+      if (refusal) {
+        QMessageBox::warning(&dialog, toQt(refusal->caption), toQt(refusal->text));
+        edit->setFocus();
+        edit->selectAll();
+        return;
+      }
+      values.push_back(static_cast<int>(entered));
     }
-    value = entered;
     dialog.accept();
   });
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;
-  return value;
+  return values;
 }
 
 std::optional<std::string> runMultiLineDialog(QWidget* parent, const std::string& caption, const std::string& initial) {
@@ -156,7 +169,17 @@ std::optional<std::string> QtDialogs::askText(const std::string& caption, const 
 
 std::optional<int> QtDialogs::askNumber(const std::string& caption, const std::string& prompt, int min, int max,
                                         int initial) {
-  return runNumberDialog(owner(), caption, prompt, min, max, initial);
+  const auto values = runNumberDialog(owner(), caption, prompt, min, max, {{QString(), initial}});
+  if (!values) return std::nullopt;
+  return values->front();
+}
+
+std::optional<std::pair<int, int>> QtDialogs::askNumberPair(const std::string& caption, const std::string& prompt,
+                                                            int min, int max, std::pair<int, int> initial) {
+  const auto values = runNumberDialog(owner(), caption, prompt, min, max,
+                                      {{QStringLiteral("Width"), initial.first}, {QStringLiteral("Height"), initial.second}});
+  if (!values) return std::nullopt;
+  return std::pair{(*values)[0], (*values)[1]};
 }
 
 std::optional<int> QtDialogs::chooseFromList(const std::string& caption, const std::vector<std::string>& entries,
