@@ -18,6 +18,7 @@ class ExportDialogPort;
 class ImageClipboardPort;
 class ListDialogPort;
 class ProgressPort;
+class MoveCorrectionPort;
 }  // namespace meridax
 
 namespace meridax {
@@ -110,6 +111,7 @@ struct FramePorts {
   BranchStatisticsPort* statistics = nullptr;  // nullptr: the counts come in a message box
   ListDialogPort* listDialogs = nullptr;  // nullptr: the lists' forms are asked a text at a time
   ProgressPort* progress = nullptr;  // shows long loads, imports and saves; nullptr: they run unseen to their end
+  MoveCorrectionPort* moveCorrection = nullptr;  // nullptr: "Move Correction" is a Yes/No question
 };
 
 }  // namespace meridax

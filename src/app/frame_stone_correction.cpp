@@ -2,6 +2,7 @@
 // as a further game of the collection, so conflicts further down cut lines in the copy only.
 
 #include "app/frame_win.h"
+#include "app/move_correction_port.h"
 #include "model/text_format.h"
 #include "edit/stone_correction.h"
 #include "rules/position_at.h"
@@ -38,7 +39,11 @@ void FrameWin::CorrectStone(int sourceX, int sourceY, int targetX, int targetY) 
     ports_.messages->tell({kCorrectStoneCaption, plan.text, MessageIcon::Warning});
     return;
   }
-  if (!ports_.messages->askYesNo(kMoveCorrectionCaption, plan.text)) return;
+  const bool confirmed =
+      ports_.moveCorrection != nullptr
+          ? ports_.moveCorrection->confirmMoveCorrection({plan.sourceName, plan.targetName, plan.text})
+          : ports_.messages->askYesNo(kMoveCorrectionCaption, plan.text);
+  if (!confirmed) return;
   const std::optional<std::string> text = writeGameWithCorrectedMove(g, plan.move, plan.target);
   if (!text) {
     ports_.messages->tell({kCorrectStoneCaption, kCorrectionNotWritten, MessageIcon::Error});

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDeadlineTimer>
 #include <QDialog>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QPointer>
 #include <QTimer>
@@ -10,6 +11,7 @@
 #include <optional>
 
 #include "app/preferences.h"
+#include "rules/position_at.h"
 #include "view/main_window.h"
 #include "view/qt_text.h"
 
@@ -19,6 +21,34 @@ namespace {
 constexpr int kPollMilliseconds = 20;
 constexpr int kWaitMilliseconds = 1500;
 
+// "New game of another type" with the list answered: the dialog that follows the list is the one shown.
+void newGameOfType(MainWindow& window, const QString& entry) {
+  QTimer::singleShot(0, &window, [entry] {
+    auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+    auto* list = dialog != nullptr ? dialog->findChild<QListWidget*>() : nullptr;
+    if (list == nullptr) return;
+    const QList<QListWidgetItem*> items = list->findItems(entry, Qt::MatchExactly);
+    if (!items.isEmpty()) list->setCurrentItem(items.front());
+    dialog->accept();
+  });
+  window.runCommand("CmNewGameOfType");
+}
+
+// Moving the current move's stone to the first empty point; nothing when the current node is no move.
+void correctCurrentMove(MainWindow& window) {
+  SGridFrame& game = window.frame().game();
+  const GameNode* node = game.currentNode;
+  if (node == nullptr || !node->isPlacement() || node == game.firstNode) return;
+  const BoardPosition& position = currentPosition(game);
+  const int width = position.width();
+  const int source = static_cast<int>(node->point());
+  for (int i = 0; i < position.cellCount(); ++i) {
+    if (!isEmptyCell(position.at(i % width, i / width))) continue;
+    window.run([&] { window.frame().CorrectStone(source % width, source / width, i % width, i / width); });
+    return;
+  }
+}
+
 void tellValidation(QWidget* parent, const std::optional<UserMessage>& refusal) {
   if (!refusal) return;
   QMessageBox::warning(parent, toQt(refusal->caption), toQt(refusal->text));
@@ -26,9 +56,24 @@ void tellValidation(QWidget* parent, const std::optional<UserMessage>& refusal) 
 
 // Keep sorted by name.
 constexpr GalleryEntry kEntries[] = {
+    {"BookmarkName",
+     [](MainWindow& w) {
+       w.frame().appSettings().bookmarkNames = true;
+       w.runCommand("CmBookmark");
+     }},
     {"FloatingValidation", [](MainWindow& w) { tellValidation(&w, checkRealField(7.5, 0.5, 6.5)); }},
+    {"GoHandicapStones", [](MainWindow& w) { newGameOfType(w, QStringLiteral("Go  19x19  ( Handicap )")); }},
+    {"HexBoardSize", [](MainWindow& w) { newGameOfType(w, QStringLiteral("Hex")); }},
     {"IntegerValidation", [](MainWindow& w) { tellValidation(&w, checkIntegerField(25, 2, 19)); }},
+    {"KropkiBoardSize", [](MainWindow& w) { newGameOfType(w, QStringLiteral("Kropki")); }},
+    {"MostRecentNumbering",
+     [](MainWindow& w) {
+       w.frame().frameSettings().scoreValue = score_value::kFromComposition;  // the next mode asks
+       w.runCommand("CmNumbering");
+     }},
+    {"MoveCorrection", correctCurrentMove},
     {"PreferencesFonts", [](MainWindow& w) { w.openPreferences(PreferencePage::TreeFonts); }},
+    {"UnlurBoardSize", [](MainWindow& w) { newGameOfType(w, QStringLiteral("Unlur")); }},
 };
 
 QList<QPointer<QDialog>> openDialogs() {

@@ -64,12 +64,14 @@ int runEditor(const LaunchOptions& options) {
   ports.dialogs = &dialogs;
   ports.files = &dialogs;
   ports.clipboard = &dialogs;
+  ports.moveCorrection = &dialogs;
   ports.processes = &processes;
   QtProgress progress(nullptr);
   ports.progress = &progress;
   MainWindow window(MainWindowSetup{*profile, files, readAppSettings(*profile), environment(), ports});
   dialogs.setParentWidget(&window);
   progress.setParentWidget(&window);
+  dialogs.setSettings(&window.frame().appSettings());
   window.frame().decideStartupFile(options.files);
   window.show();
   const int status = QApplication::exec();

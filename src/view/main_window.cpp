@@ -19,6 +19,7 @@
 #include "view/command_menus.h"
 #include "view/comment_pane.h"
 #include "view/frame_dialogs.h"
+#include "view/find_dialog.h"
 #include "view/preferences_sheet.h"
 #include "view/qt_ports.h"
 #include "view/qt_text.h"
@@ -68,6 +69,7 @@ MainWindow::MainWindow(MainWindowSetup setup) : profile_(setup.profile), ports_(
                                       std::move(setup.environment));
   dialogs_->attach(*frame_);
   if (images_) images_->setSettings(frame_->appSettings());
+  frame_->setFindDialogPort(this);
   buildPanes();
   buildStatusBar();
   menus_ = std::make_unique<CommandMenus>(*this);
@@ -189,6 +191,18 @@ void MainWindow::carryOut(const FrameCommand& command) {
                          "\"" + label + "\" is not available in this version of Meridax.", MessageIcon::Information});
 }
 
+void MainWindow::openFindDialog(const FindDialogSeed& seed) {
+  if (find_ == nullptr) {
+    find_ = new FindDialog(this);
+    connect(find_, &FindDialog::findNext, this,
+            [this](const FindRequest& request) { run([&] { frame_->FindNext(request); }); });
+  }
+  find_->seed(seed);
+  find_->show();
+  find_->raise();
+  find_->activateWindow();
+}
+
 void MainWindow::openPreferences(PreferencePage page) {
   PreferencesSheet sheet(currentPreferences(*frame_), page, this);
   if (sheet.exec() != QDialog::Accepted) return;
@@ -206,6 +220,8 @@ void MainWindow::useDesktopDialogs(QtDialogs& dialogs) {
   ports_.messages = &dialogs;
   ports_.dialogs = &dialogs;
   ports_.files = &dialogs;
+  ports_.moveCorrection = &dialogs;
+  dialogs.setSettings(&frame_->appSettings());
   if (!exportDialogs_) exportDialogs_ = std::make_unique<QtExportDialogs>(this);
   ports_.exportDialogs = exportDialogs_.get();
   frame_->setPorts(ports_);

@@ -29,6 +29,7 @@ class CommandMenus;
 class QtDialogs;
 class CommentPane;
 class FrameDialogs;
+class FindDialog;
 class TreePane;
 
 struct MainWindowSetup {
@@ -41,7 +42,7 @@ struct MainWindowSetup {
 
 inline constexpr std::array<int, 4> kStatusFieldWidths{0, 100, 80, 120};  // field 0 stretches
 
-class MainWindow : public QMainWindow, public WindowPort, public CommandPort {
+class MainWindow : public QMainWindow, public WindowPort, public CommandPort, public FindDialogPort {
   Q_OBJECT
 
  public:
@@ -93,6 +94,12 @@ class MainWindow : public QMainWindow, public WindowPort, public CommandPort {
   // yet says so in one message box.
   void carryOut(const FrameCommand& command) override;
 
+  // ---- FindDialogPort ----
+  // Shows the one modeless find dialog, seeded; its requests run as every action does.
+  void openFindDialog(const FindDialogSeed& seed) override;
+  // The find dialog once it has been opened; nullptr before.
+  FindDialog* findDialog() const { return find_; }
+
   // ---- WindowPort ----
   void setStatus(int field, const std::string& text) override;
   void setTitle(const std::string& title) override;
@@ -127,6 +134,7 @@ class MainWindow : public QMainWindow, public WindowPort, public CommandPort {
   std::unique_ptr<CommandMenus> menus_;
   std::unique_ptr<ListWindows> lists_;
   WindowPort* mirror_ = nullptr;
+  FindDialog* find_ = nullptr;  // a child of the window
   int pendingRedraw_ = 0;
   int runDepth_ = 0;
   bool firstShown_ = false;

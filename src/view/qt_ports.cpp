@@ -89,12 +89,20 @@ std::optional<std::vector<int>> runNumberDialog(QWidget* parent, const std::stri
   return values;
 }
 
-std::optional<std::string> runMultiLineDialog(QWidget* parent, const std::string& caption, const std::string& initial) {
+// A resizable dialog for pasted SGF text, its text in the dialog font size of the settings (0: the default).
+std::optional<std::string> runMultiLineDialog(QWidget* parent, const std::string& caption, const std::string& initial,
+                                              int fontPoints) {
   QDialog dialog(parent);
   dialog.setWindowTitle(toQt(caption));
+  dialog.setSizeGripEnabled(true);
   dialog.resize(560, 360);
   auto* layout = new QVBoxLayout(&dialog);
   auto* edit = new QPlainTextEdit(toQt(initial), &dialog);
+  if (fontPoints > 0) {
+    QFont font = edit->font();
+    font.setPointSize(fontPoints);
+    edit->setFont(font);
+  }
   layout->addWidget(edit);
   QDialogButtonBox* buttons = okCancel(dialog);
   QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
@@ -120,7 +128,19 @@ std::vector<std::string> chosenFiles(QWidget* parent, const FileDialogRequest& r
   return names;
 }
 
+QWidget* g_dialogOwner = nullptr;
+
 }  // namespace
+
+DialogOwnerScope::DialogOwnerScope(QWidget* owner) : previous_(g_dialogOwner) { g_dialogOwner = owner; }
+DialogOwnerScope::~DialogOwnerScope() { g_dialogOwner = previous_; }
+QWidget* DialogOwnerScope::current() { return g_dialogOwner; }
+
+QWidget* QtDialogs::owner() const {
+  if (QWidget* scoped = DialogOwnerScope::current()) return scoped;
+  QWidget* modal = QApplication::activeModalWidget();
+  return modal != nullptr ? modal : parent_;
+}
 
 QString qtFileFilter(const std::string& filter) {
   const QStringList parts = QString::fromStdString(filter).split(QLatin1Char('|'));
@@ -133,11 +153,6 @@ QString qtFileFilter(const std::string& filter) {
     filters << parts[i] + QStringLiteral(" (") + patterns + QLatin1Char(')');
   }
   return filters.join(QStringLiteral(";;"));
-}
-
-QWidget* QtDialogs::owner() const {
-  QWidget* modal = QApplication::activeModalWidget();
-  return modal != nullptr ? modal : parent_;
 }
 
 void QtDialogs::tell(const UserMessage& message) {
@@ -159,7 +174,7 @@ Answer QtDialogs::askYesNoCancel(const std::string& caption, const std::string& 
 
 std::optional<std::string> QtDialogs::askText(const std::string& caption, const std::string& prompt,
                                               const std::string& initial) {
-  if (prompt.empty()) return runMultiLineDialog(owner(), caption, initial);
+  if (prompt.empty()) return runMultiLineDialog(owner(), caption, initial, settings_ ? settings_->dialogFontSize : 0);
   bool ok = false;
   const QString text =
       QInputDialog::getText(owner(), toQt(caption), messageText(prompt), QLineEdit::Normal, toQt(initial), &ok);
@@ -223,6 +238,28 @@ std::optional<std::string> QtDialogs::text() {
   const QString text = QApplication::clipboard()->text();
   if (text.isNull()) return std::nullopt;
   return fromQt(text);
+}
+
+bool QtDialogs::confirmMoveCorrection(const MoveCorrectionRequest& request) {
+  QDialog dialog(owner());
+  dialog.setWindowTitle(QStringLiteral("Move Correction"));
+  auto* layout = new QVBoxLayout(&dialog);
+  auto* form = new QFormLayout;
+  for (const auto& [label, value] : {std::pair{"Position", &request.position}, {"New Position", &request.newPosition}}) {
+    auto* field = new QLineEdit(toQt(*value), &dialog);
+    field->setReadOnly(true);
+    form->addRow(QString::fromLatin1(label), field);
+  }
+  layout->addLayout(form);
+  auto* text = new QLabel(messageText(request.text), &dialog);
+  text->setWordWrap(true);
+  text->setMinimumWidth(420);
+  layout->addWidget(text);
+  QDialogButtonBox* buttons = okCancel(dialog);
+  QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+  buttons->button(QDialogButtonBox::Ok)->setDefault(true);
+  layout->addWidget(buttons);
+  return dialog.exec() == QDialog::Accepted;
 }
 
 }  // namespace meridax

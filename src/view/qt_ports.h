@@ -5,6 +5,8 @@
 #include <QWidget>
 
 #include "app/frame_ports.h"
+#include "app/move_correction_port.h"
+#include "app/settings_values.h"
 
 namespace meridax {
 
@@ -12,11 +14,32 @@ namespace meridax {
 // into Qt's form ("SGF Files  ( *.sgf ) (*.sgf);;All Files  ( *.* ) (*)").
 QString qtFileFilter(const std::string& filter);
 
-class QtDialogs : public MessagePort, public DialogPort, public FileChooserPort, public ClipboardPort {
+// While one lives, the questions and messages of QtDialogs open over `owner` instead of their parent: a
+// modeless dialog that acts for the window (find, composition) owns the boxes its actions raise.
+class DialogOwnerScope {
+ public:
+  explicit DialogOwnerScope(QWidget* owner);
+  ~DialogOwnerScope();
+  DialogOwnerScope(const DialogOwnerScope&) = delete;
+  DialogOwnerScope& operator=(const DialogOwnerScope&) = delete;
+  // The innermost living scope's owner; nullptr when there is none.
+  static QWidget* current();
+
+ private:
+  QWidget* previous_;
+};
+
+class QtDialogs : public MessagePort,
+                  public DialogPort,
+                  public FileChooserPort,
+                  public ClipboardPort,
+                  public MoveCorrectionPort {
  public:
   // Dialogs open over `parent`, which must outlive them.
   explicit QtDialogs(QWidget* parent) : parent_(parent) {}
   void setParentWidget(QWidget* parent) { parent_ = parent; }
+  // The settings whose dialog font size the text dialogs take; they must outlive this object.
+  void setSettings(const AppSettings* settings) { settings_ = settings; }
 
   void tell(const UserMessage& message) override;
   bool askYesNo(const std::string& caption, const std::string& text) override;
@@ -40,10 +63,16 @@ class QtDialogs : public MessagePort, public DialogPort, public FileChooserPort,
   void setText(const std::string& text) override;
   std::optional<std::string> text() override;
 
+  // "Move Correction" with its "Position" and "New Position" fields; OK goes ahead.
+  bool confirmMoveCorrection(const MoveCorrectionRequest& request) override;
+
  private:
-  // A modal window open over the main window (a list window) owns the boxes raised while it is shown.
+  // A modeless dialog acting for the window (DialogOwnerScope), else a modal window open over the main window
+  // (a list window), else the main window owns the boxes.
   QWidget* owner() const;
+
   QWidget* parent_;
+  const AppSettings* settings_ = nullptr;
 };
 
 }  // namespace meridax
