@@ -222,6 +222,7 @@ void MainWindow::useDesktopDialogs(QtDialogs& dialogs) {
   ports_.files = &dialogs;
   ports_.moveCorrection = &dialogs;
   dialogs.setSettings(&frame_->appSettings());
+  dialogs_->attach(*frame_);  // the list and composition dialogs too, where a script had answered them
   if (!exportDialogs_) exportDialogs_ = std::make_unique<QtExportDialogs>(this);
   ports_.exportDialogs = exportDialogs_.get();
   frame_->setPorts(ports_);
