@@ -113,6 +113,7 @@ class DialogCatcher {
 
   void poll() {
     for (const QPointer<QDialog>& dialog : newDialogs()) {
+      if (dialog.isNull()) continue;  // closed by the one cancelled before it
       if (!shot_) {
         if (!seen_.contains(dialog)) {
           seen_.append(dialog);
