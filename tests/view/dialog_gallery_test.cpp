@@ -57,7 +57,6 @@ INSTANTIATE_TEST_SUITE_P(
                       GalleryCase{"CmCustomise", "Meridax Preferences", nullptr},
                       GalleryCase{"PreferencesFonts", "Meridax Preferences", nullptr},
                       GalleryCase{"CmAbout", "About Meridax", nullptr},
-                      GalleryCase{"CmFindComment", "Find", nullptr},
                       GalleryCase{"CmMoveTo", " Move To", nullptr},
                       GalleryCase{"CmNewGameOfType", " Game Selection", nullptr},
                       GalleryCase{"KropkiBoardSize", " Kropki Board Size", nullptr},

@@ -24,7 +24,7 @@ void answerNumberDialog(std::vector<std::vector<QString>> tries, std::vector<QSt
     for (const std::vector<QString>& texts : tries) {
       ASSERT_EQ(static_cast<std::size_t>(fields.size()), texts.size());
       for (std::size_t i = 0; i < texts.size(); ++i) fields[static_cast<qsizetype>(i)]->setText(texts[i]);
-      QTimer::singleShot(0, [&told] {
+      QTimer::singleShot(0, dialog, [&told] {  // dropped with the dialog when no box came
         if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
           told.push_back(box->windowTitle() + "|" + box->text());
           box->accept();
