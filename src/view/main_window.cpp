@@ -225,6 +225,8 @@ void MainWindow::useDesktopDialogs(QtDialogs& dialogs) {
   dialogs_->attach(*frame_);  // the list and composition dialogs too, where a script had answered them
   if (!exportDialogs_) exportDialogs_ = std::make_unique<QtExportDialogs>(this);
   ports_.exportDialogs = exportDialogs_.get();
+  if (!listDialogs_) listDialogs_ = std::make_unique<QtListDialogs>(this);
+  ports_.listDialogs = listDialogs_.get();
   frame_->setPorts(ports_);
 }
 
