@@ -69,7 +69,7 @@ MainWindow::MainWindow(MainWindowSetup setup) : profile_(setup.profile), ports_(
                                       std::move(setup.environment));
   dialogs_->attach(*frame_);
   if (images_) images_->setSettings(frame_->appSettings());
-  frame_->setFindDialogPort(this);
+  frame_->navigation().setFindDialogPort(this);
   buildPanes();
   buildStatusBar();
   menus_ = std::make_unique<CommandMenus>(*this);
@@ -195,7 +195,7 @@ void MainWindow::openFindDialog(const FindDialogSeed& seed) {
   if (find_ == nullptr) {
     find_ = new FindDialog(this);
     connect(find_, &FindDialog::findNext, this,
-            [this](const FindRequest& request) { run([&] { frame_->FindNext(request); }); });
+            [this](const FindRequest& request) { run([&] { frame_->navigation().FindNext(request); }); });
   }
   find_->seed(seed);
   find_->show();
