@@ -37,6 +37,7 @@ class FindDialogTest : public view_testing::WindowTest, public ::testing::WithPa
     window->useDesktopDialogs(*desktop);
     const std::string path = writeFile("commented.sgf", kCommented);
     window->run([&] { window->frame().ReLoad(path); });
+    window->runCommand("CmStartPosition");  // the cases count moves from the start
   }
 
   int moveNumber() { return static_cast<int>(window->frame().game().currentNode->moveNumber()); }
