@@ -106,6 +106,7 @@ void SgfReader::convertLoneSetupStone(GameNode* node) {
   node->prev()->setBlackNext(colour == Colour::Black);
   const Colour next = pending_.sideToMove ? *pending_.sideToMove : opponent(colour);
   node->setBlackNext(next == Colour::Black);
+  anyMove_ = true;  // the game then has its primary node and cursor as after any other move
   lastMovePoint_ = p;
 }
 

@@ -109,6 +109,18 @@ TEST(ReaderSetup, ConvertAWABReadsALoneStoneAsAMove) {
   EXPECT_TRUE(converted->blackMove());
 }
 
+// A game whose only moves are converted stones is a game of moves: it gets its primary node and the
+// cursor stands on the last move, so that writing it and reading it back changes nothing.
+TEST(ReaderSetup, ConvertAWABGameOfLoneStonesHasAPrimaryNodeAndCursor) {
+  LoadedText t("(;GM[1]SZ[5];AB[bb];AW[dd])", GameTrees::FirstOnly, convertingAWAB());
+  SGridFrame& g = t.game();
+  ASSERT_EQ(treeText(g), ";B[bb];W[dd]");
+  EXPECT_EQ(g.primaryNode, g.currentNode);
+  EXPECT_NE(g.primaryNode, nullptr);
+  EXPECT_EQ(g.cursorX, 3);
+  EXPECT_EQ(g.cursorY, 3);
+}
+
 TEST(ReaderSetup, ConvertAWABLeavesSeveralStonesAsComposition) {
   for (const char* text : {"(;GM[1]SZ[5];W[aa];AB[cc][dd])", "(;GM[1]SZ[5];W[aa];AB[cc]AE[ee])",
                            "(;GM[1]SZ[5];W[aa];AB[cc:dc])"}) {
