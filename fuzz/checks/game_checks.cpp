@@ -1,0 +1,82 @@
+#include "game_checks.h"
+
+#include <string_view>
+
+#include "model/game_tree.h"
+#include "sgf/sgf_collection_read.h"
+#include "sgf/sgf_writer.h"
+
+namespace meridax::fuzzing {
+namespace {
+
+constexpr std::string_view kPrimaryMark = "\r\nXP[]";
+constexpr std::string_view kCurrentMark = "\r\nXV[]";
+
+// The text without the mark (a value never holds it: its "]" would be escaped); only the first when `once`.
+std::string withoutMark(std::string text, std::string_view mark, bool once) {
+  for (std::size_t at = text.find(mark); at != std::string::npos; at = text.find(mark, at)) {
+    text.erase(at, mark.size());
+    if (once) break;
+  }
+  return text;
+}
+
+std::string mismatch(const std::string& what, const std::string& first, const std::string& second) {
+  return what + "\n--- first\n" + first + "\n--- second\n" + second + "\n";
+}
+
+// Reads the text as pasted text into `back` and writes the one game it must hold into `out`.
+std::optional<std::string> readBackAndWrite(const std::string& text, Collection& back, std::string& out) {
+  SErrorList errors;
+  CollectionReadRequest request;
+  request.trees = GameTrees::All;
+  const CollectionReadResult read = readCollectionText(back, text, request, errors);
+  if (back.size() != 1) return "the written text reads back as " + std::to_string(back.size()) + " games\n" + text;
+  if (read.message) return "reading the written text stopped: " + read.message->text() + "\n" + text;
+  if (!errors.empty()) return "reading the written text complains: " + errors.joined() + "\n" + text;
+  if (auto fault = brokenStore(back)) return "the game read back is broken: " + *fault;
+  if (!WriteGameText(back.game(0), out)) return "the writer cannot walk the tree read back";
+  return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<std::string> brokenStore(Collection& collection) {
+  for (std::size_t i = 0; i < collection.size(); ++i) {
+    if (!collection.game(i).treeLoaded) continue;
+    if (std::string fault = validateTree(collection.game(i)); !fault.empty())
+      return "game " + std::to_string(i + 1) + ": " + fault;
+  }
+  if (std::string fault = collection.store().validate(); !fault.empty()) return "node store: " + fault;
+  return std::nullopt;
+}
+
+std::optional<std::string> roundTripFault(const SGridFrame& game, std::size_t index) {
+  const std::string where = "game " + std::to_string(index + 1) + ": ";
+  std::string first;
+  if (!WriteGameText(game, first)) return where + "the writer cannot walk the tree";
+  Collection back;
+  std::string second;
+  if (auto fault = readBackAndWrite(first, back, second)) return where + "first reading: " + *fault;
+  // The reader makes a game's current node its primary node when the text marks none, and puts the
+  // current node on the main line: those marks may move once, and never again.
+  std::string expected = withoutMark(first, kCurrentMark, false);
+  std::string got = withoutMark(second, kCurrentMark, false);
+  if (game.primaryNode == nullptr) got = withoutMark(got, kPrimaryMark, true);
+  if (got != expected) return where + mismatch("writing the game read back gives other bytes", first, second);
+
+  Collection again;
+  std::string third;
+  if (auto fault = readBackAndWrite(second, again, third)) return where + "second reading: " + *fault;
+  if (third != second) return where + mismatch("a second round trip gives other bytes", second, third);
+  return std::nullopt;
+}
+
+std::optional<std::string> roundTripFault(const Collection& collection) {
+  for (std::size_t i = 0; i < collection.size(); ++i)
+    if (collection.game(i).treeLoaded)
+      if (auto fault = roundTripFault(collection.game(i), i)) return fault;
+  return std::nullopt;
+}
+
+}  // namespace meridax::fuzzing

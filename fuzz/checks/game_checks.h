@@ -1,0 +1,26 @@
+#pragma once
+// The soundness checks both fuzz targets make of a collection: sound trees and node store, and games
+// that survive the writer (what it writes reads back as one game without complaint, and writing that
+// game again gives the same bytes).
+
+#include <cstddef>
+#include <optional>
+#include <string>
+
+#include "model/collection.h"
+
+namespace meridax::fuzzing {
+
+// What is broken in a loaded tree or in the node store; nullopt when all is sound.
+std::optional<std::string> brokenStore(Collection& collection);
+
+// Writes the game, reads the text back as pasted text and writes the game read, twice; nullopt when every
+// reading was clean and the texts agree, else what differs (`index` names the game in the message). The
+// first reading may move the current node onto the main line and make it the primary node of a game
+// that had none, as every load does; the second must change nothing at all.
+std::optional<std::string> roundTripFault(const SGridFrame& game, std::size_t index);
+
+// The round trip of every loaded game of the collection; the first fault.
+std::optional<std::string> roundTripFault(const Collection& collection);
+
+}  // namespace meridax::fuzzing
