@@ -17,13 +17,14 @@ BoardPosition startingPosition(GameKind kind, int width, int height) {
   for (int y = 0; y < width; ++y)
     for (int x = 0; x < width; ++x)
       pos.set(x, y, isOnBoard(kind, width, height, x, y) ? cell::kEmpty : cell::kOffBoard);
-  if (kind == GameKind::Othello) {
-    const int h = width * (width - 1) / 2;
-    const int k = width * (width + 1) / 2;
-    pos[h - 1] = cell::kWhite;
-    pos[h] = cell::kBlack;
-    pos[k - 1] = cell::kBlack;
-    pos[k] = cell::kWhite;
+  if (kind == GameKind::Othello && width >= 2) {
+    // The four centre cells, White on the diagonal; on an odd board the four up and left of the middle
+    // cell (a formula over cell numbers would put them on the edges there).
+    const int c = width / 2;
+    pos.set(c - 1, c - 1, cell::kWhite);
+    pos.set(c, c - 1, cell::kBlack);
+    pos.set(c - 1, c, cell::kBlack);
+    pos.set(c, c, cell::kWhite);
   }
   return pos;
 }

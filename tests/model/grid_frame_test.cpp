@@ -146,6 +146,42 @@ TEST(StartingPosition, Othello8_FourCentrePieces) {
                                                                            . . . . . . . .)"));
 }
 
+// Every size a file may give: the four pieces stand in the centre (up and left of the middle cell on an
+// odd board), never on the edges, and a board too small for them stays empty.
+struct OthelloStart {
+  int width;
+  const char* rows;
+};
+
+class OthelloStartingPosition : public ::testing::TestWithParam<OthelloStart> {};
+
+TEST_P(OthelloStartingPosition, FourPiecesInTheCentre) {
+  EXPECT_EQ(toDiagram(startingPosition(GameKind::Othello, GetParam().width, GetParam().width)), board(GetParam().rows));
+}
+
+INSTANTIATE_TEST_SUITE_P(Sizes, OthelloStartingPosition,
+                         ::testing::Values(OthelloStart{1, "."}, OthelloStart{2, "O X\nX O"},
+                                           OthelloStart{3, "O X .\nX O .\n. . ."},
+                                           OthelloStart{9, R"(. . . . . . . . .
+                                                           . . . . . . . . .
+                                                           . . . . . . . . .
+                                                           . . . O X . . . .
+                                                           . . . X O . . . .
+                                                           . . . . . . . . .
+                                                           . . . . . . . . .
+                                                           . . . . . . . . .
+                                                           . . . . . . . . .)"},
+                                           OthelloStart{10, R"(. . . . . . . . . .
+                                                            . . . . . . . . . .
+                                                            . . . . . . . . . .
+                                                            . . . . . . . . . .
+                                                            . . . . O X . . . .
+                                                            . . . . X O . . . .
+                                                            . . . . . . . . . .
+                                                            . . . . . . . . . .
+                                                            . . . . . . . . . .
+                                                            . . . . . . . . . .)"}));
+
 TEST(StartingPosition, OthelloGame_CountsTwoPiecesEach) {
   NodeStore store;
   SGridFrame g(store, GameKind::Othello, 8, 8, 1);
