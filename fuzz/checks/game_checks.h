@@ -16,8 +16,9 @@ std::optional<std::string> brokenStore(Collection& collection);
 
 // Writes the game, reads the text back as pasted text and writes the game read, twice; nullopt when every
 // reading was clean and the texts agree, else what differs (`index` names the game in the message). The
-// first reading may move the current node onto the main line and make it the primary node of a game
-// that had none, as every load does; the second must change nothing at all.
+// first reading may change the marks every load sets (the current node goes to the main line and becomes
+// the primary node of a game without one; a first node with set-up stones is marked for a diagram); the
+// second must change nothing at all.
 std::optional<std::string> roundTripFault(const SGridFrame& game, std::size_t index);
 
 // The round trip of every loaded game of the collection; the first fault.
