@@ -226,15 +226,21 @@ void TreeEditCommands::CmCompose() {
   else composeAccept(model);
 }
 
+ComposeChoice TreeEditCommands::askComposeChoice() {
+  if (composeDialog_ != nullptr)
+    if (const std::optional<ComposeChoice> asked = composeDialog_->askComposeChoice()) return *asked;
+  const std::optional<int> chosen = frame().ports().dialogs->chooseFromList(
+      kComposeOptionsCaption, composeChoiceTexts(), static_cast<int>(ComposeChoice::ReturnToDialog));
+  if (!chosen || *chosen < 0 || *chosen >= kComposeChoiceCount) return ComposeChoice::ReturnToDialog;
+  return static_cast<ComposeChoice>(*chosen);
+}
+
 bool TreeEditCommands::composeAccept(const ComposeModel& model) {
   if (const std::optional<EditNotice> empty = emptyCompositionNotice(model)) {
     frame().ports().messages->tell({empty->caption, empty->text, MessageIcon::Warning});
     return false;
   }
-  const std::optional<int> chosen = frame().ports().dialogs->chooseFromList(
-      kComposeOptionsCaption, composeChoiceTexts(), static_cast<int>(ComposeChoice::ReturnToDialog));
-  if (!chosen || *chosen < 0 || *chosen >= kComposeChoiceCount) return false;
-  const auto choice = static_cast<ComposeChoice>(*chosen);
+  const ComposeChoice choice = askComposeChoice();
   if (choice == ComposeChoice::ReturnToDialog) return false;
   try {
     if (choice == ComposeChoice::NewGame) composeNewGame(model.composition());

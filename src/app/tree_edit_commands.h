@@ -3,9 +3,11 @@
 // A part of the main frame (FrameWin::treeEdit()) that reaches the frame only through FrameServices.
 
 #include <functional>
+#include <optional>
 
 #include "app/frame_services.h"
 #include "edit/bulk_removal.h"
+#include "edit/compose_apply.h"
 #include "edit/compose_model.h"
 #include "edit/flip_rotate.h"
 
@@ -19,6 +21,9 @@ class ComposeDialogPort {
  public:
   virtual ~ComposeDialogPort() = default;
   virtual void run(ComposeModel& model, const std::function<bool()>& accept) = 0;
+  // The "Composition Options" question of OK, when the window asks it itself; nullopt leaves it to the
+  // frame's list dialog.
+  virtual std::optional<ComposeChoice> askComposeChoice() { return std::nullopt; }
 };
 
 class TreeEditCommands {
@@ -84,6 +89,7 @@ class TreeEditCommands {
   void removeBranching(BranchScope scope);
   void removeAll(AnnotationKind kind);
   void transform(BoardTransform transform);
+  ComposeChoice askComposeChoice();
   void composeNewGame(const Composition& composition);
   void composeModification(const Composition& composition);
 

@@ -8,6 +8,7 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QVBoxLayout>
 
 #include "app/compose_commands.h"
@@ -114,6 +115,36 @@ void ComposeBoard::paintOver(QPainter& painter) {
   painter.setPen(QPen(QColor(0, 0, 200), 2, Qt::DashLine));
   painter.setBrush(QColor(0, 0, 200, 40));
   painter.drawRect(QRect(box.x, box.y, box.width, box.height));
+}
+
+// ---- Composition Options ----
+
+ComposeOptionsDialog::ComposeOptionsDialog(QWidget* parent) : QDialog(parent) {
+  setObjectName(QStringLiteral("composeOptionsDialog"));
+  setWindowTitle(QString::fromLatin1(kComposeOptionsCaption));
+  auto* layout = new QVBoxLayout(this);
+  for (const std::string& text : composeChoiceTexts()) {
+    auto* option = new QRadioButton(toQt(text), this);
+    layout->addWidget(option);
+    options_.push_back(option);
+  }
+  choose(ComposeChoice::ReturnToDialog);
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  layout->addWidget(buttons);
+}
+
+void ComposeOptionsDialog::choose(ComposeChoice choice) {
+  QRadioButton* option = options_.at(static_cast<std::size_t>(choice));
+  option->setChecked(true);
+  option->setFocus();
+}
+
+ComposeChoice ComposeOptionsDialog::choice() const {
+  for (std::size_t i = 0; i < options_.size(); ++i)
+    if (options_[i]->isChecked()) return static_cast<ComposeChoice>(i);
+  return ComposeChoice::ReturnToDialog;
 }
 
 // ---- The dialog ----

@@ -6,12 +6,15 @@
 #include <QDialog>
 #include <functional>
 #include <memory>
+#include <vector>
 
 #include "app/frame_win.h"
+#include "edit/compose_apply.h"
 #include "view/board_preview.h"
 
 class QMenu;
 class QPushButton;
+class QRadioButton;
 
 namespace meridax {
 
@@ -40,6 +43,20 @@ class ComposeBoard : public BoardPreview {
  private:
   FrameWin& frame_;
   ComposeModel& model_;
+};
+
+// "Composition Options": a new game, a modification of the current position, or back to the board;
+// the third is preselected, and Cancel means it too.
+class ComposeOptionsDialog : public QDialog {
+  Q_OBJECT
+
+ public:
+  explicit ComposeOptionsDialog(QWidget* parent);
+  ComposeChoice choice() const;
+  void choose(ComposeChoice choice);
+
+ private:
+  std::vector<QRadioButton*> options_;
 };
 
 class ComposeDialog : public QDialog {

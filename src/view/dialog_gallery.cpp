@@ -12,6 +12,7 @@
 
 #include "app/preferences.h"
 #include "rules/position_at.h"
+#include "view/compose_dialog.h"
 #include "view/main_window.h"
 #include "view/qt_text.h"
 
@@ -60,6 +61,11 @@ constexpr GalleryEntry kEntries[] = {
      [](MainWindow& w) {
        w.frame().appSettings().bookmarkNames = true;
        w.runCommand("CmBookmark");
+     }},
+    {"ComposeOptions",
+     [](MainWindow& w) {
+       ComposeOptionsDialog options(&w);
+       options.exec();
      }},
     {"FloatingValidation", [](MainWindow& w) { tellValidation(&w, checkRealField(7.5, 0.5, 6.5)); }},
     {"GoHandicapStones", [](MainWindow& w) { newGameOfType(w, QStringLiteral("Go  19x19  ( Handicap )")); }},

@@ -47,7 +47,15 @@ PositionListClose FrameDialogs::showPositionList(PositionListModel& model) {
 void FrameDialogs::run(ComposeModel& model, const std::function<bool()>& accept) {
   ComposeDialog dialog(*frame_, model, accept, parent_);
   const DialogParentScope scope(frame_->ports(), &dialog, parent_);
+  composing_ = &dialog;
   dialog.exec();
+  composing_ = nullptr;
+}
+
+std::optional<ComposeChoice> FrameDialogs::askComposeChoice() {
+  ComposeOptionsDialog options(composing_ != nullptr ? composing_ : parent_);
+  if (options.exec() != QDialog::Accepted) return ComposeChoice::ReturnToDialog;
+  return options.choice();
 }
 
 void FrameDialogs::showBranchStatistics() {

@@ -26,6 +26,7 @@ class FrameDialogs : public PositionListPort, public ComposeDialogPort, public B
 
   PositionListClose showPositionList(PositionListModel& model) override;
   void run(ComposeModel& model, const std::function<bool()>& accept) override;
+  std::optional<ComposeChoice> askComposeChoice() override;
   void showBranchStatistics() override;
 
   // After every action of the person: the statistics window, when open, shows the counts again.
@@ -37,6 +38,7 @@ class FrameDialogs : public PositionListPort, public ComposeDialogPort, public B
   QWidget* parent_;
   FrameWin* frame_ = nullptr;
   QPointer<BranchStatisticsDialog> statistics_;
+  QWidget* composing_ = nullptr;  // the composition dialog while it is open
 };
 
 }  // namespace meridax

@@ -172,8 +172,8 @@ TEST_F(FrameDialogsTest, OkOnARowFromTheCommand_GoesToItsNode_CancelStays) {
 TEST_F(FrameDialogsTest, ComposeKropkiField_MadeErasedAndMadeAgainReachesTheNewNode) {
   open(kRingGame);
   GameNode* before = frame().game().currentNode;
-  scripted.queueInput(composeChoiceTexts()[static_cast<int>(ComposeChoice::Modification)]);
   bool madeAndErased = false;
+  ComposeChoice preselected = ComposeChoice::NewGame;
   whenOpen<ComposeDialog>([&](ComposeDialog& d) {
     EXPECT_EQ(d.windowTitle(), " Board Composition");
     ComposeBoard& board = d.board();
@@ -189,10 +189,20 @@ TEST_F(FrameDialogsTest, ComposeKropkiField_MadeErasedAndMadeAgainReachesTheNewN
     erase->trigger();
     madeAndErased = made && board.boardScene().cellAt({5, 4})->field == FieldColour::None;
     create->trigger();
+    whenOpen<ComposeOptionsDialog>([](ComposeOptionsDialog& options) { options.reject(); });
+    d.accept();
+    EXPECT_TRUE(d.isVisible()) << "Cancel in the options returns to the board";
+    whenOpen<ComposeOptionsDialog>([&](ComposeOptionsDialog& options) {
+      EXPECT_EQ(options.windowTitle(), "Composition Options");
+      preselected = options.choice();
+      options.choose(ComposeChoice::Modification);
+      options.accept();
+    });
     d.accept();
   });
   window_->runCommand("CmCompose");
   EXPECT_TRUE(madeAndErased);
+  EXPECT_EQ(preselected, ComposeChoice::ReturnToDialog);
   GameNode* composed = frame().game().currentNode;
   ASSERT_NE(composed, before);
   EXPECT_EQ(composed->prev(), before);
