@@ -30,8 +30,9 @@ echo "$out/diagram.png"
 
 # The dialogs, where this build of the editor can draw them (`--dialog NAME`: a command's handler name or a
 # name of the dialog gallery). MERIDAX_DIALOGS names others.
-dialogs="${MERIDAX_DIALOGS:-CmGameInfo CmCustomise CmOtherOptions PreferencesFonts CmCollDetails GoHandicapStones}"
-if "$meridax" --help 2>&1 | grep -q -- '--dialog'; then
+dialogs="${MERIDAX_DIALOGS:-CmCollectionList CmGameDetails CmBranchStatistics CmCustomise PreferencesFonts CmOtherOptions}"
+usage=$(QT_QPA_PLATFORM=offscreen "$meridax" --help 2>&1 || true)
+if grep -q -- '--dialog' <<<"$usage"; then
   for name in $dialogs; do
     if "$meridax" --screenshot "$out/dialog-$name.png" --dialog "$name" \
          "$corpus/go-collections/jtauber-sgf/meijin.sgf" >/dev/null; then
