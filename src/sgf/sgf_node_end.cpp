@@ -9,6 +9,7 @@
 #include "rules/connect6_rules.h"
 #include "rules/move_acceptance.h"
 #include "rules/othello_rules.h"
+#include "rules/position_at.h"
 #include "sgf/sgf_reader_state.h"
 
 namespace meridax {
@@ -99,6 +100,9 @@ void SgfReader::convertLoneSetupStone(GameNode* node) {
   if (!pending_.lastSetupPoint) return;
   const BoardPoint p = *pending_.lastSetupPoint;
   if (!pos_.inSquare(p.x, p.y) || pos_.at(p.x, p.y) == cell::kOffBoard) return;
+  // A stone put over another one is no move (a move there is refused when the file is read again): it
+  // stays a composition.
+  if (PositionAt(*game_, node->prev()).at(p.x, p.y) != cell::kEmpty) return;
   const Colour colour = pending_.setupColour;
   node->setKind(SpecialMoveKind::Placement);
   node->setPoint(static_cast<unsigned>(p.x + p.y * game_->width()));

@@ -127,6 +127,12 @@ TEST(ReaderSetup, ConvertAWABLeavesSeveralStonesAsComposition) {
     LoadedText t(text, GameTrees::FirstOnly, convertingAWAB());
     EXPECT_EQ(treeText(t.game()), ";W[aa];compose") << text;
   }
+  // A lone stone over another one would be a move onto an occupied point, which a second reading refuses.
+  for (const char* text : {"(;GM[1]SZ[5];W[aa];AB[aa])", "(;GM[1]SZ[5]AB[cc];AW[cc])"}) {
+    LoadedText t(text, GameTrees::FirstOnly, convertingAWAB());
+    EXPECT_EQ(treeText(t.game()).substr(treeText(t.game()).rfind(';')), ";compose") << text;
+    EXPECT_TRUE(t.errors.empty()) << text;
+  }
   LoadedText off("(;GM[1]SZ[5];W[aa];AB[cc])");
   EXPECT_EQ(treeText(off.game()), ";W[aa];compose");
 }
