@@ -104,8 +104,18 @@ void SgfReader::convertLoneSetupStone(GameNode* node) {
   // stays a composition.
   if (PositionAt(*game_, node->prev()).at(p.x, p.y) != cell::kEmpty) return;
   const Colour colour = pending_.setupColour;
+  // Nor is a stone that repeats a move already made from the same position: a second reading would
+  // follow that move instead of opening a line of its own.
+  const unsigned point = static_cast<unsigned>(p.x + p.y * game_->width());
+  const auto sameMove = [&](const GameNode& child) {
+    return &child != node && child.isPlacement() && child.point() == point &&
+           child.blackMove() == (colour == Colour::Black);
+  };
+  const GameNode* parent = node->prev();
+  if ((parent->next() != nullptr && sameMove(*parent->next())) || findSideLine(*game_, parent, sameMove) != nullptr)
+    return;
   node->setKind(SpecialMoveKind::Placement);
-  node->setPoint(static_cast<unsigned>(p.x + p.y * game_->width()));
+  node->setPoint(point);
   node->setBlackMove(colour == Colour::Black);
   node->prev()->setBlackNext(colour == Colour::Black);
   const Colour next = pending_.sideToMove ? *pending_.sideToMove : opponent(colour);

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "model/game_tree.h"
 #include "model/node_texts.h"
 #include "rules/position_at.h"
 #include "sgf/sgf_reader.h"
@@ -133,6 +134,12 @@ TEST(ReaderSetup, ConvertAWABLeavesSeveralStonesAsComposition) {
     EXPECT_EQ(treeText(t.game()).substr(treeText(t.game()).rfind(';')), ";compose") << text;
     EXPECT_TRUE(t.errors.empty()) << text;
   }
+  // So would a stone that repeats a move already made from the same position: it would be merged into it.
+  LoadedText repeated("(;GM[1]SZ[5];W[aa](;B[cc];W[dd])(;AB[cc]))", GameTrees::FirstOnly, convertingAWAB());
+  const SBranchDetails* side =
+      findSideLine(repeated.game(), repeated.game().firstNode->next(), [](const GameNode&) { return true; });
+  ASSERT_NE(side, nullptr);
+  EXPECT_EQ(side->head->kind(), SpecialMoveKind::Compose);
   LoadedText off("(;GM[1]SZ[5];W[aa];AB[cc])");
   EXPECT_EQ(treeText(off.game()), ";W[aa];compose");
 }
