@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/frame_command.h"
+#include "app/status_field.h"
 #include "app/user_ports.h"
 
 namespace meridax {
@@ -80,7 +81,7 @@ enum class Redraw { Board = 1, Tree = 2, Comment = 4, Layout = 8, All = 15 };
 class WindowPort {
  public:
   virtual ~WindowPort() = default;
-  virtual void setStatus(int field, const std::string& text) = 0;
+  virtual void setStatus(StatusField field, const std::string& text) = 0;
   virtual void setTitle(const std::string& title) = 0;
   virtual void redraw(Redraw what) = 0;
   // The game-tree pane's top visible line, kept per game when games change.

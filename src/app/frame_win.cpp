@@ -8,7 +8,7 @@
 #include "rules/navigation_step.h"
 #include "rules/othello_rules.h"
 #include "rules/position_at.h"
-#include "rules/status_texts.h"
+#include "app/status_texts.h"
 
 namespace meridax {
 
@@ -29,7 +29,7 @@ FrameWin::~FrameWin() = default;
 
 void FrameWin::notice(const std::string& text) {
   notice_ = text;
-  if (ports_.window != nullptr) ports_.window->setStatus(0, text);
+  if (ports_.window != nullptr) ports_.window->setStatus(StatusField::SideToMove, text);
 }
 
 Redraw changedPanes(const PaneStamp& drawn, const PaneStamp& now) {
@@ -92,10 +92,10 @@ void FrameWin::refreshStatus() {
   std::string side = sideToMoveField(g);
   if (g.kind() == GameKind::Othello && !anyAvailable(currentPosition(g)))
     side = othelloGameOverText(g.blackCounter, g.whiteCounter);
-  ports_.window->setStatus(0, notice_ ? *notice_ : side);
-  ports_.window->setStatus(1, kindField(g));
-  ports_.window->setStatus(2, cursorField(g, cursorShown()));
-  ports_.window->setStatus(3, moveField(g));
+  ports_.window->setStatus(StatusField::SideToMove, notice_ ? *notice_ : side);
+  ports_.window->setStatus(StatusField::Kind, kindField(g));
+  ports_.window->setStatus(StatusField::Cursor, cursorField(g, cursorShown()));
+  ports_.window->setStatus(StatusField::Move, moveField(g));
 }
 
 void FrameWin::refreshAfterGameChange(bool layout) {

@@ -82,7 +82,7 @@ class FrameWin : public FrameServices {
   const FrameEnvironment& environment() const { return environment_; }
 
   // ---- PlayHost ----
-  // Shows the text in status field 0 until the next action.
+  // Shows the text in the SideToMove status field until the next action.
   void notice(const std::string& text) override;
   void markFileModified() override { modified_ = true; }
   void treeGrew() override {}
@@ -157,7 +157,7 @@ class FrameWin : public FrameServices {
 
   // ---- Refresh ----
   void refreshTitle() override;
-  // The four status fields from the state; field 0 holds a notice of the current action instead.
+  // The four status fields from the state; SideToMove holds a notice of the current action instead.
   void refreshStatus() override;
   std::string title() const;
   // Every action of the person (command, click, key, menu) is framed by these: the notice of the
@@ -241,7 +241,7 @@ class FrameWin : public FrameServices {
   bool modified_ = false;
   bool firstPainted_ = false;
   std::string lastTemporaryFile_;
-  std::optional<std::string> notice_;  // status field 0 until the next action
+  std::optional<std::string> notice_;  // in the SideToMove field until the next action
   PaneStamp drawn_;                    // what the panes showed after the last action
   int actionDepth_ = 0;                // actions inside actions refresh once, at the outermost end
   SErrorList errors_;

@@ -302,7 +302,8 @@ class Runner {
     if (what == "title") {
       print("title", ports_.title());
     } else if (what == "status") {
-      for (int field = 0; field < 4; ++field) print("status" + std::to_string(field), ports_.status(field));
+      for (StatusField field : kStatusFields)
+        print("status" + std::to_string(fieldIndex(field)), ports_.status(field));
     } else if (what == "board") {
       print("board", asciiDiagramOfNode(g, g.currentNode));
     } else if (what == "node") {

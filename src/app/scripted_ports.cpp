@@ -99,11 +99,6 @@ FramePorts ScriptedPorts::framePorts() {
   return ports;
 }
 
-const std::string& ScriptedPorts::status(int field) const {
-  static const std::string none;
-  return field >= 0 && field < static_cast<int>(status_.size()) ? status_[static_cast<std::size_t>(field)] : none;
-}
-
 void ScriptedPorts::write(const std::string& line) {
   if (stopped()) return;
   if (sink_) sink_(line);
@@ -236,9 +231,7 @@ void ScriptedPorts::setText(const std::string& text) {
   write("(clipboard) " + escapeTranscriptText(text));
 }
 
-void ScriptedPorts::setStatus(int field, const std::string& text) {
-  if (field >= 0 && field < static_cast<int>(status_.size())) status_[static_cast<std::size_t>(field)] = text;
-}
+void ScriptedPorts::setStatus(StatusField field, const std::string& text) { status_[fieldIndex(field)] = text; }
 
 void ScriptedPorts::carryOut(const FrameCommand& command) {
   write(std::string(command.route == CommandRoute::Window ? "(window) " : "(later) ") + command.name);

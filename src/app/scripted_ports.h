@@ -73,7 +73,7 @@ class ScriptedPorts : public MessagePort,
   const std::vector<std::string>& lines() const { return lines_; }
   // The lines kept so far, which are then forgotten.
   std::vector<std::string> takeLines() { return std::exchange(lines_, {}); }
-  const std::string& status(int field) const;
+  const std::string& status(StatusField field) const { return status_[fieldIndex(field)]; }
   const std::string& title() const { return title_; }
   int redrawCount() const { return redraws_; }
   // What the last redraw asked for; nullopt before the first.
@@ -103,7 +103,7 @@ class ScriptedPorts : public MessagePort,
   std::optional<std::string> text() override { return clipboard_; }
 
   // ---- WindowPort ----
-  void setStatus(int field, const std::string& text) override;
+  void setStatus(StatusField field, const std::string& text) override;
   void setTitle(const std::string& title) override { title_ = title; }
   void redraw(Redraw what) override {
     ++redraws_;
@@ -139,7 +139,7 @@ class ScriptedPorts : public MessagePort,
   std::deque<std::optional<std::string>> inputs_;
   std::deque<std::optional<std::string>> choices_;
   ScriptStop stop_ = ScriptStop::None;
-  std::array<std::string, 4> status_;
+  std::array<std::string, kStatusFields.size()> status_;
   std::string title_;
   int redraws_ = 0;
   std::optional<Redraw> lastRedraw_;

@@ -11,13 +11,9 @@ Colour connect6SideOfMove(int moveNumber) {
   return (moveNumber / 2) % 2 == 1 ? Colour::White : Colour::Black;
 }
 
-std::string connect6SideToMoveText(int moveNumber, int cellCount, Colour side, const std::string& nodeName) {
-  std::string text;
-  if (!nodeName.empty()) text = " [ " + nodeName + " ]  ";
-  text += " " + std::string(colourName(side)) + " to move";
-  if (moveNumber >= 1 && moveNumber + 1 != cellCount)
-    text += "  ( " + std::to_string(moveNumber % 2 == 1 ? 1 : 2) + " of 2 )";
-  return text;
+std::optional<int> connect6StoneOfTurn(int moveNumber, int cellCount) {
+  if (moveNumber < 1 || moveNumber + 1 == cellCount) return std::nullopt;
+  return moveNumber % 2 == 1 ? 1 : 2;
 }
 
 }  // namespace meridax

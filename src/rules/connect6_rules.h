@@ -2,7 +2,7 @@
 // Connect6: Black's first stone is single, then each side plays two stones a turn. Nothing is
 // captured and no winning line is detected.
 
-#include <string>
+#include <optional>
 
 #include "model/game_kind.h"
 
@@ -17,9 +17,8 @@ Colour connect6SideToMove(int moveNumber, Colour mover);
 // is to move.
 Colour connect6SideOfMove(int moveNumber);
 
-// Status field 0 of a Connect6 game: " [ %s ]  " with the node name when it has one, then
-// " %s to move  ( %d of 2 )" (1 after an odd-numbered move, 2 after an even one), or the plain
-// " %s to move" before the first move and when moveNumber + 1 equals the cell count.
-std::string connect6SideToMoveText(int moveNumber, int cellCount, Colour side, const std::string& nodeName);
+// Which stone of a two-stone turn the next move is, after move number n: 1 after an odd-numbered move, 2 after
+// an even one; none before the first move and when the next move fills the last of `cellCount` cells.
+std::optional<int> connect6StoneOfTurn(int moveNumber, int cellCount);
 
 }  // namespace meridax

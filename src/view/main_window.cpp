@@ -110,16 +110,17 @@ void MainWindow::buildPanes() {
 }
 
 void MainWindow::buildStatusBar() {
-  for (int field = 0; field < 4; ++field) {
+  for (StatusField field : kStatusFields) {
+    const std::size_t i = fieldIndex(field);
     auto* label = new QLabel(this);
-    label->setObjectName(QStringLiteral("statusField%1").arg(field));
-    if (field == 0) {
+    label->setObjectName(QStringLiteral("statusField%1").arg(i));
+    if (field == StatusField::SideToMove) {
       statusBar()->addWidget(label, 1);
     } else {
-      label->setFixedWidth(kStatusFieldWidths[static_cast<std::size_t>(field)]);
+      label->setFixedWidth(kStatusFieldWidths[i]);
       statusBar()->addPermanentWidget(label);
     }
-    status_[static_cast<std::size_t>(field)] = label;
+    status_[i] = label;
   }
 }
 
@@ -249,14 +250,10 @@ void MainWindow::flushRedraws() {
   refreshAll();
 }
 
-QString MainWindow::statusText(int field) const {
-  if (field < 0 || field >= 4) return {};
-  return status_[static_cast<std::size_t>(field)]->text();
-}
+QString MainWindow::statusText(StatusField field) const { return status_[fieldIndex(field)]->text(); }
 
-void MainWindow::setStatus(int field, const std::string& text) {
-  if (field < 0 || field >= 4) return;
-  status_[static_cast<std::size_t>(field)]->setText(toQt(text));
+void MainWindow::setStatus(StatusField field, const std::string& text) {
+  status_[fieldIndex(field)]->setText(toQt(text));
   if (mirror_ != nullptr) mirror_->setStatus(field, text);
 }
 

@@ -40,7 +40,7 @@ struct MainWindowSetup {
   FramePorts userPorts;  // every port but the window, which the main window is itself
 };
 
-inline constexpr std::array<int, 4> kStatusFieldWidths{0, 100, 80, 120};  // field 0 stretches
+inline constexpr std::array<int, kStatusFields.size()> kStatusFieldWidths{0, 100, 80, 120};  // SideToMove stretches
 
 class MainWindow : public QMainWindow, public WindowPort, public CommandPort, public FindDialogPort {
   Q_OBJECT
@@ -59,7 +59,7 @@ class MainWindow : public QMainWindow, public WindowPort, public CommandPort, pu
   FrameDialogs& dialogs() { return *dialogs_; }
   // The windows of the frame's open collection lists.
   ListWindows& listWindows() { return *lists_; }
-  QString statusText(int field) const;
+  QString statusText(StatusField field) const;
 
   // Runs a frame action as every widget does: the typed comment first, the refresh afterwards.
   void run(const std::function<void()>& action);
@@ -101,7 +101,7 @@ class MainWindow : public QMainWindow, public WindowPort, public CommandPort, pu
   FindDialog* findDialog() const { return find_; }
 
   // ---- WindowPort ----
-  void setStatus(int field, const std::string& text) override;
+  void setStatus(StatusField field, const std::string& text) override;
   void setTitle(const std::string& title) override;
   void redraw(Redraw what) override;
   int treeTopLine() const override;
@@ -130,7 +130,7 @@ class MainWindow : public QMainWindow, public WindowPort, public CommandPort, pu
   CommentPane* comment_ = nullptr;
   QSplitter* boardSplit_ = nullptr;
   QSplitter* columnSplit_ = nullptr;
-  std::array<QLabel*, 4> status_{};
+  std::array<QLabel*, kStatusFields.size()> status_{};
   std::unique_ptr<CommandMenus> menus_;
   std::unique_ptr<ListWindows> lists_;
   WindowPort* mirror_ = nullptr;

@@ -158,7 +158,7 @@ TEST_F(AnnotationCommandsTest, ArmedLabelEntry_TakesOneCharacterThenDisarms) {
 TEST_F(AnnotationCommandsTest, DraggedArea_ShowsItsSizeAndMarksEveryPoint) {
   SGridFrame& g = open("(;GM[1]SZ[9];B[ee])");
   frame().annotations().boardContextAt(7, 7, 9, 9);
-  EXPECT_EQ(ports.status(0), "Selected area = 4");
+  EXPECT_EQ(ports.status(StatusField::SideToMove), "Selected area = 4");
   frame().runCommand("CmMarkCircle");
   EXPECT_EQ(markupOf(g, g.currentNode), "CR[((][()][)(][))]");
 }

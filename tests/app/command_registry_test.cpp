@@ -160,11 +160,11 @@ INSTANTIATE_TEST_SUITE_P(Options, ViewToggleTest, ::testing::ValuesIn(kToggleCas
 
 TEST_F(CommandDispatchTest, HidingTheCursor_EmptiesItsStatusField) {
   frame().refreshStatus();
-  const std::string shown = ports.status(2);
+  const std::string shown = ports.status(StatusField::Cursor);
   ASSERT_TRUE(frame().runCommand("CmViewCursor"));
-  EXPECT_NE(ports.status(2), shown);
+  EXPECT_NE(ports.status(StatusField::Cursor), shown);
   ASSERT_TRUE(frame().runCommand("CmViewCursor"));
-  EXPECT_EQ(ports.status(2), shown);
+  EXPECT_EQ(ports.status(StatusField::Cursor), shown);
 }
 
 }  // namespace

@@ -55,7 +55,7 @@ TEST_F(FrameCommandsTest, PassTwiceAtTheSameNode_StepsOntoTheFirstPass) {
   ASSERT_EQ(lastMove(), 1u);
   EXPECT_EQ(currentKind(), SpecialMoveKind::Pass);
   EXPECT_TRUE(frame().modified());
-  EXPECT_EQ(ports.status(0), " White to move");
+  EXPECT_EQ(ports.status(StatusField::SideToMove), " White to move");
   goToNode(frame().game(), frame().game().firstNode);
 
   frame().CmPass();
@@ -68,17 +68,17 @@ TEST_F(FrameCommandsTest, PassTwiceAtTheSameNode_StepsOntoTheFirstPass) {
 // line must follow as it does after a pass that was added.
 TEST_F(FrameCommandsTest, PassOntoAnExistingPass_StatusFollowsTheNewPosition) {
   frame().CmPass();
-  const std::string sideAfterPass = ports.status(0);
-  const std::string moveAfterPass = ports.status(3);
+  const std::string sideAfterPass = ports.status(StatusField::SideToMove);
+  const std::string moveAfterPass = ports.status(StatusField::Move);
   frame().navigation().CmStartPosition();
-  ASSERT_NE(ports.status(0), sideAfterPass);
-  ASSERT_NE(ports.status(3), moveAfterPass);
+  ASSERT_NE(ports.status(StatusField::SideToMove), sideAfterPass);
+  ASSERT_NE(ports.status(StatusField::Move), moveAfterPass);
 
   frame().CmPass();
 
   ASSERT_EQ(frame().game().currentNode, frame().game().firstNode->next());
-  EXPECT_EQ(ports.status(0), sideAfterPass);
-  EXPECT_EQ(ports.status(3), moveAfterPass);
+  EXPECT_EQ(ports.status(StatusField::SideToMove), sideAfterPass);
+  EXPECT_EQ(ports.status(StatusField::Move), moveAfterPass);
 }
 
 TEST_F(FrameCommandsTest, ResignAndForfeit_AreNotAddedTwiceInARow) {
@@ -177,7 +177,7 @@ TEST_P(StartUpOthelloTest, StoredOthelloDefault_PlaysLikeANewGame) {
   ASSERT_EQ(frame().game().width(), width);
   frame().refreshStatus();  // as the window does when it first shows
 
-  EXPECT_EQ(ports.status(0), " Black to move");
+  EXPECT_EQ(ports.status(StatusField::SideToMove), " Black to move");
   const std::vector<int> squares = availableCells(frame().game());
   ASSERT_EQ(squares.size(), 4u);
   EXPECT_EQ(frame().game().blackCounter, 2);
@@ -186,7 +186,7 @@ TEST_P(StartUpOthelloTest, StoredOthelloDefault_PlaysLikeANewGame) {
   frame().clickBoard(squares.front() % width, squares.front() / width);
 
   EXPECT_EQ(lastMove(), 1u);
-  EXPECT_EQ(ports.status(0), " White to move");
+  EXPECT_EQ(ports.status(StatusField::SideToMove), " White to move");
   EXPECT_EQ(frame().game().blackCounter, 4);
   EXPECT_EQ(frame().game().whiteCounter, 1);
   EXPECT_EQ(availableCells(frame().game()).size(), 3u) << "White's squares after Black's first move";

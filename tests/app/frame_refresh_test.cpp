@@ -18,20 +18,20 @@ TEST_F(FrameRefreshTest, PlayingTheMoveThatFollows_StepsForwardAndShowsTheNewPos
   ASSERT_TRUE(frame().runCommand("CmStartPosition"));
   play(4, 4);  // B[ee], the move already there
   EXPECT_EQ(frame().game().currentNode->moveNumber(), 1u);
-  EXPECT_EQ(ports.status(0), " White to move");
-  EXPECT_EQ(ports.status(3), " Move   1/3");
+  EXPECT_EQ(ports.status(StatusField::SideToMove), " White to move");
+  EXPECT_EQ(ports.status(StatusField::Move), " Move   1/3");
 }
 
 TEST_F(FrameRefreshTest, NamingAndUnnamingTheCurrentNode_ShowAtOnce) {
   loadText(kLine);
-  const std::string unnamed = ports.status(0);
+  const std::string unnamed = ports.status(StatusField::SideToMove);
   ports.queueInput("old");
   ASSERT_TRUE(frame().runCommand("CmNodeName"));
-  EXPECT_NE(ports.status(0), unnamed);
-  EXPECT_NE(ports.status(0).find("old"), std::string::npos) << ports.status(0);
+  EXPECT_NE(ports.status(StatusField::SideToMove), unnamed);
+  EXPECT_NE(ports.status(StatusField::SideToMove).find("old"), std::string::npos) << ports.status(StatusField::SideToMove);
   frame().annotations().treeContextAt(frame().game().currentNode);
   ASSERT_TRUE(frame().runCommand("CmDeleteNodeNameAtNode"));
-  EXPECT_EQ(ports.status(0), unnamed);
+  EXPECT_EQ(ports.status(StatusField::SideToMove), unnamed);
 }
 
 struct GameSwitchCase {
@@ -57,11 +57,11 @@ INSTANTIATE_TEST_SUITE_P(Commands, GameSwitchTest,
 TEST_F(FrameRefreshTest, ARefusal_StaysInFieldZeroUntilTheNextAction) {
   loadText(kLine);
   play(4, 4);  // occupied
-  EXPECT_EQ(ports.status(0), "Invalid Move - Square already occupied");
+  EXPECT_EQ(ports.status(StatusField::SideToMove), "Invalid Move - Square already occupied");
   frame().refreshStatus();
-  EXPECT_EQ(ports.status(0), "Invalid Move - Square already occupied") << "a refresh inside the action keeps it";
+  EXPECT_EQ(ports.status(StatusField::SideToMove), "Invalid Move - Square already occupied") << "a refresh inside the action keeps it";
   ASSERT_TRUE(frame().runCommand("CmPreviousMove"));
-  EXPECT_EQ(ports.status(0).find("Invalid Move"), std::string::npos) << ports.status(0);
+  EXPECT_EQ(ports.status(StatusField::SideToMove).find("Invalid Move"), std::string::npos) << ports.status(StatusField::SideToMove);
 }
 
 TEST(PaneStamps, ChangedPanes_FollowWhatMoved) {

@@ -40,8 +40,8 @@ TEST_F(NavigationCommandsTest, Jump_CursorToTheNextMoveStatusRefreshedLabelEntry
   EXPECT_FALSE(frame().annotations().labelEntryArmed());
   EXPECT_EQ(g.cursorX, 4);
   EXPECT_EQ(g.cursorY, 4);
-  EXPECT_EQ(ports.status(3), " Move   0/6");
-  EXPECT_EQ(ports.status(2), " Cursor E5");
+  EXPECT_EQ(ports.status(StatusField::Move), " Move   0/6");
+  EXPECT_EQ(ports.status(StatusField::Cursor), " Cursor E5");
 }
 
 TEST_F(NavigationCommandsTest, QuietJump_ChangesOnlyTheNodeAndItsCounters) {

@@ -99,11 +99,9 @@ TEST(ScriptedPorts, ProcessesAndClipboard_AreRecordedNotRun) {
 
 TEST(ScriptedPorts, Window_KeepsWhatIsShown) {
   ScriptedPorts ports;
-  ports.setStatus(0, " Black to move");
-  ports.setStatus(7, "ignored");
+  ports.setStatus(StatusField::SideToMove, " Black to move");
   ports.setTitle("Go");
-  EXPECT_EQ(ports.status(0), " Black to move");
-  EXPECT_EQ(ports.status(7), "");
+  EXPECT_EQ(ports.status(StatusField::SideToMove), " Black to move");
   EXPECT_EQ(ports.title(), "Go");
   EXPECT_TRUE(ports.lines().empty());
 }

@@ -79,7 +79,7 @@ TEST_F(TreeEditCommandsTest, TruncateAbovePrimary_AsksTheQuestionThatNamesIt) {
   EXPECT_EQ(g.primaryNode, nullptr);
   EXPECT_TRUE(frame().modified());
   EXPECT_TRUE(treeChanged());
-  EXPECT_EQ(ports.status(3), " Move   1/1");
+  EXPECT_EQ(ports.status(StatusField::Move), " Move   1/1");
   EXPECT_EQ(problems(), "");
 }
 
@@ -345,7 +345,7 @@ TEST_F(TreeEditCommandsTest, ComposeThroughTheDialog_ReturnsToItOnCancelThenModi
   EXPECT_EQ(treeText(g), ";B[aa];W[bb];compose");
   EXPECT_TRUE(g.currentNode->printDiagram());
   EXPECT_TRUE(g.currentNode->blackNext());
-  EXPECT_EQ(ports.status(0), " Black to move");
+  EXPECT_EQ(ports.status(StatusField::SideToMove), " Black to move");
   EXPECT_TRUE(frame().modified());
   EXPECT_EQ(problems(), "");
   frame().treeEdit().setComposeDialog(nullptr);

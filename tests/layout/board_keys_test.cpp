@@ -102,7 +102,7 @@ TEST_F(BoardKeysOnFrame, ArrowsMoveTheCursorAndTheStatusFollows) {
   g.cursorY = 0;
   ASSERT_TRUE(boardCursorKey(frame(), CursorKey::Left));
   EXPECT_EQ(g.cursorX, 8);
-  EXPECT_EQ(ports.status(2), " Cursor J9");
+  EXPECT_EQ(ports.status(StatusField::Cursor), " Cursor J9");
   EXPECT_FALSE(boardCursorKey(frame(), CursorKey::Tab));  // Tab is Othello's
 }
 

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 
 namespace meridax {
@@ -28,25 +29,18 @@ TEST(Connect6Rules, SideOfMove_StartsWithBlackBeforeAndAtMove1) {
   EXPECT_EQ(connect6SideOfMove(4), Colour::Black);
 }
 
-TEST(Connect6Rules, SideToMoveText_CountsTheStonesOfTheTurn) {
+TEST(Connect6Rules, StoneOfTurn_CountsTheStonesOfTheComingTurn) {
   const struct {
     int moveNumber;
     int cellCount;
-    Colour side;
-    const char* name;
-    const char* text;
+    std::optional<int> stone;
   } cases[] = {
-      {0, 361, Colour::Black, "", " Black to move"},
-      {1, 361, Colour::White, "", " White to move  ( 1 of 2 )"},
-      {2, 361, Colour::White, "", " White to move  ( 2 of 2 )"},
-      {3, 361, Colour::Black, "", " Black to move  ( 1 of 2 )"},
-      {360, 361, Colour::Black, "", " Black to move"},
-      {359, 361, Colour::White, "", " White to move  ( 1 of 2 )"},
-      {2, 361, Colour::White, "Opening", " [ Opening ]   White to move  ( 2 of 2 )"},
-      {0, 361, Colour::Black, "Start", " [ Start ]   Black to move"},
+      {0, 361, std::nullopt}, {1, 361, 1}, {2, 361, 2}, {3, 361, 1}, {4, 361, 2},
+      {359, 361, 1},          {360, 361, std::nullopt},  // the next move fills the board
+      {8, 9, std::nullopt},   {7, 9, 1},
   };
   for (const auto& c : cases)
-    EXPECT_EQ(connect6SideToMoveText(c.moveNumber, c.cellCount, c.side, c.name), c.text) << "move " << c.moveNumber;
+    EXPECT_EQ(connect6StoneOfTurn(c.moveNumber, c.cellCount), c.stone) << "move " << c.moveNumber << " of " << c.cellCount;
 }
 
 }  // namespace

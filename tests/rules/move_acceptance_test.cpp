@@ -10,13 +10,13 @@
 #include "play_fixture.h"
 #include "rules/go_rules.h"
 #include "rules/handicap.h"
-#include "rules/status_texts.h"
 
 namespace meridax {
 namespace {
 
 using testing::FakePlayHost;
 using testing::PlayFixture;
+using testing::sideToMove;
 using testing::at;
 using testing::board;
 
@@ -103,7 +103,7 @@ TEST(AcceptMove, ClickOnAnEarlierStone_IsRefusedAsOccupied) {
   f.click("cc");
   f.click("dd");
   EXPECT_EQ(f.click("cc"), MoveResult::Occupied);
-  EXPECT_EQ(f.field(0), "Invalid Move - Square already occupied");
+  EXPECT_EQ(f.notice(), "Invalid Move - Square already occupied");
 }
 
 TEST(AcceptMove, ReaderRepeatingTheMoveJustRead_AddsNothing) {
@@ -159,7 +159,7 @@ TEST_F(AcceptMoveLinesTest, NewMoveInTheMiddle_BecomesTheContinuationAndKeepsThe
   EXPECT_TRUE(line[1]->branching());
   EXPECT_TRUE(f.game->flags & game_flag::kTreeChanged);
   EXPECT_EQ(f.host.fileModified, 1);
-  EXPECT_EQ(f.field(3), " Move   3/3");
+  EXPECT_EQ(f.moveNumbers(), (std::pair{3u, 3u}));
   EXPECT_EQ(f.problems(), "");
 }
 
@@ -180,7 +180,7 @@ TEST_F(AcceptMoveLinesTest, UserPlayOfAnExistingBranch_ExchangesItWithTheContinu
   EXPECT_EQ(branches[0]->tail, g);
   EXPECT_EQ(f.liveNodes(), 7u);
   EXPECT_EQ(f.host.fileModified, 1);
-  EXPECT_EQ(f.field(3), " Move   3/5");
+  EXPECT_EQ(f.moveNumbers(), (std::pair{3u, 5u}));
   EXPECT_EQ(f.problems(), "");
 }
 
@@ -251,7 +251,7 @@ TEST_F(KoTest, ImmediateRetake_IsRefusedAndChangesNothing) {
 
   EXPECT_EQ(f.click("cb"), MoveResult::Ko);
 
-  EXPECT_EQ(f.field(0), "Invalid Move - ko capture not allowed");
+  EXPECT_EQ(f.notice(), "Invalid Move - ko capture not allowed");
   EXPECT_EQ(f.game->currentNode, current);
   EXPECT_EQ(f.board(), before);
   EXPECT_TRUE(f.lastRefusedPositionKept);
@@ -306,7 +306,7 @@ TEST(AcceptMoveGo, SelfCaptureInUserPlay_IsRefused) {
 
   EXPECT_EQ(f.play(0, 0, Colour::Black, false), MoveResult::SelfCapture);
 
-  EXPECT_EQ(f.field(0), "Invalid Move - Self capture is not permitted");
+  EXPECT_EQ(f.notice(), "Invalid Move - Self capture is not permitted");
   EXPECT_EQ(f.board(), before);
   EXPECT_TRUE(f.lastRefusedPositionKept);
 }
@@ -384,17 +384,15 @@ TEST(AcceptMoveOthello, OpponentWithoutACell_MoverPlaysAgainWithThePassMark) {
   const GameNode* n = f.game->currentNode;
   EXPECT_TRUE(n->captureRecord()) << "pass implied";
   EXPECT_TRUE(n->blackNext());
-  EXPECT_EQ(f.field(0), "Black to move again.  There are no spaces available for White");
-  EXPECT_EQ(f.field(1), " 4 - 1");
-  EXPECT_EQ(f.game->blackCounter, 4);
-  EXPECT_EQ(f.game->whiteCounter, 1);
+  EXPECT_EQ(f.notice(), "Black to move again.  There are no spaces available for White");
+  EXPECT_EQ(f.counters(), (std::pair{4, 1}));
   EXPECT_EQ(f.click("ca"), MoveResult::Accepted) << "Black moves again";
 }
 
 TEST(AcceptMoveOthello, MoveThatFlipsNothing_IsRefusedInUserPlayOnly) {
   PlayFixture f(GameKind::Othello, 8);
   EXPECT_EQ(f.click("aa"), MoveResult::NoForeignNeighbour);
-  EXPECT_EQ(f.field(0), "Invalid Move - No bordering foreign colour");
+  EXPECT_EQ(f.notice(), "Invalid Move - No bordering foreign colour");
   EXPECT_EQ(f.read("aa", Colour::Black), MoveResult::Accepted);
 }
 
@@ -402,7 +400,7 @@ TEST(AcceptMoveUnlur, FirstPlacementOnTheEdge_IsRefusedWithResult7) {
   PlayFixture f(GameKind::Unlur, 13);
   EXPECT_EQ(f.click(0, 0), MoveResult::ContractOnEdge);
   EXPECT_EQ(resultNumber(MoveResult::ContractOnEdge), 7);
-  EXPECT_EQ(f.field(0), "Invalid Move - Contract moves are not allowed on an edge.");
+  EXPECT_EQ(f.notice(), "Invalid Move - Contract moves are not allowed on an edge.");
   EXPECT_EQ(f.click(12, 8), MoveResult::ContractOnEdge);
   EXPECT_EQ(f.click(6, 6), MoveResult::Accepted);
   EXPECT_TRUE(f.game->currentNode->blackNext()) << "Black keeps the move while no white piece stands";
@@ -410,22 +408,22 @@ TEST(AcceptMoveUnlur, FirstPlacementOnTheEdge_IsRefusedWithResult7) {
 
 TEST(AcceptMoveConnect6, SideToMove_OneStoneThenTwoEach) {
   PlayFixture f(GameKind::Connect6AtCreation, 19);
-  const char* expected[] = {" White to move  ( 1 of 2 )", " White to move  ( 2 of 2 )",
-                            " Black to move  ( 1 of 2 )", " Black to move  ( 2 of 2 )",
-                            " White to move  ( 1 of 2 )"};
+  const Colour expected[] = {Colour::White, Colour::White, Colour::Black, Colour::Black, Colour::White};
   const char* points[] = {"jj", "kk", "ll", "mm", "nn"};
   for (int i = 0; i < 5; ++i) {
     ASSERT_EQ(f.click(points[i]), MoveResult::Accepted);
-    EXPECT_EQ(f.field(0), expected[i]) << "after move " << i + 1;
+    EXPECT_EQ(sideToMove(f.game->currentNode), expected[i]) << "after move " << i + 1;
+    EXPECT_EQ(f.notice(), "") << "after move " << i + 1;
   }
 }
 
-TEST(AcceptMove, MoveInUserPlay_RefreshesEveryFieldAndMarksTheFile) {
+TEST(AcceptMove, MoveInUserPlay_PassesTheTurnAndMarksTheFile) {
   PlayFixture f(GameKind::Go, 19);
   f.click("dd");
-  EXPECT_EQ(f.field(0), " White to move");
-  EXPECT_EQ(f.field(1), " 0 - 0");
-  EXPECT_EQ(f.field(3), " Move   1/1");
+  EXPECT_EQ(f.notice(), "");
+  EXPECT_EQ(sideToMove(f.game->currentNode), Colour::White);
+  EXPECT_EQ(f.counters(), (std::pair{0, 0}));
+  EXPECT_EQ(f.moveNumbers(), (std::pair{1u, 1u}));
   EXPECT_EQ(f.host.fileModified, 1);
   EXPECT_EQ(f.host.treeGrewCount, 1);
   EXPECT_EQ(f.game->flags, game_flag::kTreeChanged);
@@ -454,14 +452,14 @@ TEST(HandicapGame, FiveStones_PlacedAndWhiteMovesFirst) {
   ASSERT_EQ(f.click("qc"), MoveResult::Accepted);
   EXPECT_FALSE(f.game->currentNode->blackMove());
   EXPECT_EQ(blackStones(PositionAt(*f.game, f.game->currentNode)), "dd pd jj dp pp");
-  EXPECT_EQ(f.field(0), " Black to move");
+  EXPECT_EQ(sideToMove(f.game->currentNode), Colour::Black);
 }
 
 TEST(HandicapGame, SixStones_SidesInsteadOfTheCentre) {
   PlayFixture f(GameKind::Go, 19);
   startWithHandicap(*f.game, 6);
   EXPECT_EQ(blackStones(PositionAt(*f.game, f.game->firstNode)), "dd pd dj pj dp pp");
-  EXPECT_EQ(sideToMoveField(*f.game), " White to move");
+  EXPECT_EQ(sideToMove(f.game->currentNode), Colour::White);
   EXPECT_EQ(f.game->details[DetailField::Handicap], "6");
   EXPECT_EQ(f.problems(), "");
 }

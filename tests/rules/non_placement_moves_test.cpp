@@ -4,7 +4,6 @@
 #include <vector>
 
 #include "play_fixture.h"
-#include "rules/status_texts.h"
 
 namespace meridax {
 namespace {
@@ -43,8 +42,8 @@ TEST(SpecialMove, PassAtTheEndOfTheLine_AddsAnotherPassWithItsSnapshot) {
   EXPECT_TRUE(second->blackNext());
   EXPECT_TRUE(second->hasSnapshot());
   EXPECT_TRUE(second->prev()->hasSnapshot());
-  EXPECT_EQ(f.field(0), " Black to move");
-  EXPECT_EQ(f.field(3), " Move   2/2");
+  EXPECT_EQ(f.notice(), "");
+  EXPECT_EQ(f.moveNumbers(), (std::pair{2u, 2u}));
   EXPECT_EQ(f.host.fileModified, 2);
 }
 
@@ -135,7 +134,7 @@ TEST(SpecialMove, HexSwapPieces_ExchangesColoursAndReflectsTheBoard) {
                                 . O . . .
                                 . . . . .)"));
   EXPECT_TRUE(swap->blackNext());
-  EXPECT_EQ(f.field(0), " Black to move");
+  EXPECT_EQ(f.notice(), "");
   ASSERT_EQ(f.click(0, 0), MoveResult::Accepted);
   EXPECT_EQ(f.board(), board(R"(X . . . .
                                 . . . . .
@@ -161,7 +160,7 @@ TEST(SpecialMove, UnlurAcceptanceOfTheBlackPieces_GivesWhiteTheMove) {
   ASSERT_TRUE(f.game->currentNode->blackNext());
   f.special(SpecialMoveKind::Pass);
   EXPECT_FALSE(f.game->currentNode->blackNext());
-  EXPECT_EQ(f.field(0), " White to move");
+  EXPECT_EQ(f.notice(), "");
 }
 
 TEST(SpecialMove, ForfeitAfterABlackMove_GivesBlackTheMove) {

@@ -10,7 +10,6 @@
 #include "model/collection.h"
 #include "model/game_tree.h"
 #include "rules/move_acceptance.h"
-#include "rules/status_texts.h"
 #include "rules/navigation_step.h"
 #include "rules/position_at.h"
 
@@ -78,14 +77,14 @@ class PlayFixture {
   }
 
   std::string board() const { return toDiagram(PositionAt(*game, game->currentNode)); }
-  // A status field as the frame shows it after the move: field 0 the last notice, else the side to move.
-  std::string field(int n) const {
-    switch (n) {
-      case 0: return host.shown.empty() ? sideToMoveField(*game) : host.shown.back();
-      case 1: return kindField(*game);
-      default: return moveField(*game);
-    }
+  // The last notice move acceptance gave, or "" when it gave none.
+  std::string notice() const { return host.shown.empty() ? std::string() : host.shown.back(); }
+  // The current move number and the last one of the current line.
+  std::pair<unsigned, unsigned> moveNumbers() const {
+    return {game->currentNode->moveNumber(), game->endNode != nullptr ? game->endNode->moveNumber() : 0u};
   }
+  // The kind's counters: captures, stones on the board or scores, Black's first.
+  std::pair<int, int> counters() const { return {game->blackCounter, game->whiteCounter}; }
   void goTo(GameNode* n) { goToNode(*game, n); }
   std::size_t liveNodes() { return coll.store().liveNodes(); }
   std::string problems() {

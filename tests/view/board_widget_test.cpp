@@ -127,7 +127,7 @@ TEST_F(BoardWidgetTest, RightDragMarksAnArea) {
   answerNextMenu("&Mark");
   QTest::mouseRelease(&b, Qt::RightButton, Qt::NoModifier, at(3, 2));
   ASSERT_EQ(menus.count(), 1);
-  EXPECT_EQ(ports.status(0), "Selected area = 6");
+  EXPECT_EQ(ports.status(StatusField::SideToMove), "Selected area = 6");
   EXPECT_EQ(b.boardScene().symbols.size(), 6u);  // the stone on c3 is marked too
 }
 
@@ -139,7 +139,7 @@ TEST_F(BoardWidgetTest, RightDragReleasedOffTheBoardKeepsTheLastPointPassed) {
   QApplication::sendEvent(&b, &move);
   answerNextMenu();
   QTest::mouseRelease(&b, Qt::RightButton, Qt::NoModifier, QPoint(2, 399));
-  EXPECT_EQ(ports.status(0), "Selected area = 6");
+  EXPECT_EQ(ports.status(StatusField::SideToMove), "Selected area = 6");
   EXPECT_EQ(frame().markedArea().x2, 1);
   EXPECT_EQ(frame().markedArea().y2, 2);
 }

@@ -64,8 +64,8 @@ TEST_F(MainWindowTest, StatusBarHasFourFieldsOfTheirWidths) {
     }
   }
   EXPECT_EQ(fields, 4);
-  window->setStatus(2, "Move 3");
-  EXPECT_EQ(window->statusText(2), QStringLiteral("Move 3"));
+  window->setStatus(StatusField::Cursor, "Move 3");
+  EXPECT_EQ(window->statusText(StatusField::Cursor), QStringLiteral("Move 3"));
 }
 
 TEST_F(MainWindowTest, StartupFileIsLoadedOnTheFirstShowOnly) {

@@ -1,5 +1,5 @@
 #pragma once
-// The four status-bar fields and the window title, as texts computed from the game and the collection.
+// The texts of the four status-bar fields and of the window title, computed from the game and the collection.
 
 #include <cstddef>
 #include <string>
@@ -8,10 +8,10 @@
 
 namespace meridax {
 
-std::string sideToMoveField(const SGridFrame& game);                     // field 0
-std::string kindField(const SGridFrame& game);                           // field 1
-std::string cursorField(const SGridFrame& game, bool cursorShown);       // field 2
-std::string moveField(const SGridFrame& game);                           // field 3
+std::string sideToMoveField(const SGridFrame& game);                // StatusField::SideToMove
+std::string kindField(const SGridFrame& game);                      // StatusField::Kind
+std::string cursorField(const SGridFrame& game, bool cursorShown);  // StatusField::Cursor
+std::string moveField(const SGridFrame& game);                      // StatusField::Move
 
 // The kind's name in the window title ("Go", "Pente", ...); empty for kinds without one.
 std::string kindTitleName(const SGridFrame& game);

@@ -1,4 +1,4 @@
-#include "rules/status_texts.h"
+#include "app/status_texts.h"
 
 #include <cstdlib>
 
@@ -19,11 +19,14 @@ std::string sideToMoveField(const SGridFrame& game) {
   const GameNode* node = game.currentNode;
   const Colour side = node->blackNext() ? Colour::Black : Colour::White;
   const std::string& name = nameOf(game, node);
-  if (game.variant() == GoVariant::Connect6)
-    return connect6SideToMoveText(static_cast<int>(node->moveNumber()), game.cellCount(), side, name);
+  const bool connect6 = game.variant() == GoVariant::Connect6;
   std::string text;
-  if (node->hasName()) text = " [ " + name + " ]  ";
-  return text + " " + colourName(side) + " to move";
+  if (connect6 ? !name.empty() : node->hasName()) text = " [ " + name + " ]  ";
+  text += " " + std::string(colourName(side)) + " to move";
+  if (!connect6) return text;
+  if (auto stone = connect6StoneOfTurn(static_cast<int>(node->moveNumber()), game.cellCount()))
+    text += formatText("  ( %d of 2 )", *stone);
+  return text;
 }
 
 std::string kindField(const SGridFrame& game) {

@@ -1,11 +1,11 @@
-#include "rules/status_texts.h"
+#include "app/status_texts.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "model/node_texts.h"
-#include "play_fixture.h"
+#include "rules/play_fixture.h"
 
 namespace meridax {
 namespace {
