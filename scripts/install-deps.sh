@@ -14,6 +14,10 @@ fi
 if [ "${1:-}" = "--with-bench" ]; then
   packages+=(gnugo)
 fi
+# With --with-fuzz it also installs clang and its libFuzzer runtime, for the fuzz targets (docs/fuzzing.md).
+if [ "${1:-}" = "--with-fuzz" ]; then
+  packages+=(clang libclang-rt-14-dev)
+fi
 
 missing=()
 for p in "${packages[@]}"; do
