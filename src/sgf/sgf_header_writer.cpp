@@ -3,6 +3,8 @@
 #include "sgf/sgf_writer.h"
 #include "sgf/sgf_writer_parts.h"
 
+#include <cstdlib>
+
 namespace meridax {
 
 namespace {
@@ -88,6 +90,11 @@ void firstNodeLines(const SGridFrame& game, std::string& out, bool isCurrentGame
 }
 
 }  // namespace
+
+bool sgf_writer::headerGivesWhiteTheMove(const SGridFrame& game) {
+  // The reader takes a handicap of two stones or more (a decimal number, as atoi reads it) as White to move.
+  return writesHandicap(game) && std::strtol(game.details[DetailField::Handicap].c_str(), nullptr, 10) >= 2;
+}
 
 const char* gameKindIdentifier(GameKind kind) {
   switch (kind) {

@@ -80,7 +80,8 @@ std::string setupText(const SGridFrame& game, const GameNode* node) {
   if (first && game.kind() == GameKind::Othello) appendProperty(out, "AE", cells.emptyCentreCells());
   if (first) {
     // An unusual side to move is kept even without stones, or a reload would lose it.
-    const bool usualSide = node->blackNext() == !game.isWhiteFirst();
+    const bool blackAssumed = !game.isWhiteFirst() && !sgf_writer::headerGivesWhiteTheMove(game);
+    const bool usualSide = node->blackNext() == blackAssumed;
     if (!out.empty()) out += node->blackNext() ? "\r\nPL[B]" : "\r\nPL[W]";
     else if (!usualSide) out += node->blackNext() ? "PL[B]" : "PL[W]";
   }

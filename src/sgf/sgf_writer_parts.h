@@ -15,6 +15,9 @@ inline constexpr int kMovesPerLine = 16;  // a further move starts a new output 
 // The Kropki field outlines of colour c stored at the node, each beginning with "."; empty when none.
 std::string kropkiOutlines(const SGridFrame& game, const GameNode* node, Colour c);
 
+// True when the root header written for the game makes a reader give White the first move (a handicap).
+bool headerGivesWhiteTheMove(const SGridFrame& game);
+
 // "XB[%d]" or "XB[%d:%s]" for the node's bookmarks (further bookmarks of the same node as further
 // values); empty when the node has none.
 std::string bookmarkProperty(const SGridFrame& game, const GameNode* node);

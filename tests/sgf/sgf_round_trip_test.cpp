@@ -386,3 +386,37 @@ TEST(SgfRoundTrip, CorpusFiles_WrittenGamesReadBackAndWriteTheSameBytes) {
 
 }  // namespace
 }  // namespace meridax
+
+namespace meridax {
+namespace {
+
+// The side to move at the start survives a save and a reload whatever the handicap says about it.
+struct StartSide {
+  const char* text;
+  bool blackToMove;
+};
+
+class SgfRoundTripStartSide : public ::testing::TestWithParam<StartSide> {};
+
+TEST_P(SgfRoundTripStartSide, FirstNodeKeepsItsSideToMove) {
+  ReadBack read(GetParam().text);
+  ASSERT_EQ(read.collection.size(), 1u);
+  SGridFrame& game = read.collection.game(0);
+  ASSERT_EQ(game.firstNode->blackNext(), GetParam().blackToMove) << "as read";
+  const std::string written = writeGame(game);
+  ReadBack back(written);
+  ASSERT_EQ(back.collection.size(), 1u) << written;
+  EXPECT_EQ(back.collection.game(0).firstNode->blackNext(), GetParam().blackToMove) << written;
+  EXPECT_EQ(writeGame(back.collection.game(0)), written);
+}
+
+INSTANTIATE_TEST_SUITE_P(Handicaps, SgfRoundTripStartSide,
+                         ::testing::Values(StartSide{"(;GM[1]SZ[19]HA[2]PL[B])", true},
+                                           StartSide{"(;GM[1]SZ[19]HA[2]PL[B];B[pd])", true},
+                                           StartSide{"(;GM[1]SZ[19]HA[2];B[pd])", false},
+                                           StartSide{"(;GM[1]SZ[19]HA[1]PL[W])", false},
+                                           StartSide{"(;GM[1]SZ[19];B[pd])", true},
+                                           StartSide{"(;GM[1]SZ[13]HA[3]PL[B];B[pd])", true}));
+
+}  // namespace
+}  // namespace meridax
