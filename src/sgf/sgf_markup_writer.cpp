@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cctype>
+#include <set>
 
 #include "sgf/sgf_escape.h"
 
@@ -73,9 +74,13 @@ std::string writeMarkupText(const PointGeometry& g, std::string_view stored) {
   for (std::string_view id : kWrittenOrder) {
     // Kropki files give TB and TW to fields of territory; as markup they would read back as outlines.
     if (g.kind == GameKind::Kropki && (id == "TB" || id == "TW")) continue;
+    // A value given twice (markup merged into a node again) is written once: a reader keeps no more
+    // values of one property than the board has points.
     std::string written;
+    std::set<std::string> seen;
     for (const StoredMarkupValue& v : values)
-      if (writtenIdentifier(v.identifier) == id) written += convertValue(g, id, v.value);
+      if (writtenIdentifier(v.identifier) == id)
+        if (std::string value = convertValue(g, id, v.value); seen.insert(value).second) written += value;
     if (written.empty()) continue;
     if (!out.empty()) out += "\r\n";
     out += id;

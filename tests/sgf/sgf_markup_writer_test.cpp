@@ -45,6 +45,9 @@ const MarkupCase kMarkupCases[] = {
     {"UnknownIdentifierDropped", go9(), "XX[!!]TR[\"\"]", "TR[bb]"},
     {"UnterminatedValue", go9(), "TR[!!][\"\"", "TR[aa][bb]"},
     {"Empty", go9(), "", ""},
+    // Markup merged into a node a second time: each point once, so a reader keeps it all.
+    {"RepeatedPointWrittenOnce", go9(), "CR[!!][\"\"]CR[!!]TR[!!]", "CR[aa][bb]\r\nTR[aa]"},
+    {"RepeatedLabelWrittenOnce", go9(), "LB[!!:x]LB[!!:x][!!:y]", "LB[aa:x][aa:y]"},
 };
 
 INSTANTIATE_TEST_SUITE_P(SgfMarkupWriter, MarkupWriterTest, ::testing::ValuesIn(kMarkupCases),
