@@ -108,21 +108,21 @@ const FrameCommand kMoveCommands[] = {
 const FrameCommand kExportCommands[] = {
     {.name = "CmSaveRTF", .group = G::Export, .menuText = "&Export the Current Game as an RTF File\tCtrl+R",
      .keys = "Ctrl+R", .tip = "Export Game as RTF Document\nExport Game as RTF",
-     .run = [](FrameWin& f) { ExportCommands(f).CmSaveRTF(); }},
+     .run = [](FrameWin& f) { f.exports().CmSaveRTF(); }},
     {.name = "CmCreateGIF", .group = G::Export, .tip = "Create a GIF image of the board\nCreate GIF Image",
-     .run = [](FrameWin& f) { ExportCommands(f).CmCreateGIF(); }},
+     .run = [](FrameWin& f) { f.exports().CmCreateGIF(); }},
     {.name = "CmCopyBMP", .group = G::Export, .menuText = "Copy Position to &Clipboard\tCtrl+G", .keys = "Ctrl+G",
      .tip = "Copy an image of the board to the clipboard\nCopy BMP Image to Clipboard",
-     .run = [](FrameWin& f) { ExportCommands(f).CmCopyBMP(); }},
+     .run = [](FrameWin& f) { f.exports().CmCopyBMP(); }},
     {.name = "GetASCII", .group = G::Export, .menuText = "Place &ASCII to Clipboard",
      .tip = "Copy ASCII text of the current position to the clipboard\nASCII Text of Position",
-     .run = [](FrameWin& f) { ExportCommands(f).GetASCII(); }},
+     .run = [](FrameWin& f) { f.exports().GetASCII(); }},
     {.name = "CmCopySGF", .group = G::Export, .menuText = "Copy &SGF Text to Clipboard\tShift+Ctrl+W",
      .keys = "Ctrl+Shift+W", .tip = "Copy SGF text of the current game to the clipboard\nCopy SGF Text to Clipboard",
-     .run = [](FrameWin& f) { ExportCommands(f).CmCopySGF(CopyScope::WholeGame); }},
+     .run = [](FrameWin& f) { f.exports().CmCopySGF(CopyScope::WholeGame); }},
     {.name = "CmCopySGFBranch", .group = G::Export,
      .tip = "Copy SGF text. Current position and below. To the clipboard\nCopy SGF Text of Current Branch",
-     .run = [](FrameWin& f) { ExportCommands(f).CmCopySGF(CopyScope::FromCurrentNode); }},
+     .run = [](FrameWin& f) { f.exports().CmCopySGF(CopyScope::FromCurrentNode); }},
 };
 
 const FrameCommand kShellCommands[] = {

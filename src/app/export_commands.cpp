@@ -7,7 +7,6 @@
 #include "app/app_paths.h"
 #include "app/diagram_style.h"
 #include "app/export_ports.h"
-#include "app/frame_win.h"
 #include "app/outside_programs.h"
 #include "app/size_tables.h"
 #include "model/text_format.h"

@@ -1,18 +1,18 @@
 #pragma once
 // The export commands of the main frame: the board as a GIF (or PNG, SVG, BMP) file and as a bitmap on
 // the clipboard, the current game as an RTF document with its diagrams, and the SGF text and the ASCII
-// diagram on the clipboard. A group made for one command at a time over the frame.
+// diagram on the clipboard. A part of the main frame (FrameWin::exports()) that reaches the frame only
+// through FrameServices.
 
 #include <string>
 
+#include "app/frame_services.h"
 #include "app/settings_values.h"
 #include "edit/compose_model.h"
 #include "export/diagram_files.h"
 #include "sgf/sgf_copy.h"
 
 namespace meridax {
-
-class FrameWin;
 
 inline constexpr char kSaveRtfCaption[] = "FrameWin::CmSaveRTF()";
 inline constexpr char kGridImageCaption[] = "CreateGridImage()";
@@ -26,7 +26,9 @@ int boardPaneSquare(const FrameSettings& settings, const SGridFrame& game);
 
 class ExportCommands {
  public:
-  explicit ExportCommands(FrameWin& frame) : frame_(frame) {}
+  explicit ExportCommands(FrameServices& frame) : frame_(frame) {}
+  ExportCommands(const ExportCommands&) = delete;
+  ExportCommands& operator=(const ExportCommands&) = delete;
 
   // "Create GIF Image": the chooser "Export Image as a GIF File"; the format follows the extension.
   void CmCreateGIF();
@@ -50,7 +52,7 @@ class ExportCommands {
   // The target of the RTF document; empty when cancelled or when no temporary file can be made.
   std::string rtfTarget(bool temporary);
 
-  FrameWin& frame_;
+  FrameServices& frame_;
 };
 
 }  // namespace meridax

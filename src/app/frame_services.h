@@ -17,6 +17,14 @@
 
 namespace meridax {
 
+// Where the frame keeps files, and what it was started with.
+struct FrameEnvironment {
+  std::string dataDirectory;       // "APPDATA"
+  std::string temporaryDirectory;  // where error lists are stored; empty: the system's
+  std::string helpDirectory;       // where the HTML help opened in the browser lies
+  std::string workingDirectory;    // names on the command line are taken from here
+};
+
 // The point or node under the mouse for context-menu commands.
 struct ContextTarget {
   GameNode* node = nullptr;  // the game-tree box under the mouse
@@ -37,6 +45,9 @@ class FrameServices : public PlayHost {
   virtual const FramePorts& ports() const = 0;
   virtual FrameSettings& frameSettings() = 0;
   virtual AppSettings& appSettings() = 0;
+  virtual const FrameEnvironment& environment() const = 0;
+  // The loaded file's path; empty before the first save of a new collection.
+  virtual const std::string& currentFile() const = 0;
   bool cursorShown() { return frameSettings().viewCursor != 0; }
   // How moves are played by the person: the automatic labels and automatic lowering.
   PlayOptions playOptions();

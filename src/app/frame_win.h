@@ -9,8 +9,10 @@
 #include <vector>
 
 #include "app/backups.h"
+#include "app/board_view_commands.h"
 #include "app/collection_list_commands.h"
 #include "app/collection_writer.h"
+#include "app/export_commands.h"
 #include "app/annotation_commands.h"
 #include "app/file_system.h"
 #include "app/frame_command.h"
@@ -30,14 +32,6 @@
 #include "sgf/sgf_reader.h"
 
 namespace meridax {
-
-// Where the frame keeps files, and what it was started with.
-struct FrameEnvironment {
-  std::string dataDirectory;       // "APPDATA"
-  std::string temporaryDirectory;  // where error lists are stored; empty: the system's
-  std::string helpDirectory;       // where the HTML help opened in the browser lies
-  std::string workingDirectory;    // names on the command line are taken from here
-};
 
 // The state the panes were drawn from: the game, its tree revision and its current node.
 struct PaneStamp {
@@ -65,11 +59,13 @@ class FrameWin : public FrameServices {
   TreeEditCommands& treeEdit() { return treeEdit_; }
   AnnotationCommands& annotations() { return annotations_; }
   CollectionListCommands& lists() { return lists_; }
+  BoardViewCommands& view() { return view_; }
+  ExportCommands& exports() { return exports_; }
 
   // ---- State ----
   Collection& collection() override { return collection_; }
   SGridFrame& game() override { return *collection_.current(); }
-  const std::string& currentFile() const { return currentFile_; }
+  const std::string& currentFile() const override { return currentFile_; }
   bool modified() const { return modified_; }
   FrameSettings& frameSettings() override { return frameSettings_; }
   AppSettings& appSettings() override { return appSettings_; }
@@ -79,7 +75,7 @@ class FrameWin : public FrameServices {
   const FramePorts& ports() const override { return ports_; }
   // Puts other ports in place of the ones given at construction (the frame does not own them).
   void setPorts(const FramePorts& ports) { ports_ = ports; }
-  const FrameEnvironment& environment() const { return environment_; }
+  const FrameEnvironment& environment() const override { return environment_; }
 
   // ---- PlayHost ----
   // Shows the text in the SideToMove status field until the next action.
@@ -253,6 +249,8 @@ class FrameWin : public FrameServices {
   TreeEditCommands treeEdit_{*this};
   AnnotationCommands annotations_{*this};
   CollectionListCommands lists_{*this};
+  BoardViewCommands view_{*this};
+  ExportCommands exports_{*this};
 };
 
 }  // namespace meridax

@@ -224,8 +224,8 @@ void ComposeDialog::runCommand(ComposeCommand command) {
     case ComposeCommand::Help:
       frame_.ports().messages->tell(UserMessage{kHelpCaption, kHelpText, MessageIcon::Information});
       return;
-    case ComposeCommand::ExportGif: ExportCommands(frame_).composeExportGif(model_); return;
-    case ComposeCommand::CopyImage: ExportCommands(frame_).composeCopyImage(model_); return;
+    case ComposeCommand::ExportGif: frame_.exports().composeExportGif(model_); return;
+    case ComposeCommand::CopyImage: frame_.exports().composeCopyImage(model_); return;
     case ComposeCommand::CopyAscii: frame_.treeEdit().composeCopyAscii(model_); return;
     default: break;
   }

@@ -20,14 +20,14 @@ INSTANTIATE_TEST_SUITE_P(Steps, SquareSizeSteps,
                          ::testing::Values(std::tuple{24, 26, 22}, std::tuple{68, 70, 66}, std::tuple{70, 70, 68},
                                            std::tuple{14, 16, 12}, std::tuple{12, 14, 12}));
 
-class BoardViewCommands : public FrameTest {
+class BoardViewCommandsTest : public FrameTest {
  protected:
   void loadText(const std::string& sgf) { load(writeFile("game.sgf", sgf)); }
   std::string menuText(const std::string& name) { return frame().commandMenuText(*frame().findCommand(name)); }
   bool enabled(const std::string& name) { return frame().commandEnabled(*frame().findCommand(name)); }
 };
 
-TEST_F(BoardViewCommands, TogglesChangeTheirMenuTexts) {
+TEST_F(BoardViewCommandsTest, TogglesChangeTheirMenuTexts) {
   EXPECT_EQ(menuText("CmViewCursor"), "Hide &Cursor\tAlt+F6");
   frame().runCommand("CmViewCursor");
   EXPECT_EQ(frame().frameSettings().viewCursor, 0);
@@ -43,7 +43,7 @@ struct KindCase {
   const char* sgf;
   bool othello, go, numbering;
 };
-class BoardViewEnabled : public BoardViewCommands, public ::testing::WithParamInterface<KindCase> {};
+class BoardViewEnabled : public BoardViewCommandsTest, public ::testing::WithParamInterface<KindCase> {};
 TEST_P(BoardViewEnabled, ByKind) {
   const KindCase c = GetParam();
   loadText(c.sgf);
@@ -60,7 +60,7 @@ INSTANTIATE_TEST_SUITE_P(Kinds, BoardViewEnabled,
                                            KindCase{"(;GM[11]SZ[11])", false, false, true},
                                            KindCase{"(;GM[40]SZ[20:30])", false, false, false}));
 
-TEST_F(BoardViewCommands, NumberingCyclesAndAsksForTheRecentCount) {
+TEST_F(BoardViewCommandsTest, NumberingCyclesAndAsksForTheRecentCount) {
   FrameSettings& s = frame().frameSettings();
   frame().runCommand("CmNumbering");
   EXPECT_EQ(s.scoreValue, 4);
@@ -75,7 +75,7 @@ TEST_F(BoardViewCommands, NumberingCyclesAndAsksForTheRecentCount) {
   EXPECT_EQ(s.scoreValue, 3);
 }
 
-TEST_F(BoardViewCommands, CancelledRecentCountKeepsTheNumbering) {
+TEST_F(BoardViewCommandsTest, CancelledRecentCountKeepsTheNumbering) {
   FrameSettings& s = frame().frameSettings();
   s.scoreValue = 4;
   ports.queueInput(std::nullopt);
@@ -84,21 +84,21 @@ TEST_F(BoardViewCommands, CancelledRecentCountKeepsTheNumbering) {
   EXPECT_EQ(s.displayNumbers, 8);
 }
 
-TEST_F(BoardViewCommands, HidingMarkupDisarmsLabelEntry) {
+TEST_F(BoardViewCommandsTest, HidingMarkupDisarmsLabelEntry) {
   ASSERT_TRUE(frame().annotations().boardKey("Insert"));
   ASSERT_TRUE(frame().annotations().labelEntryArmed());
   frame().runCommand("CmViewMarkup");
   EXPECT_FALSE(frame().annotations().labelEntryArmed());
 }
 
-TEST_F(BoardViewCommands, SizeIsKeptPerFamilyAndWidth) {
+TEST_F(BoardViewCommandsTest, SizeIsKeptPerFamilyAndWidth) {
   loadText("(;GM[1]SZ[13])");
   frame().runCommand("CmIncreaseSize");
   EXPECT_EQ(frame().frameSettings().sizeGoBoard[12], 26);
   EXPECT_EQ(frame().frameSettings().sizeGoBoard[18], 24);  // 19 x 19 keeps its own
   EXPECT_EQ(frame().frameSettings().sizeOthello[12], 24);
   for (int i = 0; i < 40; ++i) frame().runCommand("CmDecreaseSize");
-  EXPECT_EQ(currentSquareSize(frame()), 12);
+  EXPECT_EQ(frame().view().squareSize(), 12);
 }
 
 TEST(BoardViewKeys, AcceleratorsReachTheCommands) {

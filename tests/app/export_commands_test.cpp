@@ -137,7 +137,7 @@ TEST_F(ExportCommandsTest, SaveRtf_TemporaryFileOpenedWithTheRtfEditor) {
   RtfExportOptions options = optionsWithSquare(16);
   options.record.fields[rtf_field::kTemporaryFile] = 1;
   dialogs.rtfAnswers.push_back(options);
-  ExportCommands(exportFrame()).CmSaveRTF();
+  exportFrame().exports().CmSaveRTF();
   ASSERT_FALSE(ports.lines().empty());
   const std::string& started = ports.lines().back();
   EXPECT_EQ(started.rfind("(process) /usr/bin/lowriter " + dir.path() + "/PG", 0), 0u) << started;
@@ -149,7 +149,7 @@ class SquareRefused : public ExportCommandsTest, public ::testing::WithParamInte
 TEST_P(SquareRefused, SaveRtf_ValidationShownNothingWrittenNothingKept) {
   loadText(kCommentedGame);
   dialogs.rtfAnswers.push_back(optionsWithSquare(GetParam()));
-  ExportCommands(exportFrame()).CmSaveRTF();
+  exportFrame().exports().CmSaveRTF();
   EXPECT_EQ(ports.lines(), std::vector<std::string>{"[Integer Number Validation] Please enter a value between 12 and 70"});
   EXPECT_EQ(exportFrame().appSettings().rtfOptions, RtfOptionsRecord{});
   EXPECT_TRUE(images.styles.empty());
@@ -159,10 +159,10 @@ INSTANTIATE_TEST_SUITE_P(Export, SquareRefused, ::testing::Values(0, -4, 11, 71,
 
 TEST_F(ExportCommandsTest, SaveRtf_CancelledDialogOrChooser_NothingWritten) {
   loadText(kCommentedGame);
-  ExportCommands(exportFrame()).CmSaveRTF();  // no answer: the dialog is cancelled
+  exportFrame().exports().CmSaveRTF();  // no answer: the dialog is cancelled
   dialogs.rtfAnswers.push_back(optionsWithSquare(16));
   ports.queueChoice(std::nullopt);
-  ExportCommands(exportFrame()).CmSaveRTF();
+  exportFrame().exports().CmSaveRTF();
   EXPECT_EQ(ports.lines(), std::vector<std::string>{"{Export as an RTF File} ? (cancel)"});
 }
 
@@ -178,7 +178,7 @@ class CopyBmp : public ExportCommandsTest, public ::testing::WithParamInterface<
 TEST_P(CopyBmp, ImageOnTheClipboardAtTheChosenSquare) {
   loadText(kCommentedGame);
   dialogs.copyAnswer = GetParam().choice;
-  ExportCommands(exportFrame()).CmCopyBMP();
+  exportFrame().exports().CmCopyBMP();
   ASSERT_EQ(images.styles.size(), 1u);
   EXPECT_EQ(images.styles[0].squareSize, GetParam().expectedSquare);
   EXPECT_EQ(images.styles[0].blackAndWhite, GetParam().expectedBlackAndWhite);
@@ -198,7 +198,7 @@ INSTANTIATE_TEST_SUITE_P(Export, CopyBmp,
 TEST_F(ExportCommandsTest, CopyBmp_OtherSquareOutOfRange_RefusedNothingCopied) {
   loadText(kCommentedGame);
   dialogs.copyAnswer = ClipboardImageChoice{false, false, false, false, 0};
-  ExportCommands(exportFrame()).CmCopyBMP();
+  exportFrame().exports().CmCopyBMP();
   EXPECT_FALSE(dialogs.clipboardImage.has_value());
   EXPECT_EQ(ports.lines(), std::vector<std::string>{"[Integer Number Validation] Please enter a value between 12 and 70"});
 }
@@ -206,7 +206,7 @@ TEST_F(ExportCommandsTest, CopyBmp_OtherSquareOutOfRange_RefusedNothingCopied) {
 TEST_F(ExportCommandsTest, CopyBmp_HexagonalBoard_LineModeOffered) {
   loadText("(;GM[11]FF[4]SZ[6];B[cc])");
   dialogs.copyAnswer = ClipboardImageChoice{true, true, true, true, 16};
-  ExportCommands(exportFrame()).CmCopyBMP();
+  exportFrame().exports().CmCopyBMP();
   EXPECT_TRUE(dialogs.shownHexagonal);
   EXPECT_TRUE(dialogs.shownBlackAndWhite);
   ASSERT_EQ(images.styles.size(), 1u);
@@ -217,7 +217,7 @@ TEST_F(ExportCommandsTest, CopyBmp_HexagonalBoard_LineModeOffered) {
 TEST_F(ExportCommandsTest, CreateGif_FormatByExtension) {
   loadText(kCommentedGame);
   for (const char* name : {"board.gif", "board.bmp", "board.PNG", "board.svg"}) ports.queueChoice(dir.file(name));
-  for (int i = 0; i < 4; ++i) ExportCommands(exportFrame()).CmCreateGIF();
+  for (int i = 0; i < 4; ++i) exportFrame().exports().CmCreateGIF();
   EXPECT_EQ(fileText(dir.file("board.gif")).substr(0, 6), "GIF89a");
   EXPECT_EQ(fileText(dir.file("board.bmp")).substr(0, 2), "BM");
   EXPECT_EQ(images.written, (std::vector<std::string>{"png " + dir.file("board.PNG"), "svg " + dir.file("board.svg")}));
@@ -226,7 +226,7 @@ TEST_F(ExportCommandsTest, CreateGif_FormatByExtension) {
 
 TEST_F(ExportCommandsTest, WithoutDrawingLayer_ToldNotAvailable) {
   exportFrame(false);
-  ExportCommands(exportFrame()).CmCreateGIF();
+  exportFrame().exports().CmCreateGIF();
   ASSERT_EQ(ports.lines().size(), 1u);
   EXPECT_EQ(ports.lines()[0].rfind("[CreateGridImage()] Board images are not available", 0), 0u);
 }
@@ -251,7 +251,7 @@ TEST_F(ExportCommandsTest, CopySgfAndAscii_TextsWithoutTerminatingZero) {
 TEST_F(ExportCommandsTest, CopySgf_VariationsQuestionCancelled_ClipboardUntouched) {
   loadText("(;GM[1]FF[4]SZ[9];B[ee](;W[cc])(;W[gg]))");
   ports.queueAnswer(Answer::Cancel);
-  ExportCommands(exportFrame()).CmCopySGF(CopyScope::WholeGame);
+  exportFrame().exports().CmCopySGF(CopyScope::WholeGame);
   EXPECT_FALSE(ports.clipboardText().has_value());
 }
 
@@ -269,9 +269,9 @@ TEST_F(ExportCommandsTest, Composition_ThePositionBeingComposedIsDrawn) {
   composed.set(0, 0, cell::kWhite);
   model = ComposeModel(game.kind(), game.width(), game.height(), composed, Colour::Black, ComposeCell{});
   ports.queueChoice(dir.file("composed.bmp"));
-  ExportCommands(exportFrame()).composeExportGif(model);
+  exportFrame().exports().composeExportGif(model);
   dialogs.copyAnswer = ClipboardImageChoice{};
-  ExportCommands(exportFrame()).composeCopyImage(model);
+  exportFrame().exports().composeCopyImage(model);
   ASSERT_TRUE(dialogs.clipboardImage.has_value());
   EXPECT_EQ(dialogs.clipboardImage->at(0, 0), 0xFFFFFFu) << "the composed white piece";
   EXPECT_EQ(dialogs.clipboardImage->at(4, 4), 0x000000u);

@@ -37,6 +37,8 @@ class FakeFrameServices : public FrameServices {
   SErrorList errors;
   FrameSettings frameSettings_;
   AppSettings appSettings_;
+  FrameEnvironment environment_;
+  std::string currentFile_;
 
   // ---- FrameServices ----
   SGridFrame& game() override { return *loaded_.collection.current(); }
@@ -44,6 +46,8 @@ class FakeFrameServices : public FrameServices {
   const FramePorts& ports() const override { return framePorts_; }
   FrameSettings& frameSettings() override { return frameSettings_; }
   AppSettings& appSettings() override { return appSettings_; }
+  const FrameEnvironment& environment() const override { return environment_; }
+  const std::string& currentFile() const override { return currentFile_; }
   void beginAction() override { ++actionsBegun; }
   void endAction() override { ++actionsEnded; }
   void refreshStatus() override { ++statusRefreshes; }
