@@ -22,7 +22,7 @@ struct KogoFrame {
   explicit KogoFrame(int undoSteps) {
     profile.writeInt("Settings", "Undo Steps", undoSteps);
     frame = std::make_unique<FrameWin>(ports.framePorts(), profile, files, readAppSettings(profile), FrameEnvironment{});
-    if (!frame->ReLoad(kKogo)) std::abort();
+    if (!frame->files().ReLoad(kKogo)) std::abort();
     frame->runCommand("CmEndPosition");
   }
   ScriptedPorts ports;

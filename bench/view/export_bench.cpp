@@ -42,7 +42,7 @@ int nodeCount(const SGridFrame& game) {
 // The frame with the joseki game of most nodes current.
 std::unique_ptr<LoadedFrame> largestJosekiGame(benchmark::State& state) {
   auto f = std::make_unique<LoadedFrame>();
-  if (!std::filesystem::exists(kJoseki) || !f->frame.ReLoad(kJoseki)) {
+  if (!std::filesystem::exists(kJoseki) || !f->frame.files().ReLoad(kJoseki)) {
     state.SkipWithError("the Kogo joseki dictionary is not in the corpus");
     return nullptr;
   }

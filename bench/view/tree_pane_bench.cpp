@@ -37,7 +37,7 @@ struct JosekiFrame {
 // The frame with the game of most nodes current, at the end of its longest line.
 std::unique_ptr<JosekiFrame> largestJosekiGame(benchmark::State& state) {
   auto f = std::make_unique<JosekiFrame>();
-  if (!std::filesystem::exists(kJosekiFile) || !f->frame.ReLoad(kJosekiFile)) {
+  if (!std::filesystem::exists(kJosekiFile) || !f->frame.files().ReLoad(kJosekiFile)) {
     state.SkipWithError("the Kogo joseki dictionary is not in the corpus");
     return nullptr;
   }

@@ -113,7 +113,7 @@ std::optional<std::string> checkScriptInput(std::string_view script, const SeedF
     FrameWin frame(ports.framePorts(), profile, files, readAppSettings(profile), environment);
     frame.refreshTitle();
     frame.refreshStatus();
-    frame.firstPaint();
+    frame.files().firstPaint();
     std::string_view rest = confined;
     for (int number = 1; !rest.empty() && number <= kMaxLines && !fault; ++number) {
       const std::size_t end = rest.find('\n');

@@ -15,17 +15,7 @@ void FrameWin::makeCurrent(std::size_t index, bool force) {
   collection_.setCurrent(index);
   const SGridFrame& g = game();
   if (ports_.window != nullptr) ports_.window->setTreeTopLine(g.treeTopLine);
-  openCurrentGame(!sameShape);
-}
-
-void FrameWin::openCurrentGame(bool layout) {
-  SGridFrame& g = game();
-  if (heldText_ && !g.treeLoaded) {
-    errors_.clear();
-    buildTree(g);
-    showErrors();
-  }
-  refreshAfterGameChange(layout);
+  workflow_.openCurrentGame(!sameShape);
 }
 
 void FrameWin::CmPreviousGame() {

@@ -68,6 +68,12 @@ class FrameServices : public PlayHost {
   // ---- Games and files ----
   // Makes the game at this index current (its tree built when needed) and refreshes the panes.
   virtual void makeCurrent(std::size_t index, bool force) = 0;
+  // Adds a game of this kind and size after the current one (or as the first game) and makes it current,
+  // with its handicap stones placed; returns its index.
+  virtual std::size_t insertNewGame(GameKind kind, int width, int height, const std::string& rules,
+                                    int handicap) = 0;
+  // Title, status and panes after the current game changed: every pane when the layout changed.
+  virtual void refreshAfterGameChange(bool layout) = 0;
   virtual ReaderSettings readerSettings() = 0;
   virtual SErrorList& errorList() = 0;
   // Offers the error list, when it holds entries, to the person.
@@ -78,6 +84,12 @@ class FrameServices : public PlayHost {
   // The file workflow: files chosen by the person imported after the current game; a save as.
   virtual void importFiles() = 0;
   virtual bool saveAs(SaveScope scope) = 0;
+
+  // ---- Undo ----
+  // The steps belong to a collection that went: none is left to undo or redo.
+  virtual void forgetUndoSteps() = 0;
+  // The collection was saved whole: the pending changes become a step, and this state the saved one.
+  virtual void recordSavedState() = 0;
 
   // ---- Steps through other groups ----
   // Navigation: makes the node's line current and goes there; forgets the cached comment and line-end lists.

@@ -52,13 +52,13 @@ void FrameWin::CorrectStone(int sourceX, int sourceY, int targetX, int targetY) 
 
   if (ports_.window != nullptr) g.treeTopLine = static_cast<std::uint16_t>(ports_.window->treeTopLine());
   const std::size_t before = collection_.size();
-  errors_.clear();
+  errorList().clear();
   bool anySelected = false;
   std::size_t selectedIndex = 0;
-  const int games = readGamesFromText(*text, "", collection_.currentIndex(), false, anySelected, selectedIndex);
+  const int games = workflow_.readGamesFromText(*text, "", collection_.currentIndex(), false, anySelected, selectedIndex);
   showErrors();
   if (games == 0 || collection_.size() == before) return;  // the reader has told why
-  modified_ = true;
+  markFileModified();
   if (ports_.window != nullptr) ports_.window->setTreeTopLine(game().treeTopLine);
   refreshAfterGameChange(true);
   ports_.messages->tell({kCorrectStoneCaption,

@@ -21,19 +21,24 @@ void FrameWin::nameAction(const std::string& label) {
 }
 
 void FrameWin::syncUndo(const std::string& label) {
-  std::optional<CollectionState> before = undoTracker_.sync(collection_, heldText_.has_value());
+  std::optional<CollectionState> before = undoTracker_.sync(collection_, workflow_.heldText().has_value());
   if (before) {
     undoHistory_.setLimits(UndoLimits{static_cast<std::size_t>(appSettings_.undoSteps), UndoLimits{}.bytes});
     undoHistory_.record(label.empty() ? kUnnamedChange : label, std::move(*before));
   }
   // A change that no step holds (the file marked changed without a game changing) cannot be walked
   // back: the saved state is out of reach.
-  if (modified_ && undoHistory_.atSavedState()) undoHistory_.forgetSaved();
+  if (workflow_.modified() && undoHistory_.atSavedState()) undoHistory_.forgetSaved();
 }
 
-void FrameWin::resetUndo() {
+void FrameWin::forgetUndoSteps() {
   undoTracker_.reset();
   undoHistory_.clear();
+}
+
+void FrameWin::recordSavedState() {
+  syncUndo("");
+  undoHistory_.markSaved();
 }
 
 std::string FrameWin::undoMenuText() const { return menuText("&Undo", undoHistory_.undoLabel(), "Ctrl+Z"); }
@@ -41,18 +46,18 @@ std::string FrameWin::redoMenuText() const { return menuText("&Redo", undoHistor
 
 bool FrameWin::restoreUndoState(const CollectionState& state, const char* caption) {
   const UndoTracker::Restored restored =
-      undoTracker_.restore(collection_, state, heldText_ ? &*heldText_ : nullptr, readerSettings());
+      undoTracker_.restore(collection_, state, workflow_.heldText() ? &*workflow_.heldText() : nullptr, readerSettings());
   if (!restored.ok) {
     ports_.messages->tell({caption, "A game of this step could not be read back.\nThe games are left as they are.",
                            MessageIcon::Error});
     return false;
   }
-  if (restored.selectedSerial != 0) markedGameSerial_ = restored.selectedSerial;
+  if (restored.selectedSerial != 0) workflow_.setMarkedGame(restored.selectedSerial);
   // Nodes named by the mouse, the search lists and a label being typed belong to games that are gone.
   setContextNode(nullptr);
   discardSearchLists();
   cancelLabelEntry();
-  openCurrentGame(true);
+  workflow_.openCurrentGame(true);
   return true;
 }
 
@@ -64,7 +69,7 @@ void FrameWin::CmUndo() {
   CollectionState now = undoTracker_.stateLike(collection_, *target);
   if (!restoreUndoState(*target, "CmUndo()")) return;
   undoHistory_.steppedBack(std::move(now));
-  modified_ = !undoHistory_.atSavedState();
+  workflow_.setModified(!undoHistory_.atSavedState());
 }
 
 void FrameWin::CmRedo() {
@@ -75,7 +80,7 @@ void FrameWin::CmRedo() {
   CollectionState now = undoTracker_.stateLike(collection_, *target);
   if (!restoreUndoState(*target, "CmRedo()")) return;
   undoHistory_.steppedForward(std::move(now));
-  modified_ = !undoHistory_.atSavedState();
+  workflow_.setModified(!undoHistory_.atSavedState());
 }
 
 }  // namespace meridax

@@ -73,7 +73,7 @@ void FrameWin::writeSettings() {
 
 std::string FrameWin::title() const {
   const SGridFrame& g = *const_cast<Collection&>(collection_).current();
-  return windowTitle(g, currentFile_, collection_.currentIndex() + 1, collection_.size());
+  return windowTitle(g, workflow_.currentFile(), collection_.currentIndex() + 1, collection_.size());
 }
 
 void FrameWin::refreshTitle() {
@@ -96,6 +96,13 @@ void FrameWin::refreshStatus() {
   ports_.window->setStatus(StatusField::Kind, kindField(g));
   ports_.window->setStatus(StatusField::Cursor, cursorField(g, cursorShown()));
   ports_.window->setStatus(StatusField::Move, moveField(g));
+}
+
+ReaderSettings FrameWin::readerSettings() {
+  ReaderSettings settings;
+  settings.convertAWAB = appSettings_.convertAwAb;
+  settings.play = playOptions();
+  return settings;
 }
 
 void FrameWin::refreshAfterGameChange(bool layout) {

@@ -1,7 +1,8 @@
 #pragma once
-// The main frame without a window: it owns the collection, the node store shared by its games, the held
-// text of the loaded file, the settings values and the error list, and carries out every command. It
-// reaches the person only through its ports, so every command runs without a display.
+// The main frame without a window: it owns the collection, the node store shared by its games, the settings
+// values and the command groups (the file workflow among them holds the loaded file's text and the error
+// list), and carries out every command. It reaches the person only through its ports, so every command
+// runs without a display.
 
 #include <cstddef>
 #include <optional>
@@ -13,6 +14,7 @@
 #include "app/collection_list_commands.h"
 #include "app/collection_writer.h"
 #include "app/export_commands.h"
+#include "app/file_workflow.h"
 #include "app/annotation_commands.h"
 #include "app/file_system.h"
 #include "app/frame_command.h"
@@ -43,8 +45,8 @@ struct PaneStamp {
 // The panes to draw again when the state moved from `drawn` to `now`.
 Redraw changedPanes(const PaneStamp& drawn, const PaneStamp& now);
 
-// The frame's command groups are parts it owns: navigation(), treeEdit(), annotations(), lists(); each
-// reaches the frame only through FrameServices.
+// The frame's command groups are parts it owns: navigation(), treeEdit(), annotations(), lists(), view(),
+// exports() and files(); each reaches the frame only through FrameServices.
 class FrameWin : public FrameServices {
  public:
   // Reads the frame's settings from the profile and makes the empty default game.
@@ -61,17 +63,17 @@ class FrameWin : public FrameServices {
   CollectionListCommands& lists() { return lists_; }
   BoardViewCommands& view() { return view_; }
   ExportCommands& exports() { return exports_; }
+  FileWorkflow& files() { return workflow_; }
 
   // ---- State ----
   Collection& collection() override { return collection_; }
   SGridFrame& game() override { return *collection_.current(); }
-  const std::string& currentFile() const override { return currentFile_; }
-  bool modified() const { return modified_; }
+  const std::string& currentFile() const override { return workflow_.currentFile(); }
+  bool modified() const { return workflow_.modified(); }
   FrameSettings& frameSettings() override { return frameSettings_; }
   AppSettings& appSettings() override { return appSettings_; }
   RecentFileList& recentFiles() { return recentFiles_; }
-  SErrorList& errorList() override { return errors_; }
-  const std::optional<std::string>& heldText() const { return heldText_; }
+  SErrorList& errorList() override { return workflow_.errorList(); }
   const FramePorts& ports() const override { return ports_; }
   // Puts other ports in place of the ones given at construction (the frame does not own them).
   void setPorts(const FramePorts& ports) { ports_ = ports; }
@@ -80,48 +82,28 @@ class FrameWin : public FrameServices {
   // ---- PlayHost ----
   // Shows the text in the SideToMove status field until the next action.
   void notice(const std::string& text) override;
-  void markFileModified() override { modified_ = true; }
+  void markFileModified() override { workflow_.setModified(true); }
   void treeGrew() override {}
 
   // ---- Steps between the groups ----
   void jumpToLineOf(GameNode* node) override { navigation_.jumpToLineOf(node); }
   void discardSearchLists() override { navigation_.discardSearchLists(); }
   void cancelLabelEntry() override { annotations_.cancelLabelEntry(); }
-  void importFiles() override { CollImport(); }
-  bool saveAs(SaveScope scope) override { return SaveAs(scope); }
+  void importFiles() override { workflow_.CollImport(); }
+  bool saveAs(SaveScope scope) override { return workflow_.SaveAs(scope); }
 
-  // ---- Start-up and file workflow ----
-  // Decides the start-up file from "OpenLast" and the command line; reports names that will not load.
-  void decideStartupFile(const std::vector<std::string>& commandLineNames);
-  const std::string& startupFile() const { return startupFile_; }
-  // The first paint loads the start-up file.
-  void firstPaint();
-  void LoadSGF();
-  bool ReLoad(const std::string& path);
-  bool CmSave();
-  bool SaveAs(SaveScope scope);
-  void CmExportCurrentGame();
-  void From_MRU(std::size_t index);
-  void CollImport();
-  void CmCollAddSGF();
-  void CmCollEmpty();
-  void CmCollDelete();
-  void CmNewGame();
-  void CmNewGameOfType();
-  // True when the program may close.
-  bool OnClose();
-  void CmViewFile();
-  void CmHelp();
+  // ---- Settings ----
   // Writes the frame's settings (section "Application"), as the frame does when it is destroyed.
   void writeSettings();
 
-  // Builds a lazy game's tree from the held file text (its flag byte kept); false when no text is held.
-  bool buildTree(SGridFrame& game) override;
-  bool holdsFileText() const override { return heldText_.has_value(); }
+  // ---- Games, their trees and their reading errors ----
+  bool buildTree(SGridFrame& game) override { return workflow_.buildTree(game); }
+  bool holdsFileText() const override { return workflow_.heldText().has_value(); }
   // The reader's settings from the frame's: "ConvertAWAB" and the labelling settings.
   ReaderSettings readerSettings() override;
-  // Offers the error list, when it holds entries, as a stored file opened with the SGF viewer.
-  void showErrors() override;
+  void showErrors() override { workflow_.showErrors(); }
+  std::size_t insertNewGame(GameKind kind, int width, int height, const std::string& rules, int handicap) override;
+  void refreshAfterGameChange(bool layout) override;
 
   // ---- Collection navigation ----
   void CmPreviousGame();
@@ -178,6 +160,8 @@ class FrameWin : public FrameServices {
   std::string undoMenuText() const;
   std::string redoMenuText() const;
   const UndoHistory& undoHistory() const { return undoHistory_; }
+  void forgetUndoSteps() override;
+  void recordSavedState() override;
 
   // ---- Command dispatch (the commands themselves are listed in command_registry.h) ----
   // Runs the command when it is enabled: the frame carries it out, or its route sends it to the
@@ -195,30 +179,11 @@ class FrameWin : public FrameServices {
   std::string commandMenuText(const FrameCommand& command);
 
  private:
-  ShellPorts shell() const { return ShellPorts{files_, *ports_.messages}; }
-  BackupPlace backupPlace() const;
-  HeldFileText heldForSave() const;
-  SaveOptions saveOptions(SaveScope scope) const;
-  // Takes its arguments by value: they are often read from the game that is about to go.
-  void replaceCollectionWith(GameKind kind, int width, int height, std::string rules);
-  std::size_t insertNewGame(GameKind kind, int width, int height, const std::string& rules, int handicap);
-  int readGamesFromText(const std::string& text, const std::string& path, std::size_t insertAfter, bool lazy,
-                        bool& anySelected, std::size_t& selectedIndex, const ProgressCallback& progress,
-                        bool& cancelled);
-  int readGamesFromText(const std::string& text, const std::string& path, std::size_t insertAfter, bool lazy,
-                        bool& anySelected, std::size_t& selectedIndex);
-  bool writeCollectionTo(const std::string& path, SaveScope scope, std::optional<SaveOutcome>& outcome);
-  void refreshAfterGameChange(bool layout);
-  // The common step after the current game changed: builds its tree from the held text when needed
-  // (showing the reading errors), then refreshes.
-  void openCurrentGame(bool layout);
   void addSpecial(const SpecialMoveCommand& command);
   void markOthelloAvailability();
   void clickBoardPoint(int x, int y);
   // Records the changes since the last call as one undo step named `label`.
   void syncUndo(const std::string& label);
-  // Forgets every undo step: the collection as it is now is the saved state.
-  void resetUndo();
   bool restoreUndoState(const CollectionState& state, const char* caption);
 
   FramePorts ports_;
@@ -230,17 +195,9 @@ class FrameWin : public FrameServices {
   RecentFileList recentFiles_;
 
   Collection collection_;
-  std::optional<std::string> heldText_;
-  std::uint32_t markedGameSerial_ = 0;  // the game that carried "XS" in the loaded file; 0 for none
-  std::string currentFile_;
-  std::string startupFile_;
-  bool modified_ = false;
-  bool firstPainted_ = false;
-  std::string lastTemporaryFile_;
   std::optional<std::string> notice_;  // in the SideToMove field until the next action
   PaneStamp drawn_;                    // what the panes showed after the last action
   int actionDepth_ = 0;                // actions inside actions refresh once, at the outermost end
-  SErrorList errors_;
   UndoHistory undoHistory_;
   UndoTracker undoTracker_;
   std::string actionLabel_;  // the name of the outermost action under way
@@ -251,6 +208,7 @@ class FrameWin : public FrameServices {
   CollectionListCommands lists_{*this};
   BoardViewCommands view_{*this};
   ExportCommands exports_{*this};
+  FileWorkflow workflow_{*this, files_, recentFiles_};
 };
 
 }  // namespace meridax

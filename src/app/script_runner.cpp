@@ -123,7 +123,7 @@ class Runner {
     }
     std::optional<std::string> text = unescapeTranscriptText(rest);
     if (!text) return LineError{"a backslash in the text of '" + command + "' is not one of \\\\ \\r \\n \\t"};
-    if (command == "load") frame_.ReLoad(*text);
+    if (command == "load") frame_.files().ReLoad(*text);
     else if (command == "input") ports_.queueInput(std::move(text));
     else ports_.queueChoice(std::move(text));
     return std::nullopt;
@@ -346,7 +346,7 @@ ScriptResult runScript(std::string_view script, const ScriptSetup& setup, std::o
   // The window shows its title and status bar from the start.
   frame.refreshTitle();
   frame.refreshStatus();
-  frame.firstPaint();
+  frame.files().firstPaint();
   return runScriptOn(frame, ports, script, out);
 }
 

@@ -117,7 +117,7 @@ void CommandMenus::fillRecentFiles() {
     const QString label = QStringLiteral("&%1 ").arg((i + 1) % 10) + toQt(abbreviatedPath(entries[i]));
     QAction* a = file->addAction(label);
     a->setToolTip(toQt(entries[i]));
-    connect(a, &QAction::triggered, this, [this, i] { window_.run([&] { window_.frame().From_MRU(i); }); });
+    connect(a, &QAction::triggered, this, [this, i] { window_.run([&] { window_.frame().files().From_MRU(i); }); });
     recentActions_.push_back(a);
   }
 }

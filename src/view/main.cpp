@@ -72,7 +72,7 @@ int runEditor(const LaunchOptions& options) {
   dialogs.setParentWidget(&window);
   progress.setParentWidget(&window);
   dialogs.setSettings(&window.frame().appSettings());
-  window.frame().decideStartupFile(options.files);
+  window.frame().files().decideStartupFile(options.files);
   window.show();
   const int status = QApplication::exec();
   if (auto* settings = dynamic_cast<QSettingsProfile*>(profile.get()); settings != nullptr && !settings->sync())
@@ -120,13 +120,13 @@ int runScreenshot(const LaunchOptions& options) {
   window.frame().annotations().setPositionListPort(nullptr);
   window.frame().treeEdit().setComposeDialog(nullptr);
   window.resize(options.width, options.height);
-  window.frame().decideStartupFile(options.files);
+  window.frame().files().decideStartupFile(options.files);
   // Answers at the head of the script are for the questions of loading FILE.
   const auto [answers, rest] = splitLeadingAnswers(script.value_or(""));
   if (!answers.empty()) (void)runScriptOn(window.frame(), scripted, answers, std::cout);
   window.show();
   QApplication::processEvents();  // the panes take their sizes, then the first paint reads FILE
-  window.run([&] { window.frame().firstPaint(); });
+  window.run([&] { window.frame().files().firstPaint(); });
   ScriptResult result;
   if (!rest.empty()) window.run([&] { result = runScriptOn(window.frame(), scripted, rest, std::cout); });
   window.dialogs().attach(window.frame());  // what is opened after the script is the real dialog

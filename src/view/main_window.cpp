@@ -323,12 +323,12 @@ void MainWindow::showEvent(QShowEvent* event) {
   // The drag bars take their places once the window has its final size.
   applyStoredSplits();
   // The start-up file is read once the window is on screen, so that its questions have a parent.
-  QTimer::singleShot(0, this, [this] { run([this] { frame_->firstPaint(); }); });
+  QTimer::singleShot(0, this, [this] { run([this] { frame_->files().firstPaint(); }); });
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
   comment_->commit();
-  if (closing_ || frame_->OnClose()) {
+  if (closing_ || frame_->files().OnClose()) {
     closing_ = true;
     writeSettings();
     event->accept();

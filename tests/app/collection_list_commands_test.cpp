@@ -161,7 +161,7 @@ TEST_F(CollectionListTest, SetEventOnOneGame_SaveRewritesOnlyThatGamesHeader) {
   EXPECT_TRUE(frame().modified());
   frame().lists().closeAllLists();
 
-  ASSERT_TRUE(frame().CmSave());
+  ASSERT_TRUE(frame().files().CmSave());
   const std::string saved = readTextFile(path);
   ASSERT_TRUE(saved.starts_with(first)) << saved;
   ASSERT_TRUE(saved.ends_with(";B[dd];W[pp])" + third)) << saved;
@@ -325,7 +325,7 @@ TEST_F(CollectionListTest, PlayersList_CountsSwapsInTreesNotYetOpenedWithoutChan
 
   frame().lists().closeAllLists();
   frame().markFileModified();
-  ASSERT_TRUE(frame().CmSave());
+  ASSERT_TRUE(frame().files().CmSave());
   EXPECT_EQ(readTextFile(path), kPlayersFile);
 }
 

@@ -135,7 +135,7 @@ TEST_P(ViewToggleTest, FlipsItsCheckMarkAndItsMenuText) {
   const FrameCommand& command = *frame().findCommand(c.command);
   if (!frame().commandEnabled(command)) {
     ports.queueInput("Othello / Reversi");  // the Othello toggles need an Othello game
-    frame().CmNewGameOfType();
+    frame().files().CmNewGameOfType();
   }
   const bool before = frame().commandChecked(command);
   ASSERT_TRUE(frame().runCommand(c.command));

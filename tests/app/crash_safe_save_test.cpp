@@ -51,7 +51,7 @@ class CrashSafeSaveTest : public FrameTest, public ::testing::WithParamInterface
         if (::write(pipeEnds[1], &code, 1) != 1) ::_exit(3);
         if (++count == killAt) ::raise(SIGKILL);
       });
-      ::_exit(frame().CmSave() ? 0 : 1);
+      ::_exit(frame().files().CmSave() ? 0 : 1);
     }
     ::close(pipeEnds[1]);
     ChildSave seen;
@@ -142,7 +142,7 @@ TEST_P(DirectorySyncFailureTest, Save_TellsAndKeepsTheOldTextUntilTheRename) {
   play(3, 3);
   files.failAt(FsOp::SyncDirectory, EIO, f.nth);
 
-  EXPECT_FALSE(frame().CmSave());
+  EXPECT_FALSE(frame().files().CmSave());
 
   const std::vector<std::string> lines = ports.takeLines();
   ASSERT_EQ(lines.size(), 2u) << ::testing::PrintToString(lines);

@@ -93,7 +93,7 @@ class ExportCommandsTest : public FrameTest {
     return *frame_;
   }
   void loadText(const std::string& text) {
-    ASSERT_TRUE(exportFrame().ReLoad(writeFile("game.sgf", text))) << ::testing::PrintToString(ports.lines());
+    ASSERT_TRUE(exportFrame().files().ReLoad(writeFile("game.sgf", text))) << ::testing::PrintToString(ports.lines());
     ports.takeLines();
   }
   RtfExportOptions optionsWithSquare(int square) {

@@ -137,7 +137,7 @@ TEST_F(FrameCollectionNavTest, RemovingTheCurrentGame_OpensTheNextOneWithItsTree
   loadThree();
   ports.queueAnswer(Answer::Yes);
 
-  frame().CmCollDelete();
+  frame().files().CmCollDelete();
 
   ASSERT_EQ(frame().collection().size(), 2u);
   EXPECT_EQ(frame().game().details[DetailField::GameName], "Second");
@@ -151,13 +151,13 @@ TEST_F(FrameCollectionNavTest, RemovingTheLastGame_MakesThePreviousOneCurrent) {
   loadThree();
   frame().CmLastGame();
   ports.queueAnswer(Answer::Yes);
-  frame().CmCollDelete();
+  frame().files().CmCollDelete();
   EXPECT_EQ(current(), 1u);
   EXPECT_EQ(frame().game().details[DetailField::GameName], "Second");
 }
 
 TEST_F(FrameCollectionNavTest, RemovingTheOnlyGame_IsNotOffered) {
-  frame().CmCollDelete();
+  frame().files().CmCollDelete();
   EXPECT_TRUE(ports.lines().empty());
   EXPECT_EQ(frame().collection().size(), 1u);
 }

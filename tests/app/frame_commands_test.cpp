@@ -17,7 +17,7 @@ class FrameCommandsTest : public FrameTest {
   void newGame(const std::string& entry, std::vector<std::string> sizes = {}) {
     ports.queueInput(entry);
     for (std::string& s : sizes) ports.queueInput(std::move(s));
-    frame().CmNewGameOfType();
+    frame().files().CmNewGameOfType();
     ASSERT_FALSE(ports.stopped()) << ::testing::PrintToString(ports.lines());
     ports.takeLines();
   }
@@ -134,7 +134,7 @@ TEST_F(FrameCommandsTest, NewGameOfAnotherType_AsksForItsSizeAndGoesAfterTheCurr
   ports.queueInput("20");
   ports.queueInput("30");
 
-  frame().CmNewGameOfType();
+  frame().files().CmNewGameOfType();
 
   EXPECT_EQ(ports.takeLines(), (Lines{"< Game Selection> ? Kropki", "< Kropki Board Size> ? 50",
                                       "[Integer Number Validation] Please enter a value between 17 and 45",
@@ -151,7 +151,7 @@ TEST_F(FrameCommandsTest, NewGameOfAnotherType_AsksForItsSizeAndGoesAfterTheCurr
 TEST_F(FrameCommandsTest, NewGameOfAnotherType_CancelledAddsNothing) {
   ports.queueInput("Hex");
   ports.queueInput(std::nullopt);
-  frame().CmNewGameOfType();
+  frame().files().CmNewGameOfType();
   EXPECT_EQ(frame().collection().size(), 1u);
   EXPECT_FALSE(frame().modified());
 }

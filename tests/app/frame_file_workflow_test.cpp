@@ -39,7 +39,7 @@ TEST_F(FrameFileWorkflowTest, LoadChangeSave_KeepsTheOldFileAsBackupAndWritesThe
   play(3, 3);
   ASSERT_TRUE(frame().modified());
 
-  ASSERT_TRUE(frame().CmSave());
+  ASSERT_TRUE(frame().files().CmSave());
 
   const std::string saved = readTextFile(path);
   EXPECT_EQ(ports.takeLines(),
@@ -64,14 +64,14 @@ TEST_F(FrameFileWorkflowTest, UnchangedCollectionWithItsMarkOnTheCurrentGame_Sav
   const std::string path = writeFile("games.sgf", marked);
   load(path);
   ASSERT_EQ(frame().collection().currentIndex(), 1u);
-  ASSERT_TRUE(frame().CmSave());
+  ASSERT_TRUE(frame().files().CmSave());
   EXPECT_EQ(readTextFile(path), marked);
 }
 
 TEST_F(FrameFileWorkflowTest, UnchangedCollectionWithoutMark_GetsTheMarkInTheCurrentGamesNewHeader) {
   const std::string path = writeFile("games.sgf", kThreeGames);
   load(path);
-  ASSERT_TRUE(frame().CmSave());
+  ASSERT_TRUE(frame().files().CmSave());
   const std::string saved = readTextFile(path);
   const std::string original = kThreeGames;
   const std::size_t second = original.find("(;GM[1]FF[4]SZ[19]GN[Second]");
@@ -94,7 +94,7 @@ TEST_F(FrameFileWorkflowTest, EventOfOneGameChanged_RewritesOnlyThatGamesHeader)
   third.markDetailsChanged();
   frame().markFileModified();
 
-  ASSERT_TRUE(frame().CmSave());
+  ASSERT_TRUE(frame().files().CmSave());
 
   const std::string saved = readTextFile(path);
   const std::size_t thirdStart = original.rfind("(;GM[1]FF[4]SZ[9]");
@@ -119,9 +119,9 @@ TEST_F(FrameFileWorkflowTest, TwoSavesWithinOneSecond_GiveBackupCountersOneAndTw
   for (int attempt = 0; attempt < 5; ++attempt) {
     std::filesystem::remove_all(backupDirectory());
     play(3, 3);
-    ASSERT_TRUE(frame().CmSave());
+    ASSERT_TRUE(frame().files().CmSave());
     play(4, 4);
-    ASSERT_TRUE(frame().CmSave());
+    ASSERT_TRUE(frame().files().CmSave());
     const std::vector<std::string> kept = backups();
     ASSERT_EQ(kept.size(), 2u);
     if (stampOf(kept[0]) != stampOf(kept[1])) continue;
@@ -147,7 +147,7 @@ TEST_F(FrameFileWorkflowTest, BackupFilesThree_DeletesTheOldestBeyondThree) {
   load(path);
   play(3, 3);
 
-  ASSERT_TRUE(frame().CmSave());
+  ASSERT_TRUE(frame().files().CmSave());
 
   const std::vector<std::string> kept = backups();
   ASSERT_EQ(kept.size(), 3u);
@@ -162,7 +162,7 @@ TEST_F(FrameFileWorkflowTest, WriteProtectedFile_IsRefusedAndLeftAlone) {
   play(3, 3);
   std::filesystem::permissions(path, std::filesystem::perms::owner_read | std::filesystem::perms::group_read);
 
-  EXPECT_FALSE(frame().CmSave());
+  EXPECT_FALSE(frame().files().CmSave());
 
   EXPECT_EQ(ports.takeLines(),
               (Lines{box("CmSave(): IsWriteProtected()",
@@ -178,7 +178,7 @@ TEST_F(FrameFileWorkflowTest, FileWithoutGames_LeavesAnEmptyGameOfThePreviousKin
   const std::string junk = writeFile("junk.sgf", "no games in here\r\n");
   ports.queueAnswer(Answer::Yes);  // unsaved changes will be lost
 
-  EXPECT_FALSE(frame().ReLoad(junk));
+  EXPECT_FALSE(frame().files().ReLoad(junk));
 
   EXPECT_EQ(ports.takeLines(),
               (Lines{question("ReLoad()", "Unsaved changes will be lost\nDo you wish to load the file?", "yes"),
@@ -257,7 +257,7 @@ TEST_P(FrameSaveFailureTest, OriginalFileIsIntact) {
   files.partialBytes = 20;
   files.failAt(f.op, f.code);
 
-  EXPECT_FALSE(frame().CmSave());
+  EXPECT_FALSE(frame().files().CmSave());
 
   EXPECT_EQ(readTextFile(path), kThreeGames);
   EXPECT_TRUE(frame().modified());
@@ -288,7 +288,7 @@ TEST_F(FrameFileWorkflowTest, FailedSwap_TellsWhereTheNewTextIs) {
   play(3, 3);
   files.failAt(FsOp::Rename, EIO);
 
-  EXPECT_FALSE(frame().CmSave());
+  EXPECT_FALSE(frame().files().CmSave());
 
   const std::vector<std::string> lines = ports.takeLines();
   ASSERT_EQ(lines.size(), 2u);
@@ -309,13 +309,13 @@ TEST_F(FrameFileWorkflowTest, CloseWithChangesAndReadOnlyFile_OffersOnlyYesAndNo
       "File '" + path + "' is marked as read-only and there are unsaved changes.\n\nDo you wish to exit?";
 
   ports.queueAnswer(Answer::No);
-  EXPECT_FALSE(frame().OnClose());
+  EXPECT_FALSE(frame().files().OnClose());
   ports.queueAnswer(Answer::Yes);
-  EXPECT_TRUE(frame().OnClose());
+  EXPECT_TRUE(frame().files().OnClose());
   EXPECT_EQ(ports.takeLines(), (Lines{question("OnClose()", text, "no"), question("OnClose()", text, "yes")}));
 
   ports.queueAnswer(Answer::Cancel);
-  frame().OnClose();
+  frame().files().OnClose();
   EXPECT_EQ(ports.stop(), ScriptStop::NotOffered) << "a Yes/No box has no Cancel";
   EXPECT_TRUE(backups().empty()) << "nothing was saved";
 }
@@ -336,7 +336,7 @@ TEST_P(FrameCloseTest, ChangedFile_AsksToSave) {
   play(3, 3);
   ports.queueAnswer(c.answer);
 
-  EXPECT_EQ(frame().OnClose(), c.closes);
+  EXPECT_EQ(frame().files().OnClose(), c.closes);
 
   const std::vector<std::string> lines = ports.takeLines();
   ASSERT_FALSE(lines.empty());
@@ -358,16 +358,16 @@ TEST_F(FrameFileWorkflowTest, CloseAfterAFailedSave_StaysOpen) {
   files.failAt(FsOp::Write, ENOSPC);
   ports.queueAnswer(Answer::Yes);
 
-  EXPECT_FALSE(frame().OnClose()) << "closing would lose the changes the save could not keep";
+  EXPECT_FALSE(frame().files().OnClose()) << "closing would lose the changes the save could not keep";
   EXPECT_TRUE(frame().modified());
 }
 
 TEST_F(FrameFileWorkflowTest, CloseWithoutFile_AsksOnlyWhenChanged) {
-  EXPECT_TRUE(frame().OnClose());
+  EXPECT_TRUE(frame().files().OnClose());
   EXPECT_TRUE(ports.takeLines().empty());
   play(3, 3);
   ports.queueAnswer(Answer::No);
-  EXPECT_FALSE(frame().OnClose());
+  EXPECT_FALSE(frame().files().OnClose());
   EXPECT_EQ(ports.takeLines(),
               (Lines{question("OnClose()", "Unsaved changes will be lost.\nDo you wish to exit?", "no")}));
 }
@@ -384,7 +384,7 @@ TEST_F(FrameFileWorkflowTest, ExportOfTheCurrentGame_LeavesFileAndTitleAlone) {
   const std::string exported = dir.file("second.sgf");
   ports.queueChoice(exported);
 
-  frame().CmExportCurrentGame();
+  frame().files().CmExportCurrentGame();
 
   const std::vector<std::string> lines = ports.takeLines();
   ASSERT_EQ(lines.size(), 2u);
@@ -406,7 +406,7 @@ TEST_F(FrameFileWorkflowTest, SaveAsOfTheCollection_MakesTheNewFileCurrent) {
   const std::string target = dir.file("to.sgf");
   ports.queueChoice(target);
 
-  EXPECT_TRUE(frame().SaveAs(SaveScope::WholeCollection));
+  EXPECT_TRUE(frame().files().SaveAs(SaveScope::WholeCollection));
 
   EXPECT_EQ(frame().currentFile(), target);
   EXPECT_EQ(ports.title(), "to.sgf  [1/3]  Ann - Bob");
@@ -417,7 +417,7 @@ TEST_F(FrameFileWorkflowTest, SaveAsOfTheCollection_MakesTheNewFileCurrent) {
 TEST_F(FrameFileWorkflowTest, SaveWithoutFile_RunsSaveAsAndStaysWithoutFileWhenCancelled) {
   play(3, 3);
   ports.queueChoice(std::nullopt);
-  EXPECT_FALSE(frame().CmSave());
+  EXPECT_FALSE(frame().files().CmSave());
   EXPECT_EQ(ports.takeLines(), (Lines{"{Save SGF File} ? (cancel)"}));
   EXPECT_EQ(frame().currentFile(), "");
 }
@@ -432,7 +432,7 @@ TEST_F(FrameFileWorkflowTest, LoadOfTheCurrentFile_AsksBeforeReloading) {
   ports.queueChoice(path);
   ports.queueAnswer(Answer::No);
 
-  frame().LoadSGF();
+  frame().files().LoadSGF();
 
   EXPECT_EQ(ports.takeLines(),
               (Lines{question("LoadSGF()", "Unsaved changes will be lost\nDo you wish to load a new game file?", "yes"),
@@ -450,16 +450,16 @@ TEST_F(FrameFileWorkflowTest, LoadThatReplacesNothing_KeepsTheChangesMarked) {
   ports.queueAnswer(Answer::Yes);
   ports.queueChoice(path);
   ports.queueAnswer(Answer::No);
-  frame().LoadSGF();
+  frame().files().LoadSGF();
   EXPECT_TRUE(frame().modified());
   // Agreed again, then chose a file that cannot be read.
   ports.queueAnswer(Answer::Yes);
   ports.queueChoice(dir.file("missing.sgf"));
-  frame().LoadSGF();
+  frame().files().LoadSGF();
   EXPECT_TRUE(frame().modified()) << "the changed collection is still there";
   ports.takeLines();
   ports.queueAnswer(Answer::Cancel);
-  EXPECT_FALSE(frame().OnClose());
+  EXPECT_FALSE(frame().files().OnClose());
   EXPECT_EQ(ports.takeLines(), (Lines{"[OnClose()] Save " + path + "? ? cancel"})) << "closing still asks";
 }
 
@@ -470,7 +470,7 @@ TEST_F(FrameFileWorkflowTest, LoadOfAnotherFile_ClearsTheChanges) {
   ports.queueAnswer(Answer::Yes);
   ports.queueChoice(other);
 
-  frame().LoadSGF();
+  frame().files().LoadSGF();
 
   EXPECT_EQ(frame().currentFile(), other);
   EXPECT_FALSE(frame().modified());
@@ -481,7 +481,7 @@ TEST_F(FrameFileWorkflowTest, EmptyCollection_KeepsTheKindAndRulesOfTheGameItRep
   load(writeFile("pente.sgf", "(;GM[1]FF[4]SZ[15]RU[Pente];B[hh];W[ii])"));
   ports.queueAnswer(Answer::Yes);
 
-  frame().CmCollEmpty();
+  frame().files().CmCollEmpty();
 
   EXPECT_EQ(ports.takeLines(), (Lines{question("CmCollEmpty()", "Create an empty collection?", "yes")}));
   EXPECT_EQ(frame().game().width(), 15);
@@ -496,14 +496,14 @@ TEST_F(FrameFileWorkflowTest, StartupWithTwoNames_LoadsTheFirstAndListsTheSecond
   const std::string first = writeFile("first.sgf", kThreeGames);
   writeFile("second.sgf", kThreeGames);
 
-  frame().decideStartupFile({"first.sgf", "\"second.sgf\""});
+  frame().files().decideStartupFile({"first.sgf", "\"second.sgf\""});
 
   EXPECT_EQ(ports.takeLines(),
               (Lines{box("FrameWin::FrameWin ()", "Unable to load multiple files.\r\n\r\n'" + first +
                                                            "'\r\n\r\nwill been loaded.\r\nThe following will not be "
                                                            "loaded:\r\n\r\n\"second.sgf\"\r\n")}));
   EXPECT_EQ(frame().currentFile(), "") << "the file is loaded on the first paint";
-  frame().firstPaint();
+  frame().files().firstPaint();
   EXPECT_EQ(frame().currentFile(), first);
   EXPECT_EQ(frame().collection().size(), 3u);
 }
@@ -512,11 +512,11 @@ TEST_F(FrameFileWorkflowTest, StartupName_ThatIsNoFileIsDroppedAndTheLastFileIsN
   const std::string last = writeFile("last.sgf", kThreeGames);
   frame().recentFiles().add(last);
 
-  frame().decideStartupFile({"missing.sgf"});
-  EXPECT_EQ(frame().startupFile(), "");
+  frame().files().decideStartupFile({"missing.sgf"});
+  EXPECT_EQ(frame().files().startupFile(), "");
 
-  frame().decideStartupFile({});
-  EXPECT_EQ(frame().startupFile(), last) << "\"OpenLast\" is on by default";
+  frame().files().decideStartupFile({});
+  EXPECT_EQ(frame().files().startupFile(), last) << "\"OpenLast\" is on by default";
   EXPECT_TRUE(ports.takeLines().empty());
 }
 

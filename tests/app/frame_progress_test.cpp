@@ -63,7 +63,7 @@ TEST_F(FrameProgressTest, CancelledLoad_LeavesTheChangedCollectionWhichStillSave
   const std::vector<std::string> before = gameNames();
 
   ports.queueAnswer(Answer::Yes);  // unsaved changes will be lost
-  EXPECT_FALSE(frame().ReLoad(second));
+  EXPECT_FALSE(frame().files().ReLoad(second));
 
   EXPECT_EQ(stopAfterTwo.headings.back(), "Loading '" + second + "'");
   EXPECT_EQ(stopAfterTwo.ended, static_cast<int>(stopAfterTwo.headings.size()));
@@ -73,7 +73,7 @@ TEST_F(FrameProgressTest, CancelledLoad_LeavesTheChangedCollectionWhichStillSave
   EXPECT_TRUE(frame().modified());
   // The held text of the first file is intact: its unchanged games are still copied from it.
   stopAfterTwo.allowed = -1;
-  ASSERT_TRUE(frame().CmSave());
+  ASSERT_TRUE(frame().files().CmSave());
   const std::string saved = readTextFile(first);
   EXPECT_EQ(saved.rfind("(;GM[1]FF[4]SZ[19]EV[Spring cup]PB[Ann]PW[Bob];B[pd];W[dp];B[pp])\r\n\r\n", 0), 0u) << saved;
   EXPECT_NE(saved.find(";B[cc]"), std::string::npos) << saved;
@@ -103,7 +103,7 @@ TEST_F(FrameProgressTest, CancelledImport_TakesOutEveryGameItBrought) {
   const std::vector<std::string> before = gameNames();
   ports.queueChoice(more);
 
-  frame().CollImport();
+  frame().files().CollImport();
 
   EXPECT_EQ(gameNames(), before);
   EXPECT_EQ(frame().collection().currentIndex(), 0u);
@@ -118,7 +118,7 @@ TEST_F(FrameProgressTest, CancelledSave_LeavesTheFileAndNoTemporaryFile) {
   load(path);
   play(2, 2);
 
-  EXPECT_FALSE(frame().CmSave());
+  EXPECT_FALSE(frame().files().CmSave());
 
   EXPECT_EQ(readTextFile(path), kThreeGames);
   EXPECT_TRUE(frame().modified());

@@ -76,7 +76,7 @@ TEST_F(FrameStoneCorrectionTest, SaveAfterACorrection_CopiesTheOtherGamesAndWrit
   frame().CorrectStone(15, 3, 3, 3);
   ports.takeLines();
 
-  ASSERT_TRUE(frame().CmSave());
+  ASSERT_TRUE(frame().files().CmSave());
 
   const std::string saved = readTextFile(path);
   const std::string original = kThreeGames;

@@ -52,7 +52,7 @@ class FrameTest : public ::testing::Test {
 
   // Loads a file that must give games; the transcript of the load is dropped.
   void load(const std::string& path) {
-    ASSERT_TRUE(frame().ReLoad(path)) << ::testing::PrintToString(ports.lines());
+    ASSERT_TRUE(frame().files().ReLoad(path)) << ::testing::PrintToString(ports.lines());
     ports.takeLines();
   }
 

@@ -198,7 +198,7 @@ TEST_F(FrameUndoWalkTest, UndoToTheSavedState_ClearsTheChangedMarkAndRedoSetsIt)
   load(path);
   frame().clickBoard(4, 4);
   ports.queueAnswer(Answer::Yes);
-  ASSERT_TRUE(frame().CmSave());
+  ASSERT_TRUE(frame().files().CmSave());
   frame().clickBoard(5, 5);
   EXPECT_TRUE(frame().modified());
 
@@ -215,7 +215,7 @@ TEST_F(FrameUndoWalkTest, UndoToTheSavedState_ClearsTheChangedMarkAndRedoSetsIt)
 TEST_F(FrameUndoWalkTest, ChangeAfterUndoingPastTheSave_LeavesTheSavedStateOutOfReach) {
   load(writeFile("games.sgf", kGames));
   frame().clickBoard(4, 4);
-  ASSERT_TRUE(frame().CmSave());
+  ASSERT_TRUE(frame().files().CmSave());
   run(frame(), "CmUndo");
   frame().clickBoard(5, 5);
   run(frame(), "CmUndo");
@@ -239,7 +239,7 @@ TEST_F(FrameUndoWalkTest, LoadingAFile_ForgetsTheSteps) {
   load(path);
   frame().clickBoard(4, 4);
   ports.queueAnswer(Answer::Yes);
-  ASSERT_TRUE(frame().ReLoad(path));
+  ASSERT_TRUE(frame().files().ReLoad(path));
   EXPECT_FALSE(frame().canUndo());
   EXPECT_FALSE(frame().modified());
 }
@@ -270,7 +270,7 @@ TEST_F(FrameUndoCorpusTest, NodeNameOnRealFiles_UndoAndRedoGiveBackTheGames) {
     for (const std::filesystem::path& path : corpusFiles(folder, 4)) {
       SCOPED_TRACE(path.string());
       if (frame().modified()) ports.queueAnswer(Answer::Yes);
-      if (!frame().ReLoad(path.string())) continue;
+      if (!frame().files().ReLoad(path.string())) continue;
       ports.takeLines();
       run(frame(), "CmEndPosition");
       const std::string before = state();

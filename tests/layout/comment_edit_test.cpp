@@ -70,7 +70,7 @@ TEST_F(CommentEditTest, DeletedNodeIsNeverWritten) {
 TEST_F(CommentEditTest, ReplacedGameIsNeverWritten) {
   const CommentTarget old = target(2);
   ports.queueAnswer(Answer::Yes);
-  frame().CmCollEmpty();  // a new empty game replaces the collection
+  frame().files().CmCollEmpty();  // a new empty game replaces the collection
   EXPECT_EQ(commitComment(frame(), old, "typed"), CommitOutcome::NodeGone);
   EXPECT_FALSE(frame().modified());
 }

@@ -207,7 +207,7 @@ TEST_F(WindowCommandsTest, TreeScrollCommandsScrollThePane) {
              static_cast<char>('a' + i / 19) + "]";
   const std::string path = writeFile("scroll.sgf", "(;GM[1]SZ[19]" + moves + ")");
   auto window = makeWindow(profile);
-  window->run([&] { window->frame().ReLoad(path); });
+  window->run([&] { window->frame().files().ReLoad(path); });
   TreePane& tree = window->treePane();
   window->menus().action("CmTreeTop")->trigger();
   EXPECT_EQ(tree.topLine(), 0);

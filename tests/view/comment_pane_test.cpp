@@ -19,7 +19,7 @@ class CommentPaneTest : public view_testing::WindowTest {
   void SetUp() override {
     path = writeFile("game.sgf", kGame);
     window = makeWindow(profile);
-    window->run([&] { window->frame().ReLoad(path); });
+    window->run([&] { window->frame().files().ReLoad(path); });
     window->run([&] { window->frame().navigation().CmStartPosition(); });
     window->runCommand("CmNextMove");  // on move 1, which has a comment
     ASSERT_EQ(window->commentPane().toPlainText(), "first");
@@ -121,7 +121,7 @@ TEST_F(CommentPaneTest, TypedCommentIsCommittedOnCloseAndCancelKeepsTheWindow) {
 
 TEST_F(CommentPaneTest, TypedCommentStaysWithItsGameAcrossAGameSwitch) {
   const std::string two = writeFile("two.sgf", std::string(kGame) + "(;GM[1]FF[4]SZ[9];B[ee])");
-  window->run([&] { window->frame().ReLoad(two); });
+  window->run([&] { window->frame().files().ReLoad(two); });
   (void)scripted.takeLines();
   window->run([&] { window->frame().navigation().CmStartPosition(); });
   window->runCommand("CmNextMove");

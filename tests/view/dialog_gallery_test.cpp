@@ -74,7 +74,7 @@ TEST_F(MoveCorrectionShotTest, ShowsThePointsAndCancelLeavesTheCollection) {
   QtDialogs desktop(window.get());
   window->useDesktopDialogs(desktop);
   const std::string path = writeFile("two.sgf", "(;GM[1]SZ[9];B[cc];W[ee])");
-  window->run([&] { window->frame().ReLoad(path); });
+  window->run([&] { window->frame().files().ReLoad(path); });
   window->runCommand("CmEndPosition");
   QStringList fields;
   QTimer::singleShot(0, [&] {

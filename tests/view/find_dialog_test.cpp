@@ -36,7 +36,7 @@ class FindDialogTest : public view_testing::WindowTest, public ::testing::WithPa
     desktop = std::make_unique<QtDialogs>(window.get());
     window->useDesktopDialogs(*desktop);
     const std::string path = writeFile("commented.sgf", kCommented);
-    window->run([&] { window->frame().ReLoad(path); });
+    window->run([&] { window->frame().files().ReLoad(path); });
     window->runCommand("CmStartPosition");  // the cases count moves from the start
   }
 

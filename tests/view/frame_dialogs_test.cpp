@@ -46,7 +46,7 @@ class FrameDialogsTest : public view_testing::WindowTest {
  protected:
   MainWindow& open(const char* sgf) {
     window_ = makeWindow(profile);
-    window_->run([&] { window_->frame().ReLoad(writeFile("game.sgf", sgf)); });
+    window_->run([&] { window_->frame().files().ReLoad(writeFile("game.sgf", sgf)); });
     scripted.takeLines();
     return *window_;
   }

@@ -36,7 +36,7 @@ class ListDialogTest : public view_testing::WindowTest {
     auto window = std::make_unique<MainWindow>(MainWindowSetup{profile, files, readAppSettings(profile), {}, ports});
     window->show();
     const std::string path = writeFile("games.sgf", kGames);
-    window->run([&] { window->frame().ReLoad(path); });
+    window->run([&] { window->frame().files().ReLoad(path); });
     return window;
   }
 

@@ -73,7 +73,7 @@ TEST_F(MainWindowTest, StartupFileIsLoadedOnTheFirstShowOnly) {
   FramePorts ports = scripted.framePorts();
   ports.window = nullptr;
   MainWindow window(MainWindowSetup{profile, files, readAppSettings(profile), {}, ports});
-  window.frame().decideStartupFile({path});
+  window.frame().files().decideStartupFile({path});
   EXPECT_TRUE(window.frame().currentFile().empty());  // nothing read before the window shows
   window.show();
   QTRY_COMPARE(QString::fromStdString(window.frame().currentFile()), QString::fromStdString(path));
@@ -88,7 +88,7 @@ TEST_F(MainWindowTest, TreeScrollKeepsTheTopWithinItsBounds) {
   }
   const std::string path = writeFile("long.sgf", "(;GM[1]SZ[19]" + moves + ")");
   auto window = makeWindow(profile);
-  window->run([&] { window->frame().ReLoad(path); });
+  window->run([&] { window->frame().files().ReLoad(path); });
   TreePane& tree = window->treePane();
   const int lines = static_cast<int>(tree.lines().size());
   window->scrollTree(TreeScrollRequest::Bottom);

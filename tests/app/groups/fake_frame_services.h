@@ -33,6 +33,9 @@ class FakeFrameServices : public FrameServices {
   int actionsEnded = 0;
   std::vector<std::size_t> madeCurrent;
   int imports = 0;
+  std::vector<bool> gameChangeRefreshes;  // the layout flag of each
+  int undoResets = 0;
+  int savedStates = 0;
   std::vector<SaveScope> savedAs;
   SErrorList errors;
   FrameSettings frameSettings_;
@@ -57,6 +60,15 @@ class FakeFrameServices : public FrameServices {
     loaded_.collection.setCurrent(index);
   }
   ReaderSettings readerSettings() override { return ReaderSettings{}; }
+  std::size_t insertNewGame(GameKind kind, int width, int height, const std::string&, int) override {
+    const std::size_t at =
+        collection().createGame(kind, width, height, collection().empty() ? Collection::npos : collection().currentIndex());
+    collection().setCurrent(at);
+    return at;
+  }
+  void refreshAfterGameChange(bool layout) override { gameChangeRefreshes.push_back(layout); }
+  void forgetUndoSteps() override { ++undoResets; }
+  void recordSavedState() override { ++savedStates; }
   SErrorList& errorList() override { return errors; }
   void showErrors() override {}
   bool holdsFileText() const override { return false; }

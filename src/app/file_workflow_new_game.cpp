@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "app/frame_win.h"
+#include "app/file_workflow.h"
 #include "model/text_format.h"
 #include "rules/handicap.h"
 
@@ -37,18 +37,18 @@ constexpr int kHandicapChoice = 1;
 
 }  // namespace
 
-void FrameWin::CmNewGame() {
+void FileWorkflow::CmNewGame() {
   const SGridFrame& current = game();
   const int handicap = std::atoi(current.details[DetailField::Handicap].c_str());
-  insertNewGame(current.kind(), current.width(), current.height(), current.details[DetailField::Rules], handicap);
+  frame_.insertNewGame(current.kind(), current.width(), current.height(), current.details[DetailField::Rules], handicap);
   modified_ = true;
-  refreshAfterGameChange(false);
+  frame_.refreshAfterGameChange(false);
 }
 
-void FrameWin::CmNewGameOfType() {
+void FileWorkflow::CmNewGameOfType() {
   std::vector<std::string> entries;
   for (const GameChoice& c : kGameChoices) entries.emplace_back(c.entry);
-  const std::optional<int> chosen = ports_.dialogs->chooseFromList(" Game Selection", entries, 0);
+  const std::optional<int> chosen = ports().dialogs->chooseFromList(" Game Selection", entries, 0);
   if (!chosen || *chosen < 0 || *chosen >= static_cast<int>(entries.size())) return;
   const GameChoice& choice = kGameChoices[*chosen];
   int width = choice.width;
@@ -57,21 +57,21 @@ void FrameWin::CmNewGameOfType() {
   switch (choice.kind) {
     case GameKind::Go:
       if (*chosen == kHandicapChoice) {
-        const auto n = ports_.dialogs->askNumber(" Go Handicap Stones",
+        const auto n = ports().dialogs->askNumber(" Go Handicap Stones",
                                                  "Select number of handicap stones.  Between 2 and 9.", 2, 9, 9);
         if (!n) return;
         handicap = *n;
       }
       break;
     case GameKind::Hex: {
-      const auto n = ports_.dialogs->askNumber(" Hex Board Size", formatText("Select board size.\r\nBetween 11 and %d.", 17),
+      const auto n = ports().dialogs->askNumber(" Hex Board Size", formatText("Select board size.\r\nBetween 11 and %d.", 17),
                                                11, 17, 17);
       if (!n) return;
       width = height = *n;
       break;
     }
     case GameKind::Unlur: {
-      const auto n = ports_.dialogs->askNumber(" Unlur Board Size",
+      const auto n = ports().dialogs->askNumber(" Unlur Board Size",
                                                formatText("Select board size.\r\nBetween 6 and %d.", 13), 6, 13, 10);
       if (!n) return;
       width = 2 * *n - 1;
@@ -80,7 +80,7 @@ void FrameWin::CmNewGameOfType() {
     }
     case GameKind::Havannah: width = 19; height = 10; break;
     case GameKind::Kropki: {
-      const auto size = ports_.dialogs->askNumberPair(
+      const auto size = ports().dialogs->askNumberPair(
           " Kropki Board Size", formatText("Select board size.\r\nBetween 17 and %d.", 45), 17, 45, {39, 32});
       if (!size) return;
       const auto [x, y] = *size;
@@ -90,9 +90,9 @@ void FrameWin::CmNewGameOfType() {
     }
     default: break;
   }
-  insertNewGame(choice.kind, width, height, "", handicap);
+  frame_.insertNewGame(choice.kind, width, height, "", handicap);
   modified_ = true;
-  refreshAfterGameChange(true);
+  frame_.refreshAfterGameChange(true);
 }
 
 }  // namespace meridax

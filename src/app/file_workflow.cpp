@@ -1,10 +1,10 @@
 // Moving the collection between disk and memory: reload, save, save as, exports, imports, paste,
-// a new empty collection, removing a game, and closing.
+// a new empty collection, removing a game, closing, and the games built from the held file text.
 
 #include <cstdio>
 
 #include "app/file_services.h"
-#include "app/frame_win.h"
+#include "app/file_workflow.h"
 #include "app/outside_programs.h"
 #include "app/progress_port.h"
 #include "model/text_format.h"
@@ -26,60 +26,63 @@ std::string cleanedText(const std::string& text) { return prepareFileText(text);
 
 }  // namespace
 
-BackupPlace FrameWin::backupPlace() const {
+BackupPlace FileWorkflow::backupPlace() const {
   BackupPlace place;
-  place.backupDirectory = backupDirectoryIn(environment_.dataDirectory);
+  place.backupDirectory = backupDirectoryIn(frame_.environment().dataDirectory);
   return place;
 }
 
-HeldFileText FrameWin::heldForSave() const {
+HeldFileText FileWorkflow::heldForSave() {
   HeldFileText held;
   if (heldText_) held.text = std::string_view(*heldText_);
   // A serial, not an address: the marked game may have been removed and its memory reused.
-  for (std::size_t i = 0; i < collection_.size() && markedGameSerial_ != 0; ++i)
-    if (collection_.game(i).serial() == markedGameSerial_) held.markedGame = &collection_.game(i);
+  for (std::size_t i = 0; i < collection().size() && markedGameSerial_ != 0; ++i)
+    if (collection().game(i).serial() == markedGameSerial_) held.markedGame = &collection().game(i);
   return held;
 }
 
-SaveOptions FrameWin::saveOptions(SaveScope scope) const {
+SaveOptions FileWorkflow::saveOptions(SaveScope scope) {
   SaveOptions options;
   options.scope = scope;
   options.isMarked = [](const SGridFrame& g) { return g.markedForExport; };
-  options.buildTree = [this](SGridFrame& g) { return const_cast<FrameWin*>(this)->buildTree(g); };
+  options.buildTree = [this](SGridFrame& g) { return buildTree(g); };
   return options;
 }
 
-void FrameWin::showErrors() {
+void FileWorkflow::showErrors() {
   if (errors_.empty()) return;
-  ErrorListPorts ports;
-  ports.askYesNo = [this](const std::string& c, const std::string& t) { return ports_.messages->askYesNo(c, t); };
-  ports.tell = [this](const std::string& c, const std::string& t) { ports_.messages->tell({c, t, MessageIcon::Warning}); };
-  ports.openFile = [this](const std::string& path) {
-    if (!appSettings_.sgfViewer.empty())
-      ViewFile(*ports_.processes, *ports_.messages, ViewKind::GameFile, appSettings_.sgfViewer, path);
+  ErrorListPorts errorPorts;
+  errorPorts.askYesNo = [this](const std::string& c, const std::string& t) { return ports().messages->askYesNo(c, t); };
+  errorPorts.tell = [this](const std::string& c, const std::string& t) { ports().messages->tell({c, t, MessageIcon::Warning}); };
+  errorPorts.openFile = [this](const std::string& path) {
+    if (!frame_.appSettings().sgfViewer.empty())
+      ViewFile(*ports().processes, *ports().messages, ViewKind::GameFile, frame_.appSettings().sgfViewer, path);
     else
-      openWithShell(*ports_.processes, *ports_.messages, files_, path, "SErrorList::Display()");
+      openWithShell(*ports().processes, *ports().messages, files_, path, "SErrorList::Display()");
   };
-  ports.directory = environment_.temporaryDirectory;
-  errors_.display(ports);
+  errorPorts.directory = frame_.environment().temporaryDirectory;
+  errors_.display(errorPorts);
 }
 
-ReaderSettings FrameWin::readerSettings() {
-  ReaderSettings settings;
-  settings.convertAWAB = appSettings_.convertAwAb;
-  settings.play = playOptions();
-  return settings;
+void FileWorkflow::openCurrentGame(bool layout) {
+  SGridFrame& g = game();
+  if (heldText_ && !g.treeLoaded) {
+    errors_.clear();
+    buildTree(g);
+    showErrors();
+  }
+  frame_.refreshAfterGameChange(layout);
 }
 
-bool FrameWin::buildTree(SGridFrame& g) {
+bool FileWorkflow::buildTree(SGridFrame& g) {
   if (g.treeLoaded) return true;
   if (!heldText_) return false;
-  const std::optional<AppError> message = buildHeldTree(collection_, g, *heldText_, currentFile_, readerSettings(), errors_);
-  if (message) ports_.messages->tell({message->caption(), message->text(), MessageIcon::Warning});
+  const std::optional<AppError> message = buildHeldTree(collection(), g, *heldText_, currentFile_, frame_.readerSettings(), errors_);
+  if (message) ports().messages->tell({message->caption(), message->text(), MessageIcon::Warning});
   return true;
 }
 
-int FrameWin::readGamesFromText(const std::string& text, const std::string& path, std::size_t insertAfter, bool lazy,
+int FileWorkflow::readGamesFromText(const std::string& text, const std::string& path, std::size_t insertAfter, bool lazy,
                                 bool& anySelected, std::size_t& selectedIndex, const ProgressCallback& progress,
                                 bool& cancelled) {
   // Games of a held file text are copied back from it while unchanged; others are always written anew.
@@ -87,37 +90,37 @@ int FrameWin::readGamesFromText(const std::string& text, const std::string& path
   request.filePath = path;
   request.insertAfter = insertAfter;
   request.trees = lazy ? GameTrees::FirstOnly : GameTrees::All;
-  request.settings = readerSettings();
+  request.settings = frame_.readerSettings();
   request.progress = progress;
-  const CollectionReadResult result = readCollectionText(collection_, text, request, errors_);
+  const CollectionReadResult result = readCollectionText(collection(), text, request, errors_);
   cancelled = result.cancelled;
   if (cancelled) return result.gamesRead;
-  if (result.message) ports_.messages->tell({result.message->caption(), result.message->text(), MessageIcon::Warning});
+  if (result.message) ports().messages->tell({result.message->caption(), result.message->text(), MessageIcon::Warning});
   anySelected = result.selectedGame != nullptr;
-  if (anySelected) selectedIndex = collection_.indexOf(result.selectedGame);
+  if (anySelected) selectedIndex = collection().indexOf(result.selectedGame);
   return result.gamesRead;
 }
 
-int FrameWin::readGamesFromText(const std::string& text, const std::string& path, std::size_t insertAfter, bool lazy,
+int FileWorkflow::readGamesFromText(const std::string& text, const std::string& path, std::size_t insertAfter, bool lazy,
                                 bool& anySelected, std::size_t& selectedIndex) {
   bool cancelled = false;
   return readGamesFromText(text, path, insertAfter, lazy, anySelected, selectedIndex, {}, cancelled);
 }
 
-void FrameWin::replaceCollectionWith(GameKind kind, int width, int height, std::string rules) {
-  resetUndo();
+void FileWorkflow::replaceCollectionWith(GameKind kind, int width, int height, std::string rules) {
+  frame_.forgetUndoSteps();
   heldText_.reset();
   markedGameSerial_ = 0;
-  collection_.clear();
-  insertNewGame(kind, width, height, rules, 0);
+  collection().clear();
+  frame_.insertNewGame(kind, width, height, rules, 0);
 }
 
-bool FrameWin::ReLoad(const std::string& path) {
+bool FileWorkflow::ReLoad(const std::string& path) {
   if (path.empty()) {
-    ports_.messages->tell({"ReLoad()", "Unable to proceed - No filename", MessageIcon::Warning});
+    ports().messages->tell({"ReLoad()", "Unable to proceed - No filename", MessageIcon::Warning});
     return false;
   }
-  if (modified_ && !ports_.messages->askYesNo("ReLoad()", "Unsaved changes will be lost\nDo you wish to load the file?"))
+  if (modified_ && !ports().messages->askYesNo("ReLoad()", "Unsaved changes will be lost\nDo you wish to load the file?"))
     return false;
   std::optional<std::string> loaded = Load_File(shell(), path, kReloadOpenCaption);
   if (!loaded) return false;
@@ -126,8 +129,8 @@ bool FrameWin::ReLoad(const std::string& path) {
 
   // The file's games are read after the games shown, which stay until the reading is complete: a load
   // the person cancels leaves the collection, its changes and its error list as they were.
-  const std::size_t oldGames = collection_.size();
-  const std::size_t oldCurrent = collection_.currentIndex();
+  const std::size_t oldGames = collection().size();
+  const std::size_t oldCurrent = collection().currentIndex();
   SErrorList oldErrors = std::move(errors_);
   errors_.clear();
   bool anySelected = false;
@@ -135,48 +138,48 @@ bool FrameWin::ReLoad(const std::string& path) {
   bool cancelled = false;
   int games = 0;
   {
-    ProgressScope progress(ports_.progress, WorkKind::Loading, path);
+    ProgressScope progress(ports().progress, WorkKind::Loading, path);
     games = readGamesFromText(text, path, Collection::npos, true, anySelected, selectedIndex, progress.callback(),
                               cancelled);
   }
   if (cancelled) {
-    collection_.removeGames(oldGames, collection_.size() - oldGames);
-    collection_.setCurrent(oldCurrent);
+    collection().removeGames(oldGames, collection().size() - oldGames);
+    collection().setCurrent(oldCurrent);
     errors_ = std::move(oldErrors);
     return false;
   }
   showErrors();
   if (games == 0) {
-    const SGridFrame& old = collection_.game(oldCurrent);
+    const SGridFrame& old = collection().game(oldCurrent);
     replaceCollectionWith(old.kind(), old.width(), old.height(), old.details[DetailField::Rules]);
-    ports_.messages->tell({"FrameWin::ReLoad()", formatText("'%s'\n\nNo games were loaded.", path.c_str()), MessageIcon::Warning});
+    ports().messages->tell({"FrameWin::ReLoad()", formatText("'%s'\n\nNo games were loaded.", path.c_str()), MessageIcon::Warning});
     currentFile_.clear();
     modified_ = false;  // the changed collection is gone; the placeholder holds nothing to save
-    refreshAfterGameChange(true);
+    frame_.refreshAfterGameChange(true);
     return false;
   }
-  collection_.removeGames(0, oldGames);
-  resetUndo();  // the steps belong to the collection that went
+  collection().removeGames(0, oldGames);
+  frame_.forgetUndoSteps();  // the steps belong to the collection that went
   heldText_.reset();
   markedGameSerial_ = 0;
   if (anySelected) {
-    collection_.setCurrent(selectedIndex - oldGames);
-    markedGameSerial_ = collection_.current()->serial();
+    collection().setCurrent(selectedIndex - oldGames);
+    markedGameSerial_ = collection().current()->serial();
   } else {
-    collection_.setCurrent(0);
+    collection().setCurrent(0);
   }
   recentFiles_.add(path);
   currentFile_ = path;
   modified_ = false;
-  if (collection_.size() > 1) heldText_ = std::move(text);
-  refreshAfterGameChange(true);
+  if (collection().size() > 1) heldText_ = std::move(text);
+  frame_.refreshAfterGameChange(true);
   return true;
 }
 
-void FrameWin::LoadSGF() {
-  if (modified_ && !ports_.messages->askYesNo("LoadSGF()", "Unsaved changes will be lost\nDo you wish to load a new game file?"))
+void FileWorkflow::LoadSGF() {
+  if (modified_ && !ports().messages->askYesNo("LoadSGF()", "Unsaved changes will be lost\nDo you wish to load a new game file?"))
     return;
-  const std::optional<std::string> chosen = ports_.files->chooseFileToOpen(sgfDialog("Select SGF Game File"));
+  const std::optional<std::string> chosen = ports().files->chooseFileToOpen(sgfDialog("Select SGF Game File"));
   if (!chosen) return;
   // The user agreed to lose the changes, so the reload does not ask again; but until a load has really
   // replaced the collection its changes stay marked, or closing would drop them without a word.
@@ -184,28 +187,28 @@ void FrameWin::LoadSGF() {
   const std::uint32_t shownGame = game().serial();
   modified_ = false;
   if (chosen->empty()) {
-    ports_.messages->tell({"LoadSGF()", "Unable to Load - No filename", MessageIcon::Warning});
+    ports().messages->tell({"LoadSGF()", "Unable to Load - No filename", MessageIcon::Warning});
     modified_ = hadChanges;
     return;
   }
   if (*chosen == currentFile_ &&
-      !ports_.messages->askYesNo("LoadSGF()", formatText("The file '%s' is currently loaded\n\nDo you wish to reload from disk?", chosen->c_str()))) {
+      !ports().messages->askYesNo("LoadSGF()", formatText("The file '%s' is currently loaded\n\nDo you wish to reload from disk?", chosen->c_str()))) {
     modified_ = hadChanges;
     return;
   }
   if (!ReLoad(*chosen) && game().serial() == shownGame) modified_ = hadChanges;
 }
 
-void FrameWin::From_MRU(std::size_t index) {
+void FileWorkflow::From_MRU(std::size_t index) {
   if (index >= recentFiles_.entries().size()) return;
   const std::string path = recentFiles_.entries()[index];
   if (path == currentFile_ &&
-      !ports_.messages->askYesNo("From_MRU()", formatText("The file '%s' is currently loaded\n\nDo you wish to reload from disk?", path.c_str())))
+      !ports().messages->askYesNo("From_MRU()", formatText("The file '%s' is currently loaded\n\nDo you wish to reload from disk?", path.c_str())))
     return;
   ReLoad(path);
 }
 
-void FrameWin::firstPaint() {
+void FileWorkflow::firstPaint() {
   if (firstPainted_) return;
   firstPainted_ = true;
   if (!startupFile_.empty()) ReLoad(startupFile_);
@@ -225,12 +228,12 @@ std::pair<std::string, std::string> splitPath(const std::string& path) {
 
 }  // namespace
 
-bool FrameWin::writeCollectionTo(const std::string& path, SaveScope scope, std::optional<SaveOutcome>& outcome) {
+bool FileWorkflow::writeCollectionTo(const std::string& path, SaveScope scope, std::optional<SaveOutcome>& outcome) {
   // The text goes to a temporary file beside the target, so the target is never left half written.
   const auto [directory, name] = splitPath(path);
   SysResult<TempFile> temp = files_.createTempFile(directory, name);
   if (!temp.ok()) {
-    ports_.messages->tell({"GetTempFileName()",
+    ports().messages->tell({"GetTempFileName()",
                            formatText("Directory '%s'\nFile '%s'\n\n%s\nError Code is %d", directory.c_str(),
                                            name.c_str(), temp.error().text.c_str(), temp.error().code),
                            MessageIcon::Error});
@@ -239,12 +242,12 @@ bool FrameWin::writeCollectionTo(const std::string& path, SaveScope scope, std::
   TempFile& tmp = temp.value();
   {
     // A save the person cancels leaves the target as it was: only the temporary file is written.
-    ProgressScope progress(ports_.progress, WorkKind::Saving, path);
+    ProgressScope progress(ports().progress, WorkKind::Saving, path);
     SaveOptions options = saveOptions(scope);
     options.progress = progress.callback();
-    outcome = Save_File(*tmp.file, *ports_.messages, collection_, heldForSave(), options);
+    outcome = Save_File(*tmp.file, *ports().messages, collection(), heldForSave(), options);
   }
-  const bool closed = outcome && closeOutputFile(*tmp.file, tmp.path, *ports_.messages);
+  const bool closed = outcome && closeOutputFile(*tmp.file, tmp.path, *ports().messages);
   if (!closed) {
     files_.remove(tmp.path);
     return false;
@@ -253,10 +256,10 @@ bool FrameWin::writeCollectionTo(const std::string& path, SaveScope scope, std::
   return true;
 }
 
-bool FrameWin::CmSave() {
+bool FileWorkflow::CmSave() {
   if (currentFile_.empty()) return SaveAs(SaveScope::WholeCollection);
   if (IsWriteProtected(files_, currentFile_)) {
-    ports_.messages->tell(writeProtectedMessage(currentFile_));
+    ports().messages->tell(writeProtectedMessage(currentFile_));
     return false;
   }
   const std::string backup = GetBackupName(shell(), currentFile_, backupPlace(), "sgf");
@@ -264,8 +267,8 @@ bool FrameWin::CmSave() {
   std::optional<SaveOutcome> outcome;
   if (!writeCollectionTo(currentFile_, SaveScope::WholeCollection, outcome)) return false;
   recentFiles_.add(currentFile_);
-  if (!SwapBackupFiles(shell(), currentFile_, lastTemporaryFile_, backup, backupPlace(), appSettings_.backupFiles)) {
-    ports_.messages->tell({"CmSave()",
+  if (!SwapBackupFiles(shell(), currentFile_, lastTemporaryFile_, backup, backupPlace(), frame_.appSettings().backupFiles)) {
+    ports().messages->tell({"CmSave()",
                            formatText("Unable to swap files\r\n\r\n'%s'\r\n'%s'\r\n\r\nThe modified file might "
                                            "still be held as\r\n\r\n'%s'",
                                            currentFile_.c_str(), backup.c_str(), lastTemporaryFile_.c_str()),
@@ -278,22 +281,25 @@ bool FrameWin::CmSave() {
                             static_cast<int>(outcome->bytes))
           : formatText("'%s'\r\n\r\nFile saved\r\n%d games stored in collection\r\n\r\n( %d  bytes )",
                             currentFile_.c_str(), outcome->games, static_cast<int>(outcome->bytes));
-  ports_.messages->tell({"CmSave()", text, MessageIcon::Information});
-  syncUndo("");
-  modified_ = false;
-  undoHistory_.markSaved();
+  ports().messages->tell({"CmSave()", text, MessageIcon::Information});
+  savedWhole();
   return true;
 }
 
-bool FrameWin::SaveAs(SaveScope scope) {
-  const std::optional<std::string> chosen = ports_.files->chooseFileToSave(sgfDialog("Save SGF File"));
+void FileWorkflow::savedWhole() {
+  frame_.recordSavedState();
+  modified_ = false;
+}
+
+bool FileWorkflow::SaveAs(SaveScope scope) {
+  const std::optional<std::string> chosen = ports().files->chooseFileToSave(sgfDialog("Save SGF File"));
   if (!chosen || chosen->empty()) return false;
   const std::string path = *chosen;
   std::optional<SaveOutcome> outcome;
   if (!writeCollectionTo(path, scope, outcome)) return false;
   if (const std::optional<SystemError> error = files_.rename(lastTemporaryFile_, path)) {
     files_.remove(lastTemporaryFile_);
-    ports_.messages->tell({"SaveAs(): CreateFile()", systemCallFailureText(path, *error), MessageIcon::Error});
+    ports().messages->tell({"SaveAs(): CreateFile()", systemCallFailureText(path, *error), MessageIcon::Error});
     return false;
   }
   const std::string text =
@@ -301,31 +307,29 @@ bool FrameWin::SaveAs(SaveScope scope) {
           ? formatText("File '%s' saved\r\n\r\n( %d  bytes )", path.c_str(), static_cast<int>(outcome->bytes))
           : formatText("File '%s' saved\r\n\r\n%d games stored in collection\r\n\r\n( %d  bytes )", path.c_str(),
                             outcome->games, static_cast<int>(outcome->bytes));
-  ports_.messages->tell({"SaveAs()", text, MessageIcon::Information});
+  ports().messages->tell({"SaveAs()", text, MessageIcon::Information});
   recentFiles_.add(path);
   if (scope == SaveScope::WholeCollection) {
     // An export of some games leaves the collection's own unsaved changes to be saved.
-    syncUndo("");
-    modified_ = false;
-    undoHistory_.markSaved();
+    savedWhole();
     currentFile_ = path;
-    refreshTitle();
+    frame_.refreshTitle();
   }
   return true;
 }
 
-void FrameWin::CmExportCurrentGame() {
-  for (std::size_t i = 0; i < collection_.size(); ++i) collection_.game(i).markedForExport = false;
+void FileWorkflow::CmExportCurrentGame() {
+  for (std::size_t i = 0; i < collection().size(); ++i) collection().game(i).markedForExport = false;
   game().markedForExport = true;
   SaveAs(SaveScope::MarkedGames);
 }
 
-void FrameWin::CollImport() {
+void FileWorkflow::CollImport() {
   FileDialogRequest request = sgfDialog("Import SGF file(s) into Collection");
-  const std::vector<std::string> paths = ports_.files->chooseFilesToOpen(request);
+  const std::vector<std::string> paths = ports().files->chooseFilesToOpen(request);
   if (paths.empty()) return;
   errors_.clear();
-  const std::size_t current = collection_.currentIndex();
+  const std::size_t current = collection().currentIndex();
   std::size_t after = current;
   int totalGames = 0;
   int filesWithGames = 0;
@@ -336,112 +340,112 @@ void FrameWin::CollImport() {
     bool anySelected = false;
     std::size_t selectedIndex = 0;
     bool cancelled = false;
-    const std::size_t before = collection_.size();
+    const std::size_t before = collection().size();
     int games = 0;
     {
-      ProgressScope progress(ports_.progress, WorkKind::Importing, path);
+      ProgressScope progress(ports().progress, WorkKind::Importing, path);
       games = readGamesFromText(text, path, after, false, anySelected, selectedIndex, progress.callback(), cancelled);
     }
-    after += collection_.size() - before;
+    after += collection().size() - before;
     if (cancelled) {
       // Every game this import brought in goes again: the collection is as it was before the command.
-      collection_.removeGames(current + 1, after - current);
-      collection_.setCurrent(current);
-      refreshAfterGameChange(false);
+      collection().removeGames(current + 1, after - current);
+      collection().setCurrent(current);
+      frame_.refreshAfterGameChange(false);
       return;
     }
     totalGames += games;
     if (games > 0) ++filesWithGames;
     if (paths.size() == 1 && games > 0)
-      ports_.messages->tell({"CollImport()",
+      ports().messages->tell({"CollImport()",
                              games == 1 ? formatText("'%s'\n\nFile imported.\r\n1 game was loaded.", path.c_str())
                                         : formatText("'%s'\n\nFile imported.\r\n%d games were loaded.",
                                                           path.c_str(), games),
                              MessageIcon::Information});
   }
-  collection_.setCurrent(current);
+  collection().setCurrent(current);
   showErrors();
   if (totalGames > 0) modified_ = true;
   if (paths.size() > 1 && filesWithGames > 0)
-    ports_.messages->tell({"CollImport()",
+    ports().messages->tell({"CollImport()",
                            formatText("%d files imported.\r\n%d games were loaded.", filesWithGames, totalGames),
                            MessageIcon::Information});
-  refreshAfterGameChange(false);
+  frame_.refreshAfterGameChange(false);
 }
 
-void FrameWin::CmCollAddSGF() {
-  const std::optional<std::string> text = ports_.dialogs->askText(" SGF Text Import", "", "");
+void FileWorkflow::CmCollAddSGF() {
+  const std::optional<std::string> text = ports().dialogs->askText(" SGF Text Import", "", "");
   if (!text || text->empty()) return;
   errors_.clear();
-  const std::size_t current = collection_.currentIndex();
+  const std::size_t current = collection().currentIndex();
   bool anySelected = false;
   std::size_t selectedIndex = 0;
   const int games = readGamesFromText(cleanedText(*text), "", current, false, anySelected, selectedIndex);
-  collection_.setCurrent(current);
+  collection().setCurrent(current);
   showErrors();
   if (games == 0) {
-    ports_.messages->tell({"CmCollAddSGF()", "Invalid text.  No games were added.", MessageIcon::Warning});
+    ports().messages->tell({"CmCollAddSGF()", "Invalid text.  No games were added.", MessageIcon::Warning});
     return;
   }
   modified_ = true;
-  ports_.messages->tell({"CmCollAddSGF()",
+  ports().messages->tell({"CmCollAddSGF()",
                          games == 1 ? std::string("SGF text imported.\r\n\r\n1 game was loaded.")
                                     : formatText("SGF text imported.\r\n\r\n%d games were loaded.", games),
                          MessageIcon::Information});
-  refreshAfterGameChange(false);
+  frame_.refreshAfterGameChange(false);
 }
 
-void FrameWin::CmCollEmpty() {
+void FileWorkflow::CmCollEmpty() {
   const char* question = modified_ ? "Unsaved changes will be lost\r\nDo you wish to create an empty collection?"
                                    : "Create an empty collection?";
-  if (!ports_.messages->askYesNo("CmCollEmpty()", question)) return;
+  if (!ports().messages->askYesNo("CmCollEmpty()", question)) return;
   const SGridFrame& old = game();
   replaceCollectionWith(old.kind(), old.width(), old.height(), old.details[DetailField::Rules]);
   modified_ = false;
   currentFile_.clear();
-  refreshAfterGameChange(true);
+  frame_.refreshAfterGameChange(true);
 }
 
-void FrameWin::CmCollDelete() {
-  if (collection_.size() <= 1) return;
-  if (!ports_.messages->askYesNo("CmCollDelete()",
+void FileWorkflow::CmCollDelete() {
+  if (collection().size() <= 1) return;
+  if (!ports().messages->askYesNo("CmCollDelete()",
                                  "Warning.\nAbout to remove the current game from the collection.\n\nDo you wish to continue?"))
     return;
-  collection_.removeGame(collection_.currentIndex());
+  collection().removeGame(collection().currentIndex());
   modified_ = true;
-  if (ports_.window != nullptr) ports_.window->setTreeTopLine(game().treeTopLine);
+  if (ports().window != nullptr) ports().window->setTreeTopLine(game().treeTopLine);
   openCurrentGame(true);
 }
 
-bool FrameWin::OnClose() {
+bool FileWorkflow::OnClose() {
   if (!modified_) return true;
   if (!currentFile_.empty() && IsWriteProtected(files_, currentFile_))
-    return ports_.messages->askYesNo(
+    return ports().messages->askYesNo(
         "OnClose()",
         formatText("File '%s' is marked as read-only and there are unsaved changes.\n\nDo you wish to exit?",
                         currentFile_.c_str()));
   if (!currentFile_.empty()) {
-    switch (ports_.messages->askYesNoCancel("OnClose()", "Save " + currentFile_ + "?")) {
+    switch (ports().messages->askYesNoCancel("OnClose()", "Save " + currentFile_ + "?")) {
       // A save that failed leaves the changes only in memory: closing now would lose them.
       case Answer::Yes: return CmSave();
       case Answer::No: return true;
       case Answer::Cancel: return false;
     }
   }
-  return ports_.messages->askYesNo("OnClose()", "Unsaved changes will be lost.\nDo you wish to exit?");
+  return ports().messages->askYesNo("OnClose()", "Unsaved changes will be lost.\nDo you wish to exit?");
 }
 
-void FrameWin::CmViewFile() {
-  ViewFile(*ports_.processes, *ports_.messages, ViewKind::GameFile, appSettings_.sgfViewer, currentFile_);
+void FileWorkflow::CmViewFile() {
+  ViewFile(*ports().processes, *ports().messages, ViewKind::GameFile, frame_.appSettings().sgfViewer, currentFile_);
 }
 
-void FrameWin::CmHelp() {
-  openHelp(*ports_.processes, *ports_.messages, files_, environment_.helpDirectory, "CmHelp()");
+void FileWorkflow::CmHelp() {
+  openHelp(*ports().processes, *ports().messages, files_, frame_.environment().helpDirectory, "CmHelp()");
 }
 
-void FrameWin::decideStartupFile(const std::vector<std::string>& commandLineNames) {
+void FileWorkflow::decideStartupFile(const std::vector<std::string>& commandLineNames) {
   std::string startup;
-  if (appSettings_.openLast && !recentFiles_.empty()) startup = recentFiles_.entries().front();
+  if (frame_.appSettings().openLast && !recentFiles_.empty()) startup = recentFiles_.entries().front();
   std::string others;
   if (!commandLineNames.empty()) {
     startup = commandLineNames.front();
@@ -449,12 +453,12 @@ void FrameWin::decideStartupFile(const std::vector<std::string>& commandLineName
   }
   while (!startup.empty() && startup.front() == '"') startup.erase(0, 1);
   while (!startup.empty() && startup.back() == '"') startup.pop_back();
-  if (!startup.empty() && startup.front() != '/' && !environment_.workingDirectory.empty())
-    startup = environment_.workingDirectory + "/" + startup;
+  if (!startup.empty() && startup.front() != '/' && !frame_.environment().workingDirectory.empty())
+    startup = frame_.environment().workingDirectory + "/" + startup;
   const SysResult<FileStatus> status = files_.status(startup);
   if (startup.empty() || !status.ok() || status.value().type != EntryType::File) startup.clear();
   if (!startup.empty() && !others.empty())
-    ports_.messages->tell({"FrameWin::FrameWin ()",
+    ports().messages->tell({"FrameWin::FrameWin ()",
                            formatText("Unable to load multiple files.\r\n\r\n'%s'\r\n\r\nwill been loaded.\r\nThe "
                                            "following will not be loaded:\r\n\r\n%s",
                                            startup.c_str(), others.c_str()),
