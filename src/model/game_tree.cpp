@@ -54,6 +54,7 @@ void freeNode(SGridFrame& game, GameNode* n) {
   eraseEntry(game.captureCounts, n);
   eraseEntry(game.kropkiFields, n);
   eraseEntry(game.kropkiSnapshots, n);
+  eraseEntry(game.otherProperties, n);
   if (n->inQuickSlot())
     for (auto& slot : game.quickSlots)
       if (slot == n) slot = nullptr;
@@ -195,6 +196,7 @@ void freeAllNodes(SGridFrame& game) {
   game.captureCounts.clear();
   game.kropkiFields.clear();
   game.kropkiSnapshots.clear();
+  game.otherProperties.clear();
   game.bookmarks.clear();
   game.quickSlots.fill(nullptr);
   game.firstNode = game.endNode = game.currentNode = game.primaryNode = nullptr;
@@ -236,7 +238,7 @@ std::string validateTree(const SGridFrame& game) {
     if (problem.empty()) problem = checkLine(game, line.head, line.tail, key);
   });
   if (!problem.empty()) return problem;
-  for (const auto* index : {&game.comments, &game.names, &game.markup})
+  for (const auto* index : {&game.comments, &game.names, &game.markup, &game.otherProperties})
     for (const auto& [node, text] : *index)
       if (!node->inUse()) return "an index names a freed node";
   for (const auto& [node, text] : game.comments)

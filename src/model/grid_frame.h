@@ -80,6 +80,9 @@ class SGridFrame {
   std::map<const GameNode*, std::uint16_t> captureCounts;               // Go and Pente: black * 256 + white
   std::map<const GameNode*, std::vector<std::uint8_t>> kropkiFields;    // Kropki: merged field mask per node
   std::map<const GameNode*, std::vector<std::uint8_t>> kropkiSnapshots; // Kropki: packed position per node
+  // Properties this program does not read ("TM[300]OT[3x30]"), raw and in the order read, for the nodes
+  // that carry any; the writer puts them back in their node.
+  std::map<const GameNode*, std::string> otherProperties;
 
   std::array<GameNode*, 10> quickSlots{};
   std::vector<Bookmark> bookmarks;
@@ -92,6 +95,8 @@ class SGridFrame {
   std::uint16_t treeTopLine = 0;
 
   SSGFDetails details;
+  // The character set of the game's texts as its "CA" names it; empty when it names none.
+  std::string characterSet;
 
   // File fields.
   std::uint32_t fileOrdinal = 0;

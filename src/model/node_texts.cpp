@@ -73,9 +73,16 @@ void removeMarkup(SGridFrame& game, GameNode* node) {
   game.invalidateStatistics();
 }
 
+void addOtherProperties(SGridFrame& game, const GameNode* node, std::string_view raw) {
+  if (!raw.empty()) game.otherProperties[node] += raw;
+}
+
 const std::string& commentOf(const SGridFrame& game, const GameNode* node) { return lookUp(game.comments, node); }
 const std::string& nameOf(const SGridFrame& game, const GameNode* node) { return lookUp(game.names, node); }
 const std::string& markupOf(const SGridFrame& game, const GameNode* node) { return lookUp(game.markup, node); }
+const std::string& otherPropertiesOf(const SGridFrame& game, const GameNode* node) {
+  return lookUp(game.otherProperties, node);
+}
 
 std::optional<int> scoreOf(const SGridFrame& game, const GameNode* node) {
   auto it = game.scores.find(node);

@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "model/grid_frame.h"
 
@@ -20,11 +21,14 @@ void removeScore(SGridFrame& game, GameNode* node);
 // Appends to the node's markup text, or stores it as a new entry.
 void addMarkup(SGridFrame& game, GameNode* node, const std::string& text);
 void removeMarkup(SGridFrame& game, GameNode* node);
+// Appends raw property text ("TM[300]") to the properties kept unread for the node.
+void addOtherProperties(SGridFrame& game, const GameNode* node, std::string_view raw);
 
 // Look-ups: the entry, or an empty text / nullopt when the node has none.
 const std::string& commentOf(const SGridFrame& game, const GameNode* node);
 const std::string& nameOf(const SGridFrame& game, const GameNode* node);
 const std::string& markupOf(const SGridFrame& game, const GameNode* node);
+const std::string& otherPropertiesOf(const SGridFrame& game, const GameNode* node);
 std::optional<int> scoreOf(const SGridFrame& game, const GameNode* node);
 
 }  // namespace meridax

@@ -52,6 +52,7 @@ void informationLines(const SGridFrame& game, std::string& out) {
   textLine(out, "RU", d[DetailField::Rules]);
   out += "SZ[" + sizeValue(game) + "]\r\n";
   out += std::string("AP[") + kProgramName + ":" + kProgramVersion + "]\r\n";
+  textLine(out, "CA", game.characterSet);
   if (writesHandicap(game)) out += "HA[" + d[DetailField::Handicap] + "]\r\n";
   playerLines(game, out);
   const std::pair<const char*, DetailField> texts[] = {
@@ -60,6 +61,11 @@ void informationLines(const SGridFrame& game, std::string& out) {
       {"GN", DetailField::GameName}, {"RE", DetailField::Result}, {"AN", DetailField::Annotator},
       {"GC", DetailField::GameComment}};
   for (const auto& [id, field] : texts) textLine(out, id, d[field]);
+  // The root's properties this program does not read, as they were read.
+  if (game.firstNode != nullptr && !game.otherProperties.empty()) {
+    const std::string& others = otherPropertiesOf(game, game.firstNode);
+    if (!others.empty()) out += others + "\r\n";
+  }
 }
 
 // The first node's own marks (bookmark, primary, selected game, current node), set-up, markup and comment.

@@ -47,10 +47,12 @@ void SgfReader::endNode() {
     else if (!root_ && !moveInNode_ && (setupOrSide || pending_.holdsNodeItems())) addCompositionNode(true, cursor_);
   }
   if (accepting_ && (root_ || moveInNode_ || nodeMade_)) attachPending(game_->currentNode);
+  else if (accepting_ && movesAllowed_ && !pending_.others.empty()) keepWithNodeAbove();
   pending_ = PendingItems{};
   moveInNode_ = false;
   nodeMade_ = false;
   root_ = false;
+  inRootNode_ = false;
 }
 
 void SgfReader::composeFromSetup(bool atNodeEnd, std::size_t at) {
@@ -138,6 +140,7 @@ void SgfReader::attachPending(GameNode* node) {
   if (!p.markup.empty()) addMarkup(game, node, p.markup);
   attachFields(node, p.blackFields);
   attachFields(node, p.whiteFields);
+  addOtherProperties(game, node, p.others);
   p.clearAttached();
 }
 

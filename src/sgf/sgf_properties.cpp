@@ -34,7 +34,9 @@ constexpr std::array<RootTextField, 11> kPlainRootTexts = {{
     {"RO", DetailField::Round},       {"KM", DetailField::Komi},
 }};
 
-constexpr std::array<std::string_view, 9> kOtherRootIds = {"PB", "PW", "BR", "WR", "RU", "GM", "SZ", "HA", "XS"};
+// AP names the program that wrote the file: the writer puts its own. CA names the character set of the texts.
+constexpr std::array<std::string_view, 11> kOtherRootIds = {"PB", "PW", "BR", "WR", "RU", "GM", "SZ",
+                                                            "HA", "XS", "AP", "CA"};
 
 constexpr auto kRootOnlyCodes = [] {
   std::array<std::uint32_t, kPlainRootTexts.size() + kOtherRootIds.size()> codes{};
@@ -71,6 +73,12 @@ DetailField playerField(std::string_view id, bool whiteFirst) {
   return player1 ? DetailField::Player1 : DetailField::Player2;
 }
 
+std::string trimmedBlanks(const std::string& text) {
+  const auto first = text.find_first_not_of(" \t\r\n");
+  if (first == std::string::npos) return {};
+  return text.substr(first, text.find_last_not_of(" \t\r\n") - first + 1);
+}
+
 }  // namespace
 
 bool PendingItems::holdsNodeItems() const {
@@ -88,6 +96,7 @@ void PendingItems::clearAttached() {
   markup.clear();
   blackFields.clear();
   whiteFields.clear();
+  others.clear();
 }
 
 void SgfReader::dispatch(const std::vector<ValueSpan>& values) {
@@ -97,7 +106,13 @@ void SgfReader::dispatch(const std::vector<ValueSpan>& values) {
   }
   const ValueSpan& v = values.front();
   if (isRootOnly(id_)) {
+    // Game information below the first node is kept as it stands; the reader takes it from the root only.
     if (root_) handleRootProperty(v);
+    else if (!inRootNode_) keepOtherProperty(v);
+    return;
+  }
+  if (!readsProperty()) {
+    keepOtherProperty(v);
     return;
   }
   if (!movesAllowed_) return;
@@ -112,7 +127,11 @@ void SgfReader::dispatch(const std::vector<ValueSpan>& values) {
 }
 
 bool SgfReader::handleRootProperty(const ValueSpan& v) {
-  if (id() == "GM" || id() == "SZ") return true;  // read before the game was made
+  if (id() == "GM" || id() == "SZ" || id() == "AP") return true;  // read before the game was made, or the writer's own
+  if (id() == "CA") {
+    if (rootTextsStored() && game_->characterSet.empty()) game_->characterSet = trimmedBlanks(decodeSgfText(v.text));
+    return true;
+  }
   if (id() == "HA") {
     handleHandicap(v.text);
     return true;

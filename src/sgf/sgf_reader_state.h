@@ -1,7 +1,7 @@
 #pragma once
 // The reader's working state for one game, shared by the files that make up `Do_FileSGF`:
 // the scan and branch stack (sgf_reader.cpp), property dispatch and annotations (sgf_properties.cpp),
-// moves and setup (sgf_move_properties.cpp), the end of a node (sgf_node_end.cpp) and the end of a
+// moves and setup (sgf_move_properties.cpp), the properties kept unread (sgf_other_properties.cpp), the end of a node (sgf_node_end.cpp) and the end of a
 // game (sgf_game_end.cpp). Not part of the layer's interface.
 
 #include <optional>
@@ -50,6 +50,7 @@ struct PendingItems {
   std::string markup;
   std::vector<FieldOfTerritory> blackFields;
   std::vector<FieldOfTerritory> whiteFields;
+  std::string others;  // properties this program does not read, raw
 
   bool hasSetup() const { return setupCount > 0; }
   // Anything that makes a node without a move worth a composition node of its own.
@@ -97,6 +98,12 @@ class SgfReader {
   bool readFieldsInto(Colour owner, const std::vector<std::string>& outlines, const ValueSpan& v);
   void applyAtOnceWhenDue();
   void reportPassedOver(const ValueSpan& v);
+
+  // ---- sgf_other_properties.cpp: properties this program does not read, kept raw ----
+  bool readsProperty() const;
+  void keepOtherProperty(const ValueSpan& v);
+  std::string fullIdentifier() const;
+  void keepWithNodeAbove();
 
   // ---- sgf_move_properties.cpp: moves, setup, side to move ----
   void handleMove(Colour colour, const ValueSpan& v);
@@ -156,6 +163,7 @@ class SgfReader {
   bool freshIdentifier_ = true;
   bool accepting_ = true;
   bool root_ = true;
+  bool inRootNode_ = true;  // still in the game's first node, also after a move read in it
   bool moveInNode_ = false;
   bool nodeMade_ = false;  // a node was made for the node being read
   bool movesAllowed_ = true;
@@ -165,6 +173,7 @@ class SgfReader {
   bool incompleteReported_ = false;
   std::vector<BranchPoint> stack_;
   std::vector<BoardPosition> branchPositions_;  // by depth of the branch stack
+  std::size_t lastOtherIdStart_ = std::string::npos;  // where the identifier of the last kept property began
   std::vector<ValueSpan> values_;  // the values of the property being read, kept to spare an allocation each
 
   // Where the main line ends: the node current at the first ")" (or a resign or forfeit before it).

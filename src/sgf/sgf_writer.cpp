@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "model/node_texts.h"
 #include "sgf/sgf_writer_parts.h"
 
 namespace meridax {
@@ -84,6 +85,7 @@ class TreeWriter {
           counter = 0;
         }
         sgf_writer::writeNodeMove(game_, n, options_, out_, counter);
+        if (!game_.otherProperties.empty()) out_ += otherPropertiesOf(game_, n);  // beside the move, as read
         sgf_writer::writeNodeAnnotations(game_, n, out_, counter);
       }
       const bool current = n == game_.currentNode && n != game_.firstNode;

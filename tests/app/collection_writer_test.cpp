@@ -6,6 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "model/node_texts.h"
+#include "sgf/sgf_collection_read.h"
+
 namespace meridax {
 namespace {
 
@@ -347,6 +350,30 @@ TEST(CollectionWriter, SaveFileWithBadRecord_ToldAndNothingWritten) {
   EXPECT_EQ(out.writes, 0);
   ASSERT_EQ(messages.told.size(), 1u);
   EXPECT_EQ(messages.told[0].caption, "FrameWin::Save_File()");
+}
+
+// A new header holds the root's properties this program does not read; the text copied after it
+// holds those of the other nodes: each is saved once.
+TEST(CollectionWriter, InformationChanged_PropertiesNotReadAreSavedOnce) {
+  const std::string held = "(;GM[1]SZ[9]TM[5]C[c];GB[1];B[cc]BL[3])\r\n\r\n(;GM[1]SZ[9]OT[x]B[aa]BL[2];W[bb])";
+  Collection games;
+  SErrorList errors;
+  readCollectionText(games, held, CollectionReadRequest{}, errors);
+  ASSERT_EQ(games.size(), 2u);
+  SaveOptions options;
+  options.buildTree = [&](SGridFrame& g) { return !buildHeldTree(games, g, held, "", {}, errors); };
+  for (std::size_t i = 0; i < games.size(); ++i) {
+    games.game(i).details[DetailField::Event] = "Changed";
+    games.game(i).markDetailsChanged();
+  }
+  const CollectionTextResult saved = collectionText(games, HeldFileText{held, &games.game(0)}, options);
+  ASSERT_TRUE(saved.written);
+  const std::string& text = saved.written->text;
+  for (const char* once : {"TM[5]", "GB[1]", "BL[3]", "OT[x]", "BL[2]"}) {
+    const auto first = text.find(once);
+    EXPECT_NE(first, std::string::npos) << once << " in " << text;
+    EXPECT_EQ(text.find(once, first + 1), std::string::npos) << once << " twice in " << text;
+  }
 }
 
 }  // namespace
