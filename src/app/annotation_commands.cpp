@@ -3,6 +3,7 @@
 #include "app/annotation_commands.h"
 
 #include "app/command_ids.h"
+#include "app/typed_text.h"
 #include "edit/node_annotations.h"
 #include "model/node_texts.h"
 
@@ -112,7 +113,7 @@ void AnnotationCommands::addName(GameNode* node) {
   SGridFrame& g = frame().game();
   const std::optional<std::string> asked = frame().ports().dialogs->askText(" SGF Node Name", "Node name", "");
   if (!asked) return;
-  const std::string name = cleanedNewName(*asked);
+  const std::string name = textForStoring(frame(), g, cleanedNewName(*asked));
   if (name.find_first_not_of(" \t") == std::string::npos) {
     if (g.names.empty()) tell(frame(), "FrameWin::AddN()", "Node name is empty");
     return;
@@ -125,10 +126,12 @@ void AnnotationCommands::addName(GameNode* node) {
 void AnnotationCommands::editName(GameNode* node) {
   if (node == nullptr) return;
   SGridFrame& g = frame().game();
-  const std::string before = nameOf(g, node);
+  const std::string before = textForEditing(g, nameOf(g, node));
   const std::optional<std::string> asked = frame().ports().dialogs->askText(" SGF Node Name", "Node name", before);
   if (!asked) return;
-  const std::string name = cleanedEditedName(*asked);
+  const std::string edited = cleanedEditedName(*asked);
+  if (edited == before) return;
+  const std::string name = textForStoring(frame(), g, edited);
   if (name == before) return;
   setName(g, node, name);
   markChanged();

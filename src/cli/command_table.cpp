@@ -17,6 +17,7 @@ int check(const Arguments& a, const CommandStreams& io, BoardImagePort*) { retur
 int save(const Arguments& a, const CommandStreams& io, BoardImagePort*) { return runSave(a, io); }
 int rewrite(const Arguments& a, const CommandStreams& io, BoardImagePort*) { return runRewrite(a, io); }
 int moves(const Arguments& a, const CommandStreams& io, BoardImagePort*) { return runMoves(a, io); }
+int comments(const Arguments& a, const CommandStreams& io, BoardImagePort*) { return runComments(a, io); }
 int ascii(const Arguments& a, const CommandStreams& io, BoardImagePort*) { return runAscii(a, io); }
 int script(const Arguments& a, const CommandStreams& io, BoardImagePort*) { return runScriptCommand(a, io); }
 
@@ -39,6 +40,11 @@ constexpr CliCommand kCommands[] = {
     {"moves", "moves FILE", "the current line of every game",
      "Prints one line per game: its number and the nodes of its current line as the SGF writer writes them.\n",
      moves},
+    {"comments", "comments FILE [--game N]", "every comment, in UTF-8",
+     "Prints one line per comment: game number, move number, the node's box text and the comment, decoded\n"
+     "from the game's character set (its CA) to UTF-8.\n"
+     "  --game N   only that game, from 1\n",
+     comments},
     {"ascii", "ascii FILE [--game N] [--move M]", "the ASCII diagram of a position",
      "  --game N   the game, from 1 (default: the file's current game)\n"
      "  --move M   the node of the current line with move number M (0 the root; default: the current node)\n",

@@ -1,5 +1,7 @@
 #include "collection/games_list.h"
 
+#include "model/character_set.h"
+
 #include <algorithm>
 #include <unordered_map>
 #include <utility>
@@ -63,18 +65,18 @@ std::string gamesListCell(const SGridFrame& game, std::size_t row, GamesColumn c
   const SSGFDetails& d = game.details;
   switch (column) {
     case GamesColumn::Row: return rowNumberText(row);
-    case GamesColumn::Name: return d[DetailField::GameName];
-    case GamesColumn::Event: return d[DetailField::Event];
-    case GamesColumn::Player1: return d[DetailField::Player1];
-    case GamesColumn::Player2: return d[DetailField::Player2];
-    case GamesColumn::Result: return d[DetailField::Result];
+    case GamesColumn::Name: return gameTextToUtf8(game, d[DetailField::GameName]);
+    case GamesColumn::Event: return gameTextToUtf8(game, d[DetailField::Event]);
+    case GamesColumn::Player1: return gameTextToUtf8(game, d[DetailField::Player1]);
+    case GamesColumn::Player2: return gameTextToUtf8(game, d[DetailField::Player2]);
+    case GamesColumn::Result: return gameTextToUtf8(game, d[DetailField::Result]);
     case GamesColumn::Type: return gameTypeText(game);
     case GamesColumn::Size: return boardSizeText(game);
     case GamesColumn::Handicap: return d[DetailField::Handicap];
     case GamesColumn::Nodes: return treeCount(game, &GameStatistics::nodes);
     case GamesColumn::Branches: return treeCount(game, &GameStatistics::lines);
-    case GamesColumn::Date: return d[DetailField::Date];
-    case GamesColumn::Comment: return d[DetailField::GameComment];
+    case GamesColumn::Date: return gameTextToUtf8(game, d[DetailField::Date]);
+    case GamesColumn::Comment: return gameTextToUtf8(game, d[DetailField::GameComment]);
   }
   return {};
 }

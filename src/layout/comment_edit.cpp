@@ -1,7 +1,7 @@
 #include "layout/comment_edit.h"
 
 #include "edit/navigation.h"
-#include "layout/display_text.h"
+#include "app/typed_text.h"
 #include "model/node_texts.h"
 
 namespace meridax {
@@ -30,7 +30,7 @@ SGridFrame* gameWithSerial(Collection& collection, std::uint32_t serial) {
 
 std::string commentForEditing(const SGridFrame& game, const GameNode* node) {
   if (node == nullptr || !node->hasComment()) return {};
-  return withLineFeeds(displayText(commentOf(game, node)));
+  return withLineFeeds(textForEditing(game, commentOf(game, node)));
 }
 
 std::string commentForStoring(const std::string& edited) {
@@ -50,7 +50,7 @@ CommitOutcome commitComment(FrameWin& frame, const CommentTarget& target, const 
   // Typing in the pane is an action of its own, so that it can be undone by itself.
   const ActionScope action(frame);
   frame.nameAction("Comment");
-  setComment(*game, target.node, commentForStoring(edited));
+  setComment(*game, target.node, textForStoring(frame, *game, commentForStoring(edited)));
   game->markTreeChanged();
   game->invalidateStatistics();
   frame.markFileModified();

@@ -6,6 +6,7 @@
 #include "edit/quick_slots.h"
 #include "layout/display_text.h"
 #include "model/node_texts.h"
+#include "model/character_set.h"
 
 namespace meridax {
 
@@ -19,9 +20,9 @@ bool isTextOrMarker(const std::vector<TreeLine>& lines) {
 void addEmptyLine(std::vector<TreeLine>& lines) { lines.push_back(TreeLine{}); }
 
 // A comment on one line: line feeds shown as a backslash, carriage returns dropped, cut to its budget.
-std::string commentLineText(const std::string& comment) {
+std::string commentLineText(const SGridFrame& game, const std::string& comment) {
   std::string shown;
-  for (char c : displayText(comment)) {
+  for (char c : gameTextToUtf8(game, comment)) {
     if (c == '\r') continue;
     shown += c == '\n' ? '\\' : c;
   }
@@ -36,7 +37,7 @@ void addNameAndScore(const SGridFrame& game, GameNode* node, std::vector<TreeLin
   const std::optional<int> score = node->hasScore() ? scoreOf(game, node) : std::nullopt;
   if (!named && !score) return;
   TreeLine line{TreeLineType::Text, node, {}, {}, {}};
-  if (named) line.text = bracketed(displayText(nameOf(game, node)));
+  if (named) line.text = bracketed(gameTextToUtf8(game, nameOf(game, node)));
   if (score) line.text += bracketed(std::to_string(*score));
   lines.push_back(std::move(line));
 }
@@ -44,7 +45,7 @@ void addNameAndScore(const SGridFrame& game, GameNode* node, std::vector<TreeLin
 void addComment(const SGridFrame& game, GameNode* node, bool afterName, std::vector<TreeLine>& lines) {
   if (!node->hasComment() || commentOf(game, node).empty()) return;
   if (!afterName && !lines.empty()) addEmptyLine(lines);
-  lines.push_back(TreeLine{TreeLineType::Text, node, {}, commentLineText(commentOf(game, node)), {}});
+  lines.push_back(TreeLine{TreeLineType::Text, node, {}, commentLineText(game, commentOf(game, node)), {}});
 }
 
 std::vector<std::string> markerLabels(const SGridFrame& game, const GameNode* node) {
@@ -72,7 +73,7 @@ TreeLine variationLine(const SGridFrame& game, GameNode* head, int column) {
   if (box.size() < kVariationBoxWidth) box.resize(kVariationBoxWidth, ' ');
   std::string rest = " (" + std::to_string(nodesFrom(head)) + ")";
   const bool named = head->hasName() && !nameOf(game, head).empty();
-  if (named) rest += "   " + bracketed(displayText(nameOf(game, head)));
+  if (named) rest += "   " + bracketed(gameTextToUtf8(game, nameOf(game, head)));
   if (head->hasScore())
     if (const std::optional<int> score = scoreOf(game, head))
       rest += (named ? "" : "   ") + bracketed(std::to_string(*score));

@@ -1,4 +1,5 @@
 #include "model/node_texts.h"
+#include "model/character_set.h"
 #include "sgf/sgf_escape.h"
 #include "sgf/sgf_writer.h"
 #include "sgf/sgf_writer_parts.h"
@@ -52,7 +53,7 @@ void informationLines(const SGridFrame& game, std::string& out) {
   textLine(out, "RU", d[DetailField::Rules]);
   out += "SZ[" + sizeValue(game) + "]\r\n";
   out += std::string("AP[") + kProgramName + ":" + kProgramVersion + "]\r\n";
-  textLine(out, "CA", game.characterSet);
+  textLine(out, "CA", characterSetForWriting(game.characterSet));
   if (writesHandicap(game)) out += "HA[" + d[DetailField::Handicap] + "]\r\n";
   playerLines(game, out);
   const std::pair<const char*, DetailField> texts[] = {

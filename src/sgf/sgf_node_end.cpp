@@ -53,6 +53,7 @@ void SgfReader::endNode() {
   nodeMade_ = false;
   root_ = false;
   inRootNode_ = false;
+  lastOtherIdStart_ = std::string::npos;  // a value at the start of the next node names its identifier again
 }
 
 void SgfReader::composeFromSetup(bool atNodeEnd, std::size_t at) {

@@ -13,8 +13,8 @@ namespace meridax {
 namespace {
 
 // What the reader takes in any node besides markup: moves, setup, side to move and annotations.
-constexpr std::array<std::string_view, 15> kNodeIds = {"B",  "W",  "AB", "AW", "AE", "PL", "C", "N",
-                                                       "V",  "FG", "XV", "XP", "XN", "XB", "XS"};
+constexpr std::array<std::string_view, 14> kNodeIds = {"B", "W",  "AB", "AW", "AE", "PL", "C",
+                                                       "N", "V",  "FG", "XV", "XP", "XN", "XB"};
 
 bool isNodeId(std::string_view id) {
   const std::uint32_t code = propertyCode(id);

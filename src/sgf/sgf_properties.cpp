@@ -108,7 +108,7 @@ void SgfReader::dispatch(const std::vector<ValueSpan>& values) {
   if (isRootOnly(id_)) {
     // Game information below the first node is kept as it stands; the reader takes it from the root only.
     if (root_) handleRootProperty(v);
-    else if (!inRootNode_) keepOtherProperty(v);
+    else if (!inRootNode_ && id() != "XS") keepOtherProperty(v);
     return;
   }
   if (!readsProperty()) {

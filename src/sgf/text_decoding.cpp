@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstring>
 
 namespace meridax {
 
@@ -86,27 +87,14 @@ std::string utf16ToUtf8(std::string_view bytes) {
   return out;
 }
 
-bool isStrippedByte(char c) {
-  const auto b = static_cast<unsigned char>(c);
-  return b == 0x00 || b == 0xFE || b == 0xFF;
-}
+bool isStrippedByte(char c) { return c == '\0'; }
 
 bool isLineEnd(char c) { return c == '\r' || c == '\n'; }
 
-// The offset of the first byte to strip at or after `from`, or the size. Blocks without one are passed
-// over with a test the compiler can vectorise.
+// The offset of the first byte to strip at or after `from`, or the size.
 std::size_t firstStrippedByte(const std::string& text, std::size_t from) {
-  constexpr std::size_t kBlock = 64;
-  const auto* bytes = reinterpret_cast<const unsigned char*>(text.data());
-  const std::size_t size = text.size();
-  while (from + kBlock <= size) {
-    unsigned any = 0;
-    for (std::size_t i = 0; i < kBlock; ++i) any |= static_cast<unsigned char>(bytes[from + i] + 2) < 3;  // 0xFE, 0xFF, 0x00
-    if (any != 0) break;
-    from += kBlock;
-  }
-  while (from < size && !isStrippedByte(text[from])) ++from;
-  return from;
+  const void* found = std::memchr(text.data() + from, 0, text.size() - from);
+  return found == nullptr ? text.size() : static_cast<std::size_t>(static_cast<const char*>(found) - text.data());
 }
 
 void removeStrippedBytes(std::string& text) {

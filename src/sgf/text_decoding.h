@@ -8,8 +8,8 @@ namespace meridax {
 
 // The text of a whole file as the reader takes it. A text that is UTF-16 (by its byte-order mark, or by
 // the zero bytes of its ASCII characters) is converted to UTF-8, so that characters beyond Latin-1 keep
-// their meaning; then every remaining byte 0x00, 0xFE and 0xFF is removed (stray zero bytes and the
-// halves of byte-order marks).
+// their meaning; then every remaining byte 0x00 is removed. Bytes 0xFE and 0xFF stay: they are letters
+// in Latin-1, KOI8-R and the Windows sets, and halves of characters in GBK, Big5 and EUC texts.
 std::string prepareFileText(std::string_view bytes);
 // The same, cleaning the bytes where they lie (no copy unless the text is UTF-16).
 std::string prepareOwnedFileText(std::string&& bytes);

@@ -177,5 +177,44 @@ TEST_F(AnnotationCommandsTest, AutomaticLabels_ToggledOnGoBoardsOnly) {
   EXPECT_FALSE(enabled("CmAutoLabelMoves"));
 }
 
+struct TypedNameCase {
+  const char* what;
+  std::string sgf;
+  std::string typed;       // UTF-8, as the dialog gives it
+  std::string stored;      // the bytes the game keeps
+  std::string characterSet;  // the game's set afterwards
+  std::string comment;     // the bytes of the first move's comment afterwards
+  bool told;               // the user was told the game went over to UTF-8
+};
+
+class TypedNameTest : public AnnotationCommandsTest, public ::testing::WithParamInterface<TypedNameCase> {};
+
+TEST_P(TypedNameTest, StoredInTheGamesCharacterSetOrTheGameGoesOverToUtf8) {
+  const TypedNameCase& c = GetParam();
+  SGridFrame& g = open(c.sgf);
+  ports.queueInput(c.typed);
+  frame().runCommand("CmNodeName");
+  const GameNode* first = g.firstNode->next();
+  EXPECT_EQ(nameOf(g, g.currentNode), c.stored);
+  EXPECT_EQ(g.characterSet, c.characterSet);
+  EXPECT_EQ(commentOf(g, first), c.comment);
+  bool told = false;
+  for (const std::string& line : ports.lines()) told = told || line.find("FrameWin::StoreText()") != std::string::npos;
+  EXPECT_EQ(told, c.told) << ::testing::PrintToString(ports.lines());
+  EXPECT_TRUE(frame().modified());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, TypedNameTest,
+    ::testing::Values(
+        TypedNameCase{"Latin1", "(;CA[ISO-8859-1]GM[1]SZ[9];B[ee]C[r\xE9])", "Caf\xC3\xA9", "Caf\xE9", "ISO-8859-1",
+                      "r\xE9", false},
+        TypedNameCase{"ShiftJis", "(;CA[Shift_JIS]GM[1]SZ[9];B[ee]C[x])", "\xE5\x9B\xB2\xE7\xA2\x81", "\x88\xCD\x8C\xE9",
+                      "Shift_JIS", "x", false},
+        TypedNameCase{"NoCharacterSet", "(;GM[1]SZ[9];B[ee]C[x])", "\xE5\x9B\xB4", "\xE5\x9B\xB4", "", "x", false},
+        TypedNameCase{"NoFormInLatin1", "(;CA[ISO-8859-1]GM[1]SZ[9];B[ee]C[r\xE9])", "\xE2\x82\xAC" "5", "\xE2\x82\xAC" "5",
+                      "UTF-8", "r\xC3\xA9", true}),
+    [](const ::testing::TestParamInfo<TypedNameCase>& info) { return std::string(info.param.what); });
+
 }  // namespace
 }  // namespace meridax::testing

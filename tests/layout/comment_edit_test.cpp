@@ -53,6 +53,14 @@ TEST_F(CommentEditTest, ChangedTextIsStoredWithCrLfAndMarksTheGame) {
   EXPECT_NE(game().flags & game_flag::kTreeChanged, 0);
 }
 
+TEST_F(CommentEditTest, GameInAnotherCharacterSetIsShownAndStoredInIt) {
+  load(writeFile("sjis.sgf", "(;CA[Shift_JIS]GM[1]SZ[9];B[aa]C[\x88\xCD\x8C\xE9])"));
+  EXPECT_EQ(commentForEditing(game(), move(1)), "\xE5\x9B\xB2\xE7\xA2\x81");  // 囲碁
+  EXPECT_EQ(commitComment(frame(), target(1), "\xE5\x9B\xB2\xE7\xA2\x81!"), CommitOutcome::Stored);
+  EXPECT_EQ(commentOf(game(), move(1)), "\x88\xCD\x8C\xE9!");
+  EXPECT_EQ(game().characterSet, "Shift_JIS");
+}
+
 TEST_F(CommentEditTest, BlankTextRemovesTheComment) {
   EXPECT_EQ(commitComment(frame(), target(1), " \n"), CommitOutcome::Stored);
   EXPECT_FALSE(move(1)->hasComment());

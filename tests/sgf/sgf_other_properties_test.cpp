@@ -75,6 +75,9 @@ INSTANTIATE_TEST_SUITE_P(
                  ";W[dd]{TE[1]};W[ee]{BM[2]}"},
         KeptCase{"after a move in the root", "(;GM[1]SZ[9]TM[5]B[cc]BL[3];W[dd])", ";B[cc];W[dd]",
                  "root{TM[5]};B[cc]{BL[3]}"},
+        KeptCase{"a value opening a node names the identifier before it", "(;GM[1]SZ[9];B[cc]TM[5];[6]W[dd])",
+                 ";B[cc];W[dd]", ";B[cc]{TM[5]};W[dd]{TM[6]}"},
+        KeptCase{"the selected-game mark below the root is dropped", "(;GM[1]SZ[9];B[cc]XS[])", ";B[cc]", ""},
         KeptCase{"the program's own root marks are not kept", "(;FF[4]AP[Other:1]CA[UTF-8]GM[1]SZ[9];B[cc])",
                  ";B[cc]", ""}),
     [](const ::testing::TestParamInfo<KeptCase>& info) {
