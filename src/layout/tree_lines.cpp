@@ -5,8 +5,8 @@
 #include "app/move_box_text.h"
 #include "edit/quick_slots.h"
 #include "layout/display_text.h"
-#include "model/node_texts.h"
 #include "model/character_set.h"
+#include "model/node_texts.h"
 
 namespace meridax {
 
