@@ -2,14 +2,14 @@
 
 #include <unordered_set>
 
+#include "edit/kept_property_points.h"
 #include "model/game_tree.h"
 #include "rules/navigation_step.h"
+#include "sgf/sgf_points.h"
 
 namespace meridax {
 
 namespace {
-
-constexpr int kMarkupPointOffset = 33;  // a stored markup point is column + 33, row + 33
 
 struct Cell {
   int x = 0;
@@ -127,6 +127,8 @@ void transformNode(SGridFrame& game, GameNode* node, const CellMap& map) {
     rewriteSnapshot(game, node, transformPosition(snapshot, map));
   if (auto it = game.markup.find(node); it != game.markup.end())
     it->second = transformMarkup(it->second, map, game.width());
+  if (auto it = game.otherProperties.find(node); it != game.otherProperties.end())
+    it->second = transformKeptPropertyPoints(it->second, pointGeometry(game), map);
 }
 
 }  // namespace

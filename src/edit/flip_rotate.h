@@ -43,7 +43,8 @@ std::vector<std::uint8_t> transformCells(const std::vector<std::uint8_t>& cells,
 // and points outside the width x width square are left as they are.
 std::string transformMarkup(std::string_view stored, const CellMap& map, int width);
 
-// Moves every placement, snapshot and markup point of the game and its cursor square; the current
+// Moves every placement, snapshot and markup point of the game, the points of the kept properties
+// that are points of the board (kept_property_points.h), and its cursor square; the current
 // node is then entered again so that its position and counters follow. False when the kind does not
 // offer the transform (nothing changes); true marks the game changed.
 bool transformGame(SGridFrame& game, BoardTransform transform);

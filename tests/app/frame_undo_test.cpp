@@ -13,12 +13,13 @@
 namespace meridax::testing {
 namespace {
 
-// Three games: the first with a side line, a comment and a node name; the others are read only as far
-// as their roots at load time.
+// Three games: the first with a side line, a comment, a node name and properties the reader keeps
+// unread (a view that flips and rotate move); the others are read only as far as their roots at load time.
 constexpr char kGames[] =
-    "(;GM[1]FF[4]SZ[9]PB[Ann]PW[Bob];B[cc]C[first];W[gg](;B[cg];W[gc])(;B[gc]N[side];W[cg]))\r\n\r\n"
+    "(;GM[1]FF[4]SZ[9]PB[Ann]PW[Bob]TM[300]XZ[root];B[cc]C[first]BL[290];W[gg]VW[aa:cc](;B[cg];W[gc])"
+    "(;B[gc]N[side]XZ[side];W[cg]))\r\n\r\n"
     "(;GM[1]FF[4]SZ[9]GN[Second];B[ee];W[dd])\r\n\r\n"
-    "(;GM[1]FF[4]SZ[9]EV[Third];B[ef])";
+    "(;GM[1]FF[4]SZ[9]EV[Third]OT[3x30];B[ef]WL[12])";
 
 using Change = void (*)(FrameWin&, ScriptedPorts&);
 

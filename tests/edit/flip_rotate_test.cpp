@@ -7,6 +7,7 @@
 
 #include <algorithm>
 
+#include "edit/kept_property_points.h"
 #include "edit/tree_edit_support.h"
 #include "model/node_texts.h"
 #include "rules/position_at.h"
@@ -234,7 +235,48 @@ INSTANTIATE_TEST_SUITE_P(
         GameCase{"(;GM[2]SZ[8];B[d3];W[c3];B[b3];W[c4])", BoardTransform::Rotate, 2},
         GameCase{"(;GM[11]SZ[5];B[a1];W[c2];B[e5])", BoardTransform::Rotate, 2},
         GameCase{"(;GM[4100]SZ[4];W[a1];B[d4](;W[g7]CR[d4])(;W[c1]))", BoardTransform::Rotate, 6},
-        GameCase{"(;GM[4000]SZ[9];B[ec];W[ff])", BoardTransform::Flip, 2}));
+        GameCase{"(;GM[4000]SZ[9];B[ec];W[ff])", BoardTransform::Flip, 2},
+        // Kept properties: views, arrows, lines and dimmed points move; private ones stay.
+        GameCase{"(;GM[1]SZ[9]VW[aa:cc]XZ[aa];B[aa]AR[aa:ba]LN[bb:cc]DD[ab][cd:de];W[ba]TM[30]DD[])",
+                 BoardTransform::Rotate, 4},
+        GameCase{"(;GM[1]SZ[9]VW[aa:cc]XZ[aa];B[aa]AR[aa:ba]LN[bb:cc]DD[ab][cd:de];W[ba]TM[30]DD[])",
+                 BoardTransform::Flip, 2},
+        GameCase{"(;GM[4100]SZ[4];W[a1]VW[a1][b2];B[d4]AR[a1:d4])", BoardTransform::Rotate, 6}));
+
+struct KeptPointsCase {
+  const char* raw;
+  const char* rotated;  // a quarter turn of a 9 x 9 Go board: (c, r) goes to (8 - r, c)
+};
+
+class KeptPropertyPoints : public ::testing::TestWithParam<KeptPointsCase> {};
+
+TEST_P(KeptPropertyPoints, PointsOfTheBoardMove_AndAllElseStaysAsRead) {
+  const PointGeometry g = pointGeometry(GameKind::Go, 9, 9, "");
+  const std::optional<CellMap> map = cellMap(GameKind::Go, 9, 9, BoardTransform::Rotate, TransformUse::WholeGame);
+  ASSERT_TRUE(map.has_value());
+  EXPECT_EQ(transformKeptPropertyPoints(GetParam().raw, g, *map), GetParam().rotated);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    FlipRotate, KeptPropertyPoints,
+    ::testing::Values(KeptPointsCase{"VW[aa]", "VW[ia]"},
+                      KeptPointsCase{"VW[aa:bb]", "VW[ha:ib]"},         // a rectangle stays one
+                      KeptPointsCase{"DD[bb:aa][cc]", "DD[ha:ib][gc]"},  // corners in any order
+                      KeptPointsCase{"AR[aa:ba]LN[ba:aa]", "AR[ia:ib]LN[ib:ia]"},  // arrows keep their direction
+                      KeptPointsCase{"TM[300]VW[]DD[]XX[aa]", "TM[300]VW[]DD[]XX[aa]"},
+                      KeptPointsCase{"VW[zz]AR[aa:zz]DD[a]", "VW[zz]AR[aa:zz]DD[a]"},  // off the board, not points
+                      KeptPointsCase{"AR[aa]LN[aa:bb:cc]", "AR[aa]LN[aa:bb:cc]"},
+                      KeptPointsCase{"GC[a\\]VW[aa]VW[aa]", "GC[a\\]VW[aa]VW[ia]"},  // escapes inside values
+                      KeptPointsCase{"VW[aa][bb", "VW[ia][bb"}));                    // cut short: kept from there
+
+TEST(FlipRotate, KeptRectangle_NoLongerOneOnAHexagonBoard_IsWrittenAsItsPoints) {
+  LoadedText t("(;GM[4100]SZ[4];W[a1];B[b2]VW[a1:b2])");
+  SGridFrame& g = t.game();
+  ASSERT_TRUE(transformGame(g, BoardTransform::Rotate));
+  const std::string& kept = otherPropertiesOf(g, g.endNode);
+  EXPECT_EQ(kept.rfind("VW[", 0), 0u) << kept;
+  EXPECT_EQ(std::count(kept.begin(), kept.end(), '['), 4) << kept;
+}
 
 TEST(FlipRotate, KropkiGame_IsNotTransformed) {
   LoadedText t("(;GM[40]SZ[9];B[ee];W[ef])");
