@@ -41,7 +41,7 @@ void AnnotationCommands::toggleBookmark(GameNode* node) {
     if (frame().appSettings().bookmarkNames) {
       const std::optional<std::string> asked = frame().ports().dialogs->askText(" Bookmark Name", "Name", "");
       if (!asked) return;
-      name = *asked;
+      name = textForStoring(frame(), g, *asked);
     }
     appendBookmark(g, node, std::move(name));
   }
@@ -75,6 +75,7 @@ void AnnotationCommands::CmNNDisplay() {
 void AnnotationCommands::showPositionList(PositionListKind kind, const char* caption, const char* nothingText) {
   FrameServices& f = frame();
   PositionListModel model(f.game(), kind);
+  model.setTypedTextStore([&f](const std::string& typed) { return textForStoring(f, f.game(), typed); });
   if (model.rowCount() == 0) {
     tell(f, caption, nothingText);
     return;

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "app/annotation_commands.h"
+#include "app/typed_text.h"
 #include "model/text_format.h"
 #include "edit/navigation.h"
 #include "rules/position_at.h"
@@ -84,9 +85,10 @@ void AnnotationCommands::CmLabel() {
   SGridFrame& g = frame().game();
   const int x = g.cursorX, y = g.cursorY;
   if (!isOnBoard(g.kind(), g.width(), g.height(), x, y)) return;
-  const std::string before = labelTextAt(g, g.currentNode, x, y).value_or(std::string());
+  const std::string before = textForEditing(g, labelTextAt(g, g.currentNode, x, y).value_or(std::string()));
   const std::optional<std::string> asked = frame().ports().dialogs->askText(" SGF Label", "Label", before);
-  if (!asked || !setLabelAt(g, g.currentNode, x, y, *asked)) return;
+  if (!asked || *asked == before) return;
+  if (!setLabelAt(g, g.currentNode, x, y, textForStoring(frame(), g, *asked))) return;
   markChanged();
   redrawBoard(frame());
 }

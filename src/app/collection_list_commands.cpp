@@ -8,12 +8,35 @@
 #include "app/outside_programs.h"
 #include "app/posix_file_system.h"
 #include "app/statistics_port.h"
+#include "app/typed_text.h"
 #include "collection/branch_statistics.h"
 #include "collection/game_details.h"
 #include "sgf/sgf_collection_read.h"
 
 namespace meridax {
 
+namespace {
+
+// Renames a player in every game that names it (by its stored bytes), the typed name stored in each
+// game's own character set.
+int renamePlayerTyped(FrameServices& frame, const std::string& from, const std::string& to) {
+  int edits = 0;
+  Collection& games = frame.collection();
+  for (std::size_t i = 0; i < games.size(); ++i) {
+    SGridFrame& g = games.game(i);
+    std::vector<DetailField> named;
+    for (DetailField f : {DetailField::Player1, DetailField::Player2})
+      if (g.details[f] == from) named.push_back(f);
+    if (named.empty()) continue;
+    const std::string stored = textForStoring(frame, g, to);
+    for (DetailField f : named) g.details[f] = stored;
+    g.markDetailsChanged();
+    edits += static_cast<int>(named.size());
+  }
+  return edits;
+}
+
+}  // namespace
 
 std::vector<std::string> ListWindow::selectedPlayers() const {
   std::vector<std::string> names;
@@ -168,11 +191,12 @@ void CollectionListCommands::CmFoldersShowGames() {
 
 bool CollectionListCommands::editGameDetails(SGridFrame& game) {
   FrameServices& f = frame();
-  const GameDetailsForm form = gameDetailsForm(game);
+  GameDetailsForm form = gameDetailsForm(game);
+  form.details = detailsForEditing(game);
   ListDialogPort* forms = f.ports().listDialogs;
   const std::optional<SSGFDetails> edited =
       forms != nullptr ? forms->editGameDetails(form) : editGameDetailsByText(*f.ports().dialogs, form);
-  if (!edited || !acceptGameDetails(game, *edited)) return false;
+  if (!edited || !acceptGameDetails(game, detailsForStoring(f, game, *edited))) return false;
   f.markFileModified();
   if (&game == f.collection().current()) {
     f.refreshTitle();
@@ -229,7 +253,10 @@ void CollectionListCommands::setDetail(const BulkDetail& detail) {
   FrameServices& f = frame();
   const std::optional<std::string> text = f.ports().dialogs->askText(detail.title, detail.label, "");
   if (!text || text->empty()) return;
-  const int set = setDetailOfGames(f.collection(), games, detail.field, *text);
+  int set = 0;
+  for (SGridFrame* g : games)
+    if (f.collection().indexOf(g) != Collection::npos)
+      set += setDetailOfGames(f.collection(), {g}, detail.field, textForStoring(f, *g, *text));
   if (set > 0) f.markFileModified();
   tellReport(kSetDetailCaption, setDetailReport(detail, *text, set));
 }
@@ -242,12 +269,14 @@ void CollectionListCommands::CmFoldersFind() {
   ListWindow* list = topOf(ListMode::Players);
   if (list == nullptr || list->selected.empty()) return;
   FrameServices& f = frame();
-  const std::string from = list->players.player(list->selected.front()).name;
+  const std::size_t row = list->selected.front();
+  const std::string from = list->players.player(row).name;
+  const std::string shown = list->players.shownName(row);
   ListDialogPort* forms = f.ports().listDialogs;
   const std::optional<std::string> to =
-      forms != nullptr ? forms->askNewPlayerName(from) : askNewPlayerNameByText(*f.ports().dialogs, from);
+      forms != nullptr ? forms->askNewPlayerName(shown) : askNewPlayerNameByText(*f.ports().dialogs, shown);
   if (!to || to->empty()) return;
-  const int edits = renamePlayer(f.collection(), from, *to);
+  const int edits = *to == shown ? 0 : renamePlayerTyped(f, from, *to);
   if (edits > 0) {
     list->selected.clear();
     refillPlayers(*list);
@@ -255,7 +284,7 @@ void CollectionListCommands::CmFoldersFind() {
     f.markFileModified();
     f.refreshTitle();
   }
-  tellReport(kRenameCaption, renameReport(edits, from, *to));
+  tellReport(kRenameCaption, renameReport(edits, shown, *to));
 }
 
 // ---- Order ----

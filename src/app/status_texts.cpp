@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 
+#include "model/character_set.h"
 #include "model/node_texts.h"
 #include "model/text_format.h"
 #include "rules/connect6_rules.h"
@@ -18,7 +19,7 @@ bool hasHandicap(const SGridFrame& game) { return std::atoi(game.details[DetailF
 std::string sideToMoveField(const SGridFrame& game) {
   const GameNode* node = game.currentNode;
   const Colour side = node->blackNext() ? Colour::Black : Colour::White;
-  const std::string& name = nameOf(game, node);
+  const std::string name = gameTextToUtf8(game, nameOf(game, node));
   const bool connect6 = game.variant() == GoVariant::Connect6;
   std::string text;
   if (connect6 ? !name.empty() : node->hasName()) text = " [ " + name + " ]  ";
@@ -93,15 +94,15 @@ std::string windowTitle(const SGridFrame& game, const std::string& fileName, std
     const auto slash = fileName.find_last_of('/');
     title = slash == std::string::npos ? fileName : fileName.substr(slash + 1);
   }
-  const std::string& gameName = game.details[DetailField::GameName];
+  const std::string gameName = gameTextToUtf8(game, game.details[DetailField::GameName]);
   if (count >= 2) {
     title += formatText("  [%d/%d]", static_cast<int>(position), static_cast<int>(count));
     if (!gameName.empty()) title += "  " + gameName;
   } else if (!gameName.empty()) {
     title += "  " + gameName;
   }
-  const std::string& p1 = game.details[DetailField::Player1];
-  const std::string& p2 = game.details[DetailField::Player2];
+  const std::string p1 = gameTextToUtf8(game, game.details[DetailField::Player1]);
+  const std::string p2 = gameTextToUtf8(game, game.details[DetailField::Player2]);
   if (!p1.empty() || !p2.empty()) {
     const std::string first = p1.empty() ? "(null)" : p1;
     const std::string second = p2.empty() ? "(null)" : p2;

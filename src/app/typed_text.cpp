@@ -6,22 +6,52 @@ namespace meridax {
 
 std::string textForEditing(const SGridFrame& game, std::string_view stored) { return gameTextToUtf8(game, stored); }
 
-std::string textForStoring(FrameWin& frame, SGridFrame& game, const std::string& typed) {
+std::string textForStoring(FrameServices& frame, SGridFrame& game, const std::string& typed) {
   if (std::optional<std::string> encoded = textFromUtf8(typed, game.characterSet)) return *std::move(encoded);
+  // The tree's texts go over with the rest: a game still held as file text is built first, or its
+  // comments would be written in their old set under CA[UTF-8]. Without its text it keeps the typed bytes.
+  if (!game.treeLoaded && !frame.buildTree(game)) return typed;
   const std::string before = game.characterSet;
   convertGameToUtf8(game);
   game.markTreeChanged();
   game.markDetailsChanged();
   frame.markFileModified();
   if (frame.ports().messages != nullptr)
-    frame.ports().messages->tell(UserMessage{
-        kTypedTextCaption,
-        "The character set of this game (" + before +
-            ") has no form for some of the text typed.\n\nThe game's texts are now kept in UTF-8, and the game "
-            "will be saved with CA[UTF-8].",
-        MessageIcon::Information});
+    frame.tell(kTypedTextCaption,
+             "The character set of this game (" + before +
+                 ") has no form for some of the text typed.\n\nThe game's texts are now kept in UTF-8, and the game "
+                 "will be saved with CA[UTF-8].");
   // Typed text that is not UTF-8 at all (which a widget does not give) is kept byte for byte.
   return typed;
+}
+
+SSGFDetails detailsForEditing(const SGridFrame& game) {
+  SSGFDetails shown;
+  for (std::size_t i = 0; i < shown.texts.size(); ++i) shown.texts[i] = textForEditing(game, game.details.texts[i]);
+  return shown;
+}
+
+SSGFDetails detailsForStoring(FrameServices& frame, SGridFrame& game, const SSGFDetails& edited) {
+  SSGFDetails stored;
+  // A text with no form in the game's set turns the whole game over to UTF-8, its information included:
+  // the texts left as shown are then taken again from the converted game.
+  for (bool convertedOnce = false;;) {
+    bool converted = false;
+    for (std::size_t i = 0; i < stored.texts.size() && !converted; ++i) {
+      const std::string& before = game.details.texts[i];
+      if (edited.texts[i] == textForEditing(game, before)) {
+        stored.texts[i] = before;
+      } else if (std::optional<std::string> encoded = textFromUtf8(edited.texts[i], game.characterSet)) {
+        stored.texts[i] = *std::move(encoded);
+      } else if (!convertedOnce) {
+        textForStoring(frame, game, edited.texts[i]);
+        converted = convertedOnce = true;
+      } else {
+        stored.texts[i] = edited.texts[i];  // not UTF-8 at all: kept byte for byte
+      }
+    }
+    if (!converted) return stored;
+  }
 }
 
 }  // namespace meridax

@@ -1,4 +1,6 @@
 #include "collection/players.h"
+
+#include "model/character_set.h"
 #include "model/text_format.h"
 
 #include <map>
@@ -81,13 +83,24 @@ std::string scoreText(const SPlayer& player) {
 
 void PlayersList::fill(const Collection& collection, const SwapSidesTest& swapped) {
   players_ = playerStatistics(collection, swapped);
+  std::map<std::string, std::string> shown;
+  for (std::size_t i = 0; i < collection.size(); ++i) {
+    const SGridFrame& g = collection.game(i);
+    for (DetailField f : {DetailField::Player1, DetailField::Player2}) {
+      const std::string& name = g.details[f];
+      if (!shown.contains(name)) shown.emplace(name, gameTextToUtf8(g, name));
+    }
+  }
+  shownNames_.clear();
+  shownNames_.reserve(players_.size());
+  for (const SPlayer& p : players_) shownNames_.push_back(shown[p.name]);
 }
 
 std::string PlayersList::cell(std::size_t row, int column) const {
   const SPlayer& p = player(row);
   switch (static_cast<PlayersColumn>(column)) {
     case PlayersColumn::Row: return rowNumberText(row);
-    case PlayersColumn::Player: return p.name;
+    case PlayersColumn::Player: return shownName(row);
     case PlayersColumn::Played: return std::to_string(p.played);
     case PlayersColumn::Score: return scoreText(p);
     case PlayersColumn::Unfinished: return std::to_string(p.unfinished);
@@ -98,6 +111,8 @@ std::string PlayersList::cell(std::size_t row, int column) const {
 std::optional<std::size_t> PlayersList::rowOf(const std::string& name) const {
   for (std::size_t i = 0; i < players_.size(); ++i)
     if (players_[i].name == name) return i;
+  for (std::size_t i = 0; i < shownNames_.size(); ++i)
+    if (shownNames_[i] == name) return i;
   return std::nullopt;
 }
 

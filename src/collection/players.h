@@ -52,12 +52,16 @@ class PlayersList {
   std::size_t size() const { return players_.size(); }
   bool empty() const { return players_.empty(); }
   const SPlayer& player(std::size_t row) const { return players_.at(row); }
+  // The name as shown: decoded by the character set of the first game that names the player.
+  const std::string& shownName(std::size_t row) const { return shownNames_.at(row); }
   // Column from 0 to kPlayersColumnCount - 1.
   std::string cell(std::size_t row, int column) const;
+  // The row of the player with this name, as stored or as shown.
   std::optional<std::size_t> rowOf(const std::string& name) const;
 
  private:
   std::vector<SPlayer> players_;
+  std::vector<std::string> shownNames_;
 };
 
 }  // namespace meridax

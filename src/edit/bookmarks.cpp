@@ -4,6 +4,7 @@
 
 #include "edit/navigation.h"
 #include "edit/node_annotations.h"
+#include "model/character_set.h"
 #include "model/node_texts.h"
 #include "rules/display_coords.h"
 
@@ -89,21 +90,22 @@ std::string PositionListModel::moveText(std::size_t row) const { return position
 
 std::string PositionListModel::name(std::size_t row) const {
   if (row >= rowCount()) return {};
-  return kind_ == PositionListKind::Bookmarks ? game_.bookmarks[row].name : nameOf(game_, named_[row]);
+  return gameTextToUtf8(game_, kind_ == PositionListKind::Bookmarks ? game_.bookmarks[row].name : nameOf(game_, named_[row]));
 }
 
 bool PositionListModel::rename(std::size_t row, const std::string& text) {
   if (row >= rowCount()) return false;
   if (kind_ == PositionListKind::Bookmarks) {
-    if (game_.bookmarks[row].name == text) return false;
-    game_.bookmarks[row].name = text;
+    if (name(row) == text) return false;
+    std::string stored = store_ ? store_(text) : text;
+    game_.bookmarks[row].name = std::move(stored);
     changed_ = true;
     return true;
   }
   const std::string cleaned = cleanedEditedName(text);
   if (cleaned.empty()) return remove(row);
-  if (cleaned == nameOf(game_, named_[row])) return false;
-  setName(game_, named_[row], cleaned);
+  if (cleaned == name(row)) return false;
+  setName(game_, named_[row], store_ ? store_(cleaned) : cleaned);
   changed_ = true;
   return true;
 }

@@ -3,6 +3,7 @@
 // positions of a game.
 
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -44,7 +45,10 @@ class PositionListModel {
   // Row accessors; a row out of range gives nullptr or an empty text.
   GameNode* node(std::size_t row) const;
   std::string moveText(std::size_t row) const;
-  std::string name(std::size_t row) const;
+  std::string name(std::size_t row) const;  // as shown: UTF-8
+
+  // How a typed name (UTF-8) is stored in the game; by default as typed.
+  void setTypedTextStore(std::function<std::string(const std::string&)> store) { store_ = std::move(store); }
 
   // A new name for the row. A node name is cleaned as an edited name, and an empty one deletes the row.
   // False when the row is out of range or nothing changed.
@@ -62,6 +66,7 @@ class PositionListModel {
   std::vector<GameNode*> named_;  // node-name rows
   std::size_t initialCount_ = 0;
   bool changed_ = false;
+  std::function<std::string(const std::string&)> store_;
 };
 
 }  // namespace meridax

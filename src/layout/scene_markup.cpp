@@ -3,6 +3,7 @@
 #include <optional>
 #include <string_view>
 
+#include "model/character_set.h"
 #include "sgf/sgf_markup_writer.h"
 
 namespace meridax {
@@ -69,7 +70,8 @@ void addMarkup(BoardScene& scene, const SGridFrame& game, const GameNode* node) 
     } else if (v.identifier == "LB" || oldLetters) {
       const std::size_t colon = v.value.find(':');
       std::string text = oldLetters ? std::string(1, nextLetter)
-                                    : colon == std::string::npos ? std::string() : displayedLabel(v.value.substr(colon + 1));
+                                    : colon == std::string::npos ? std::string()
+                                                                 : gameTextToUtf8(game, displayedLabel(v.value.substr(colon + 1)));
       scene.labels.push_back({*p, std::move(text), cell.look == CellLook::Black});
     }
   }
