@@ -4,6 +4,7 @@
 #include <cctype>
 
 #include "edit/navigation.h"
+#include "model/character_set.h"
 #include "model/node_texts.h"
 
 namespace meridax {
@@ -74,7 +75,8 @@ FindOutcome findInComments(CommentCursor& comments, const SGridFrame& game, cons
   for (;;) {
     GameNode* n = comments.step(request.direction);
     ++outcome.searched;
-    const std::string& text = commentOf(game, n);
+    // The asked text is UTF-8, as the dialog gives it: comments are searched as they are shown.
+    const std::string text = gameTextToUtf8(game, commentOf(game, n));
     if ((request.matchCase ? text : upperCased(text)).find(wanted) != std::string::npos) {
       outcome.node = n;
       outcome.result = n == game.currentNode ? FindResult::OnlyCurrent : FindResult::Found;

@@ -111,5 +111,47 @@ TEST(OtherPropertiesCorpus, EditedAndSavedFilesKeepEveryPropertyNodeByNode) {
   EXPECT_GT(filesChecked, 500);
 }
 
+// An unchanged file is saved as the editor saves it: games other than the current one are copied from
+// the file text byte for byte; a file of a single game is written whole, which now keeps every property.
+TEST(OtherPropertiesCorpus, UnchangedFilesCopyTheirGamesAsRead_SingleGamesKeepEveryProperty) {
+  const auto files = corpusFiles();
+  if (files.empty()) GTEST_SKIP() << "no corpus at " << MERIDAX_CORPUS_DIR;
+  int gamesCopied = 0;
+  int singleFiles = 0;
+  int singleProperties = 0;
+  for (const auto& path : files) {
+    std::ostringstream err;
+    std::optional<LoadedFile> file = loadFile(path.string(), err);
+    if (!file || file->games->empty()) continue;
+    SCOPED_TRACE(path.string());
+    Collection& games = *file->games;
+    const CollectionTextResult saved = collectionText(games, file->held(), SaveOptions{});
+    ASSERT_TRUE(saved.written);
+    const std::string& out = saved.written->text;
+    if (games.size() > 1) {
+      for (std::size_t i = 0; i < games.size(); ++i) {
+        const SGridFrame& g = games.game(i);
+        if (&g == games.current() || &g == file->markedGame) continue;  // these get a new header
+        EXPECT_NE(out.find(file->text.substr(g.textOffset, g.textLength)), std::string::npos) << "game " << i + 1;
+        ++gamesCopied;
+      }
+      continue;
+    }
+    const std::vector<std::string> before = keptOf(games.game(0));
+    if (before.empty()) continue;
+    Collection back;
+    SErrorList errors;
+    readCollectionText(back, out, CollectionReadRequest{}, errors);
+    ASSERT_EQ(back.size(), 1u);
+    EXPECT_EQ(keptOf(back.game(0)), before);
+    ++singleFiles;
+    for (const std::string& kept : before) singleProperties += propertyCount(kept);
+  }
+  std::cout << "[ corpus   ] " << gamesCopied << " unchanged games of collections copied byte for byte; " << singleFiles
+            << " single-game files saved with their " << singleProperties << " properties not read by this program\n";
+  EXPECT_GT(gamesCopied, 200);
+  EXPECT_GT(singleFiles, 100);
+}
+
 }  // namespace
 }  // namespace meridax::cli

@@ -163,6 +163,30 @@ TEST(FindComment, MatchCase_ComparesTheTextAsWritten) {
   EXPECT_EQ(findInComments(withoutCase, g, find("line", false)).node, byMoves(g, "aa bb dd"));
 }
 
+struct EncodedFindCase {
+  const char* sgf;
+  const char* wanted;  // UTF-8, as the dialog gives it
+};
+
+class FindEncodedComment : public ::testing::TestWithParam<EncodedFindCase> {};
+
+TEST_P(FindEncodedComment, TextTypedInUtf8_IsFoundInACommentOfTheGamesSet) {
+  LoadedText t(GetParam().sgf);
+  SGridFrame& g = t.game();
+  g.currentNode = g.firstNode;
+  CommentCursor comments;
+  const FindOutcome outcome = findInComments(comments, g, find(GetParam().wanted, false));
+  EXPECT_EQ(outcome.result, FindResult::Found);
+  EXPECT_EQ(outcome.node, byMoves(g, "aa bb"));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    FindComment, FindEncodedComment,
+    ::testing::Values(EncodedFindCase{"(;CA[Shift_JIS]GM[1]SZ[9];B[aa]C[x];W[bb]C[\x88\xCD\x8C\xE9 is fun])",
+                                      "\xE5\x9B\xB2\xE7\xA2\x81"},
+                      EncodedFindCase{"(;CA[GB2312]GM[1]SZ[9];B[aa]C[x];W[bb]C[\xB9\xC5\xC1\xA6])", "\xE5\x8A\x9B"},
+                      EncodedFindCase{"(;GM[1]SZ[9];B[aa]C[x];W[bb]C[d\xE9j\xE0 vu])", "D\xC3\xA9J"}));
+
 TEST(FindComment, EmptyTextOrNoComments_SearchesNothing) {
   LoadedText t(kCommented);
   CommentCursor comments;
