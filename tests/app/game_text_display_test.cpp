@@ -50,7 +50,7 @@ TEST_P(ShownTexts, TitleStatusPlayersListAndNamedPositions_ShowTheDecodedText) {
   open(c.sgf);
   frame().runCommand("CmEndPosition");
   EXPECT_NE(ports.title().find(c.player + " - " + c.player + "2"), std::string::npos) << ports.title();
-  EXPECT_NE(ports.status(0).find("[ " + c.player + " ]"), std::string::npos) << ports.status(0);
+  EXPECT_NE(ports.status(StatusField::SideToMove).find("[ " + c.player + " ]"), std::string::npos) << ports.status(StatusField::SideToMove);
 
   run("CmPlayerStatistics");
   const ListWindow& list = *frame().lists().topList();
