@@ -148,7 +148,7 @@ TEST_F(GameTextDisplayTest, EventThatGoesAGameNotYetOpenedOverToUtf8_TakesItsCom
   run("CmFoldersSetEvents");
   EXPECT_TRUE(told());
   frame().lists().closeAllLists();
-  ASSERT_TRUE(frame().CmSave());
+  ASSERT_TRUE(frame().files().CmSave());
 
   open(readTextFile(path));
   frame().makeCurrent(1, false);
