@@ -62,13 +62,32 @@ bool converterKnown(const std::string& name) {
   return true;
 }
 
-// Converters are opened once per direction and set, and kept for the life of the program.
+// Converters are opened once per direction and set, kept for the life of the thread and closed with it.
+class ConverterCache {
+ public:
+  ConverterCache() = default;
+  ConverterCache(const ConverterCache&) = delete;
+  ConverterCache& operator=(const ConverterCache&) = delete;
+  ~ConverterCache() {
+    for (const auto& [sets, cd] : open_)
+      if (cd != kNoConverter) iconv_close(cd);
+  }
+
+  iconv_t get(const std::string& to, const std::string& from) {
+    auto [it, added] = open_.try_emplace({to, from}, kNoConverter);
+    if (added) it->second = iconv_open(to.c_str(), from.c_str());
+    return it->second;
+  }
+
+ private:
+  std::map<std::pair<std::string, std::string>, iconv_t> open_;
+};
+
 iconv_t converter(const std::string& to, const std::string& from) {
-  thread_local std::map<std::pair<std::string, std::string>, iconv_t> open;
-  auto [it, added] = open.try_emplace({to, from}, kNoConverter);
-  if (added) it->second = iconv_open(to.c_str(), from.c_str());
-  if (it->second != kNoConverter) iconv(it->second, nullptr, nullptr, nullptr, nullptr);  // back to the initial state
-  return it->second;
+  thread_local ConverterCache cache;
+  const iconv_t cd = cache.get(to, from);
+  if (cd != kNoConverter) iconv(cd, nullptr, nullptr, nullptr, nullptr);  // back to the initial state
+  return cd;
 }
 
 enum class Stop { Done, Invalid };
