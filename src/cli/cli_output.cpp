@@ -2,31 +2,9 @@
 
 #include <cstdint>
 
+#include "model/character_set.h"
+
 namespace meridax::cli {
-namespace {
-
-// The length of the valid UTF-8 sequence starting at i, or 0 when there is none.
-std::size_t utf8SequenceLength(std::string_view text, std::size_t i) {
-  const auto lead = static_cast<unsigned char>(text[i]);
-  std::size_t length = 0;
-  unsigned minimum = 0;
-  unsigned value = 0;
-  if (lead < 0x80) return 1;
-  if ((lead & 0xe0) == 0xc0) { length = 2; minimum = 0x80; value = lead & 0x1f; }
-  else if ((lead & 0xf0) == 0xe0) { length = 3; minimum = 0x800; value = lead & 0x0f; }
-  else if ((lead & 0xf8) == 0xf0) { length = 4; minimum = 0x10000; value = lead & 0x07; }
-  else return 0;
-  if (i + length > text.size()) return 0;
-  for (std::size_t k = 1; k < length; ++k) {
-    const auto next = static_cast<unsigned char>(text[i + k]);
-    if ((next & 0xc0) != 0x80) return 0;
-    value = (value << 6) | (next & 0x3f);
-  }
-  const bool surrogate = value >= 0xd800 && value <= 0xdfff;
-  return value < minimum || value > 0x10ffff || surrogate ? 0 : length;
-}
-
-}  // namespace
 
 std::string toUtf8(std::string_view text) {
   std::string out;

@@ -15,7 +15,4 @@ std::string displayText(std::string_view bytes);
 // The longest prefix of a UTF-8 text that has at most `maxBytes` bytes and ends on a character boundary.
 std::string_view cutUtf8(std::string_view text, std::size_t maxBytes);
 
-// The length of the valid UTF-8 sequence starting at text[at], or 0 when none starts there.
-std::size_t utf8SequenceLength(std::string_view text, std::size_t at);
-
 }  // namespace meridax

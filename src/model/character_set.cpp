@@ -125,7 +125,9 @@ void appendLatin1(std::string& out, std::string_view bytes) {
   }
 }
 
-std::size_t utf8Length(std::string_view text, std::size_t at) {
+}  // namespace
+
+std::size_t utf8SequenceLength(std::string_view text, std::size_t at) {
   const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
   const unsigned char lead = byte(at);
   if (lead < 0x80) return 1;
@@ -141,9 +143,12 @@ std::size_t utf8Length(std::string_view text, std::size_t at) {
     if ((byte(at + i) & 0xC0) != 0x80) return 0;
     value = (value << 6) | (byte(at + i) & 0x3F);
   }
+  // Overlong forms, surrogates and values past U+10FFFF are not UTF-8.
   if (value < minimum || (value >= 0xD800 && value <= 0xDFFF) || value > 0x10FFFF) return 0;
   return length;
 }
+
+namespace {
 
 // Bytes every set known here reads as ASCII: no byte above 0x7F, and no escape, which switches the sets
 // with shifts (ISO-2022-JP) to other tables.
@@ -167,7 +172,7 @@ std::optional<std::string> converterName(std::string_view characterSet) {
 
 bool isValidUtf8(std::string_view bytes) {
   for (std::size_t at = 0; at < bytes.size();) {
-    const std::size_t length = utf8Length(bytes, at);
+    const std::size_t length = utf8SequenceLength(bytes, at);
     if (length == 0) return false;
     at += length;
   }
@@ -183,7 +188,7 @@ std::string textToUtf8(std::string_view bytes, std::string_view characterSet) {
     // UTF-8 where the bytes are UTF-8, Latin-1 for every byte that is not part of a valid sequence.
     out.reserve(bytes.size() + bytes.size() / 8);
     for (std::size_t at = 0; at < bytes.size();) {
-      const std::size_t length = utf8Length(bytes, at);
+      const std::size_t length = utf8SequenceLength(bytes, at);
       if (length > 0) out.append(bytes.substr(at, length));
       else appendLatin1(out, bytes.substr(at, 1));
       at += std::max<std::size_t>(length, 1);

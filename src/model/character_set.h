@@ -3,6 +3,7 @@
 // turned into UTF-8 to be shown, and text the user types is turned back into the game's set. Without a
 // CA (or with one naming no set known here) valid UTF-8 sequences are UTF-8 and every other byte Latin-1.
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -17,6 +18,9 @@ inline constexpr char kUtf8CharacterSet[] = "UTF-8";
 // "Shift_JIS" give "CP932", "GB2312" gives "GBK"); nullopt for no CA, for UTF-8 and UTF-16 (whose files
 // are read as UTF-8) and for names the C library does not know.
 std::optional<std::string> converterName(std::string_view characterSet);
+
+// The length of the valid UTF-8 sequence starting at text[at], or 0 when none starts there.
+std::size_t utf8SequenceLength(std::string_view text, std::size_t at);
 
 // True when every byte is part of a valid UTF-8 sequence.
 bool isValidUtf8(std::string_view bytes);
