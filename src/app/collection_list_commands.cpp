@@ -190,6 +190,7 @@ void CollectionListCommands::CmFoldersShowGames() {
 // ---- Game information ----
 
 bool CollectionListCommands::editGameDetails(SGridFrame& game) {
+  if (game.isUnread()) return false;  // nothing of it was read that could be edited
   FrameServices& f = frame();
   GameDetailsForm form = gameDetailsForm(game);
   form.details = detailsForEditing(game);
@@ -215,7 +216,7 @@ void CollectionListCommands::CmFoldersDetails() {
 
 void CollectionListCommands::CmFoldersNavigate() {
   SGridFrame* game = singleSelectedGame();
-  if (game == nullptr) return;
+  if (game == nullptr || game->isUnread()) return;  // a game kept unread cannot be opened
   const std::size_t index = frame().collection().indexOf(game);
   closeAllLists();
   frame().makeCurrent(index, false);

@@ -23,12 +23,14 @@ std::optional<std::string_view> recordedText(const SGridFrame& game, std::string
 }
 
 bool includes(const SGridFrame& game, const SaveOptions& options) {
-  return options.scope == SaveScope::WholeCollection || (options.isMarked && options.isMarked(game));
+  if (options.scope == SaveScope::WholeCollection) return true;
+  return !game.isUnread() && options.isMarked && options.isMarked(game);
 }
 
 }  // namespace
 
 GameWriteForm writeFormOf(const SGridFrame& game, bool isCurrent, const HeldFileText& held) {
+  if (game.isUnread()) return GameWriteForm::KeptUnread;
   const bool copyable = held.text && game.textLength != 0 &&
                         (game.flags == kUnchangedFlags || game.flags == kDetailsOnlyFlags);
   if (!copyable) return GameWriteForm::Written;
@@ -47,6 +49,10 @@ constexpr char kMisplacedGame[] =
 // Appends one game in its form; the error that stops the save otherwise. `number` counts from 1.
 std::optional<AppError> appendGame(SGridFrame& game, std::size_t number, bool isCurrent, GameWriteForm form,
                                    const HeldFileText& held, const SaveOptions& options, std::string& out) {
+  if (form == GameWriteForm::KeptUnread) {
+    out += game.unread->text;
+    return std::nullopt;
+  }
   // Both a whole game and a new header are written from the tree.
   if (form != GameWriteForm::CopiedUnchanged && !game.treeLoaded && !(options.buildTree && options.buildTree(game)))
     return saveError(kUnreadableGame, number);

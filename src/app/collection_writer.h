@@ -2,7 +2,8 @@
 // Writing a whole collection as the save does. A game unchanged since the load is copied byte for byte
 // from the held file text; a game whose information alone changed, or whose selected-game mark must
 // move, gets a new root header followed by the rest of its original text; every other game is written
-// by the SGF writer. The text is built in memory and written to the file in one write.
+// by the SGF writer. A game kept unread is written back as it was read, in its place; an export of
+// marked games leaves it out. The text is built in memory and written to the file in one write.
 
 #include <cstddef>
 #include <functional>
@@ -46,6 +47,7 @@ enum class GameWriteForm {
   CopiedUnchanged,  // the recorded text, byte for byte
   NewHeader,        // a new root header, then the text from the recorded header length on
   Written,          // the whole game by the SGF writer
+  KeptUnread,       // the text of a game the reader refused, as it was read
 };
 
 // The form for a game of the collection. `isCurrent`: the game is the collection's current game.

@@ -407,7 +407,8 @@ void FileWorkflow::CmCollEmpty() {
 }
 
 void FileWorkflow::CmCollDelete() {
-  if (collection().size() <= 1) return;
+  // Games kept unread cannot stand in for the last readable game.
+  if (collection().readableCount() <= 1) return;
   if (!ports().messages->askYesNo("CmCollDelete()",
                                  "Warning.\nAbout to remove the current game from the collection.\n\nDo you wish to continue?"))
     return;

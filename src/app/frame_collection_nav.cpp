@@ -5,7 +5,8 @@
 namespace meridax {
 
 void FrameWin::makeCurrent(std::size_t index, bool force) {
-  if (index >= collection_.size()) return;
+  // A game kept unread cannot be opened.
+  if (index >= collection_.size() || collection_.game(index).isUnread()) return;
   SGridFrame* old = collection_.current();
   const bool sameShape = old != nullptr && !force && [&] {
     const SGridFrame& next = collection_.game(index);
@@ -18,35 +19,45 @@ void FrameWin::makeCurrent(std::size_t index, bool force) {
   workflow_.openCurrentGame(!sameShape);
 }
 
+// Stepping passes over games kept unread: `from` is where the search starts, `step` its direction.
+void FrameWin::stepToReadableGame(std::size_t from, int step) {
+  std::size_t target = collection_.readableFrom(from, step);
+  if (target == Collection::npos) target = collection_.readableFrom(from, -step);
+  if (target == Collection::npos || target == collection_.currentIndex()) return;
+  makeCurrent(target, false);
+}
+
 void FrameWin::CmPreviousGame() {
   if (collection_.empty() || collection_.currentIndex() == 0) return;
-  makeCurrent(collection_.currentIndex() - 1, false);
+  const std::size_t target = collection_.readableFrom(collection_.currentIndex() - 1, -1);
+  if (target != Collection::npos) makeCurrent(target, false);
 }
 
 void FrameWin::CmNextGame() {
-  if (collection_.empty() || collection_.currentIndex() + 1 >= collection_.size()) return;
-  makeCurrent(collection_.currentIndex() + 1, false);
+  if (collection_.empty()) return;
+  const std::size_t target = collection_.readableFrom(collection_.currentIndex() + 1, +1);
+  if (target != Collection::npos) makeCurrent(target, false);
 }
 
 void FrameWin::CmUpEightGames() {
   if (collection_.empty() || collection_.currentIndex() == 0) return;
   const std::size_t i = collection_.currentIndex();
-  makeCurrent(i >= 8 ? i - 8 : 0, false);
+  stepToReadableGame(i >= 8 ? i - 8 : 0, -1);
 }
 
 void FrameWin::CmDownEightGames() {
   if (collection_.empty() || collection_.currentIndex() + 1 >= collection_.size()) return;
-  makeCurrent(std::min(collection_.currentIndex() + 8, collection_.size() - 1), false);
+  stepToReadableGame(std::min(collection_.currentIndex() + 8, collection_.size() - 1), +1);
 }
 
 void FrameWin::CmFirstGame() {
   if (collection_.empty() || collection_.currentIndex() == 0) return;
-  makeCurrent(0, false);
+  stepToReadableGame(0, +1);
 }
 
 void FrameWin::CmLastGame() {
   if (collection_.empty() || collection_.currentIndex() + 1 == collection_.size()) return;
-  makeCurrent(collection_.size() - 1, false);
+  stepToReadableGame(collection_.size() - 1, -1);
 }
 
 }  // namespace meridax

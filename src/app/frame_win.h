@@ -113,6 +113,7 @@ class FrameWin : public FrameServices {
   void CmFirstGame();
   void CmLastGame();
   // Makes the game at index current: builds its tree from the held text when needed, refreshes panes.
+  // Nothing happens for a game kept unread.
   void makeCurrent(std::size_t index, bool force) override;
 
   // ---- Board ----
@@ -179,6 +180,7 @@ class FrameWin : public FrameServices {
   std::string commandMenuText(const FrameCommand& command);
 
  private:
+  void stepToReadableGame(std::size_t from, int step);
   void addSpecial(const SpecialMoveCommand& command);
   void markOthelloAvailability();
   void clickBoardPoint(int x, int y);

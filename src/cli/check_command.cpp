@@ -44,7 +44,7 @@ int runCheck(const Arguments& args, const CommandStreams& io) {
     }
     // The entries quote the file's bytes: a broken or binary file must not send control codes to a terminal.
     if (!file->errors.empty()) io.out << terminalText(file->errors.joined()) << '\n';
-    games += file->games->size();
+    games += file->games->readableCount();
     errors += errorCount(*file);
   }
   io.out << games << " games, " << errors << " errors\n";

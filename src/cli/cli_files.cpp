@@ -110,7 +110,7 @@ std::optional<FileToWrite> loadFileToWrite(const Arguments& args, const char* co
     file = loadFile(paths->input, err, shown.callback());
   }
   if (!file) return std::nullopt;
-  if (file->games->empty()) {
+  if (file->games->readableCount() == 0) {
     tellNoGames(paths->input, err);
     return std::nullopt;
   }

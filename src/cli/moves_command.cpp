@@ -53,7 +53,8 @@ int runMoves(const Arguments& args, const CommandStreams& io) {
   if (!file) return kExitTrouble;
   buildAllTrees(*file, file->errors, io.err);
   for (std::size_t i = 0; i < file->games->size(); ++i)
-    io.out << recordLine({std::to_string(i + 1), currentLineMoves(file->games->game(i))});
+    if (!file->games->game(i).isUnread())
+      io.out << recordLine({std::to_string(i + 1), currentLineMoves(file->games->game(i))});
   return kExitOk;
 }
 

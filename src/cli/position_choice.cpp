@@ -36,6 +36,10 @@ std::optional<ChosenPosition> choosePosition(LoadedFile& file, std::optional<int
     return std::nullopt;
   }
   SGridFrame& chosen = games.game(index);
+  if (chosen.isUnread()) {
+    err << cliMessage("Game " + std::to_string(index + 1) + " could not be read: " + chosen.unread->reason);
+    return std::nullopt;
+  }
   buildTree(file, chosen, file.errors, err);
   const GameNode* node = move ? nodeOnCurrentLine(chosen, *move) : chosen.currentNode;
   if (node == nullptr) {

@@ -60,6 +60,8 @@ std::vector<const SGridFrame*> playerGamesToExclude(const Collection& collection
   std::vector<const SGridFrame*> games;
   for (std::size_t i = 0; i < collection.size(); ++i) {
     const SGridFrame& g = collection.game(i);
+    // A game kept unread is nobody's game: removing the other players' games leaves it.
+    if (g.isUnread()) continue;
     if (takesPartIn(g, players) == (choice == ExcludeChoice::EraseSelected)) games.push_back(&g);
   }
   return games;
@@ -82,9 +84,9 @@ RemovalOutcome removeGames(Collection& collection, const std::vector<const SGrid
     collection.removeGame(i);
     ++outcome.removed;
   }
-  if (collection.empty()) {
-    collection.createGame(GameKind::Go, 19, 19, Collection::npos);
-    collection.setCurrent(0);
+  if (collection.readableCount() == 0) {
+    // Games kept unread cannot be opened: a new game stands in as the current one.
+    collection.setCurrent(collection.createGame(GameKind::Go, 19, 19, Collection::npos));
   } else if (outcome.currentChanged) {
     const std::size_t at = collection.indexOf(successor);
     collection.setCurrent(at == Collection::npos ? collection.size() - 1 : at);
@@ -104,7 +106,7 @@ int setDetailOfGames(const Collection& collection, const std::vector<SGridFrame*
                      const std::string& text) {
   int set = 0;
   for (SGridFrame* g : games) {
-    if (collection.indexOf(g) == Collection::npos) continue;
+    if (collection.indexOf(g) == Collection::npos || g->isUnread()) continue;
     g->details[field] = text;
     g->markDetailsChanged();
     ++set;
@@ -122,6 +124,7 @@ int renamePlayer(Collection& collection, const std::string& from, const std::str
   if (from == to) return edits;
   for (std::size_t i = 0; i < collection.size(); ++i) {
     SGridFrame& g = collection.game(i);
+    if (g.isUnread()) continue;
     for (DetailField f : {DetailField::Player1, DetailField::Player2}) {
       if (g.details[f] != from) continue;
       g.details[f] = to;

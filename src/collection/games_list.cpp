@@ -61,7 +61,22 @@ std::string treeCount(const SGridFrame& game, int GameStatistics::*count) {
 
 }  // namespace
 
+namespace {
+
+// A game kept unread shows its row number, the kind "?" and, as its name, why it was not read.
+std::string unreadGameCell(const SGridFrame& game, std::size_t row, GamesColumn column) {
+  switch (column) {
+    case GamesColumn::Row: return rowNumberText(row);
+    case GamesColumn::Name: return game.unread->reason;
+    case GamesColumn::Type: return "?";
+    default: return {};
+  }
+}
+
+}  // namespace
+
 std::string gamesListCell(const SGridFrame& game, std::size_t row, GamesColumn column) {
+  if (game.isUnread()) return unreadGameCell(game, row, column);
   const SSGFDetails& d = game.details;
   switch (column) {
     case GamesColumn::Row: return rowNumberText(row);
@@ -89,6 +104,7 @@ std::vector<std::string> gamesListRow(const SGridFrame& game, std::size_t row) {
 }
 
 bool takesPartIn(const SGridFrame& game, const std::vector<std::string>& names) {
+  if (game.isUnread()) return false;
   const std::string& p1 = game.details[DetailField::Player1];
   const std::string& p2 = game.details[DetailField::Player2];
   return std::any_of(names.begin(), names.end(), [&](const std::string& n) { return n == p1 || n == p2; });

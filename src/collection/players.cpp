@@ -61,7 +61,7 @@ std::vector<SPlayer> playerStatistics(const Collection& collection, const SwapSi
     const SGridFrame& g = collection.game(i);
     const std::string& p1 = g.details[DetailField::Player1];
     const std::string& p2 = g.details[DetailField::Player2];
-    if (p1.empty() && p2.empty()) continue;
+    if (g.isUnread() || (p1.empty() && p2.empty())) continue;
     SPlayer& first = entry(p1);
     if (p1 == p2) continue;
     SPlayer& second = entry(p2);

@@ -90,6 +90,10 @@ GameNode* nodeAtPath(const SGridFrame& game, const NodePath& path) {
 std::shared_ptr<const GameContent> captureGame(const SGridFrame& game, bool heldTextKept) {
   auto content = std::make_shared<GameContent>();
   copyFileFields(game, *content);
+  if (game.isUnread()) {
+    content->unread = game.unread;
+    return content;
+  }
   if (keptInHeldText(game, heldTextKept)) {
     content->inHeldText = true;
     if (game.flags & game_flag::kDetailsChanged) content->details = game.details;
@@ -106,7 +110,10 @@ RebuiltGame rebuildGame(Collection& collection, const GameContent& content, cons
   RebuiltGame rebuilt;
   SgfReadRequest request;
   SGridFrame* game = nullptr;
-  if (content.inHeldText) {
+  if (content.unread) {
+    game = &collection.game(collection.createUnreadGame(content.unread, Collection::npos));
+    restoreFileFields(*game, content);
+  } else if (content.inHeldText) {
     if (heldText == nullptr || content.textOffset >= heldText->size()) return rebuilt;
     request.mode = ReadMode::RootOnly;
     request.cursor = content.textOffset;

@@ -26,6 +26,7 @@ struct GameContent {
   std::uint32_t textOffset = 0;
   std::uint32_t textLength = 0;
   std::uint32_t headerLength = 0;
+  std::shared_ptr<const UnreadGameText> unread;  // a game kept unread is kept as its text alone
 
   // The memory this content takes.
   std::size_t bytes() const;

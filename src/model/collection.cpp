@@ -10,6 +10,13 @@ std::size_t Collection::createGame(GameKind kind, int width, int height, std::si
   return insertGame(std::move(game), after);
 }
 
+std::size_t Collection::createUnreadGame(std::shared_ptr<const UnreadGameText> unread, std::size_t after) {
+  // The placeholder tree is the smallest game there is; nothing reads it.
+  auto game = std::make_unique<SGridFrame>(store_, GameKind::Go, 19, 19, nextSerial());
+  game->unread = std::move(unread);
+  return insertGame(std::move(game), after);
+}
+
 std::size_t Collection::insertGame(std::unique_ptr<SGridFrame> game, std::size_t after) {
   const std::size_t at = after >= games_.size() ? games_.size() : after + 1;
   games_.insert(games_.begin() + static_cast<std::ptrdiff_t>(at), std::move(game));
@@ -26,6 +33,7 @@ std::unique_ptr<SGridFrame> Collection::takeGame(std::size_t index) {
   games_.erase(games_.begin() + static_cast<std::ptrdiff_t>(index));
   renumberFrom(index);
   if (current_ > index || current_ >= games_.size()) current_ = current_ > 0 ? current_ - 1 : 0;
+  settleCurrent();
   taken->collectionIndex = npos;
   return taken;
 }
@@ -46,6 +54,31 @@ void Collection::removeGames(std::size_t first, std::size_t count) {
   if (current_ >= last) current_ -= last - first;
   else if (current_ >= first) current_ = first;
   if (current_ >= games_.size()) current_ = games_.empty() ? 0 : games_.size() - 1;
+  settleCurrent();
+}
+
+void Collection::setCurrent(std::size_t i) {
+  if (i >= games_.size()) return;
+  current_ = i;
+  settleCurrent();
+}
+
+std::size_t Collection::readableFrom(std::size_t from, int step) const {
+  for (std::size_t i = from; i < games_.size(); i += static_cast<std::size_t>(static_cast<std::ptrdiff_t>(step)))
+    if (!games_[i]->isUnread()) return i;
+  return npos;
+}
+
+std::size_t Collection::readableCount() const {
+  return static_cast<std::size_t>(
+      std::count_if(games_.begin(), games_.end(), [](const auto& g) { return !g->isUnread(); }));
+}
+
+void Collection::settleCurrent() {
+  if (current_ >= games_.size() || !games_[current_]->isUnread()) return;
+  std::size_t readable = readableFrom(current_, +1);
+  if (readable == npos) readable = readableFrom(current_, -1);
+  if (readable != npos) current_ = readable;
 }
 
 void Collection::clear() {

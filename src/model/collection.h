@@ -22,6 +22,8 @@ class Collection {
   // Creates a game (serial 1 + games created so far) and inserts it after the game at `after`
   // (at the end when after >= size()). Returns its index.
   std::size_t createGame(GameKind kind, int width, int height, std::size_t after);
+  // Creates a game kept unread (see UnreadGameText) after `after`, as createGame places games.
+  std::size_t createUnreadGame(std::shared_ptr<const UnreadGameText> unread, std::size_t after);
   // Inserts an existing game after `after` (at the end when after >= size()); returns its index.
   std::size_t insertGame(std::unique_ptr<SGridFrame> game, std::size_t after);
   // Removes and destroys the game at index; the current index moves to a neighbour.
@@ -45,7 +47,13 @@ class Collection {
 
   std::size_t currentIndex() const { return current_; }
   SGridFrame* current() { return games_.empty() ? nullptr : games_[current_].get(); }
-  void setCurrent(std::size_t i) { if (i < games_.size()) current_ = i; }
+  // Makes the game at i current; a game kept unread is never current while a readable game exists, so
+  // the nearest readable game after it (else before it) is taken instead.
+  void setCurrent(std::size_t i);
+  // The first readable game at `from`, from + step, from + 2 * step... (step +1 or -1); npos when none.
+  std::size_t readableFrom(std::size_t from, int step) const;
+  // How many games are not kept unread.
+  std::size_t readableCount() const;
 
   // Moves the game at index one place up (-1) or down (+1); false at either end.
   bool moveGame(std::size_t index, int step);
@@ -57,6 +65,8 @@ class Collection {
  private:
   // Writes each game's index into the game, from index `from` to the end.
   void renumberFrom(std::size_t from);
+  // Moves the current index off a game kept unread.
+  void settleCurrent();
 
   NodeStore store_;  // declared first so that it outlives the games
   std::vector<std::unique_ptr<SGridFrame>> games_;

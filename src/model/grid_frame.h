@@ -33,6 +33,13 @@ inline constexpr std::uint8_t kTreeChanged = 2;
 inline constexpr std::uint8_t kDetailsChanged = 4;
 }  // namespace game_flag
 
+// A game the reader refused (a kind it does not know, a board size out of range): the text exactly as
+// it was read and why it was refused. It keeps its place among the games and is written back as it stood.
+struct UnreadGameText {
+  std::string text;
+  std::string reason;  // the first line of the reader's complaint
+};
+
 // Statistics of a game, computed on request.
 struct GameStatistics {
   int nodes = 0;
@@ -106,6 +113,10 @@ class SGridFrame {
   std::uint8_t flags = 0;
   bool treeLoaded = true;
   bool markedForExport = false;  // chosen in the games list, or the current game for its export
+
+  // Set only for a game kept unread; its tree is a placeholder that nothing may open or edit.
+  std::shared_ptr<const UnreadGameText> unread;
+  bool isUnread() const { return unread != nullptr; }
 
   // The game's index in the collection that holds it, kept by the collection (npos-like when none).
   std::size_t collectionIndex = static_cast<std::size_t>(-1);

@@ -35,6 +35,7 @@ CollectionReadResult readCollectionText(Collection& collection, const std::strin
     r.insertAfter = after;
     r.ordinal = ordinal;
     r.settings = request.settings;
+    r.keepUnread = held;
     const SgfReadResult read = Do_FileSGF(collection, text, r, errors);
     if (read.game != nullptr) {
       recordFileFields(*read.game, ordinal, read, held);
@@ -42,6 +43,10 @@ CollectionReadResult readCollectionText(Collection& collection, const std::strin
       if (result.firstGame == nullptr) result.firstGame = read.game;
       if (read.selected) result.selectedGame = read.game;
       ++result.gamesRead;
+    }
+    if (read.kept != nullptr) {
+      after = collection.indexOf(read.kept);
+      ++result.gamesKept;
     }
     if (!read.goOn) {
       result.message = read.message;

@@ -17,10 +17,11 @@ namespace meridax {
 enum class GameTrees : std::uint8_t {
   // A loaded file whose text is held: the first game is read whole, every further game only as far as
   // its root (its tree is built from the held text when it is first opened). Each game records its
-  // ordinal, the place of its text and the unchanged flag.
+  // ordinal, the place of its text and the unchanged flag. A game the reader refuses (kind or size) is
+  // kept unread in its place, so that saving the file over itself loses nothing.
   FirstOnly,
   // Imported files and pasted text, which are not held: every game is read whole and is written by the
-  // SGF writer when saved.
+  // SGF writer when saved. A game the reader refuses is only reported: the file it came from stays.
   All,
 };
 
@@ -34,6 +35,7 @@ struct CollectionReadRequest {
 
 struct CollectionReadResult {
   int gamesRead = 0;
+  int gamesKept = 0;  // games kept unread in their place (held files only), not counted in gamesRead
   SGridFrame* firstGame = nullptr;
   SGridFrame* selectedGame = nullptr;  // the last game that carried "XS"
   std::optional<AppError> message;     // the failure that stopped reading, caption "Do_FileSGF()"

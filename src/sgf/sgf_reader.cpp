@@ -1,6 +1,7 @@
 #include "sgf/sgf_reader.h"
 
 #include <array>
+#include <memory>
 
 #include "model/text_format.h"
 #include "rules/navigation_step.h"
@@ -123,6 +124,12 @@ void SgfReader::skipFailedGame(const RootScan& scan, const std::string& error, S
   addError(gameNotLoadedText(request_.ordinal, line, error, errorExtract(text_, scan.gameStart)));
   cursor_ = skipGame(text_, scan.gameStart);
   result.goOn = true;
+  if (!request_.keepUnread) return;
+  auto unread = std::make_shared<UnreadGameText>();
+  // Everything from the game's first non-blank character on, as a copied game is recorded.
+  unread->text = text_.substr(result.textStart, cursor_ - result.textStart);
+  unread->reason = error.substr(0, error.find_first_of("\r\n"));
+  result.kept = &collection_.game(collection_.createUnreadGame(std::move(unread), request_.insertAfter));
 }
 
 void SgfReader::scanGame() {

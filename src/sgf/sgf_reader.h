@@ -46,6 +46,9 @@ struct SgfReadRequest {
   int ordinal = 1;             // the game's number in its file, from 1
   SGridFrame* target = nullptr;  // HeldTree and Inject
   ReaderSettings settings;
+  // A game refused for its kind or size is kept as its text (WholeGame and RootOnly), so that saving
+  // the file writes it back; otherwise it is only reported.
+  bool keepUnread = false;
 };
 
 struct SgfReadResult {
@@ -53,6 +56,7 @@ struct SgfReadResult {
   std::size_t textStart = 0;    // the game's first non-blank character
   std::size_t cursor = 0;       // just after the game's closing ")", or the end of the text
   SGridFrame* game = nullptr;   // the game read into; nullptr when none was created
+  SGridFrame* kept = nullptr;   // the game kept unread (keepUnread), which was not read into
   bool selected = false;        // the game carries the selected-game mark "XS"
   std::optional<AppError> message;  // a message to show (caption "Do_FileSGF()") when reading stopped
 };
