@@ -106,17 +106,19 @@ TEST(SgfReader, UnrecognisedGmSkipsTheGameAndReadsTheNext) {
                 text.substr(0, 96));
 
   LoadedText t(text);
-  ASSERT_EQ(t.games(), 1u);
-  EXPECT_EQ(t.game().details[DetailField::Player1], "Next");
-  EXPECT_EQ(t.game().fileOrdinal, 2u);
-  EXPECT_TRUE(t.game().treeLoaded);  // the first game made is read whole
-  EXPECT_EQ(treeText(t.game()), ";B[bb]");
+  ASSERT_EQ(t.games(), 2u);  // the refused game stays, kept unread
+  ASSERT_EQ(t.collection.readableCount(), 1u);
+  EXPECT_EQ(t.collection.game(1).details[DetailField::Player1], "Next");
+  EXPECT_EQ(t.collection.game(1).fileOrdinal, 2u);
+  EXPECT_TRUE(t.collection.game(1).treeLoaded);  // the first game made is read whole
+  EXPECT_EQ(treeText(t.collection.game(1)), ";B[bb]");
 }
 
 TEST(SgfReader, BoardSizeErrorsNameTheLineOfTheGame) {
   const std::string text = "(;GM[1]SZ[9];B[aa])\n\n(;GM[1]SZ[26])\n(;GM[1]SZ[4])";
   LoadedText t(text);
-  EXPECT_EQ(t.games(), 1u);
+  EXPECT_EQ(t.games(), 3u);
+  EXPECT_EQ(t.collection.readableCount(), 1u);
   const std::string extractNote = "\r\n\r\nThe error occurred within the following extract from the file.\r\n\r\n";
   ASSERT_EQ(t.errors.size(), 2u);
   EXPECT_EQ(t.errors.texts()[0],

@@ -153,7 +153,10 @@ TEST_F(MalformedFile, EmptyAndNonSgfFilesGiveNoGame) {
 
 TEST_F(MalformedFile, UnknownGameIsNamedInTheError) {
   LoadedText t = load("libsgfcplusplus/escaping.sgf");
-  EXPECT_EQ(t.games(), 0u);
+  // Kept in its place as the text that was read, so that saving the file loses nothing.
+  ASSERT_EQ(t.games(), 1u);
+  EXPECT_TRUE(t.collection.game(0).isUnread());
+  EXPECT_EQ(t.collection.readableCount(), 0u);
   ASSERT_EQ(t.errors.size(), 1u);
   EXPECT_NE(t.errors.texts()[0].find("Unrecognised GM parameter was detected ( GM = '19' )."), std::string::npos);
 }
