@@ -1,10 +1,10 @@
 #include "model/node_texts.h"
 #include "model/character_set.h"
 #include "sgf/sgf_escape.h"
+#include "sgf/sgf_numbers.h"
 #include "sgf/sgf_writer.h"
 #include "sgf/sgf_writer_parts.h"
 
-#include <cstdlib>
 
 namespace meridax {
 
@@ -30,9 +30,11 @@ std::string sizeValue(const SGridFrame& game) {
   return std::to_string(game.width());
 }
 
-bool writesHandicap(const SGridFrame& game) {
-  const std::string& ha = game.details[DetailField::Handicap];
-  return game.kind() == GameKind::Go && game.width() == kHandicapBoardWidth && !ha.empty() && ha != "0";
+// HA is written as the number of stones the reader takes from it: a handicap typed as other text can
+// neither break the file (a "]" in it) nor read back as something else.
+int handicapToWrite(const SGridFrame& game) {
+  if (game.kind() != GameKind::Go || game.width() != kHandicapBoardWidth) return 0;
+  return goHandicapStones(game.details[DetailField::Handicap]);
 }
 
 // Player 1 moves first: White in the White-first kinds.
@@ -54,7 +56,7 @@ void informationLines(const SGridFrame& game, std::string& out) {
   out += "SZ[" + sizeValue(game) + "]\r\n";
   out += std::string("AP[") + kProgramName + ":" + kProgramVersion + "]\r\n";
   textLine(out, "CA", characterSetForWriting(game.characterSet));
-  if (writesHandicap(game)) out += "HA[" + d[DetailField::Handicap] + "]\r\n";
+  if (const int stones = handicapToWrite(game); stones != 0) out += "HA[" + std::to_string(stones) + "]\r\n";
   playerLines(game, out);
   const std::pair<const char*, DetailField> texts[] = {
       {"KM", DetailField::Komi},  {"PC", DetailField::Place}, {"SO", DetailField::Source},
@@ -99,8 +101,8 @@ void firstNodeLines(const SGridFrame& game, std::string& out, bool isCurrentGame
 }  // namespace
 
 bool sgf_writer::headerGivesWhiteTheMove(const SGridFrame& game) {
-  // The reader takes a handicap of two stones or more (a decimal number, as atoi reads it) as White to move.
-  return writesHandicap(game) && std::strtol(game.details[DetailField::Handicap].c_str(), nullptr, 10) >= 2;
+  // The reader takes a handicap of two stones or more as White to move.
+  return handicapToWrite(game) >= 2;
 }
 
 const char* gameKindIdentifier(GameKind kind) {

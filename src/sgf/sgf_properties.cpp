@@ -9,6 +9,7 @@
 #include "rules/kropki_fields.h"
 #include "sgf/property_id.h"
 #include "sgf/sgf_markup.h"
+#include "sgf/sgf_numbers.h"
 #include "sgf/sgf_reader_state.h"
 #include "sgf/text_decoding.h"
 
@@ -16,11 +17,8 @@ namespace meridax {
 
 namespace {
 
-constexpr int kMaxGoHandicap = 9;
-constexpr int kMinGoHandicap = 2;
 constexpr int kQuickSlots = 10;  // "XN" values outside 0 to 9 are passed over
 constexpr std::size_t kShownValueLength = 96;
-constexpr long kIntegerCeiling = 1000000000L;
 
 // The root texts that are stored as they are read, and where they go.
 struct RootTextField {
@@ -50,18 +48,6 @@ bool isRootOnly(std::string_view id) {
   if (id.size() != 2) return false;  // every root-only identifier has two letters
   const std::uint32_t code = propertyCode(id);
   return std::find(kRootOnlyCodes.begin(), kRootOnlyCodes.end(), code) != kRootOnlyCodes.end();
-}
-
-// A decimal integer as atoi reads it (leading blanks, a sign, digits), saturating; 0 when there is none.
-int decimalValue(std::string_view s, std::size_t* end = nullptr) {
-  std::size_t at = 0;
-  while (at < s.size() && (s[at] == ' ' || s[at] == '\t')) ++at;
-  bool negative = false;
-  if (at < s.size() && (s[at] == '-' || s[at] == '+')) negative = s[at++] == '-';
-  long v = 0;
-  while (at < s.size() && s[at] >= '0' && s[at] <= '9') v = std::min(kIntegerCeiling, v * 10 + (s[at++] - '0'));
-  if (end != nullptr) *end = at;
-  return static_cast<int>(negative ? -v : v);
 }
 
 // Player texts: B is player 1 unless White moves first in the kind.
@@ -159,11 +145,7 @@ bool SgfReader::handleRootProperty(const ValueSpan& v) {
 }
 
 void SgfReader::handleHandicap(std::string_view value) {
-  int stones = decimalValue(value);
-  if (game_->kind() == GameKind::Go) {
-    stones = std::min(stones, kMaxGoHandicap);
-    if (stones < kMinGoHandicap) stones = 0;
-  }
+  const int stones = game_->kind() == GameKind::Go ? goHandicapStones(value) : decimalValue(value);
   rootTexts_[DetailField::Handicap] = std::to_string(stones);
   if (stones != 0 && rootTextsStored()) game_->firstNode->setBlackNext(false);
 }
