@@ -228,7 +228,7 @@ void RandomSession::act(const SessionStep& step) {
       f.lists().selectListRows(std::move(rows));
       break;
     }
-    case StepKind::Load: f.ReLoad(step.word); break;
+    case StepKind::Load: f.files().ReLoad(step.word); break;
     case StepKind::SaveCheck: break;
   }
 }
@@ -262,7 +262,7 @@ std::optional<std::string> RandomSession::saveAndCompare() {
   FrameWin& f = *frame_;
   Collection& games = f.collection();
   HeldFileText held;
-  if (f.heldText()) held.text = std::string_view(*f.heldText());
+  if (f.files().heldText()) held.text = std::string_view(*f.files().heldText());
   SaveOptions options;
   options.buildTree = [&f](SGridFrame& g) { return f.buildTree(g); };
   const CollectionTextResult saved = collectionText(games, held, options);

@@ -61,7 +61,7 @@ struct Failure {
 std::optional<Failure> replay(const std::vector<std::filesystem::path>& files, std::size_t file,
                               const std::vector<SessionStep>& steps) {
   RandomSession session({files[file]});
-  session.frame().ReLoad(session.files().front());
+  session.frame().files().ReLoad(session.files().front());
   for (std::size_t i = 0; i < steps.size(); ++i)
     if (std::optional<std::string> broken = session.run(steps[i])) return Failure{i, *broken};
   return std::nullopt;
@@ -114,7 +114,7 @@ TEST(RandomSessions, CommandsClicksKeysAndAnswers_KeepStoresTreesAndSavedGames) 
     std::mt19937 random(seed);
     const std::size_t file = random() % files.size();
     RandomSession session({files[file]});
-    session.frame().ReLoad(session.files().front());
+    session.frame().files().ReLoad(session.files().front());
     std::vector<SessionStep> sequence;
     const int length = 10 + static_cast<int>(random() % kLongestSequence);
     for (int i = 0; i < length; ++i, ++steps) {

@@ -76,7 +76,7 @@ TEST_F(UnreadGamesTest, CollectionOfTwentyTwoSavedAfterAnEdit_KeepsTheTwoUnreadG
   ports.queueInput("Edited");
   run("CmNodeName");
   ASSERT_TRUE(frame().modified()) << ::testing::PrintToString(ports.lines());
-  ASSERT_TRUE(frame().CmSave());
+  ASSERT_TRUE(frame().files().CmSave());
 
   Collection saved;
   SErrorList errors;
@@ -95,7 +95,7 @@ TEST_F(UnreadGamesTest, CollectionOfTwentyTwoSavedAfterAnEdit_KeepsTheTwoUnreadG
 TEST_F(UnreadGamesTest, LoadReportsTheGameAsBeforeAndListsItWithItsReason) {
   const std::string path = writeFile("two.sgf", joined({"(;GM[1]SZ[9]GN[A];B[ee])", "(;GM[12]GN[Odd];B[aa])"}));
   ports.queueAnswer(Answer::No);
-  ASSERT_TRUE(frame().ReLoad(path));
+  ASSERT_TRUE(frame().files().ReLoad(path));
   const std::string errors = frame().errorList().joined();
   EXPECT_NE(errors.find("Error, in game number 2, on line number 3.  That game has not been loaded.\r\n\r\n"
                         "Unrecognised GM parameter was detected ( GM = '12' )."),
@@ -149,7 +149,7 @@ TEST_F(UnreadGamesTest, LastReadableGameCannotBeDeleted_AndUnreadGamesAreNeverCu
   ports.queueAnswer(Answer::No);
   load(writeFile("one.sgf", joined({"(;SZ[52])", "(;GM[1]SZ[9];B[ee])", "(;GM[99])"})));
   EXPECT_EQ(current(), 1u);
-  frame().CmCollDelete();
+  frame().files().CmCollDelete();
   EXPECT_EQ(frame().collection().size(), 3u);
   frame().makeCurrent(0, true);
   EXPECT_EQ(current(), 1u);

@@ -82,7 +82,9 @@ TEST(OtherPropertiesCorpus, EditedAndSavedFilesKeepEveryPropertyNodeByNode) {
     Collection& games = *file->games;
     std::vector<std::vector<std::string>> before;
     int properties = 0;
+    // Games kept unread are written back as read; an unheld reading leaves them out again.
     for (std::size_t i = 0; i < games.size(); ++i) {
+      if (games.game(i).isUnread()) continue;
       before.push_back(keptOf(games.game(i)));
       for (const std::string& kept : before.back()) properties += propertyCount(kept);
     }
@@ -91,6 +93,7 @@ TEST(OtherPropertiesCorpus, EditedAndSavedFilesKeepEveryPropertyNodeByNode) {
     // The edit: a comment on the end of every game's current line, which makes the save write it anew.
     for (std::size_t i = 0; i < games.size(); ++i) {
       SGridFrame& g = games.game(i);
+      if (g.isUnread()) continue;
       setComment(g, g.endNode, "edited");
       g.markTreeChanged();
     }
@@ -101,8 +104,8 @@ TEST(OtherPropertiesCorpus, EditedAndSavedFilesKeepEveryPropertyNodeByNode) {
     CollectionReadRequest request;
     request.trees = GameTrees::All;
     readCollectionText(back, saved.written->text, request, errors);
-    ASSERT_EQ(back.size(), games.size());
-    for (std::size_t i = 0; i < games.size(); ++i) EXPECT_EQ(keptOf(back.game(i)), before[i]) << "game " << i + 1;
+    ASSERT_EQ(back.size(), before.size());
+    for (std::size_t i = 0; i < before.size(); ++i) EXPECT_EQ(keptOf(back.game(i)), before[i]) << "game " << i + 1;
     ++filesChecked;
     propertiesChecked += properties;
   }
