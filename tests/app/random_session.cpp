@@ -287,11 +287,22 @@ std::optional<std::string> RandomSession::saveAndCompare() {
     }
     if (!before.treeLoaded) continue;
     buildHeldTree(back, after, text, "", request.settings, errors);
-    // The reader gives a game whose text names no primary position a primary of its own (as undo knows).
+    // The reader gives a game whose text names no primary position a primary of its own (as undo knows),
+    // the node current after the load; a copied game's text may name none, and its new header may name
+    // another current node.
+    GameNode* const primary = before.primaryNode;
+    if (writeFormOf(before, i == games.currentIndex(), held) != GameWriteForm::Written) before.primaryNode = nullptr;
     if (before.primaryNode == nullptr) after.primaryNode = nullptr;
+    // The reader marks a first node that sets up stones for a printed diagram, so a first node without
+    // the mark (a new handicap game, or one whose mark the user removed) gains it.
+    const bool setsUp = before.firstNode->kind() == SpecialMoveKind::Compose ||
+                        !before.details[DetailField::Handicap].empty();
+    if (setsUp && !before.firstNode->printDiagram()) after.firstNode->setPrintDiagram(false);
     std::string a;
     std::string b;
-    if (!WriteGameText(before, a) || !WriteGameText(after, b)) return where + "cannot be written";
+    const bool written = WriteGameText(before, a) && WriteGameText(after, b);
+    before.primaryNode = primary;
+    if (!written) return where + "cannot be written";
     if (withoutCurrentMarks(a) != withoutCurrentMarks(b))
       return where + "differs after the save and the read:\n" + a + "\n---- read back ----\n" + b;
   }
