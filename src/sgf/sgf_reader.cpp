@@ -203,7 +203,10 @@ void SgfReader::passOverBody() {
 
 void SgfReader::onNodeBoundary(char c, std::size_t at) {
   if (!headerLengthSet_) {
-    game_->headerLength = static_cast<std::uint32_t>(at - gameStart_);
+    // Letters since the last value run on into the next node's identifier ("AB ((;N[x]" reads as ABN):
+    // they stay with the body, so that a body copied below a new header reads as it did.
+    const std::size_t cut = freshIdentifier_ ? at : idStart_;
+    game_->headerLength = static_cast<std::uint32_t>(cut - gameStart_);
     headerLengthSet_ = true;
   }
   endNode();
