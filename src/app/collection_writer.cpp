@@ -27,6 +27,33 @@ bool includes(const SGridFrame& game, const SaveOptions& options) {
   return !game.isUnread() && options.isMarked && options.isMarked(game);
 }
 
+// What closes a game text that the file ended inside of (a value left open, variations not closed):
+// "]" for the value, then one ")" a level. Empty for a text that closes itself.
+std::string closersOf(std::string_view text) {
+  int depth = 0;
+  bool inValue = false;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
+    if (inValue) {
+      if (c == '\\') ++i;
+      else if (c == ']') inValue = false;
+    } else if (c == '[') {
+      inValue = true;
+    } else if (c == '(') {
+      ++depth;
+    } else if (c == ')' && depth > 0) {
+      --depth;
+    }
+  }
+  return std::string(inValue ? 1 : 0, ']') + std::string(static_cast<std::size_t>(depth), ')');
+}
+
+// Only a game kept unread or copied from the end of the held text can have been cut off by the file's end.
+bool mayBeCutOff(const SGridFrame& game, GameWriteForm form, const HeldFileText& held) {
+  if (form == GameWriteForm::KeptUnread) return true;
+  return form != GameWriteForm::Written && game.textOffset + std::size_t{game.textLength} == held.text->size();
+}
+
 }  // namespace
 
 GameWriteForm writeFormOf(const SGridFrame& game, bool isCurrent, const HeldFileText& held) {
@@ -80,15 +107,21 @@ CollectionTextResult collectionText(Collection& games, const HeldFileText& held,
   // Copied games make up most of a saved collection: room for the held text spares the copies of growing.
   if (held.text && options.scope == SaveScope::WholeCollection) out.text.reserve(held.text->size() + held.text->size() / 16);
   bool separatorDue = false;  // the last game written was copied and ends at its ")"
+  // A copied game that the file ended inside of is closed when another game follows it, which it would
+  // otherwise swallow; as the last game it stays as it was read.
+  std::string closersDue;
   for (std::size_t i = 0; i < games.size(); ++i) {
     SGridFrame& game = games.game(i);
     if (!includes(game, options)) continue;
     const bool isCurrent = i == games.currentIndex();
     const GameWriteForm form = writeFormOf(game, isCurrent, held);
+    out.text += closersDue;
     if (separatorDue) out.text += kCopiedGameSeparator;
+    const std::size_t start = out.text.size();
     if (std::optional<AppError> failure = appendGame(game, i + 1, isCurrent, form, held, options, out.text))
       return {std::nullopt, std::move(failure)};
     separatorDue = form != GameWriteForm::Written;
+    closersDue = mayBeCutOff(game, form, held) ? closersOf(std::string_view(out.text).substr(start)) : std::string();
     ++out.games;
     const WorkProgress now{i + 1, games.size(), out.text.size(), 0};
     if (!goOn(options.progress, now)) {

@@ -8,6 +8,7 @@
 
 #include "model/node_texts.h"
 #include "sgf/sgf_collection_read.h"
+#include "sgf/sgf_writer.h"
 
 namespace meridax {
 namespace {
@@ -375,6 +376,84 @@ TEST(CollectionWriter, InformationChanged_PropertiesNotReadAreSavedOnce) {
     EXPECT_EQ(text.find(once, first + 1), std::string::npos) << once << " twice in " << text;
   }
 }
+
+// Letters without a value at the end of the root join the next identifier: a body copied below a
+// new header must still begin with them, or the node below would read differently.
+TEST(CollectionWriter, InformationChanged_RootEndingInLettersWithoutValue_ReadsBackAlike) {
+  const std::string held = "(;GM[1]SZ[9]EV[a] AB\n(;N[x];B[cc]))\r\n\r\n(;GM[1]SZ[9]AB;N[y];W[bb])";
+  Collection games;
+  SErrorList errors;
+  readCollectionText(games, held, CollectionReadRequest{}, errors);
+  ASSERT_EQ(games.size(), 2u);
+  SaveOptions options;
+  options.buildTree = [&](SGridFrame& g) { return !buildHeldTree(games, g, held, "", {}, errors); };
+  for (std::size_t i = 0; i < games.size(); ++i) {
+    ASSERT_TRUE(options.buildTree(games.game(i)));
+    games.game(i).details[DetailField::Event] = "Changed";
+    games.game(i).markDetailsChanged();
+  }
+  const CollectionTextResult saved = collectionText(games, HeldFileText{held, &games.game(0)}, options);
+  ASSERT_TRUE(saved.written);
+  Collection back;
+  CollectionReadRequest all;
+  all.trees = GameTrees::All;
+  readCollectionText(back, saved.written->text, all, errors);
+  ASSERT_EQ(back.size(), 2u);
+  for (std::size_t i = 0; i < 2; ++i) {
+    std::string before;
+    std::string after;
+    ASSERT_TRUE(WriteGameText(games.game(i), before));
+    ASSERT_TRUE(WriteGameText(back.game(i), after));
+    EXPECT_EQ(after, before) << "game " << i + 1 << " saved as\n" << saved.written->text;
+  }
+}
+
+// A file that ends inside a game (an open value, unclosed variations): saved with that game no longer
+// last, the game is closed so that it cannot swallow the game after it; left last, it stays as read.
+struct CutOffCase {
+  const char* name;
+  std::string held;
+  bool moveLastGameUp;
+  std::size_t gamesBack;
+  const char* closedAs;  // the cut-off game's end in the saved text (its last bytes when left last)
+};
+
+class CutOffGameTest : public ::testing::TestWithParam<CutOffCase> {};
+
+TEST_P(CutOffGameTest, SavedTextReadsBackEveryGame) {
+  const CutOffCase& c = GetParam();
+  Collection games;
+  SErrorList errors;
+  readCollectionText(games, c.held, CollectionReadRequest{}, errors);
+  ASSERT_EQ(games.size(), 2u);
+  if (c.moveLastGameUp) {
+    ASSERT_TRUE(games.moveGame(1, -1));
+  }
+  SaveOptions options;
+  options.buildTree = [&](SGridFrame& g) { return !buildHeldTree(games, g, c.held, "", {}, errors); };
+  const CollectionTextResult saved = collectionText(games, HeldFileText{c.held, &games.game(0)}, options);
+  ASSERT_TRUE(saved.written);
+  const std::string& text = saved.written->text;
+  if (c.moveLastGameUp) {
+    EXPECT_NE(text.find(c.closedAs), std::string::npos) << text;
+  } else {
+    EXPECT_TRUE(text.ends_with(c.closedAs)) << text;
+  }
+  Collection back;
+  CollectionReadRequest request;
+  readCollectionText(back, text, request, errors);
+  EXPECT_EQ(back.size(), c.gamesBack) << text;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    CollectionWriter, CutOffGameTest,
+    ::testing::Values(
+        CutOffCase{"OpenValueMovedUp", "(;GM[1]SZ[9];B[aa])\r\n\r\n(;GM[1]SZ[9];B[bb]C[cut", true, 2, "C[cut])"},
+        CutOffCase{"OpenVariationsMovedUp", "(;GM[1]SZ[9];B[aa])\r\n\r\n(;GM[1]SZ[9](;B[bb](;W[cc]", true, 2,
+                   "W[cc]))"},
+        CutOffCase{"UnreadAndOpenMovedUp", "(;GM[1]SZ[9];B[aa])\r\n\r\n(;GM[12]C[x\\]", true, 2, "C[x\\]])"},
+        CutOffCase{"OpenValueLeftLast", "(;GM[1]SZ[9];B[aa])\r\n\r\n(;GM[1]SZ[9];B[bb]C[cut", false, 2, "B[bb]C[cut"}),
+    [](const ::testing::TestParamInfo<CutOffCase>& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace meridax
