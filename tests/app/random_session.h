@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <map>
 #include <memory>
 #include <optional>
 #include <random>
@@ -79,6 +80,8 @@ class RandomSession {
   void runListMenuItem(int item);
   std::optional<std::string> brokenInvariant();
   std::optional<std::string> saveAndCompare();
+  // Notes, for each game whose tree was built since the last call, the reader settings it was built with.
+  void noteBuildSettings(const ReaderSettings& inForce);
 
   TempDir dir_;
   std::vector<std::string> files_;
@@ -86,6 +89,8 @@ class RandomSession {
   MemoryProfile profile_;
   std::unique_ptr<RandomAnswerPorts> ports_;
   std::unique_ptr<FrameWin> frame_;
+  std::pair<const char*, std::size_t> heldSeen_{nullptr, 0};
+  std::map<const SGridFrame*, ReaderSettings> builtWith_;
 };
 
 }  // namespace meridax::testing
