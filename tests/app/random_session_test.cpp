@@ -1,7 +1,7 @@
 // Random sessions never break anything: sequences of commands, keys, clicks and answers on real files of
 // every kind keep the node store and every tree valid, and a save read back gives the same games.
 //
-// Seeded and bounded: the normal test run plays the same few dozen sequences every time (at most a few
+// Seeded and bounded: the normal test run plays the same thousand sequences every time (at most a few
 // seconds); MERIDAX_PROPERTY_SECONDS plays sequences for that long instead, from a fresh seed unless
 // MERIDAX_PROPERTY_SEED names one. A failure prints the seed, the file and the
 // shortest sequence found that still fails, as frame-script lines.
@@ -24,7 +24,7 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-constexpr std::size_t kDefaultSequences = 40;
+constexpr std::size_t kDefaultSequences = 1000;
 constexpr double kDefaultSeconds = 10.0;  // a slow machine plays fewer of them
 constexpr std::uint32_t kDefaultSeed = 20261207;
 constexpr int kLongestSequence = 80;
