@@ -201,6 +201,8 @@ void freeAllNodes(SGridFrame& game) {
   game.quickSlots.fill(nullptr);
   game.firstNode = game.endNode = game.currentNode = game.primaryNode = nullptr;
   game.currentLine = nullptr;
+  // No node, no position: a game emptied to be built again later keeps no board meanwhile.
+  game.cachedPosition = BoardPosition();
   game.cachedPositionNode = nullptr;
 }
 

@@ -17,6 +17,13 @@ void recordFileFields(SGridFrame& game, int ordinal, const SgfReadResult& r, boo
   game.flags = game_flag::kUnchanged;
 }
 
+// A game read only as far as its root is not played until its tree is built, which computes the position
+// again: the board it was created with would cost every unopened game of a big file a few hundred bytes.
+void dropCachedPosition(SGridFrame& game) {
+  game.cachedPosition = BoardPosition();
+  game.cachedPositionNode = nullptr;
+}
+
 }  // namespace
 
 CollectionReadResult readCollectionText(Collection& collection, const std::string& text,
@@ -39,6 +46,7 @@ CollectionReadResult readCollectionText(Collection& collection, const std::strin
     const SgfReadResult read = Do_FileSGF(collection, text, r, errors);
     if (read.game != nullptr) {
       recordFileFields(*read.game, ordinal, read, held);
+      if (r.mode == ReadMode::RootOnly) dropCachedPosition(*read.game);
       after = collection.indexOf(read.game);
       if (result.firstGame == nullptr) result.firstGame = read.game;
       if (read.selected) result.selectedGame = read.game;
