@@ -1,13 +1,11 @@
 #include "edit/bulk_removal.h"
 
-#include <map>
-
 namespace meridax {
 
 namespace {
 
-template <typename Value>
-int clearIndex(std::map<const GameNode*, Value>& index, void (GameNode::*clearFlag)(bool)) {
+template <typename Index>
+int clearIndex(Index& index, void (GameNode::*clearFlag)(bool)) {
   const int count = static_cast<int>(index.size());
   for (auto& [node, value] : index) (const_cast<GameNode*>(node)->*clearFlag)(false);
   index.clear();

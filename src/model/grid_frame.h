@@ -13,6 +13,7 @@
 #include "model/board_position.h"
 #include "model/game_kind.h"
 #include "model/game_node.h"
+#include "model/lazy_map.h"
 #include "model/sgf_details.h"
 #include "model/variation_index.h"
 
@@ -80,16 +81,16 @@ class SGridFrame {
 
   // Per-game indexes keyed by node.
   VariationIndex variations;
-  std::map<const GameNode*, std::string> comments;
-  std::map<const GameNode*, std::string> names;
-  std::map<const GameNode*, std::string> markup;
-  std::map<const GameNode*, int> scores;
-  std::map<const GameNode*, std::uint16_t> captureCounts;               // Go and Pente: black * 256 + white
-  std::map<const GameNode*, std::vector<std::uint8_t>> kropkiFields;    // Kropki: merged field mask per node
-  std::map<const GameNode*, std::vector<std::uint8_t>> kropkiSnapshots; // Kropki: packed position per node
+  LazyMap<const GameNode*, std::string> comments;
+  LazyMap<const GameNode*, std::string> names;
+  LazyMap<const GameNode*, std::string> markup;
+  LazyMap<const GameNode*, int> scores;
+  LazyMap<const GameNode*, std::uint16_t> captureCounts;               // Go and Pente: black * 256 + white
+  LazyMap<const GameNode*, std::vector<std::uint8_t>> kropkiFields;    // Kropki: merged field mask per node
+  LazyMap<const GameNode*, std::vector<std::uint8_t>> kropkiSnapshots; // Kropki: packed position per node
   // Properties this program does not read ("TM[300]OT[3x30]"), raw and in the order read, for the nodes
   // that carry any; the writer puts them back in their node.
-  std::map<const GameNode*, std::string> otherProperties;
+  LazyMap<const GameNode*, std::string> otherProperties;
 
   std::array<GameNode*, 10> quickSlots{};
   std::vector<Bookmark> bookmarks;
