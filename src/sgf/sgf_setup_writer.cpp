@@ -79,11 +79,13 @@ std::string setupText(const SGridFrame& game, const GameNode* node) {
   appendProperty(out, "AW", cells.pointsHolding(cell::kWhite));
   if (first && game.kind() == GameKind::Othello) appendProperty(out, "AE", cells.emptyCentreCells());
   if (first) {
-    // An unusual side to move is kept even without stones, or a reload would lose it.
+    // An unusual side to move is kept even without stones, or a reload would lose it; so is a composition
+    // without stones, which a reader takes for one by its side to move (the rules after a composed
+    // position are not those of the start: an Unlur contract piece may then stand on the edge).
     const bool blackAssumed = !game.isWhiteFirst() && !sgf_writer::headerGivesWhiteTheMove(game);
     const bool usualSide = node->blackNext() == blackAssumed;
     if (!out.empty()) out += node->blackNext() ? "\r\nPL[B]" : "\r\nPL[W]";
-    else if (!usualSide) out += node->blackNext() ? "PL[B]" : "PL[W]";
+    else if (!usualSide || node->kind() == SpecialMoveKind::Compose) out += node->blackNext() ? "PL[B]" : "PL[W]";
   }
   if (!first) appendProperty(out, "AE", cells.pointsHolding(cell::kEmpty));
   const std::string black = sgf_writer::kropkiOutlines(game, node, Colour::Black);

@@ -210,6 +210,16 @@ TEST(SgfRoundTrip, UnlurAcceptanceOfTheBlackPieces) {
   expectRoundTrip(g.game);
 }
 
+// A first node composed with nothing on it is still a composition, after which an Unlur contract
+// piece may stand on the edge; read back as a plain start, that piece would be refused.
+TEST(SgfRoundTrip, ComposedEmptyFirstNode_StaysAComposition) {
+  TestGame g(GameKind::Unlur, 13);
+  g.game.firstNode->setKind(SpecialMoveKind::Compose);
+  g.game.firstNode->setPrintDiagram(true);
+  g.black(0, 1);
+  expectRoundTrip(g.game);
+}
+
 TEST(SgfRoundTrip, KropkiFieldsOnMovesAndComposeNodes) {
   TestGame g(GameKind::Kropki, 7);
   g.black(2, 1);

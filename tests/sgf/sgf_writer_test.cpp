@@ -257,10 +257,11 @@ TEST(SgfWriter, ComposedFirstNode_SetupInTheHeader) {
                           "XV[]\r\n\r\nAB[bb][bd]\r\nAW[dc]\r\nPL[B]C[Problem]\r\n\r\n\r\n)\r\n\r\n");
 }
 
-TEST(SgfWriter, ComposedEmptyFirstNode_SideToMoveWrittenOnlyWhenUnusual) {
+// The side to move is what makes a reader take a first node without stones for a composition.
+TEST(SgfWriter, ComposedEmptyFirstNode_SideToMoveWrittenSoItStaysAComposition) {
   TestGame g(GameKind::Go, 5);
   g.setFirstPosition(PositionAt(g.game, g.game.firstNode), true);
-  EXPECT_EQ(g.text(), plainHeader("1", "5") + "XV[]\r\n\r\n)\r\n\r\n");
+  EXPECT_EQ(g.text(), plainHeader("1", "5") + "XV[]\r\n\r\nPL[B]\r\n)\r\n\r\n");
 
   g.game.firstNode->setBlackNext(false);
   EXPECT_EQ(g.text(), plainHeader("1", "5") + "XV[]\r\n\r\nPL[W]\r\n)\r\n\r\n");
