@@ -16,18 +16,36 @@ bool alwaysSnapshotted(SpecialMoveKind k) {
          k == SpecialMoveKind::Compose;
 }
 
-bool snapshotWithinSpacing(const GameNode* parent) {
+// The steps from a node up to the nearest node with a snapshot, kSnapshotSpacing when none is that near.
+int stepsToSnapshot(const GameNode* node) {
   int seen = 0;
-  for (const GameNode* n = parent; n != nullptr && seen < kSnapshotSpacing; n = n->prev(), ++seen)
-    if (n->hasSnapshot()) return true;
-  return false;
+  for (const GameNode* n = node; n != nullptr && seen < kSnapshotSpacing; n = n->prev(), ++seen)
+    if (n->hasSnapshot()) return seen;
+  return kSnapshotSpacing;
 }
 
-bool takesSnapshot(const SGridFrame& game, const GameNode* parent, SpecialMoveKind kind, bool force) {
+// The last node inserted on this thread and its steps to a snapshot. A tree is mostly built one child
+// below the last node, and counting from it spares walking up the line for every node. Nodes above it
+// never lose their snapshots, and a node freed meanwhile cannot be a parent until a new insertion took
+// its place here.
+struct LastInserted {
+  const SGridFrame* game = nullptr;
+  const GameNode* node = nullptr;
+  int steps = 0;
+};
+thread_local LastInserted lastInserted;
+
+int stepsToSnapshotAbove(const SGridFrame& game, const GameNode* parent) {
+  if (parent == lastInserted.node && &game == lastInserted.game) return lastInserted.steps;
+  return stepsToSnapshot(parent);
+}
+
+bool takesSnapshot(const SGridFrame& game, const GameNode* parent, SpecialMoveKind kind, bool force,
+                   int parentSteps) {
   if (parent == nullptr && game.kind() != GameKind::Kropki) return true;
   if (alwaysSnapshotted(kind) || force) return true;
   if (game.kind() == GameKind::Othello || game.kind() == GameKind::Kropki) return false;
-  return !snapshotWithinSpacing(parent);
+  return parentSteps >= kSnapshotSpacing;
 }
 
 // The record of the line the node lies on: walk up while each node is its parent's continuation to the
@@ -67,7 +85,8 @@ void freeNode(SGridFrame& game, GameNode* n) {
 
 GameNode* list_insert(SGridFrame& game, GameNode* parent, const BoardPosition& position, Colour colour,
                       SpecialMoveKind kind, unsigned point, bool forceSnapshot) {
-  const bool snapshot = takesSnapshot(game, parent, kind, forceSnapshot);
+  const int parentSteps = parent == nullptr ? kSnapshotSpacing : stepsToSnapshotAbove(game, parent);
+  const bool snapshot = takesSnapshot(game, parent, kind, forceSnapshot, parentSteps);
   const bool inlineSnapshot = snapshot && game.kind() != GameKind::Kropki;
   GameNode* node = inlineSnapshot ? game.store().allocate(game.width(), game.snapshotBytes())
                                   : game.store().allocate(NodeStore::kBareClass, 0);
@@ -100,6 +119,7 @@ GameNode* list_insert(SGridFrame& game, GameNode* parent, const BoardPosition& p
     game.kropkiSnapshots[node] = std::move(packed);
     node->setHasSnapshot(true);
   }
+  lastInserted = {&game, node, snapshot ? 0 : std::min(parentSteps + 1, kSnapshotSpacing)};
   return node;
 }
 

@@ -40,6 +40,19 @@ TEST(ListInsert, GoLineWithoutCaptures_SnapshotsOnMoves33And66And99) {
   expectClean(*g);
 }
 
+// The spacing counts from the nearest snapshot above the branch, whatever was inserted meanwhile.
+TEST(ListInsert, BranchAfterAnotherGamesMoves_CountsFromTheSnapshotAboveIt) {
+  TestGame a;
+  const auto line = playLine(*a, 40);
+  TestGame b;
+  playLine(*b, 10);
+  a->currentNode = line[19];  // move 20, 20 steps below the first node
+  playLine(*a, 60, 100);      // moves 21 to 80, the new continuation
+  EXPECT_EQ(snapshotMoves(*a), (std::vector<unsigned>{0, 33, 66}));
+  EXPECT_EQ(snapshotMoves(*b), (std::vector<unsigned>{0}));
+  expectClean(*a);
+}
+
 TEST(ListInsert, PassAndForcedSnapshots_RestartTheSpacing) {
   TestGame g;
   playLine(*g, 9);
