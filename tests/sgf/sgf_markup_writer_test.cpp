@@ -5,6 +5,7 @@
 #include <string>
 
 #include "sgf/sgf_escape.h"
+#include "sgf/text_decoding.h"
 
 namespace meridax {
 namespace {
@@ -75,6 +76,16 @@ TEST(SgfEscape, TextAndLabelEscapes) {
   EXPECT_EQ(escapeText(""), "");
   EXPECT_EQ(unescapeStored("a\\]b\\\\c\\:d"), "a]b\\c:d");
   EXPECT_EQ(unescapeStored("end\\"), "end");
+}
+
+// A text typed with line breaks of any kind is written as the reader will give it back, so that the
+// game read back writes the same bytes again.
+TEST(SgfEscape, LineBreaksOfAnyKind_ReadBackAsWritten) {
+  for (const std::string typed : {"a\rb", "a\nb", "a\r\nb", "\r", "a\n\rb", "a\r\r\nb", "a]\\\rb"}) {
+    const std::string written = escapeText(typed);
+    EXPECT_EQ(escapeText(decodeSgfText(written)), written) << testing::PrintToString(typed);
+    EXPECT_EQ(decodeSgfText(written).find('\r'), decodeSgfText(written).find("\r\n")) << written;
+  }
 }
 
 }  // namespace
