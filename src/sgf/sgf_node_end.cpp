@@ -46,7 +46,8 @@ void SgfReader::endNode() {
     if (root_ && setupOrSide) composeFromSetup(true, cursor_);
     else if (!root_ && !moveInNode_ && (setupOrSide || pending_.holdsNodeItems())) addCompositionNode(true, cursor_);
   }
-  if (accepting_ && (root_ || moveInNode_ || nodeMade_)) attachPending(game_->currentNode);
+  if (accepting_ && movesAllowed_ && refusedBelowFirstNode() && !pending_.others.empty()) keepWithNodeAbove();
+  else if (accepting_ && (root_ || moveInNode_ || nodeMade_)) attachPending(game_->currentNode);
   else if (accepting_ && movesAllowed_ && !pending_.others.empty()) keepWithNodeAbove();
   pending_ = PendingItems{};
   moveInNode_ = false;

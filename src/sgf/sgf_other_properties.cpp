@@ -52,7 +52,7 @@ void SgfReader::keepOtherProperty(const ValueSpan& v) {
     return;
   }
   if (!movesAllowed_) return;
-  if (moveInNode_) addOtherProperties(*game_, game_->currentNode, raw);
+  if (moveInNode_ && !refusedBelowFirstNode()) addOtherProperties(*game_, game_->currentNode, raw);
   else pending_.others += raw;  // they go with the node made for this one
 }
 

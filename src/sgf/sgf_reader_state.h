@@ -104,6 +104,9 @@ class SgfReader {
   void keepOtherProperty(const ValueSpan& v);
   std::string fullIdentifier() const;
   void keepWithNodeAbove();
+  // A node below the first whose move was refused leaves the first node current; what it holds besides
+  // must not join the first node, whose properties the header holds.
+  bool refusedBelowFirstNode() const { return moveInNode_ && !root_ && !nodeMade_ && game_->currentNode == game_->firstNode; }
 
   // ---- sgf_move_properties.cpp: moves, setup, side to move ----
   void handleMove(Colour colour, const ValueSpan& v);
