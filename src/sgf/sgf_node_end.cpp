@@ -7,6 +7,7 @@
 #include "model/node_texts.h"
 #include "model/game_tree.h"
 #include "rules/connect6_rules.h"
+#include "rules/hex_family_rules.h"
 #include "rules/move_acceptance.h"
 #include "rules/othello_rules.h"
 #include "rules/position_at.h"
@@ -106,7 +107,14 @@ void SgfReader::convertLoneSetupStone(GameNode* node) {
   if (!pos_.inSquare(p.x, p.y) || pos_.at(p.x, p.y) == cell::kOffBoard) return;
   // A stone put over another one is no move (a move there is refused when the file is read again): it
   // stays a composition.
-  if (PositionAt(*game_, node->prev()).at(p.x, p.y) != cell::kEmpty) return;
+  const BoardPosition before = PositionAt(*game_, node->prev());
+  if (before.at(p.x, p.y) != cell::kEmpty) return;
+  // Nor is an Unlur contract piece on the edge, which the rules refuse as a move.
+  const GameNode* above = node->prev();
+  if (game_->kind() == GameKind::Unlur &&
+      (above->kind() == SpecialMoveKind::Placement || above->kind() == SpecialMoveKind::Pass) &&
+      checkUnlurEdgeRule(before, above->blackMove() ? Colour::Black : Colour::White, p.x, p.y) != MoveResult::Accepted)
+    return;
   const Colour colour = pending_.setupColour;
   // Nor is a stone that repeats a move already made from the same position: a second reading would
   // follow that move instead of opening a line of its own.
