@@ -20,6 +20,7 @@
 
 #include "app/posix_file_system.h"
 #include "model/collection.h"
+#include "sgf/bracket_balance.h"
 #include "sgf/sgf_collection_read.h"
 #include "sgf/text_decoding.h"
 
@@ -30,22 +31,8 @@ inline constexpr double kMegabyte = 1024.0 * 1024.0;
 
 // True when every "(" outside property values is closed and no ")" comes before its "(".
 inline bool closesEveryGame(const std::string& text) {
-  int depth = 0;
-  bool inValue = false;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    const char c = text[i];
-    if (inValue) {
-      if (c == '\\') ++i;
-      else if (c == ']') inValue = false;
-    } else if (c == '[') {
-      inValue = true;
-    } else if (c == '(') {
-      ++depth;
-    } else if (c == ')' && --depth < 0) {
-      return false;
-    }
-  }
-  return depth == 0 && !inValue;
+  const BracketBalance b = bracketBalance(text);
+  return b.openVariations == 0 && !b.inValue && !b.closedTooMany;
 }
 
 // Every file of the folders, in path order, each cleaned and followed by a blank line as a save

@@ -1,6 +1,7 @@
 #include "app/collection_writer.h"
 
 #include "model/text_format.h"
+#include "sgf/bracket_balance.h"
 #include "sgf/sgf_writer.h"
 
 namespace meridax {
@@ -30,22 +31,8 @@ bool includes(const SGridFrame& game, const SaveOptions& options) {
 // What closes a game text that the file ended inside of (a value left open, variations not closed):
 // "]" for the value, then one ")" a level. Empty for a text that closes itself.
 std::string closersOf(std::string_view text) {
-  int depth = 0;
-  bool inValue = false;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    const char c = text[i];
-    if (inValue) {
-      if (c == '\\') ++i;
-      else if (c == ']') inValue = false;
-    } else if (c == '[') {
-      inValue = true;
-    } else if (c == '(') {
-      ++depth;
-    } else if (c == ')' && depth > 0) {
-      --depth;
-    }
-  }
-  return std::string(inValue ? 1 : 0, ']') + std::string(static_cast<std::size_t>(depth), ')');
+  const BracketBalance b = bracketBalance(text);
+  return std::string(b.inValue ? 1 : 0, ']') + std::string(static_cast<std::size_t>(b.openVariations), ')');
 }
 
 // Only a game kept unread or copied from the end of the held text can have been cut off by the file's end.
