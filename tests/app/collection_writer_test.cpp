@@ -353,23 +353,29 @@ TEST(CollectionWriter, SaveFileWithBadRecord_ToldAndNothingWritten) {
   EXPECT_EQ(messages.told[0].caption, "FrameWin::Save_File()");
 }
 
+// Reads `held` as a load does, changes every game's event and saves: the saved text.
+std::string savedAfterEventChanged(Collection& games, const std::string& held, SErrorList& errors) {
+  readCollectionText(games, held, CollectionReadRequest{}, errors);
+  SaveOptions options;
+  options.buildTree = [&](SGridFrame& g) { return !buildHeldTree(games, g, held, "", {}, errors); };
+  for (std::size_t i = 0; i < games.size(); ++i) {
+    EXPECT_TRUE(options.buildTree(games.game(i)));
+    games.game(i).details[DetailField::Event] = "Changed";
+    games.game(i).markDetailsChanged();
+  }
+  const CollectionTextResult saved = collectionText(games, HeldFileText{held, &games.game(0)}, options);
+  EXPECT_TRUE(saved.written);
+  return saved.written ? saved.written->text : std::string();
+}
+
 // A new header holds the root's properties this program does not read; the text copied after it
 // holds those of the other nodes: each is saved once.
 TEST(CollectionWriter, InformationChanged_PropertiesNotReadAreSavedOnce) {
   const std::string held = "(;GM[1]SZ[9]TM[5]C[c];GB[1];B[cc]BL[3])\r\n\r\n(;GM[1]SZ[9]OT[x]B[aa]BL[2];W[bb])";
   Collection games;
   SErrorList errors;
-  readCollectionText(games, held, CollectionReadRequest{}, errors);
+  const std::string text = savedAfterEventChanged(games, held, errors);
   ASSERT_EQ(games.size(), 2u);
-  SaveOptions options;
-  options.buildTree = [&](SGridFrame& g) { return !buildHeldTree(games, g, held, "", {}, errors); };
-  for (std::size_t i = 0; i < games.size(); ++i) {
-    games.game(i).details[DetailField::Event] = "Changed";
-    games.game(i).markDetailsChanged();
-  }
-  const CollectionTextResult saved = collectionText(games, HeldFileText{held, &games.game(0)}, options);
-  ASSERT_TRUE(saved.written);
-  const std::string& text = saved.written->text;
   for (const char* once : {"TM[5]", "GB[1]", "BL[3]", "OT[x]", "BL[2]"}) {
     const auto first = text.find(once);
     EXPECT_NE(first, std::string::npos) << once << " in " << text;
@@ -383,28 +389,19 @@ TEST(CollectionWriter, InformationChanged_RootEndingInLettersWithoutValue_ReadsB
   const std::string held = "(;GM[1]SZ[9]EV[a] AB\n(;N[x];B[cc]))\r\n\r\n(;GM[1]SZ[9]AB;N[y];W[bb])";
   Collection games;
   SErrorList errors;
-  readCollectionText(games, held, CollectionReadRequest{}, errors);
+  const std::string text = savedAfterEventChanged(games, held, errors);
   ASSERT_EQ(games.size(), 2u);
-  SaveOptions options;
-  options.buildTree = [&](SGridFrame& g) { return !buildHeldTree(games, g, held, "", {}, errors); };
-  for (std::size_t i = 0; i < games.size(); ++i) {
-    ASSERT_TRUE(options.buildTree(games.game(i)));
-    games.game(i).details[DetailField::Event] = "Changed";
-    games.game(i).markDetailsChanged();
-  }
-  const CollectionTextResult saved = collectionText(games, HeldFileText{held, &games.game(0)}, options);
-  ASSERT_TRUE(saved.written);
   Collection back;
   CollectionReadRequest all;
   all.trees = GameTrees::All;
-  readCollectionText(back, saved.written->text, all, errors);
+  readCollectionText(back, text, all, errors);
   ASSERT_EQ(back.size(), 2u);
   for (std::size_t i = 0; i < 2; ++i) {
     std::string before;
     std::string after;
     ASSERT_TRUE(WriteGameText(games.game(i), before));
     ASSERT_TRUE(WriteGameText(back.game(i), after));
-    EXPECT_EQ(after, before) << "game " << i + 1 << " saved as\n" << saved.written->text;
+    EXPECT_EQ(after, before) << "game " << i + 1 << " saved as\n" << text;
   }
 }
 
