@@ -1,6 +1,7 @@
 #include "app/backups.h"
 
 #include <cerrno>
+#include <optional>
 
 #include "model/text_format.h"
 
@@ -40,6 +41,32 @@ std::string renameFailureText(const std::string& from, const std::string& to, co
 
 void tellError(MessagePort& messages, const char* caption, std::string text) {
   messages.tell(UserMessage{caption, std::move(text), MessageIcon::Error});
+}
+
+// "<base>_<n>.<ext>" becomes "<base>_<n+1>.<ext>"; empty when the path has no such number.
+std::string nextNumberedName(const std::string& path) {
+  const std::size_t dot = path.rfind('.');
+  const std::size_t underscore = path.rfind('_', dot);
+  if (dot == std::string::npos || underscore == std::string::npos || underscore + 1 == dot) return {};
+  long n = 0;
+  for (std::size_t i = underscore + 1; i < dot; ++i) {
+    if (path[i] < '0' || path[i] > '9' || n > 1'000'000) return {};
+    n = n * 10 + (path[i] - '0');
+  }
+  return path.substr(0, underscore + 1) + std::to_string(n + 1) + path.substr(dot);
+}
+
+// Keeps `target` under `backupPath`, or under the next free number when another program took that name
+// between choosing it and now (two saves of same-named files in one second).
+std::optional<SystemError> keepOldText(const ShellPorts& ports, const std::string& target, std::string& backupPath) {
+  for (int attempt = 0;; ++attempt) {
+    std::optional<SystemError> error = ports.files.hardLink(target, backupPath);
+    if (error && linkUnsupported(error->code)) error = ports.files.copyFile(target, backupPath);
+    if (!error || error->code != EEXIST || attempt == 100) return error;
+    std::string next = nextNumberedName(backupPath);
+    if (next.empty()) return error;
+    backupPath = std::move(next);
+  }
 }
 
 }  // namespace
@@ -96,9 +123,9 @@ std::string GetBackupName(const ShellPorts& ports, const std::string& target, co
 // time, so the backup is stamped with the time of the swap. Without that a backup would carry the old
 // file's own last-write time, and the backup of a file untouched for a year would be the first one pruned.
 bool SwapBackupFiles(const ShellPorts& ports, const std::string& target, const std::string& temporary,
-                     const std::string& backupPath, const BackupPlace& place, int backupsToKeep) {
-  std::optional<SystemError> error = ports.files.hardLink(target, backupPath);
-  if (error && linkUnsupported(error->code)) error = ports.files.copyFile(target, backupPath);
+                     const std::string& chosenBackupPath, const BackupPlace& place, int backupsToKeep) {
+  std::string backupPath = chosenBackupPath;
+  std::optional<SystemError> error = keepOldText(ports, target, backupPath);
   if (error) {
     tellError(ports.messages, "SwapBackupFiles_1(): MoveFile()", renameFailureText(target, backupPath, *error));
     return false;

@@ -33,7 +33,8 @@ std::string GetBackupName(const ShellPorts& ports, const std::string& target, co
 std::string GetBackupName(const ShellPorts& ports, const std::string& target, const BackupPlace& place,
                           const std::string& extension, const std::tm& localTime);
 
-// Keeps `target` as `backupPath`, moves `temporary` into its place and prunes the backup directory.
+// Keeps `target` as `backupPath` (or the next free number after it, when another program took that name since
+// it was chosen), moves `temporary` into its place and prunes the backup directory.
 // The target always holds either the old or the new text. False after telling the user; the new text is then
 // still in `temporary`.
 bool SwapBackupFiles(const ShellPorts& ports, const std::string& target, const std::string& temporary,

@@ -111,6 +111,20 @@ TEST_F(BackupsTest, TwoSavesInOneSecond_DifferOnlyInTheCounter) {
   EXPECT_TRUE(messages.told.empty());
 }
 
+TEST_F(BackupsTest, NameTakenByAnotherProgramBeforeTheSwap_TheNextNumberKeepsTheOldText) {
+  const std::string chosen = GetBackupName(ports, target, place, "sgf", noon);
+  writeTextFile(chosen, "another program's backup");
+  writeTextFile(place.backupDirectory + "/game.sgf   20240309 120507_2.sgf", "and another");
+  temporary = dir.file("game.sgf_new.tmp");
+  writeTextFile(temporary, "new text");
+
+  ASSERT_TRUE(SwapBackupFiles(ports, target, temporary, chosen, place, kDefaultBackupsToKeep));
+  EXPECT_EQ(readTextFile(chosen), "another program's backup");
+  EXPECT_EQ(readTextFile(place.backupDirectory + "/game.sgf   20240309 120507_3.sgf"), "old text");
+  EXPECT_EQ(readTextFile(target), "new text");
+  EXPECT_TRUE(messages.told.empty());
+}
+
 TEST_F(BackupsTest, Swap_KeepsThePermissionsOfTheReplacedFile) {
   ::chmod(target.c_str(), 0640);
   ASSERT_TRUE(save("new text", noon));

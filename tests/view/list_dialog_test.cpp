@@ -33,7 +33,7 @@ class ListDialogTest : public view_testing::WindowTest {
     FramePorts ports = scripted.framePorts();
     ports.window = nullptr;
     if (realForms) ports.listDialogs = nullptr;
-    auto window = std::make_unique<MainWindow>(MainWindowSetup{profile, files, readAppSettings(profile), {}, ports});
+    auto window = std::make_unique<MainWindow>(MainWindowSetup{profile, files, readAppSettings(profile), environment(), ports});
     window->show();
     const std::string path = writeFile("games.sgf", kGames);
     window->run([&] { window->frame().files().ReLoad(path); });

@@ -38,11 +38,18 @@ class WindowTest : public ::testing::Test {
   std::unique_ptr<MainWindow> makeWindow(MemoryProfile& profile, bool fixedSize = true) {
     FramePorts ports = scripted.framePorts();
     ports.window = nullptr;
-    auto window = std::make_unique<MainWindow>(MainWindowSetup{profile, files, readAppSettings(profile), {}, ports});
+    auto window = std::make_unique<MainWindow>(MainWindowSetup{profile, files, readAppSettings(profile), environment(), ports});
     if (fixedSize) window->resize(900, 640);
     window->show();
     QApplication::processEvents();
     return window;
+  }
+
+  // Backups and diagram images go below the temporary folder, never to a folder other test programs share.
+  FrameEnvironment environment() const {
+    FrameEnvironment environment;
+    environment.dataDirectory = dir.filePath("data").toStdString();
+    return environment;
   }
 
   // Writes an SGF file into the temporary folder and returns its path.
