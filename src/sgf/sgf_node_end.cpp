@@ -11,6 +11,7 @@
 #include "rules/move_acceptance.h"
 #include "rules/othello_rules.h"
 #include "rules/position_at.h"
+#include "sgf/sgf_numbers.h"
 #include "sgf/sgf_reader_state.h"
 
 namespace meridax {
@@ -18,10 +19,11 @@ namespace meridax {
 namespace {
 
 void addBookmark(SGridFrame& game, GameNode* node, Bookmark mark) {
-  // Bookmarks are kept in descending order of number; number 0 takes the highest number + 1.
+  // Bookmarks are kept in descending order of number; number 0 takes the highest number + 1, but never
+  // more than a number can be read as, or the saved file would read back with other numbers.
   int highest = 0;
   for (const Bookmark& b : game.bookmarks) highest = std::max(highest, b.number);
-  if (mark.number == 0) mark.number = highest + 1;
+  if (mark.number == 0) mark.number = std::min(highest + 1, kDecimalCeiling);
   mark.node = node;
   auto at = std::find_if(game.bookmarks.begin(), game.bookmarks.end(),
                          [&](const Bookmark& b) { return b.number < mark.number; });

@@ -6,7 +6,6 @@ namespace meridax {
 
 namespace {
 
-constexpr long kIntegerCeiling = 1000000000L;
 constexpr int kMaxGoHandicap = 9;
 constexpr int kMinGoHandicap = 2;
 
@@ -18,7 +17,7 @@ int decimalValue(std::string_view s, std::size_t* end) {
   bool negative = false;
   if (at < s.size() && (s[at] == '-' || s[at] == '+')) negative = s[at++] == '-';
   long v = 0;
-  while (at < s.size() && s[at] >= '0' && s[at] <= '9') v = std::min(kIntegerCeiling, v * 10 + (s[at++] - '0'));
+  while (at < s.size() && s[at] >= '0' && s[at] <= '9') v = std::min<long>(kDecimalCeiling, v * 10 + (s[at++] - '0'));
   if (end != nullptr) *end = at;
   return static_cast<int>(negative ? -v : v);
 }

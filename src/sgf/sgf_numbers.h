@@ -7,6 +7,9 @@
 
 namespace meridax {
 
+// The largest number decimalValue gives; longer digit runs saturate here.
+inline constexpr int kDecimalCeiling = 1000000000;
+
 // A decimal integer as atoi reads it (leading blanks, a sign, digits), saturating; 0 when there is none.
 // `end`, when given, receives the offset just after the digits.
 int decimalValue(std::string_view s, std::size_t* end = nullptr);
