@@ -122,7 +122,9 @@ int runScreenshot(const LaunchOptions& options) {
   window.resize(options.width, options.height);
   window.frame().files().decideStartupFile(options.files);
   // Answers at the head of the script are for the questions of loading FILE.
-  const auto [answers, rest] = splitLeadingAnswers(script.value_or(""));
+  const auto split = splitLeadingAnswers(script.value_or(""));
+  const auto& answers = split.first;
+  const auto& rest = split.second;
   if (!answers.empty()) (void)runScriptOn(window.frame(), scripted, answers, std::cout);
   window.show();
   QApplication::processEvents();  // the panes take their sizes, then the first paint reads FILE

@@ -13,7 +13,7 @@ struct DefaultCase {
   DefaultGame expected;
 };
 
-constexpr DefaultGame kGo19{GameKind::Go, 19, 19, ""};
+const DefaultGame kGo19{GameKind::Go, 19, 19, ""};
 
 class DefaultGameCases : public ::testing::TestWithParam<DefaultCase> {};
 
