@@ -207,8 +207,7 @@ void deleteChain(SGridFrame& game, GameNode* node) {
 }
 
 void freeAllNodes(SGridFrame& game) {
-  if (game.firstNode != nullptr) deleteChain(game, game.firstNode);
-  game.variations.clear();
+  // The side tables go first and whole, so that freeing the nodes finds nothing to look up in them.
   game.comments.clear();
   game.names.clear();
   game.markup.clear();
@@ -219,6 +218,8 @@ void freeAllNodes(SGridFrame& game) {
   game.otherProperties.clear();
   game.bookmarks.clear();
   game.quickSlots.fill(nullptr);
+  if (game.firstNode != nullptr) deleteChain(game, game.firstNode);
+  game.variations.clear();
   game.firstNode = game.endNode = game.currentNode = game.primaryNode = nullptr;
   game.currentLine = nullptr;
   // No node, no position: a game emptied to be built again later keeps no board meanwhile.

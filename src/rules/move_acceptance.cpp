@@ -101,7 +101,9 @@ MoveResult Accept_Move(PlayContext& ctx, Colour c, BoardPosition& pos) {
   }
   if (current->moveNumber() >= GameNode::kMaxMoveNumber) return refuse(ctx, MoveResult::TooManyBranches);
 
-  const BoardPosition before = pos;
+  // One board kept for the position before the move: a fresh copy per move costs an allocation each.
+  static thread_local BoardPosition before;
+  before = pos;
   KindMove km = playByKind(ctx, c, pos);
   if (km.result != MoveResult::Accepted) {
     pos = before;
