@@ -37,9 +37,19 @@ GroupScratch& groupScratch() {
   return scratch;
 }
 
+bool hasEmptyNeighbour(const BoardPosition& pos, int x, int y) {
+  for (int d = 0; d < 4; ++d) {
+    const int nx = x + kNeighbourDx[d];
+    const int ny = y + kNeighbourDy[d];
+    if (pos.inSquare(nx, ny) && isEmptyCell(pos.at(nx, ny))) return true;
+  }
+  return false;
+}
+
 // Gathers the group of `colour` through (x, y) into the scratch's stones, stopping at the first liberty
 // found. Returns true when the group has a liberty (then the stones are only part of it).
 bool gatherGroup(const BoardPosition& pos, int x, int y, std::uint8_t colour, GroupScratch& g) {
+  if (hasEmptyNeighbour(pos, x, y)) return true;  // most stones touch a liberty: no search
   g.start(static_cast<std::size_t>(pos.cellCount()));
   const int first = pos.index(x, y);
   g.pending.push_back(first);
