@@ -2,6 +2,7 @@
 
 #include "export/gif_file.h"
 #include "export/rtf_escape.h"
+#include "model/character_set.h"
 #include "model/text_format.h"
 
 namespace meridax {
@@ -21,6 +22,9 @@ std::string pageSetup() {
                     kPageMargin, kPageMargin, kPageMargin, kPageMargin);
 }
 
+// A text of the game, in the game's character set, as RTF.
+std::string gameText(const SGridFrame& game, const std::string& bytes) { return rtfEscape(gameTextToUtf8(game, bytes)); }
+
 std::vector<std::string> commentLines(const std::string& text) {
   std::vector<std::string> lines(1);
   for (const char c : text) {
@@ -32,9 +36,9 @@ std::vector<std::string> commentLines(const std::string& text) {
   return lines;
 }
 
-std::string playerText(const std::string& name, const std::string& rank) {
-  std::string text = name.empty() ? "(null)" : rtfEscape(name);
-  if (!rank.empty()) text += "  ( " + rtfEscape(rank) + " )";
+std::string playerText(const SGridFrame& game, const std::string& name, const std::string& rank) {
+  std::string text = name.empty() ? "(null)" : gameText(game, name);
+  if (!rank.empty()) text += "  ( " + gameText(game, rank) + " )";
   return text;
 }
 
@@ -53,22 +57,22 @@ std::vector<std::string> informationRows(const SGridFrame& game, const RtfExport
     rows.push_back(row);
   }
   if (o.on(rtf_field::kInfoGameName) && !d[DetailField::GameName].empty())
-    rows.push_back(" {\\b Name:} \\tab " + rtfEscape(d[DetailField::GameName]));
+    rows.push_back(" {\\b Name:} \\tab " + gameText(game, d[DetailField::GameName]));
   if (o.on(rtf_field::kInfoPlayers) && (!d[DetailField::Player1].empty() || !d[DetailField::Player2].empty())) {
-    std::string first = playerText(d[DetailField::Player1], d[DetailField::Player1Rank]);
-    std::string second = playerText(d[DetailField::Player2], d[DetailField::Player2Rank]);
+    std::string first = playerText(game, d[DetailField::Player1], d[DetailField::Player1Rank]);
+    std::string second = playerText(game, d[DetailField::Player2], d[DetailField::Player2Rank]);
     if (isHandicapGo19(game)) std::swap(first, second);
     rows.push_back(" {\\b Players:} \\tab " + first + ", " + second);
   }
   if (o.on(rtf_field::kInfoEvent) && !d[DetailField::Event].empty())
-    rows.push_back(" {\\b Event:} \\tab " + rtfEscape(d[DetailField::Event]));
+    rows.push_back(" {\\b Event:} \\tab " + gameText(game, d[DetailField::Event]));
   if (o.on(rtf_field::kInfoDate) && !d[DetailField::Date].empty())
-    rows.push_back(" {\\b Date:} \\tab " + rtfEscape(d[DetailField::Date]));
+    rows.push_back(" {\\b Date:} \\tab " + gameText(game, d[DetailField::Date]));
   if (o.on(rtf_field::kInfoDescription) && !d[DetailField::GameComment].empty()) {
     std::string row = " {\\b Comment:} ";
     bool first = true;
     for (const std::string& line : commentLines(d[DetailField::GameComment])) {
-      row += (first ? "" : "\\par ") + std::string("\\tab ") + rtfEscape(line);
+      row += (first ? "" : "\\par ") + std::string("\\tab ") + gameText(game, line);
       first = false;
     }
     rows.push_back(row);
@@ -96,7 +100,8 @@ std::string informationTable(const SGridFrame& game, const RtfExportOptions& o, 
 // Writes the print lines, remembering the previous kind and whether a group is open.
 class LineWriter {
  public:
-  LineWriter(std::string& out, const RtfExportOptions& o, const RtfDocumentContext& c) : out_(out), o_(o), c_(c) {}
+  LineWriter(std::string& out, const SGridFrame& game, const RtfExportOptions& o, const RtfDocumentContext& c)
+      : out_(out), game_(game), o_(o), c_(c) {}
 
   void write(const PrintLine& line) {
     const bool kindChanged = hasPrevious_ && previous_ != line.kind && previous_ != PrintLineKind::Diagram;
@@ -106,15 +111,15 @@ class LineWriter {
     switch (line.kind) {
       case PrintLineKind::MainLine:
         out_ += o_.on(rtf_field::kMainLineBold) ? "{\\b " : " ";
-        out_ += rtfEscape(line.text);
+        out_ += gameText(game_, line.text);
         if (o_.on(rtf_field::kMainLineBold)) out_ += "}";
         break;
       case PrintLineKind::Variation:
         out_ += o_.on(rtf_field::kVariationsItalic) ? "{\\f4\\cf2\\i " : "{\\f4\\cf2 ";
-        out_ += rtfEscape(line.text) + "}";
+        out_ += gameText(game_, line.text) + "}";
         break;
       case PrintLineKind::Comment:
-        out_ += "{\\f2\\qj " + rtfEscape(line.text);
+        out_ += "{\\f2\\qj " + gameText(game_, line.text);
         groupOpen_ = true;
         break;
       case PrintLineKind::Diagram:
@@ -140,6 +145,7 @@ class LineWriter {
   }
 
   std::string& out_;
+  const SGridFrame& game_;
   const RtfExportOptions& o_;
   const RtfDocumentContext& c_;
   PrintLineKind previous_ = PrintLineKind::MainLine;
@@ -175,7 +181,7 @@ std::string writeRtfDocument(const SGridFrame& game, const RtfExportOptions& o, 
   std::size_t first = 0;
   while (first < lines.size() && lines[first].text.empty() && lines[first].kind != PrintLineKind::Diagram) ++first;
   if (twoColumns) out += "\r\n\\sect\\sectd\\sbknone\\cols2\\colno1\\colw4560\\colsr480\\colno2\\colw4560";
-  LineWriter writer(out, o, c);
+  LineWriter writer(out, game, o, c);
   for (std::size_t i = first; i < lines.size(); ++i) {
     if (lines[i].kind == PrintLineKind::Diagram && !c.diagramImage) continue;
     writer.write(lines[i]);

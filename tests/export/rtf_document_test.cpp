@@ -140,6 +140,14 @@ TEST(RtfDocument, PlayersWithRanksAndDescriptionLines) {
   EXPECT_NE(rtf.find("\\par\\pard\\intbl\\cell\\row\\pard"), std::string::npos);
 }
 
+TEST(RtfDocument, TextsInTheGamesCharacterSet_AreWrittenAsTheirCharacters) {
+  // GB2312 "\u53E4\u529B" (a player), "\u56F4\u68CB" (a comment) and a node name.
+  LoadedText loaded("(;GM[1]SZ[9]CA[GB2312]PB[\xB9\xC5\xC1\xA6];B[aa]C[\xCE\xA7\xC6\xE5 is fun]N[\xB9\xC5])");
+  const std::string rtf = writeRtfDocument(loaded.game(), RtfExportOptions{}, RtfDocumentContext{});
+  for (const char* part : {"\\tab \\u21476?\\u21147?, (null)", "\\u22260?\\u26827? is fun", "[ \\u21476? ]"})
+    EXPECT_NE(rtf.find(part), std::string::npos) << part << "\n" << rtf;
+}
+
 TEST(RtfDocument, HandicapGo19_PlayersChangePlaces) {
   LoadedText loaded("(;GM[1]SZ[19]HA[2]PB[Weaker]PW[Stronger]WR[7d]AB[dd][pp];W[qd])");
   const std::string rtf = writeRtfDocument(loaded.game(), RtfExportOptions{}, RtfDocumentContext{});
