@@ -52,7 +52,7 @@ void SgfReader::endNode() {
   if (accepting_ && movesAllowed_ && refusedBelowFirstNode() && !pending_.others.empty()) keepWithNodeAbove();
   else if (accepting_ && (root_ || moveInNode_ || nodeMade_)) attachPending(game_->currentNode);
   else if (accepting_ && movesAllowed_ && !pending_.others.empty()) keepWithNodeAbove();
-  pending_ = PendingItems{};
+  pending_.clearAll();
   moveInNode_ = false;
   nodeMade_ = false;
   root_ = false;

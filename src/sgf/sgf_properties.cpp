@@ -85,6 +85,14 @@ void PendingItems::clearAttached() {
   others.clear();
 }
 
+void PendingItems::clearAll() {
+  clearAttached();
+  setupCount = 0;
+  setupColour = Colour::Black;
+  lastSetupPoint.reset();
+  sideToMove.reset();
+}
+
 void SgfReader::dispatch(const std::vector<ValueSpan>& values) {
   if (movesAllowed_ && isMarkupIdentifier(id_, game_->kind())) {
     handleMarkup(values);

@@ -57,6 +57,8 @@ struct PendingItems {
   bool holdsNodeItems() const;
   // Clears what attachPending applies; setup and side to move stay.
   void clearAttached();
+  // Clears everything for the next node, keeping the texts' buffers.
+  void clearAll();
 };
 
 // One entry of the branch stack: the node current at a "(", with the line it lies on; no node while
