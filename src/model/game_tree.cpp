@@ -207,7 +207,6 @@ void deleteChain(SGridFrame& game, GameNode* node) {
 }
 
 void freeAllNodes(SGridFrame& game) {
-  // The side tables go first and whole, so that freeing the nodes finds nothing to look up in them.
   game.comments.clear();
   game.names.clear();
   game.markup.clear();
@@ -218,8 +217,20 @@ void freeAllNodes(SGridFrame& game) {
   game.otherProperties.clear();
   game.bookmarks.clear();
   game.quickSlots.fill(nullptr);
-  if (game.firstNode != nullptr) deleteChain(game, game.firstNode);
+  // Every node lies on the main line or on one side line: each chain is freed once, and the line
+  // records all go together afterwards instead of branch by branch.
+  std::vector<GameNode*> heads{game.firstNode};
+  game.variations.forEach([&](const GameNode*, const SBranchDetails& line) { heads.push_back(line.head); });
+  for (GameNode* n : heads) {
+    while (n != nullptr && n->inUse()) {
+      GameNode* next = n->next();
+      game.store().release(n);
+      n = next;
+    }
+  }
   game.variations.clear();
+  game.markTreeChanged();
+  game.invalidateStatistics();
   game.firstNode = game.endNode = game.currentNode = game.primaryNode = nullptr;
   game.currentLine = nullptr;
   // No node, no position: a game emptied to be built again later keeps no board meanwhile.

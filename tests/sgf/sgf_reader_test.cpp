@@ -363,3 +363,26 @@ INSTANTIATE_TEST_SUITE_P(
 
 }  // namespace
 }  // namespace meridax
+
+namespace meridax {
+namespace {
+
+// A game emptied to be built again gives back every node, those of side lines below side lines too.
+TEST(SgfReader, GameFreedWholeGivesBackEveryNodeOfEveryLine) {
+  LoadedText t("(;GM[1]SZ[9]C[root];B[aa](;W[bb];B[cc](;W[dd])(;W[de]N[n](;B[ee])(;B[ef])))(;W[ba]C[c];B[ca]))"
+               "(;GM[1]SZ[9];B[ii])");
+  Collection& c = t.collection;
+  SGridFrame& g = t.game();
+  const std::size_t otherGame = 1;  // the second game, read as far as its first node
+  ASSERT_GT(c.store().liveNodes(), otherGame);
+  g.currentNode = g.firstNode->next()->next()->next();  // off the first node, on a line with branches
+  freeAllNodes(g);
+  EXPECT_EQ(c.store().liveNodes(), otherGame);
+  EXPECT_EQ(c.store().validate(), "");
+  EXPECT_TRUE(g.variations.empty());
+  EXPECT_TRUE(g.comments.empty());
+  EXPECT_EQ(g.firstNode, nullptr);
+}
+
+}  // namespace
+}  // namespace meridax
