@@ -62,9 +62,9 @@ constexpr char kMisplacedGame[] =
 
 // Appends one game in its form; the error that stops the save otherwise. `number` counts from 1.
 std::optional<AppError> appendGame(SGridFrame& game, std::size_t number, bool isCurrent, GameWriteForm form,
-                                   const HeldFileText& held, const SaveOptions& options, std::string& out) {
+                                   const HeldFileText& held, const SaveOptions& options, SavedText& out) {
   if (form == GameWriteForm::KeptUnread) {
-    out += game.unread->text;
+    out.add(game.unread->text);
     return std::nullopt;
   }
   // Both a whole game and a new header are written from the tree.
@@ -73,26 +73,75 @@ std::optional<AppError> appendGame(SGridFrame& game, std::size_t number, bool is
   if (form == GameWriteForm::Written) {
     WriteGameOptions write;
     write.isCurrentGame = isCurrent;
-    if (!WriteGameText(game, out, write)) return saveError(kUnwritableGame, number);
+    std::string text;
+    if (!WriteGameText(game, text, write)) return saveError(kUnwritableGame, number);
+    out.addOwned(std::move(text));
     return std::nullopt;
   }
   const std::optional<std::string_view> text = recordedText(game, *held.text);
   if (!text) return saveError(kMisplacedGame, number);
   if (form == GameWriteForm::CopiedUnchanged) {
-    out += *text;
+    out.add(*text);
   } else {
-    writeRootHeader(game, out, isCurrent);
-    out += text->substr(game.headerLength);
+    std::string header;
+    writeRootHeader(game, header, isCurrent);
+    out.addOwned(std::move(header));
+    out.add(text->substr(game.headerLength));
   }
   return std::nullopt;
 }
 
+// The pieces from `first` on, as one text.
+std::string joinedFrom(const SavedText& saved, std::size_t first) {
+  std::string text;
+  for (std::size_t i = first; i < saved.pieces.size(); ++i) text += saved.pieces[i];
+  return text;
+}
+
+// Writes the pieces through a buffer of moderate size: copied games are small and many, and one write
+// each would cost a system call a game.
+WriteOutcome writePieces(OutputFile& file, const std::vector<std::string_view>& pieces) {
+  constexpr std::size_t kBufferSize = std::size_t{1} << 20;
+  std::string buffer;
+  buffer.reserve(kBufferSize);
+  WriteOutcome total;
+  auto put = [&](std::string_view bytes) {
+    const WriteOutcome outcome = file.write(bytes);
+    total.written += outcome.written;
+    if (!outcome.error && outcome.written != bytes.size()) total.error = SystemError{0, "short write"};
+    else total.error = outcome.error;
+    return !total.error;
+  };
+  for (const std::string_view piece : pieces) {
+    if (buffer.size() + piece.size() > kBufferSize) {
+      if (!buffer.empty() && !put(buffer)) return total;
+      buffer.clear();
+    }
+    if (piece.size() >= kBufferSize) {
+      if (!put(piece)) return total;
+    } else {
+      buffer += piece;
+    }
+  }
+  if (!buffer.empty()) put(buffer);
+  return total;
+}
+
 }  // namespace
 
-CollectionTextResult collectionText(Collection& games, const HeldFileText& held, const SaveOptions& options) {
-  CollectionText out;
-  // Copied games make up most of a saved collection: room for the held text spares the copies of growing.
-  if (held.text && options.scope == SaveScope::WholeCollection) out.text.reserve(held.text->size() + held.text->size() / 16);
+void SavedText::add(std::string_view piece) {
+  if (piece.empty()) return;
+  pieces.push_back(piece);
+  size += piece.size();
+}
+
+void SavedText::addOwned(std::string text) {
+  owned.push_back(std::move(text));
+  add(owned.back());
+}
+
+SavedTextResult collectionPieces(Collection& games, const HeldFileText& held, const SaveOptions& options) {
+  SavedText out;
   bool separatorDue = false;  // the last game written was copied and ends at its ")"
   // A copied game that the file ended inside of is closed when another game follows it, which it would
   // otherwise swallow; as the last game it stays as it was read.
@@ -102,17 +151,17 @@ CollectionTextResult collectionText(Collection& games, const HeldFileText& held,
     if (!includes(game, options)) continue;
     const bool isCurrent = i == games.currentIndex();
     const GameWriteForm form = writeFormOf(game, isCurrent, held);
-    out.text += closersDue;
-    if (separatorDue) out.text += kCopiedGameSeparator;
-    const std::size_t start = out.text.size();
-    if (std::optional<AppError> failure = appendGame(game, i + 1, isCurrent, form, held, options, out.text))
+    if (!closersDue.empty()) out.addOwned(std::move(closersDue));
+    if (separatorDue) out.add(kCopiedGameSeparator);
+    const std::size_t start = out.pieces.size();
+    if (std::optional<AppError> failure = appendGame(game, i + 1, isCurrent, form, held, options, out))
       return {std::nullopt, std::move(failure)};
     separatorDue = form != GameWriteForm::Written;
-    closersDue = mayBeCutOff(game, form, held) ? closersOf(std::string_view(out.text).substr(start)) : std::string();
+    closersDue = mayBeCutOff(game, form, held) ? closersOf(joinedFrom(out, start)) : std::string();
     ++out.games;
-    const WorkProgress now{i + 1, games.size(), out.text.size(), 0};
+    const WorkProgress now{i + 1, games.size(), out.size, 0};
     if (!goOn(options.progress, now)) {
-      CollectionTextResult stopped;
+      SavedTextResult stopped;
       stopped.cancelled = true;
       return stopped;
     }
@@ -120,21 +169,29 @@ CollectionTextResult collectionText(Collection& games, const HeldFileText& held,
   return {std::move(out), std::nullopt};
 }
 
+CollectionTextResult collectionText(Collection& games, const HeldFileText& held, const SaveOptions& options) {
+  SavedTextResult pieces = collectionPieces(games, held, options);
+  CollectionTextResult result;
+  result.cancelled = pieces.cancelled;
+  result.failure = std::move(pieces.failure);
+  if (pieces.written) result.written = CollectionText{joinedFrom(*pieces.written, 0), pieces.written->games};
+  return result;
+}
+
 std::optional<SaveOutcome> Save_File(OutputFile& file, MessagePort& messages, Collection& games,
                                      const HeldFileText& held, const SaveOptions& options) {
-  const CollectionTextResult result = collectionText(games, held, options);
+  const SavedTextResult result = collectionPieces(games, held, options);
   if (result.cancelled) return std::nullopt;
   if (!result.written) {
     messages.tell(UserMessage{result.failure->caption(), result.failure->text(), MessageIcon::Error});
     return std::nullopt;
   }
-  const std::string& text = result.written->text;
-  const WriteOutcome outcome = file.write(text);
-  if (outcome.error || outcome.written != text.size()) {
+  const WriteOutcome outcome = writePieces(file, result.written->pieces);
+  if (outcome.error || outcome.written != result.written->size) {
     messages.tell(UserMessage{kSaveFileCaption, kWriteFileFailedText, MessageIcon::Error});
     return std::nullopt;
   }
-  return SaveOutcome{result.written->games, text.size()};
+  return SaveOutcome{result.written->games, result.written->size};
 }
 
 }  // namespace meridax

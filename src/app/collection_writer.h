@@ -3,13 +3,16 @@
 // from the held file text; a game whose information alone changed, or whose selected-game mark must
 // move, gets a new root header followed by the rest of its original text; every other game is written
 // by the SGF writer. A game kept unread is written back as it was read, in its place; an export of
-// marked games leaves it out. The text is built in memory and written to the file in one write.
+// marked games leaves it out. The whole text is gathered before anything is written, copied games as
+// views into the held text, so a save that fails or is cancelled writes nothing.
 
 #include <cstddef>
+#include <deque>
 #include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "app/file_system.h"
 #include "app/user_ports.h"
@@ -58,6 +61,26 @@ struct CollectionText {
   int games = 0;
 };
 
+// The text of a save as pieces in order: views into the held text, a kept game's text and texts written
+// anew, which it owns.
+struct SavedText {
+  std::vector<std::string_view> pieces;
+  std::deque<std::string> owned;  // a deque: adding a text moves none of those already viewed
+  std::size_t size = 0;
+  int games = 0;
+
+  void add(std::string_view piece);
+  void addOwned(std::string text);
+};
+
+struct SavedTextResult {
+  std::optional<SavedText> written;
+  std::optional<AppError> failure;
+  bool cancelled = false;
+};
+// The pieces of the save, valid while the held text and the games are; see collectionText.
+SavedTextResult collectionPieces(Collection& games, const HeldFileText& held, const SaveOptions& options);
+
 // The text of the collection (or of its marked games), or the error that stopped it: a game whose
 // recorded place lies outside the held text, a tree that could not be built or walked.
 struct CollectionTextResult {
@@ -72,7 +95,7 @@ struct SaveOutcome {
   std::size_t bytes = 0;
 };
 
-// Builds the collection text and writes it to the open file in one write. On failure the user is told
+// Gathers the collection text and writes it to the open file. On failure the user is told
 // (caption "FrameWin::Save_File()") and nullopt is returned; a save the progress callback cancelled
 // writes nothing and returns nullopt without a message.
 std::optional<SaveOutcome> Save_File(OutputFile& file, MessagePort& messages, Collection& games,

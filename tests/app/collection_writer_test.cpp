@@ -25,10 +25,10 @@ class RecordingMessages : public MessagePort {
 
 class MemoryFile : public OutputFile {
  public:
-  explicit MemoryFile(bool fails = false) : fails_(fails) {}
+  explicit MemoryFile(bool fails = false, int failingWrite = 0) : fails_(fails), failingWrite_(failingWrite) {}
   WriteOutcome write(std::string_view bytes) override {
     ++writes;
-    if (fails_) return {0, SystemError{28, "No space left on device"}};
+    if (fails_ || writes == failingWrite_) return {0, SystemError{28, "No space left on device"}};
     contents.append(bytes);
     return {bytes.size(), std::nullopt};
   }
@@ -38,6 +38,7 @@ class MemoryFile : public OutputFile {
 
  private:
   bool fails_;
+  int failingWrite_;  // the write, counted from 1, that fails; 0: none
 };
 
 // ---- A loaded file, as the load leaves it ------------------------------------------------------
@@ -315,7 +316,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 // ---- Save_File ---------------------------------------------------------------------------------
 
-TEST(CollectionWriter, SaveFile_WritesOnceAndCountsGamesAndBytes) {
+TEST(CollectionWriter, SaveFile_WritesASmallCollectionAtOnceAndCountsGamesAndBytes) {
   LoadedFile file;
   MemoryFile out;
   RecordingMessages messages;
@@ -351,6 +352,37 @@ TEST(CollectionWriter, SaveFileWithBadRecord_ToldAndNothingWritten) {
   EXPECT_EQ(out.writes, 0);
   ASSERT_EQ(messages.told.size(), 1u);
   EXPECT_EQ(messages.told[0].caption, "FrameWin::Save_File()");
+}
+
+// A collection of megabytes goes out in buffered writes that keep its bytes, a game bigger than the
+// buffer among them, and a write failing part way is told.
+TEST(CollectionWriter, SaveFileOfABigCollection_WritesItsBytesInPartsAndToldWhenOneFails) {
+  std::string held;
+  for (int i = 0; i < 20000; ++i) held += "(;GM[1]SZ[9]C[" + std::to_string(i) + " " + std::string(60, 'x') + "];B[ee])\r\n\r\n";
+  held += "(;GM[1]SZ[9]C[" + std::string(3 << 20, 'y') + "];B[ee])\r\n\r\n(;GM[1]SZ[9];B[aa])";
+  Collection games;
+  SErrorList errors;
+  readCollectionText(games, held, CollectionReadRequest{}, errors);
+  ASSERT_EQ(games.size(), 20002u);
+  const HeldFileText text{held, nullptr};
+  SaveOptions options;
+  options.buildTree = [&](SGridFrame& g) { return !buildHeldTree(games, g, held, "", {}, errors); };
+
+  MemoryFile out;
+  RecordingMessages messages;
+  const std::optional<SaveOutcome> outcome = Save_File(out, messages, games, text, options);
+  ASSERT_TRUE(outcome) << (messages.told.empty() ? "" : messages.told[0].text);
+  const std::string whole = collectionText(games, text, options).written->text;  // the current game's header is new
+  EXPECT_EQ(outcome->bytes, whole.size());
+  EXPECT_TRUE(out.contents == whole);
+  EXPECT_EQ(out.contents.substr(0, 100000), held.substr(0, 100000));
+  EXPECT_GT(out.writes, 2);
+
+  MemoryFile failing(/*fails=*/false, /*failingWrite=*/2);
+  EXPECT_FALSE(Save_File(failing, messages, games, text, options));
+  ASSERT_EQ(messages.told.size(), 1u);
+  EXPECT_EQ(messages.told[0].text, "WriteFile failed");
+  EXPECT_EQ(failing.writes, 2);  // nothing tried after the failure
 }
 
 // Reads `held` as a load does, changes every game's event and saves: the saved text.
