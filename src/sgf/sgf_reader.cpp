@@ -1,11 +1,11 @@
 #include "sgf/sgf_reader.h"
 
-#include <array>
 #include <memory>
 
 #include "model/text_format.h"
 #include "rules/navigation_step.h"
 #include "rules/position_at.h"
+#include "sgf/game_body_skip.h"
 #include "sgf/sgf_markup.h"
 #include "sgf/sgf_reader_state.h"
 
@@ -17,30 +17,6 @@ bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 bool isUpper(char c) { return c >= 'A' && c <= 'Z'; }
 
 constexpr std::size_t kIdentifierLetters = 4;
-
-constexpr std::array<bool, 256> byteSet(std::string_view bytes) {
-  std::array<bool, 256> set{};
-  for (char c : bytes) set[static_cast<unsigned char>(c)] = true;
-  return set;
-}
-
-// The offset of the first byte of the set at or after `from`, or size.
-std::size_t nextOf(const std::array<bool, 256>& set, const char* text, std::size_t size, std::size_t from) {
-  while (from < size && !set[static_cast<unsigned char>(text[from])]) ++from;
-  return from;
-}
-
-constexpr auto kBrackets = byteSet("[()");
-constexpr auto kValueStops = byteSet("]\\");
-
-// The offset of the "]" closing the value that starts at `from`, or size when none does.
-std::size_t closingBracket(const char* text, std::size_t size, std::size_t from) {
-  for (std::size_t at = nextOf(kValueStops, text, size, from); at < size; at = nextOf(kValueStops, text, size, at)) {
-    if (text[at] == ']') return at;
-    at += 2;  // a backslash and the character it escapes
-  }
-  return size;
-}
 
 }  // namespace
 
@@ -172,33 +148,15 @@ bool SgfReader::passingOverBody() const { return mode_ == ReadMode::RootOnly && 
 void SgfReader::passOverBody() {
   // Past the root node of a game read only as far as its root nothing is kept: every node boundary
   // leaves the first node current, so only the brackets outside values decide where the game ends.
-  const char* text = text_.data();
-  const std::size_t size = text_.size();
-  std::size_t depth = stack_.size();
-  std::size_t i = cursor_ + 1;
-  for (;;) {
-    i = nextOf(kBrackets, text, size, i);
-    if (i >= size) {
-      cursor_ = size;
-      return;
-    }
-    if (text[i] == '[') {
-      const std::size_t close = closingBracket(text, size, i + 1);
-      if (close >= size) break;  // the full scan reports the unclosed value
-      i = close + 1;
-    } else if (text[i] == '(') {
-      ++depth;
-      ++i;
-    } else if (depth == 0) {
-      break;  // the game's closing ")" is read by the full scan
-    } else {
-      --depth;
-      ++i;
-    }
+  const BodyStop stop = skipGameBody(text_, cursor_ + 1, stack_.size());
+  if (stop.end == BodyEnd::EndOfText) {
+    cursor_ = text_.size();
+    return;
   }
   // Every variation opened and closed meanwhile took the reader back to the first node on the main line.
+  // The game's closing ")" and an unclosed value are then read by the full scan.
   stack_.clear();
-  cursor_ = i;
+  cursor_ = stop.at;
 }
 
 void SgfReader::onNodeBoundary(char c, std::size_t at) {

@@ -1,0 +1,78 @@
+#include "sgf/game_body_skip.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+
+namespace meridax {
+namespace {
+
+struct SkipCase {
+  const char* name;
+  std::string text;
+  std::size_t depth;
+  BodyEnd end;
+  std::size_t at;  // npos: the text's size
+};
+
+class GameBodySkip : public ::testing::TestWithParam<SkipCase> {};
+
+TEST_P(GameBodySkip, StopsWhereTheBracketsSay) {
+  const SkipCase& c = GetParam();
+  const BodyStop stop = skipGameBody(c.text, 0, c.depth);
+  EXPECT_EQ(stop.end, c.end);
+  EXPECT_EQ(stop.at, c.at == std::string::npos ? c.text.size() : c.at);
+}
+
+const std::string kLong(40, 'x');  // carries a case across the sixteen-byte blocks
+
+INSTANTIATE_TEST_SUITE_P(
+    Sgf, GameBodySkip,
+    ::testing::Values(
+        SkipCase{"GameClose", ";B[aa];W[bb])(;B[cc])", 0, BodyEnd::GameClose, 12},
+        SkipCase{"VariationsClosedOnTheWay", "(;B[aa])(;B[bb]));W[cc]", 0, BodyEnd::GameClose, 16},
+        SkipCase{"OpenVariationsOfTheReader", ");B[aa]))", 2, BodyEnd::GameClose, 8},
+        SkipCase{"BracketsInValues", ";C[a ) ( ] b])", 0, BodyEnd::GameClose, 13},
+        SkipCase{"EscapedBracketAcrossABlock", ";C[" + std::string(12, 'x') + "\\]" + kLong + "])", 0,
+                 BodyEnd::GameClose, 3 + 12 + 2 + 40 + 1},
+        SkipCase{"EscapedBackslashThenClose", ";C[" + kLong + "\\\\])", 0, BodyEnd::GameClose, 3 + 40 + 3},
+        SkipCase{"BackslashOutsideValuesMeansNothing", "\\);B[aa]", 0, BodyEnd::GameClose, 1},
+        SkipCase{"UnclosedValue", ";B[aa];C[" + kLong + ")", 0, BodyEnd::UnclosedValue, 8},
+        SkipCase{"EndOfText", ";B[aa](;W[" + kLong + "])", 0, BodyEnd::EndOfText, std::string::npos}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// The same walk one byte at a time, as the reader once made it.
+BodyStop byteByByte(const std::string& text, std::size_t depth) {
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '[') {
+      std::size_t close = i + 1;
+      while (close < text.size() && text[close] != ']') close += text[close] == '\\' ? 2 : 1;
+      if (close >= text.size()) return {i, BodyEnd::UnclosedValue};
+      i = close;
+    } else if (text[i] == '(') {
+      ++depth;
+    } else if (text[i] == ')') {
+      if (depth == 0) return {i, BodyEnd::GameClose};
+      --depth;
+    }
+  }
+  return {text.size(), BodyEnd::EndOfText};
+}
+
+TEST(GameBodySkip, RandomTextsStopWhereAByteByByteWalkStops) {
+  std::mt19937 random(20261208);
+  const std::string alphabet = "[]()\\;ab";
+  for (int round = 0; round < 20000; ++round) {
+    std::string text(random() % 70, ' ');
+    for (char& c : text) c = alphabet[random() % alphabet.size()];
+    const std::size_t depth = random() % 3;
+    const BodyStop expected = byteByByte(text, depth);
+    const BodyStop stop = skipGameBody(text, 0, depth);
+    ASSERT_EQ(stop.end, expected.end) << text;
+    ASSERT_EQ(stop.at, expected.at) << text;
+  }
+}
+
+}  // namespace
+}  // namespace meridax
