@@ -128,6 +128,11 @@ void SgfReader::convertLoneSetupStone(GameNode* node) {
   const GameNode* parent = node->prev();
   if ((parent->next() != nullptr && sameMove(*parent->next())) || findSideLine(*game_, parent, sameMove) != nullptr)
     return;
+  // Nor is a stone of the other side below a Connect6 composition, whose side to move the move number
+  // decides: the move would give that node a side to move that a second reading takes back.
+  const bool ruledSide = parent->kind() == SpecialMoveKind::Compose && parent != game_->firstNode &&
+                         game_->variant() == GoVariant::Connect6;
+  if (ruledSide && parent->blackNext() != (colour == Colour::Black)) return;
   node->setKind(SpecialMoveKind::Placement);
   node->setPoint(point);
   node->setBlackMove(colour == Colour::Black);
