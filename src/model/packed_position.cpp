@@ -12,7 +12,7 @@ void packPosition(const BoardPosition& pos, std::uint8_t* out) {
   for (std::size_t b = 0; b < whole; ++b, cells += 4)
     out[b] = static_cast<std::uint8_t>((cells[0] & 3) | (cells[1] & 3) << 2 | (cells[2] & 3) << 4 | (cells[3] & 3) << 6);
   for (std::size_t b = whole; b < snapshotSize(static_cast<int>(n)); ++b) out[b] = 0;
-  for (std::size_t i = whole * 4; i < n; ++i) out[whole] |= static_cast<std::uint8_t>((pos[static_cast<int>(i)] & 3) << ((i % 4) * 2));
+  for (std::size_t i = 0; i < n % 4; ++i) out[whole] |= static_cast<std::uint8_t>((cells[i] & 3) << (i * 2));
 }
 
 void unpackPosition(const std::uint8_t* in, BoardPosition& pos) {
@@ -26,7 +26,7 @@ void unpackPosition(const std::uint8_t* in, BoardPosition& pos) {
     cells[2] = (v >> 4) & 3;
     cells[3] = (v >> 6) & 3;
   }
-  for (std::size_t i = whole * 4; i < n; ++i) pos[static_cast<int>(i)] = static_cast<std::uint8_t>((in[whole] >> ((i % 4) * 2)) & 3);
+  for (std::size_t i = 0; i < n % 4; ++i) cells[i] = static_cast<std::uint8_t>((in[whole] >> (i * 2)) & 3);
 }
 
 }  // namespace meridax

@@ -30,14 +30,10 @@ const std::string kLong(40, 'x');  // carries a case across the sixteen-byte blo
 INSTANTIATE_TEST_SUITE_P(
     Sgf, GameBodySkip,
     ::testing::Values(
-        SkipCase{"GameClose", ";B[aa];W[bb])(;B[cc])", 0, BodyEnd::GameClose, 12},
-        SkipCase{"VariationsClosedOnTheWay", "(;B[aa])(;B[bb]));W[cc]", 0, BodyEnd::GameClose, 16},
         SkipCase{"OpenVariationsOfTheReader", ");B[aa]))", 2, BodyEnd::GameClose, 8},
-        SkipCase{"BracketsInValues", ";C[a ) ( ] b])", 0, BodyEnd::GameClose, 13},
         SkipCase{"EscapedBracketAcrossABlock", ";C[" + std::string(12, 'x') + "\\]" + kLong + "])", 0,
                  BodyEnd::GameClose, 3 + 12 + 2 + 40 + 1},
         SkipCase{"EscapedBackslashThenClose", ";C[" + kLong + "\\\\])", 0, BodyEnd::GameClose, 3 + 40 + 3},
-        SkipCase{"BackslashOutsideValuesMeansNothing", "\\);B[aa]", 0, BodyEnd::GameClose, 1},
         SkipCase{"UnclosedValue", ";B[aa];C[" + kLong + ")", 0, BodyEnd::UnclosedValue, 8},
         SkipCase{"EndOfText", ";B[aa](;W[" + kLong + "])", 0, BodyEnd::EndOfText, std::string::npos}),
     [](const auto& info) { return std::string(info.param.name); });
