@@ -1,6 +1,7 @@
 // What stands on the cells: pieces, move numbers, markers, markup, co-ordinates and the cursor.
 
 #include <QPaintEngine>
+#include <QPainterPath>
 #include <QRadialGradient>
 #include <cmath>
 
@@ -219,6 +220,16 @@ void paintCursor(const Context& c) {
   p.setRenderHint(QPainter::Antialiasing, false);
   const QRect box = rectOf(c.g.cellBox(c.scene.cursor->at.x, c.scene.cursor->at.y)).adjusted(1, 1, -2, -2);
   const bool black = c.scene.cursor->toMove == Colour::Black;
+  p.save();
+  // The corners go round a piece instead of over it: drawn over its edge they square it off.
+  const SceneCell* under = c.scene.cellAt(c.scene.cursor->at);
+  if (under != nullptr && isPieceLook(under->look)) {
+    QPainterPath outside;
+    outside.addRect(box.adjusted(-box.width(), -box.height(), box.width(), box.height()));
+    const double r = pieceRadius(c) + 0.5;
+    outside.addEllipse(centreOf(c, c.scene.cursor->at), r, r);
+    p.setClipPath(outside, Qt::IntersectClip);
+  }
   const int arm = std::max(3, c.g.square / 4);
   const int width = std::max(2, c.g.square / 12);
   auto corners = [&](const QPen& pen, int inset) {
@@ -233,6 +244,7 @@ void paintCursor(const Context& c) {
   // The side to move's colour, edged in the other so that it shows on any piece.
   corners(QPen(black ? c.palette.whitePiece : c.palette.blackPiece, width + 2, Qt::SolidLine, Qt::SquareCap), 0);
   corners(QPen(black ? c.palette.blackPiece : c.palette.whitePiece, width, Qt::SolidLine, Qt::SquareCap), 0);
+  p.restore();
 }
 
 }  // namespace meridax::board_paint

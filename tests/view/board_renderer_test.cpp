@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <cmath>
 #include <QPicture>
 
 #include "edit/edit_test_support.h"
@@ -71,6 +72,36 @@ TEST(Renderer, ABoardLargerThanItsAreaIsClippedToIt) {
   for (const QPoint outside : {QPoint(49, 150), QPoint(150, 49), QPoint(250, 150), QPoint(150, 250)})
     EXPECT_EQ(image.pixelColor(outside), QColor(Qt::magenta)) << outside.x() << "," << outside.y();
   EXPECT_NE(image.pixelColor(150, 150), QColor(Qt::magenta));
+}
+
+// The cursor's corners stand round a piece at the cursor: painted over its edge they square it off.
+TEST(Renderer, TheCursorLeavesThePieceUnderItWhole) {
+  view_testing::application();
+  LoadedText t("(;GM[1]SZ[9];B[cc];W[dc])");
+  SGridFrame& g = t.game();
+  const BoardGeometry geometry = layoutBoard({GameKind::Go, 9, 9}, 24, {0, 0, 300, 300}, false);
+  for (const BoardPoint at : {BoardPoint{2, 2}, BoardPoint{3, 2}}) {
+    auto render = [&](bool cursor) {
+      SceneOptions options;
+      options.cursor = cursor;
+      const BoardScene scene = buildScene(g, g.endNode, PositionAt(g, g.endNode), options, at);
+      QImage image(300, 300, QImage::Format_RGB32);
+      QPainter painter(&image);
+      BoardRenderer(paletteFromSettings(AttributeColours{}, 0), BoardPaintOptions{}).paint(painter, geometry, scene);
+      return image;
+    };
+    const QImage plain = render(false), withCursor = render(true);
+    const PixelRect box = geometry.cellBox(at.x, at.y);
+    const double inside = 24 * 0.46 - 1, cx = box.x + box.width / 2.0, cy = box.y + box.height / 2.0;
+    int changedOutside = 0;
+    for (int y = box.y; y < box.y + box.height; ++y)
+      for (int x = box.x; x < box.x + box.width; ++x) {
+        const bool inPiece = std::hypot(x + 0.5 - cx, y + 0.5 - cy) < inside;
+        if (inPiece) EXPECT_EQ(plain.pixel(x, y), withCursor.pixel(x, y)) << at.x << ": " << x << "," << y;
+        else changedOutside += plain.pixel(x, y) != withCursor.pixel(x, y);
+      }
+    EXPECT_GT(changedOutside, 20) << "the corners still show";
+  }
 }
 
 TEST(BoardPalette, SettingsColoursAreReadRedFirst) {
