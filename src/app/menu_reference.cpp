@@ -16,7 +16,9 @@ const char* menuIntroduction(CommandGroup group) {
   switch (group) {
     case CommandGroup::File: return "Loading and saving collections, importing games, and leaving the editor.";
     case CommandGroup::Collection: return "Moving from game to game, the lists of games and players, and the game information.";
-    case CommandGroup::Lists: return "Commands of an open games or players list; their keys act while the list has the focus.";
+    case CommandGroup::Lists:
+      return "Not in the menu bar: the context menu of an open games or players list, whose keys act while the "
+             "list has the focus.";
     case CommandGroup::Navigation: return "Moving through the game tree.";
     case CommandGroup::Moves: return "Special moves: pass, resign, forfeit and the swaps.";
     case CommandGroup::TreeEdit: return "Changing the game tree: truncating, deleting and pruning branches, composing positions.";

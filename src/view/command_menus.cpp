@@ -26,12 +26,16 @@ struct GroupMenu {
 // The menus in the order of the menu bar.
 constexpr GroupMenu kGroupMenus[] = {
     {CommandGroup::File, "&File"},           {CommandGroup::Collection, "&Collection"},
-    {CommandGroup::Lists, "&Lists"},         {CommandGroup::Navigation, "&Navigate"},
+    {CommandGroup::Navigation, "&Navigate"},
     {CommandGroup::Moves, "&Moves"},         {CommandGroup::TreeEdit, "&Edit"},
     {CommandGroup::Annotation, "&Annotate"}, {CommandGroup::View, "&View"},
     {CommandGroup::TreePane, "&Tree"},       {CommandGroup::Export, "E&xport"},
     {CommandGroup::Settings, "&Settings"},   {CommandGroup::Help, "&Help"},
 };
+
+// The games and players lists carry their own commands in their context menus and keys; in the
+// main window, where no list is ever open, they would only stand disabled.
+bool inMenuBar(CommandGroup group) { return group != CommandGroup::Lists; }
 
 bool onNavigationBar(CommandGroup group) {
   return group == CommandGroup::Navigation || group == CommandGroup::Collection || group == CommandGroup::Moves;
@@ -87,6 +91,7 @@ CommandMenus::CommandMenus(MainWindow& window) : QObject(&window), window_(windo
   navigationBar_ = window_.addToolBar(QStringLiteral("NavigationBar"));
   navigationBar_->setObjectName(QStringLiteral("NavigationBar"));
   for (const FrameCommand* command : allCommands()) {
+    if (!inMenuBar(command->group)) continue;
     QAction* a = makeAction(command);
     menuOf(command->group)->addAction(a);
     if (!tipShort(*command).empty()) (onNavigationBar(command->group) ? navigationBar_ : toolbar_)->addAction(a);
