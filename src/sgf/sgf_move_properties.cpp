@@ -18,6 +18,7 @@ void SgfReader::handleMove(Colour colour, const ValueSpan& v) {
     if (pending_.hasSetup()) composeFromSetup(false, v.close);
     if (!accepting_) return;
     anyMove_ = true;
+    const bool movedInNode = moveInNode_;
     moveInNode_ = true;
     const std::string value = withoutBlanks(v.text);
     const PointGeometry g = geometry();
@@ -34,7 +35,14 @@ void SgfReader::handleMove(Colour colour, const ValueSpan& v) {
       case MoveValueKind::UnlurBlackPass: played = addSpecial(SpecialMoveKind::Pass, Colour::Black, v.close); break;
       case MoveValueKind::SwapSides: played = addSpecial(SpecialMoveKind::SwapSides, colour, v.close); break;
       case MoveValueKind::SwapPieces: played = addSpecial(SpecialMoveKind::SwapPieces, colour, v.close); break;
-      case MoveValueKind::Ignored: break;
+      case MoveValueKind::Ignored:
+        // Nothing is played. Right below the first node, what this node holds must not join the first
+        // node, whose properties the header holds: it makes a node of its own at the node's end.
+        if (!root_ && !movedInNode && game_->currentNode == game_->firstNode) {
+          moveInNode_ = false;
+          return;
+        }
+        break;
       case MoveValueKind::Point: played = playValue(colour, g, value, v); break;
     }
     if (!played) return;
