@@ -29,6 +29,7 @@ std::string cleanedText(const std::string& text) { return prepareFileText(text);
 BackupPlace FileWorkflow::backupPlace() const {
   BackupPlace place;
   place.backupDirectory = backupDirectoryIn(frame_.environment().dataDirectory);
+  place.programDirectory = frame_.environment().programDirectory;
   return place;
 }
 

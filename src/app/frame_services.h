@@ -23,6 +23,7 @@ struct FrameEnvironment {
   std::string temporaryDirectory;  // where error lists are stored; empty: the system's
   std::string helpDirectory;       // where the HTML help opened in the browser lies
   std::string workingDirectory;    // names on the command line are taken from here
+  std::string programDirectory;    // the running program's folder: backups go below it when no data directory is known
 };
 
 // The point or node under the mouse for context-menu commands.

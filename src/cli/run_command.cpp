@@ -65,6 +65,8 @@ FrameEnvironment scriptEnvironment() {
   environment.dataDirectory = dataDirectory();
   std::error_code ignored;
   environment.workingDirectory = std::filesystem::current_path(ignored).string();
+  const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", ignored);
+  if (!program.empty()) environment.programDirectory = programDirectoryOf(program.string());
   return environment;
 }
 

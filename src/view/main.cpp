@@ -42,6 +42,7 @@ FrameEnvironment environment() {
   FrameEnvironment e;
   e.dataDirectory = dataDirectory();
   e.workingDirectory = QDir::currentPath().toStdString();
+  e.programDirectory = QCoreApplication::applicationDirPath().toStdString();
   e.helpDirectory =
       helpDirectoryFor(QCoreApplication::applicationDirPath().toStdString(), MERIDAX_BUILD_HELP_DIR, kHelpFileName);
   return e;

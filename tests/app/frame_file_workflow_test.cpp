@@ -112,6 +112,17 @@ TEST_F(FrameFileWorkflowTest, EventOfOneGameChanged_RewritesOnlyThatGamesHeader)
   EXPECT_NE(header.find("AB[cc]"), std::string::npos) << "the root set-up survives: " << header;
 }
 
+TEST_F(FrameFileWorkflowTest, WithoutADataDirectory_TheBackupGoesBesideTheProgram) {
+  withoutDataDirectory = true;
+  const std::string path = writeFile("games.sgf", kThreeGames);
+  load(path);
+  play(3, 3);
+  ASSERT_TRUE(frame().files().CmSave()) << ::testing::PrintToString(ports.lines());
+  const std::vector<std::string> kept = fileNames(dir.file("program/Meridax_Backup"));
+  ASSERT_EQ(kept.size(), 1u);
+  EXPECT_EQ(readTextFile(dir.file("program/Meridax_Backup/" + kept[0])), kThreeGames);
+}
+
 TEST_F(FrameFileWorkflowTest, TwoSavesWithinOneSecond_GiveBackupCountersOneAndTwo) {
   const std::string path = writeFile("twice.sgf", kThreeGames);
   load(path);

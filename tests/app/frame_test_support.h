@@ -30,7 +30,8 @@ class FrameTest : public ::testing::Test {
   FrameWin& frame() {
     if (!frame_) {
       FrameEnvironment environment;
-      environment.dataDirectory = dataDirectory();
+      if (!withoutDataDirectory) environment.dataDirectory = dataDirectory();
+      environment.programDirectory = dir.file("program");
       environment.temporaryDirectory = dir.path();
       environment.workingDirectory = dir.path();
       FramePorts framePorts = ports.framePorts();
@@ -65,6 +66,7 @@ class FrameTest : public ::testing::Test {
     return fileNames(backupDirectory());
   }
 
+  bool withoutDataDirectory = false;  // as with neither APPDATA, XDG_DATA_HOME nor HOME set
   TempDir dir;
   FailingFileSystem files;
   MemoryProfile profile;
