@@ -8,6 +8,7 @@
 #include "model/game_tree.h"
 #include "rules/connect6_rules.h"
 #include "rules/hex_family_rules.h"
+#include "rules/kind_play.h"
 #include "rules/move_acceptance.h"
 #include "rules/othello_rules.h"
 #include "rules/position_at.h"
@@ -133,6 +134,9 @@ void SgfReader::convertLoneSetupStone(GameNode* node) {
   const bool ruledSide = parent->kind() == SpecialMoveKind::Compose && parent != game_->firstNode &&
                          game_->variant() == GoVariant::Connect6;
   if (ruledSide && parent->blackNext() != (colour == Colour::Black)) return;
+  // Nor is a stone that, played by the rules, would do more than stand there (turn pieces, capture) or
+  // be refused: a second reading plays it, and the positions below would change.
+  if (!playsAsPlaced(parent, before, colour, p)) return;
   node->setKind(SpecialMoveKind::Placement);
   node->setPoint(point);
   node->setBlackMove(colour == Colour::Black);
@@ -141,6 +145,18 @@ void SgfReader::convertLoneSetupStone(GameNode* node) {
   node->setBlackNext(next == Colour::Black);
   anyMove_ = true;  // the game then has its primary node and cursor as after any other move
   lastMovePoint_ = p;
+}
+
+bool SgfReader::playsAsPlaced(const GameNode* parent, const BoardPosition& before, Colour colour, BoardPoint p) {
+  GameNode* const current = game_->currentNode;
+  game_->currentNode = const_cast<GameNode*>(parent);  // the rules look at the line up to the move's parent
+  PlayContext ctx = playContext();
+  ctx.x = p.x;
+  ctx.y = p.y;
+  BoardPosition played = before;
+  const KindMove km = playByKind(ctx, colour, played);
+  game_->currentNode = current;
+  return km.result == MoveResult::Accepted && km.addsNode && !km.passImplied && played == pos_;
 }
 
 void SgfReader::attachPending(GameNode* node) {

@@ -128,6 +128,8 @@ class SgfReader {
   void composeRoot(bool atNodeEnd);
   bool addCompositionNode(bool atNodeEnd, std::size_t at);
   void convertLoneSetupStone(GameNode* node);
+  // Whether colour played at p below parent by the rules gives just the set-up position.
+  bool playsAsPlaced(const GameNode* parent, const BoardPosition& before, Colour colour, BoardPoint p);
   Colour compositionSideToMove(bool atNodeEnd);
   void attachPending(GameNode* node);
   void attachFields(GameNode* node, const std::vector<FieldOfTerritory>& fields);

@@ -142,6 +142,13 @@ TEST(ReaderSetup, ConvertAWABLeavesSeveralStonesAsComposition) {
   EXPECT_EQ(side->head->kind(), SpecialMoveKind::Compose);
   LoadedText off("(;GM[1]SZ[5];W[aa];AB[cc])");
   EXPECT_EQ(treeText(off.game()), ";W[aa];compose");
+  // So would a stone that, played, captures or turns pieces, or that the rules refuse: a second reading
+  // plays it by the rules.
+  for (const char* text : {"(;GM[1]SZ[5];W[aa];B[ba];W[cc];AB[ab])", "(;GM[2]SZ[8];AB[dc])",
+                           "(;GM[2]SZ[8];AB[aa])"}) {
+    LoadedText t(text, GameTrees::FirstOnly, convertingAWAB());
+    EXPECT_EQ(treeText(t.game()).substr(treeText(t.game()).rfind(';')), ";compose") << text;
+  }
 }
 
 TEST(ReaderSetup, OthelloCompositionGivesTheTurnToASideThatCanMove) {
