@@ -7,7 +7,6 @@
 #include "model/node_texts.h"
 #include "model/game_tree.h"
 #include "rules/connect6_rules.h"
-#include "rules/hex_family_rules.h"
 #include "rules/kind_play.h"
 #include "rules/move_acceptance.h"
 #include "rules/othello_rules.h"
@@ -112,12 +111,6 @@ void SgfReader::convertLoneSetupStone(GameNode* node) {
   // stays a composition.
   const BoardPosition before = PositionAt(*game_, node->prev());
   if (before.at(p.x, p.y) != cell::kEmpty) return;
-  // Nor is an Unlur contract piece on the edge, which the rules refuse as a move.
-  const GameNode* above = node->prev();
-  if (game_->kind() == GameKind::Unlur &&
-      (above->kind() == SpecialMoveKind::Placement || above->kind() == SpecialMoveKind::Pass) &&
-      checkUnlurEdgeRule(before, above->blackMove() ? Colour::Black : Colour::White, p.x, p.y) != MoveResult::Accepted)
-    return;
   const Colour colour = pending_.setupColour;
   // Nor is a stone that repeats a move already made from the same position: a second reading would
   // follow that move instead of opening a line of its own.
@@ -126,7 +119,7 @@ void SgfReader::convertLoneSetupStone(GameNode* node) {
     return &child != node && child.isPlacement() && child.point() == point &&
            child.blackMove() == (colour == Colour::Black);
   };
-  const GameNode* parent = node->prev();
+  GameNode* parent = node->prev();
   if ((parent->next() != nullptr && sameMove(*parent->next())) || findSideLine(*game_, parent, sameMove) != nullptr)
     return;
   // Nor is a stone of the other side below a Connect6 composition, whose side to move the move number
@@ -135,7 +128,8 @@ void SgfReader::convertLoneSetupStone(GameNode* node) {
                          game_->variant() == GoVariant::Connect6;
   if (ruledSide && parent->blackNext() != (colour == Colour::Black)) return;
   // Nor is a stone that, played by the rules, would do more than stand there (turn pieces, capture) or
-  // be refused: a second reading plays it, and the positions below would change.
+  // be refused (an Unlur contract piece on the edge, among others): a second reading plays it, and the
+  // positions below would change.
   if (!playsAsPlaced(parent, before, colour, p)) return;
   node->setKind(SpecialMoveKind::Placement);
   node->setPoint(point);
@@ -147,9 +141,9 @@ void SgfReader::convertLoneSetupStone(GameNode* node) {
   lastMovePoint_ = p;
 }
 
-bool SgfReader::playsAsPlaced(const GameNode* parent, const BoardPosition& before, Colour colour, BoardPoint p) {
+bool SgfReader::playsAsPlaced(GameNode* parent, const BoardPosition& before, Colour colour, BoardPoint p) {
   GameNode* const current = game_->currentNode;
-  game_->currentNode = const_cast<GameNode*>(parent);  // the rules look at the line up to the move's parent
+  game_->currentNode = parent;  // the rules look at the line up to the move's parent
   PlayContext ctx = playContext();
   ctx.x = p.x;
   ctx.y = p.y;

@@ -129,7 +129,7 @@ class SgfReader {
   bool addCompositionNode(bool atNodeEnd, std::size_t at);
   void convertLoneSetupStone(GameNode* node);
   // Whether colour played at p below parent by the rules gives just the set-up position.
-  bool playsAsPlaced(const GameNode* parent, const BoardPosition& before, Colour colour, BoardPoint p);
+  bool playsAsPlaced(GameNode* parent, const BoardPosition& before, Colour colour, BoardPoint p);
   Colour compositionSideToMove(bool atNodeEnd);
   void attachPending(GameNode* node);
   void attachFields(GameNode* node, const std::vector<FieldOfTerritory>& fields);
