@@ -6,13 +6,10 @@ set -euo pipefail
 
 packages=(g++ cmake make libgtest-dev libgmock-dev libbenchmark-dev qt6-base-dev qt6-svg-dev libgif-dev
           libfmt-dev python3-pil fonts-liberation2 desktop-file-utils appstream
-          python3-markdown man-db)
+          python3-markdown man-db
+          gnugo)  # the engine tests play against GNU Go, and the benchmarks compare with its loader
 if [ "${1:-}" = "--with-docs" ]; then
   packages+=(libreoffice-writer-nogui poppler-utils python3)
-fi
-# With --with-bench it also installs GNU Go, whose loader the speed ratios compare with.
-if [ "${1:-}" = "--with-bench" ]; then
-  packages+=(gnugo)
 fi
 # With --with-fuzz it also installs clang and its libFuzzer runtime, for the fuzz targets (docs/fuzzing.md).
 if [ "${1:-}" = "--with-fuzz" ]; then
