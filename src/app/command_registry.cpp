@@ -12,7 +12,7 @@ std::vector<const FrameCommand*> gatherCommands() {
   const FrameCommandTable tables[] = {fileCommandTable(),     collectionCommandTable(), listCommandTable(),
                                       navigationCommandTable(), moveCommandTable(),     treeEditCommandTable(),
                                       annotationCommandTable(), viewCommandTable(),     treePaneCommandTable(),
-                                      exportCommandTable(),     shellCommandTable()};
+                                      exportCommandTable(),     engineCommandTable(),     shellCommandTable()};
   std::vector<const FrameCommand*> all;
   for (const FrameCommandTable& table : tables)
     for (const FrameCommand& c : table) all.push_back(&c);

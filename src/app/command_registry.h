@@ -43,6 +43,7 @@ FrameCommandTable annotationCommandTable();
 FrameCommandTable viewCommandTable();
 FrameCommandTable treePaneCommandTable();
 FrameCommandTable exportCommandTable();
+FrameCommandTable engineCommandTable();
 FrameCommandTable shellCommandTable();
 
 }  // namespace meridax

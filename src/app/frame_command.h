@@ -22,6 +22,7 @@ enum class CommandGroup {
   View,            // what the board pane shows
   TreePane,        // scrolling the game-tree pane
   Export,          // copies and exports of games and positions
+  Engine,          // a GTP engine beside the board
   Settings,        // the preferences
   Help,            // help, about and the web pages
 };

@@ -20,6 +20,7 @@ class ImageClipboardPort;
 class ListDialogPort;
 class ProgressPort;
 class MoveCorrectionPort;
+class EngineProcess;
 }  // namespace meridax
 
 namespace meridax {
@@ -44,6 +45,16 @@ class DialogPort {
     const std::optional<int> second = askNumber(caption, prompt, min, max, initial.second);
     if (!second) return std::nullopt;
     return std::pair{*first, *second};
+  }
+  // The time of a game against an engine: the main time in minutes and the seconds for each move after it,
+  // each 0 to 600; nullopt when cancelled. Without a dialog of its own a port asks one after the other.
+  virtual std::optional<std::pair<int, int>> askTimeSettings(std::pair<int, int> initial) {
+    const std::optional<int> main = askNumber("Time Settings", "Main time in minutes (0: none)", 0, 600, initial.first);
+    if (!main) return std::nullopt;
+    const std::optional<int> byoYomi =
+        askNumber("Time Settings", "Seconds for each move after it (0: no limit)", 0, 600, initial.second);
+    if (!byoYomi) return std::nullopt;
+    return std::pair{*main, *byoYomi};
   }
   // A list of entries, one selected; the chosen index, or nullopt when cancelled.
   virtual std::optional<int> chooseFromList(const std::string& caption, const std::vector<std::string>& entries,
@@ -113,6 +124,7 @@ struct FramePorts {
   ListDialogPort* listDialogs = nullptr;  // nullptr: the lists' forms are asked a text at a time
   ProgressPort* progress = nullptr;  // shows long loads, imports and saves; nullptr: they run unseen to their end
   MoveCorrectionPort* moveCorrection = nullptr;  // nullptr: "Move Correction" is a Yes/No question
+  EngineProcess* engine = nullptr;  // the process an attached engine runs in; nullptr: no engine can be attached
 };
 
 }  // namespace meridax

@@ -63,6 +63,10 @@ class FrameServices : public PlayHost {
   // Asks the window to draw these panes again; nothing without a window.
   void redraw(Redraw what);
 
+  // Names the action under way for the undo and redo menu entries; the first name given inside the
+  // outermost action holds. Without undo steps nothing is named.
+  virtual void nameAction(const std::string& label) { (void)label; }
+
   // ---- Messages ----
   void tell(const std::string& caption, const std::string& text, MessageIcon icon = MessageIcon::Information);
 

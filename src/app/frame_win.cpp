@@ -1,6 +1,8 @@
 #include "app/frame_win.h"
 
 #include "app/default_game.h"
+
+#include <cstdlib>
 #include "app/settings_io.h"
 #include "model/game_tree.h"
 #include "rules/handicap.h"
@@ -23,6 +25,9 @@ FrameWin::FrameWin(const FramePorts& ports, ProfilePort& profile, FileSystem& fi
       recentFiles_(readRecentFiles(profile)) {
   const DefaultGame d = resolveDefaultGame(frameSettings_);
   insertNewGame(d.kind, d.width, d.height, d.rules, 0);
+  const char* path = std::getenv("PATH");
+  engine_.settings() = readEngineSettings(profile_, path != nullptr ? path : "");
+  engine_.setProcess(ports_.engine);
 }
 
 FrameWin::~FrameWin() = default;
@@ -63,12 +68,14 @@ void FrameWin::endAction() {
   if (ports_.window != nullptr && changed != static_cast<Redraw>(0)) ports_.window->redraw(changed);
   refreshTitle();
   refreshStatus();
+  engine_.afterAction();
 }
 
 void FrameWin::writeSettings() {
   SGridFrame& g = game();
   rememberCurrentGame(frameSettings_, g.kind(), g.width(), g.height(), g.details[DetailField::Rules]);
   writeFrameSettings(profile_, frameSettings_, *ports_.messages);
+  writeEngineSettings(profile_, engine_.settings());
 }
 
 std::string FrameWin::title() const {
@@ -132,6 +139,10 @@ void FrameWin::clickBoard(int x, int y) {
 
 void FrameWin::clickBoardPoint(int x, int y) {
   cancelLabelEntry();  // a click disarms the keyboard label entry
+  if (engine_.playingAgainst() && engine_.busy()) {
+    notice("The engine is thinking");  // in a game against the engine its move comes first
+    return;
+  }
   SGridFrame& g = game();
   if (g.kind() == GameKind::Othello && !anyAvailable(currentPosition(g))) return;
   PlayContext ctx{g, x, y, false, playOptions(), this};

@@ -14,6 +14,7 @@
 #include "app/collection_list_commands.h"
 #include "app/collection_writer.h"
 #include "app/export_commands.h"
+#include "app/engine_commands.h"
 #include "app/file_workflow.h"
 #include "app/annotation_commands.h"
 #include "app/file_system.h"
@@ -64,6 +65,7 @@ class FrameWin : public FrameServices {
   BoardViewCommands& view() { return view_; }
   ExportCommands& exports() { return exports_; }
   FileWorkflow& files() { return workflow_; }
+  EngineCommands& engine() { return engine_; }
 
   // ---- State ----
   Collection& collection() override { return collection_; }
@@ -76,7 +78,10 @@ class FrameWin : public FrameServices {
   SErrorList& errorList() override { return workflow_.errorList(); }
   const FramePorts& ports() const override { return ports_; }
   // Puts other ports in place of the ones given at construction (the frame does not own them).
-  void setPorts(const FramePorts& ports) { ports_ = ports; }
+  void setPorts(const FramePorts& ports) {
+    ports_ = ports;
+    engine_.setProcess(ports.engine);
+  }
   const FrameEnvironment& environment() const override { return environment_; }
 
   // ---- PlayHost ----
@@ -148,7 +153,7 @@ class FrameWin : public FrameServices {
   PaneStamp paneStamp();
   // Names the action under way for the undo and redo menu entries ("Truncate", "Move"); the first name
   // given inside the outermost action holds.
-  void nameAction(const std::string& label);
+  void nameAction(const std::string& label) override;
 
   // ---- Undo and redo ----
   // Every action that changes games or their order is a step: undo puts the games back as they were
@@ -211,6 +216,7 @@ class FrameWin : public FrameServices {
   BoardViewCommands view_{*this};
   ExportCommands exports_{*this};
   FileWorkflow workflow_{*this, files_, recentFiles_};
+  EngineCommands engine_{*this};
 };
 
 }  // namespace meridax

@@ -8,7 +8,7 @@ namespace {
 constexpr CommandGroup kMenuOrder[] = {
     CommandGroup::File,       CommandGroup::Collection, CommandGroup::Lists,    CommandGroup::Navigation,
     CommandGroup::Moves,      CommandGroup::TreeEdit,   CommandGroup::Annotation, CommandGroup::View,
-    CommandGroup::TreePane,   CommandGroup::Export,     CommandGroup::Settings, CommandGroup::Help,
+    CommandGroup::TreePane,   CommandGroup::Export,     CommandGroup::Engine,     CommandGroup::Settings, CommandGroup::Help,
 };
 
 // What the section says of the menu before its table.
@@ -26,6 +26,9 @@ const char* menuIntroduction(CommandGroup group) {
     case CommandGroup::View: return "What the board pane shows.";
     case CommandGroup::TreePane: return "Scrolling the game-tree pane.";
     case CommandGroup::Export: return "Copies and exports of games and positions.";
+    case CommandGroup::Engine:
+      return "A Go engine beside the board, spoken to through GTP: its moves, suggestions, score estimates, dead "
+             "stones and an analysis of the game.";
     case CommandGroup::Settings: return "The preferences.";
     case CommandGroup::Help: return "This manual, the program's version and its web pages.";
   }
@@ -85,6 +88,7 @@ std::string menuTitle(CommandGroup group) {
     case CommandGroup::View: return "View";
     case CommandGroup::TreePane: return "Tree";
     case CommandGroup::Export: return "Export";
+    case CommandGroup::Engine: return "Engine";
     case CommandGroup::Settings: return "Settings";
     case CommandGroup::Help: return "Help";
   }

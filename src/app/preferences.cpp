@@ -60,12 +60,16 @@ PreferenceChanges comparePreferences(const AppSettings& before, const AppSetting
 
 PreferenceValues currentPreferences(FrameWin& frame) {
   return PreferenceValues{frame.appSettings(), frame.frameSettings().viewPlaced != 0,
-                          frame.frameSettings().viewLast != 0};
+                          frame.frameSettings().viewLast != 0, frame.engine().settings()};
 }
 
 PreferenceChanges takeOverPreferences(FrameWin& frame, ProfilePort& profile, const PreferenceValues& values) {
   PreferenceChanges changes = comparePreferences(frame.appSettings(), values.app);
   FrameSettings& view = frame.frameSettings();
+  if (frame.engine().settings() != values.engines) {
+    frame.engine().settings() = values.engines;
+    writeEngineSettings(profile, values.engines);
+  }
   changes.anyChange = changes.anyChange || (view.viewPlaced != 0) != values.viewPlaced ||
                       (view.viewLast != 0) != values.viewLast;
   if (!changes.anyChange) return changes;

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "app/engine_settings.h"
 #include "app/settings_values.h"
 #include "app/user_ports.h"
 
@@ -41,11 +42,12 @@ PreferenceChanges comparePreferences(const AppSettings& before, const AppSetting
 inline constexpr int kMinBackupFiles = 0;
 inline constexpr int kMaxBackupFiles = 9999;
 
-// What the sheet edits: the application's settings and the frame's two move indications.
+// What the sheet edits: the application's settings, the frame's two move indications and the engines.
 struct PreferenceValues {
   AppSettings app;
   bool viewPlaced = true;
   bool viewLast = false;
+  EngineSettings engines;
   friend bool operator==(const PreferenceValues&, const PreferenceValues&) = default;
 };
 PreferenceValues currentPreferences(FrameWin& frame);

@@ -30,6 +30,7 @@ const char* verbOf(WorkKind kind) {
     case WorkKind::Importing: return "Importing";
     case WorkKind::Checking: return "Checking";
     case WorkKind::Saving: return "Saving";
+    case WorkKind::Analysing: return "Analysing";
   }
   return "";
 }
@@ -40,6 +41,7 @@ const char* doneOf(WorkKind kind) {
     case WorkKind::Importing: return "read";
     case WorkKind::Checking: return "checked";
     case WorkKind::Saving: return "written";
+    case WorkKind::Analysing: return "analysed";
   }
   return "";
 }
@@ -51,6 +53,7 @@ std::string progressHeading(WorkKind kind, const std::string& file) {
 }
 
 std::string progressDetails(WorkKind kind, const WorkProgress& p) {
+  if (kind == WorkKind::Analysing) return grouped(p.games) + " of " + grouped(p.gamesTotal) + " moves analysed";
   std::string text = grouped(p.games);
   if (p.gamesTotal != 0) text += " of " + grouped(p.gamesTotal);
   text += p.games == 1 && p.gamesTotal == 0 ? " game " : " games ";

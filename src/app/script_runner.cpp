@@ -73,6 +73,8 @@ class Runner {
       script.remove_prefix(end == std::string_view::npos ? script.size() : end + 1);
       if (std::optional<LineError> error = runLine(trimmed(line)))
         return stopAt(number, error->text);
+      // An engine's answers to what the line asked come in before the next line.
+      frame_.engine().settle();
       if (ports_.stopped()) return stopAt(number, stopText(ports_.stop()));
     }
     if (const std::size_t unused = ports_.unusedAnswers(); unused > 0)
@@ -296,7 +298,8 @@ class Runner {
   }
 
   std::optional<LineError> runPrint(const std::vector<std::string>& words) {
-    if (words.size() != 1) return LineError{"print needs one of title, status, board, node, sgf, menu, list, commands"};
+    if (words.size() != 1)
+      return LineError{"print needs one of title, status, board, node, sgf, menu, list, commands, gtp"};
     const std::string& what = words[0];
     SGridFrame& g = frame_.game();
     if (what == "title") {
@@ -309,6 +312,8 @@ class Runner {
     } else if (what == "node") {
       const std::string box = moveBoxText(g, g.currentNode);
       print("node", std::to_string(g.currentNode->moveNumber()) + (box.empty() ? "" : " " + box));
+    } else if (what == "gtp") {
+      for (const std::string& line : frame_.engine().log()) print("gtp", line);
     } else if (what == "menu") {
       print("menu", menuText());
     } else if (what == "list") {
@@ -322,7 +327,7 @@ class Runner {
       if (!WriteGameText(g, text, options)) return LineError{"the current game cannot be written"};
       print("sgf", text);
     } else {
-      return LineError{"print needs one of title, status, board, node, sgf, menu, list, commands"};
+      return LineError{"print needs one of title, status, board, node, sgf, menu, list, commands, gtp"};
     }
     return std::nullopt;
   }
@@ -342,7 +347,9 @@ class Runner {
 
 ScriptResult runScript(std::string_view script, const ScriptSetup& setup, std::ostream& out) {
   ScriptedPorts ports([&out](const std::string& line) { out << line << '\n'; });
-  FrameWin frame(ports.framePorts(), setup.profile, setup.files, readAppSettings(setup.profile), setup.environment);
+  FramePorts framePorts = ports.framePorts();
+  framePorts.engine = setup.engine;
+  FrameWin frame(framePorts, setup.profile, setup.files, readAppSettings(setup.profile), setup.environment);
   // The window shows its title and status bar from the start.
   frame.refreshTitle();
   frame.refreshStatus();

@@ -15,6 +15,7 @@
 #include "app/posix_file_system.h"
 #include "app/script_runner.h"
 #include "cli/cli_output.h"
+#include "engine/posix_engine_process.h"
 
 namespace meridax::cli {
 namespace {
@@ -98,7 +99,8 @@ int runScriptCommand(const Arguments& args, const CommandStreams& io) {
   const std::optional<std::string> script = readText(parsed->script, io.err);
   if (!script) return kExitTrouble;
   PosixFileSystem files;
-  const ScriptResult result = runScript(*script, ScriptSetup{profile, files, scriptEnvironment()}, io.out);
+  PosixEngineProcess engine;
+  const ScriptResult result = runScript(*script, ScriptSetup{profile, files, scriptEnvironment(), &engine}, io.out);
   if (result.status == kScriptOk) return kExitOk;
   io.err << "meridax-cli run: " << escapeField(result.error) << '\n';
   return kExitScriptStopped;

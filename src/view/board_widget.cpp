@@ -74,6 +74,7 @@ void BoardWidget::paintEvent(QPaintEvent*) {
   options.thickGoLines = s.doThickGoLines;
   options.bevel = s.doBevel;
   BoardRenderer(paletteFromSettings(s.colours, s.gradedOption), options).paint(painter, geometry_, scene_);
+  paintEngineMarks(painter);
   if (rightPressed_ && rightOver_) {
     // The area being marked by a right drag.
     const QRect a = QRect(pointCentre(*rightPressed_), pointCentre(*rightOver_)).normalized();
@@ -81,6 +82,25 @@ void BoardWidget::paintEvent(QPaintEvent*) {
     painter.setPen(QPen(colourOf(frame_.appSettings().colours.border), 1, Qt::DashLine));
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(a.adjusted(-half, -half, half - 1, half - 1));
+  }
+}
+
+// The engine's suggestion as a ring, and the stones it holds dead as crosses.
+void BoardWidget::paintEngineMarks(QPainter& painter) {
+  const EngineMarks* marks = frame_.engine().marks();
+  if (marks == nullptr) return;
+  const int half = std::max(2, geometry_.square * 3 / 10);
+  painter.setRenderHint(QPainter::Antialiasing, true);
+  painter.setBrush(Qt::NoBrush);
+  painter.setPen(QPen(QColor(220, 30, 30), std::max(2, geometry_.square / 10)));
+  for (const auto& [x, y] : marks->dead) {
+    const QPoint c = pointCentre(BoardPoint{x, y});
+    painter.drawLine(c + QPoint(-half, -half), c + QPoint(half, half));
+    painter.drawLine(c + QPoint(-half, half), c + QPoint(half, -half));
+  }
+  if (marks->suggestion) {
+    painter.setPen(QPen(QColor(30, 110, 230), std::max(2, geometry_.square / 8)));
+    painter.drawEllipse(pointCentre(BoardPoint{marks->suggestion->first, marks->suggestion->second}), half, half);
   }
 }
 

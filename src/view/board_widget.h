@@ -11,6 +11,8 @@
 #include "layout/board_geometry.h"
 #include "layout/board_scene.h"
 
+class QPainter;
+
 class QMenu;
 
 namespace meridax {
@@ -33,6 +35,7 @@ class BoardWidget : public QWidget {
   const BoardScene& boardScene() const { return scene_; }
   // The pixel at the centre of a board point, for tests and for menus opened from the keyboard.
   QPoint pointCentre(BoardPoint p) const;
+  void paintEngineMarks(QPainter& painter);
 
  signals:
   // Before the board hands a click, key or menu choice to the frame: the window commits a typed comment.

@@ -30,6 +30,7 @@ constexpr GroupMenu kGroupMenus[] = {
     {CommandGroup::Moves, "&Moves"},         {CommandGroup::TreeEdit, "&Edit"},
     {CommandGroup::Annotation, "&Annotate"}, {CommandGroup::View, "&View"},
     {CommandGroup::TreePane, "&Tree"},       {CommandGroup::Export, "E&xport"},
+    {CommandGroup::Engine, "En&gine"},
     {CommandGroup::Settings, "&Settings"},   {CommandGroup::Help, "&Help"},
 };
 

@@ -18,6 +18,8 @@
 #include "view/board_widget.h"
 #include "view/command_menus.h"
 #include "view/comment_pane.h"
+#include "view/engine_log_window.h"
+#include "view/qt_engine_process.h"
 #include "view/frame_dialogs.h"
 #include "view/find_dialog.h"
 #include "view/preferences_sheet.h"
@@ -59,6 +61,10 @@ MainWindow::MainWindow(MainWindowSetup setup) : profile_(setup.profile), ports_(
     exportDialogs_ = std::make_unique<QtExportDialogs>(this);
     ports_.exportDialogs = exportDialogs_.get();
   }
+  if (ports_.engine == nullptr) {
+    engineProcess_ = std::make_unique<QtEngineProcess>([this](const std::function<void()>& action) { run(action); });
+    ports_.engine = engineProcess_.get();
+  }
   dialogs_ = std::make_unique<FrameDialogs>(this);
   if (ports_.statistics == nullptr) ports_.statistics = dialogs_.get();
   if (ports_.listDialogs == nullptr) {
@@ -75,12 +81,27 @@ MainWindow::MainWindow(MainWindowSetup setup) : profile_(setup.profile), ports_(
   menus_ = std::make_unique<CommandMenus>(*this);
   lists_ = std::make_unique<ListWindows>(*frame_, *this, [this](const std::function<void()>& action) { run(action); });
   applyStoredGeometry();
+  // The time-out of the engine's command under way is checked while it thinks.
+  engineTimer_ = new QTimer(this);
+  connect(engineTimer_, &QTimer::timeout, this, [this] {
+    if (frame_->engine().busy()) run([this] { frame_->engine().tick(); });
+  });
+  engineTimer_->start(250);
   frame_->refreshTitle();
   frame_->refreshStatus();
   refreshAll();
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow() {
+  delete engineLog_;
+  engineLog_ = nullptr;
+}
+
+void MainWindow::showEngineLog() {
+  if (engineLog_ == nullptr) engineLog_ = new EngineLogWindow(frame_->engine(), this);
+  engineLog_->show();
+  engineLog_->raise();
+}
 
 QWidget& MainWindow::boardPane() { return *board_; }
 
@@ -181,6 +202,14 @@ void MainWindow::carryOut(const FrameCommand& command) {
   const std::string_view name(command.name);
   if (name == "CmAbout") {
     AboutDialog(this).exec();
+    return;
+  }
+  if (name == "CmEngines") {
+    openPreferences(PreferencePage::Engines);
+    return;
+  }
+  if (name == "CmEngineLog") {
+    showEngineLog();
     return;
   }
   if (name == "CmCustomise" || name == "CmOtherOptions") {

@@ -19,12 +19,15 @@
 #include "view/preferences_sheet.h"
 
 class QLabel;
+class QTimer;
 class QSplitter;
 class QToolBar;
 
 namespace meridax {
 
 class BoardWidget;
+class EngineLogWindow;
+class QtEngineProcess;
 class CommandMenus;
 class QtDialogs;
 class CommentPane;
@@ -99,6 +102,9 @@ class MainWindow : public QMainWindow, public WindowPort, public CommandPort, pu
   void openFindDialog(const FindDialogSeed& seed) override;
   // The find dialog once it has been opened; nullptr before.
   FindDialog* findDialog() const { return find_; }
+  // "GTP Log", opened by its command; nullptr before.
+  EngineLogWindow* engineLog() const { return engineLog_; }
+  void showEngineLog();
 
   // ---- WindowPort ----
   void setStatus(StatusField field, const std::string& text) override;
@@ -122,6 +128,8 @@ class MainWindow : public QMainWindow, public WindowPort, public CommandPort, pu
   std::unique_ptr<QtBoardImages> images_;
   std::unique_ptr<QtExportDialogs> exportDialogs_;
   std::unique_ptr<QtListDialogs> listDialogs_;
+  // The engine's process, when the setup gives none; it outlives the frame, whose engine session uses it.
+  std::unique_ptr<QtEngineProcess> engineProcess_;
   FramePorts ports_;
   std::unique_ptr<FrameWin> frame_;
   std::unique_ptr<FrameDialogs> dialogs_;  // its windows go before the frame they show
@@ -135,6 +143,8 @@ class MainWindow : public QMainWindow, public WindowPort, public CommandPort, pu
   std::unique_ptr<ListWindows> lists_;
   WindowPort* mirror_ = nullptr;
   FindDialog* find_ = nullptr;  // a child of the window
+  EngineLogWindow* engineLog_ = nullptr;  // a child of the window, deleted before the frame
+  QTimer* engineTimer_ = nullptr;
   int pendingRedraw_ = 0;
   int runDepth_ = 0;
   bool firstShown_ = false;

@@ -1,6 +1,9 @@
 #include "view/preferences_sheet.h"
 
+#include <algorithm>
+
 #include <QCheckBox>
+#include <QSignalBlocker>
 #include <QColorDialog>
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -17,6 +20,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
+#include <QTableWidget>
+#include <QHeaderView>
 #include <QVBoxLayout>
 
 #include "view/board_palette.h"
@@ -85,6 +90,7 @@ PreferencesSheet::PreferencesSheet(const PreferenceValues& values, PreferencePag
   tabs_->addTab(coloursPage(), QStringLiteral(" Colours"));
   tabs_->addTab(treeFontsPage(), QStringLiteral(" Game Tree Window Colours and Fonts"));
   tabs_->addTab(otherOptionsPage(), QStringLiteral(" Other Options"));
+  tabs_->addTab(enginesPage(), QStringLiteral(" Engines"));
   tabs_->setCurrentIndex(static_cast<int>(first));
   layout->addWidget(tabs_);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
@@ -200,6 +206,63 @@ QWidget* PreferencesSheet::otherOptionsPage() {
   form->addRow(QStringLiteral("RTF Editor"), programField(&AppSettings::rtfEditor, kSelectRtfEditorTitle));
   layout->addLayout(form);
   layout->addStretch();
+  return page;
+}
+
+QWidget* PreferencesSheet::enginesPage() {
+  auto* page = new QWidget(this);
+  page->setObjectName(QStringLiteral("enginesPage"));
+  auto* layout = new QVBoxLayout(page);
+  layout->addWidget(new QLabel(QStringLiteral("Go engines that speak GTP. The selected one is the one Attach Engine starts."), page));
+  auto* table = new QTableWidget(0, 3, page);
+  table->setObjectName(QStringLiteral("engineTable"));
+  table->setHorizontalHeaderLabels({QStringLiteral("Name"), QStringLiteral("Command Line"), QStringLiteral("Working Folder")});
+  table->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
+  table->setSelectionBehavior(QAbstractItemView::SelectRows);
+  table->setSelectionMode(QAbstractItemView::SingleSelection);
+  auto fill = [this, table] {
+    const QSignalBlocker blocker(table);
+    const std::vector<EngineEntry>& engines = values_.engines.engines;
+    table->setRowCount(static_cast<int>(engines.size()));
+    for (int row = 0; row < table->rowCount(); ++row) {
+      const EngineEntry& e = engines[static_cast<std::size_t>(row)];
+      table->setItem(row, 0, new QTableWidgetItem(toQt(e.name)));
+      table->setItem(row, 1, new QTableWidgetItem(toQt(e.commandLine)));
+      table->setItem(row, 2, new QTableWidgetItem(toQt(e.folder)));
+    }
+    if (!engines.empty()) table->selectRow(std::clamp(values_.engines.selected, 0, table->rowCount() - 1));
+  };
+  fill();
+  connect(table, &QTableWidget::cellChanged, this, [this, table](int row, int column) {
+    if (row < 0 || row >= static_cast<int>(values_.engines.engines.size())) return;
+    EngineEntry& e = values_.engines.engines[static_cast<std::size_t>(row)];
+    std::string& field = column == 0 ? e.name : column == 1 ? e.commandLine : e.folder;
+    field = fromQt(table->item(row, column)->text());
+  });
+  connect(table, &QTableWidget::currentCellChanged, this, [this](int row) {
+    if (row >= 0) values_.engines.selected = row;
+  });
+  layout->addWidget(table);
+  auto* buttons = new QHBoxLayout;
+  auto* add = new QPushButton(QStringLiteral("&Add"), page);
+  auto* remove = new QPushButton(QStringLiteral("&Remove"), page);
+  connect(add, &QPushButton::clicked, this, [this, table, fill] {
+    values_.engines.engines.push_back(EngineEntry{"New engine", "", ""});
+    values_.engines.selected = static_cast<int>(values_.engines.engines.size()) - 1;
+    fill();
+    table->editItem(table->item(values_.engines.selected, 1));
+  });
+  connect(remove, &QPushButton::clicked, this, [this, table, fill] {
+    const int row = table->currentRow();
+    if (row < 0 || row >= static_cast<int>(values_.engines.engines.size())) return;
+    values_.engines.engines.erase(values_.engines.engines.begin() + row);
+    values_.engines.selected = std::max(0, std::min(row, static_cast<int>(values_.engines.engines.size()) - 1));
+    fill();
+  });
+  buttons->addWidget(add);
+  buttons->addWidget(remove);
+  buttons->addStretch();
+  layout->addLayout(buttons);
   return page;
 }
 

@@ -11,7 +11,7 @@ class QTabWidget;
 
 namespace meridax {
 
-enum class PreferencePage { Colours = 0, TreeFonts = 1, OtherOptions = 2 };
+enum class PreferencePage { Colours = 0, TreeFonts = 1, OtherOptions = 2, Engines = 3 };
 
 class PreferencesSheet : public QDialog {
   Q_OBJECT
@@ -34,6 +34,7 @@ class PreferencesSheet : public QDialog {
   QWidget* coloursPage();
   QWidget* treeFontsPage();
   QWidget* otherOptionsPage();
+  QWidget* enginesPage();
   // A button that opens the colour chooser `title` on `colour`, and the sample it keeps up to date.
   QWidget* colourButton(const char* text, const char* title, ColourRef AttributeColours::*colour);
   void chooseColour(const char* title, ColourRef& colour);

@@ -197,6 +197,14 @@ std::optional<std::pair<int, int>> QtDialogs::askNumberPair(const std::string& c
   return std::pair{(*values)[0], (*values)[1]};
 }
 
+std::optional<std::pair<int, int>> QtDialogs::askTimeSettings(std::pair<int, int> initial) {
+  const auto values = runNumberDialog(owner(), "Time Settings", "The engine's time for the game (0: no limit)", 0, 600,
+                                      {{QStringLiteral("Main time (minutes)"), initial.first},
+                                       {QStringLiteral("Seconds per move after it"), initial.second}});
+  if (!values) return std::nullopt;
+  return std::pair{(*values)[0], (*values)[1]};
+}
+
 std::optional<int> QtDialogs::chooseFromList(const std::string& caption, const std::vector<std::string>& entries,
                                              int selected) {
   QDialog dialog(owner());

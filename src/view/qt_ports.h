@@ -51,6 +51,7 @@ class QtDialogs : public MessagePort,
   std::optional<int> askNumber(const std::string& caption, const std::string& prompt, int min, int max,
                                int initial) override;
   // Both fields in one dialog ("Width" and "Height").
+  std::optional<std::pair<int, int>> askTimeSettings(std::pair<int, int> initial) override;
   std::optional<std::pair<int, int>> askNumberPair(const std::string& caption, const std::string& prompt, int min,
                                                    int max, std::pair<int, int> initial) override;
   std::optional<int> chooseFromList(const std::string& caption, const std::vector<std::string>& entries,

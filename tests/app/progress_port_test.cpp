@@ -31,6 +31,7 @@ INSTANTIATE_TEST_SUITE_P(
                       // A save does not know its size before the end: its share goes by games.
                       DetailsCase{WorkKind::Saving, {1, 1, 90, 0}, "1 of 1 games written, 90 bytes", 1000},
                       DetailsCase{WorkKind::Saving, {0, 0, 0, 0}, "0 games written, 0 bytes", 0},
+                      DetailsCase{WorkKind::Analysing, {12, 250, 0, 0}, "12 of 250 moves analysed", 48},
                       // Counts beyond the total (a text that grew) stay at the whole.
                       DetailsCase{WorkKind::Loading, {7, 0, 2000, 1000}, "7 games read, 2.0 KB of 1000 bytes", 1000}));
 

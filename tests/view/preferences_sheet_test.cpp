@@ -55,10 +55,11 @@ TEST_P(PreferencesOpenTest, OpensTheSheetOnItsPage) {
     EXPECT_EQ(sheet.windowTitle(), "Meridax Preferences");
     EXPECT_EQ(sheet.parentWidget(), window.get());
     QTabWidget& pages = tabs(sheet);
-    ASSERT_EQ(pages.count(), 3);
+    ASSERT_EQ(pages.count(), 4);
     EXPECT_EQ(pages.tabText(0), " Colours");
     EXPECT_EQ(pages.tabText(1), " Game Tree Window Colours and Fonts");
     EXPECT_EQ(pages.tabText(2), " Other Options");
+    EXPECT_EQ(pages.tabText(3), " Engines");
     EXPECT_EQ(pages.currentIndex(), c.page);
     sheet.reject();
   });
@@ -69,7 +70,7 @@ TEST_P(PreferencesOpenTest, OpensTheSheetOnItsPage) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Ways, PreferencesOpenTest,
-                         ::testing::Values(OpenCase{"CmCustomise", 0}, OpenCase{"CmOtherOptions", 2},
+                         ::testing::Values(OpenCase{"CmCustomise", 0}, OpenCase{"CmOtherOptions", 2}, OpenCase{"CmEngines", 3},
                                            OpenCase{"Ctrl+Alt+O", 0}, OpenCase{"Ctrl+Shift+O", 2}));
 
 // Chooses a new grid colour and a bigger comment font, and gives the sheet's answer.
