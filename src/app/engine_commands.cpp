@@ -373,7 +373,10 @@ void EngineCommands::CmAnalyseGame() {
   }
   analysis_ = std::move(analysis);
   engineColour_.reset();
-  if (ProgressPort* progress = frame_.ports().progress) progress->begin(WorkKind::Analysing, g.details[DetailField::GameName]);
+  if (ProgressPort* progress = frame_.ports().progress) {
+    const std::string& name = g.details[DetailField::GameName];
+    progress->begin(WorkKind::Analysing, name.empty() ? frame_.currentFile() : name);
+  }
   analyseNext();
 }
 
