@@ -6,6 +6,8 @@
 #include "app/app_test_support.h"
 #include "app/memory_profile.h"
 #include "app/script_runner.h"
+#include "app/settings_io.h"
+#include "app/scripted_ports.h"
 #include "engine/posix_engine_process.h"
 
 namespace meridax::testing {
@@ -94,6 +96,30 @@ TEST_F(EngineCommandsTest, AnEngineThatDiesInTheMiddleOfAMoveLeavesTheGameAsItWa
   EXPECT_NE(out.find("\n0 CmAttachEngine enabled - &Attach Engine\n"), std::string::npos) << out;
   EXPECT_NE(out.find("\n0 CmEngineMove disabled - &Play the Engine's Move\n"), std::string::npos) << out;
   EXPECT_NE(out.find("Score estimate: B+3.5\n"), std::string::npos) << out;
+}
+
+TEST_F(EngineCommandsTest, SuggestionsAndDeadStonesAreMarksOfTheNodeTheyWereAskedAt) {
+  engineOptions("--moves E5");
+  ScriptedPorts ports;
+  FramePorts framePorts = ports.framePorts();
+  framePorts.engine = &engine;
+  FrameWin frame(framePorts, profile, files, readAppSettings(profile), FrameEnvironment{});
+  std::ostringstream out;
+  auto run = [&](const std::string& script) {
+    const ScriptResult r = runScriptOn(frame, ports, script, out);
+    EXPECT_EQ(r.status, kScriptOk) << r.error << "\n" << out.str();
+  };
+  using Points = std::vector<std::pair<int, int>>;
+  run(std::string(kNewGame) + "cmd CmAttachEngine\nplay 2 2\ncmd CmSuggestMove\n");
+  ASSERT_NE(frame.engine().marks(), nullptr);
+  EXPECT_EQ(frame.engine().marks()->suggestion, (std::pair{4, 4}));
+  EXPECT_EQ(frame.game().currentNode->moveNumber(), 1u) << "a suggestion is not played";
+  run("cmd CmShowDeadStones\n");
+  ASSERT_NE(frame.engine().marks(), nullptr);
+  EXPECT_EQ(frame.engine().marks()->dead, (Points{{3, 5}, {4, 4}, {5, 3}}));
+  EXPECT_FALSE(frame.engine().marks()->suggestion) << "the dead stones take the suggestion's place";
+  run("play 6 6\n");
+  EXPECT_EQ(frame.engine().marks(), nullptr) << "marks belong to the node they were asked at";
 }
 
 TEST_F(EngineCommandsTest, TheMenuOffersWhatTheGameAndTheEngineAllow) {
