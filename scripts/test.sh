@@ -12,13 +12,15 @@ launcher=()
 if command -v ccache >/dev/null; then launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache); fi
 
 echo "== plain build =="
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}" >/dev/null
+# scripts/run.sh configures the same tree without tests and benchmarks: turn them on again.
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON -DMERIDAX_BENCH=ON "${launcher[@]}" >/dev/null
 cmake --build build -j "$jobs"
 ctest --test-dir build --output-on-failure -j "$jobs"
 
 if [ "${MERIDAX_SKIP_SANITIZERS:-0}" != "1" ]; then
   echo "== sanitizer build (ASan+UBSan) =="
-  cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DMERIDAX_SANITIZE=ON -DMERIDAX_BENCH=OFF "${launcher[@]}" >/dev/null
+  cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DMERIDAX_SANITIZE=ON -DBUILD_TESTING=ON -DMERIDAX_BENCH=OFF \
+    "${launcher[@]}" >/dev/null
   cmake --build build-asan -j "$jobs"
   ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
     ctest --test-dir build-asan --output-on-failure -j "$jobs"
