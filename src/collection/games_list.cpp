@@ -53,9 +53,10 @@ std::string boardSizeText(const SGridFrame& game) {
 
 namespace {
 
-// Counted afresh: moves added by play do not invalidate the statistics kept with the game.
-std::string treeCount(const SGridFrame& game, int GameStatistics::*count) {
-  if (!game.treeLoaded) return {};
+// Counted afresh: moves added by play do not invalidate the statistics kept with the game. A game not
+// opened yet shows what was counted in its text when the file was read; nothing when none was counted.
+std::string treeCount(const SGridFrame& game, int GameStatistics::*count, int SGridFrame::*textCount) {
+  if (!game.treeLoaded) return game.*textCount > 0 ? std::to_string(game.*textCount) : std::string();
   return std::to_string(computeStatistics(game).*count);
 }
 
@@ -88,8 +89,8 @@ std::string gamesListCell(const SGridFrame& game, std::size_t row, GamesColumn c
     case GamesColumn::Type: return gameTypeText(game);
     case GamesColumn::Size: return boardSizeText(game);
     case GamesColumn::Handicap: return d[DetailField::Handicap];
-    case GamesColumn::Nodes: return treeCount(game, &GameStatistics::nodes);
-    case GamesColumn::Branches: return treeCount(game, &GameStatistics::lines);
+    case GamesColumn::Nodes: return treeCount(game, &GameStatistics::nodes, &SGridFrame::textNodes);
+    case GamesColumn::Branches: return treeCount(game, &GameStatistics::lines, &SGridFrame::textLines);
     case GamesColumn::Date: return gameTextToUtf8(game, d[DetailField::Date]);
     case GamesColumn::Comment: return gameTextToUtf8(game, d[DetailField::GameComment]);
   }

@@ -113,6 +113,9 @@ class SGridFrame {
   std::uint32_t headerLength = 0;
   std::uint8_t flags = 0;
   bool treeLoaded = true;
+  // While the tree is not built: its nodes and lines as counted in the game's text when it was read.
+  int textNodes = 0;
+  int textLines = 0;
   bool markedForExport = false;  // chosen in the games list, or the current game for its export
 
   // Set only for a game kept unread; its tree is a placeholder that nothing may open or edit.

@@ -1,5 +1,7 @@
 #include "sgf/game_body_skip.h"
 
+#include <utility>
+
 #if defined(__SSE2__)
 #include <emmintrin.h>
 #endif
@@ -12,22 +14,34 @@ struct BodyWalk {
   std::size_t depth = 0;
   bool inValue = false;
   std::size_t valueOpen = 0;
+  bool afterClose = false;  // the last bracket outside values was ")"
+  int nodes = 0;
+  int sideLines = 0;
 
   // True when the byte at `at` ends the body: a ")" at depth 0 outside values.
   bool step(char c, std::size_t at) {
     if (inValue) {
       if (c == ']') inValue = false;
-    } else if (c == '[') {
+      return false;
+    }
+    if (c != '[' && c != ';' && c != '(' && c != ')') return false;  // blanks and identifiers between
+    const bool closed = std::exchange(afterClose, c == ')');
+    if (c == '[') {
       inValue = true;
       valueOpen = at;
+    } else if (c == ';') {
+      ++nodes;
     } else if (c == '(') {
       ++depth;
+      sideLines += closed ? 1 : 0;
     } else if (c == ')') {
       if (depth == 0) return true;
       --depth;
     }
     return false;
   }
+
+  BodyStop stop(std::size_t at, BodyEnd end) const { return {at, end, nodes, sideLines}; }
 };
 
 }  // namespace
@@ -45,11 +59,13 @@ BodyStop skipGameBody(std::string_view text, std::size_t from, std::size_t depth
   const __m128i left = _mm_set1_epi8('(');
   const __m128i right = _mm_set1_epi8(')');
   const __m128i backslash = _mm_set1_epi8('\\');
+  const __m128i semicolon = _mm_set1_epi8(';');
   for (; i + 16 <= size; i += 16) {
     const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes + i));
     const __m128i hits = _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(v, open), _mm_cmpeq_epi8(v, close)),
                                       _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(v, left), _mm_cmpeq_epi8(v, right)),
-                                                   _mm_cmpeq_epi8(v, backslash)));
+                                                   _mm_or_si128(_mm_cmpeq_epi8(v, backslash),
+                                                                _mm_cmpeq_epi8(v, semicolon))));
     auto mask = static_cast<std::uint32_t>(_mm_movemask_epi8(hits));
     if (escaped) mask &= ~1u;
     escaped = false;
@@ -63,7 +79,7 @@ BodyStop skipGameBody(std::string_view text, std::size_t from, std::size_t depth
         else mask &= ~(1u << (bit + 1));
         continue;
       }
-      if (walk.step(c, i + bit)) return {i + bit, BodyEnd::GameClose};
+      if (walk.step(c, i + bit)) return walk.stop(i + bit, BodyEnd::GameClose);
     }
   }
 #endif
@@ -77,10 +93,10 @@ BodyStop skipGameBody(std::string_view text, std::size_t from, std::size_t depth
       escaped = walk.inValue;
       continue;
     }
-    if (walk.step(c, i)) return {i, BodyEnd::GameClose};
+    if (walk.step(c, i)) return walk.stop(i, BodyEnd::GameClose);
   }
-  if (walk.inValue) return {walk.valueOpen, BodyEnd::UnclosedValue};
-  return {size, BodyEnd::EndOfText};
+  if (walk.inValue) return walk.stop(walk.valueOpen, BodyEnd::UnclosedValue);
+  return walk.stop(size, BodyEnd::EndOfText);
 }
 
 }  // namespace meridax

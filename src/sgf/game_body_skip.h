@@ -1,7 +1,7 @@
 #pragma once
 // Passing over the body of a game read only as far as its root: only the brackets outside values decide
-// where the game ends, so the search looks at nothing but "[", "]", "(", ")" and "\", sixteen bytes at a
-// time where the processor allows.
+// where the game ends, so the search looks at nothing but "[", "]", "(", ")", "\" and the ";" it counts,
+// sixteen bytes at a time where the processor allows.
 
 #include <cstddef>
 #include <cstdint>
@@ -18,6 +18,10 @@ enum class BodyEnd : std::uint8_t {
 struct BodyStop {
   std::size_t at = 0;
   BodyEnd end = BodyEnd::EndOfText;
+  // Counted outside values on the way: the nodes (";") and the variations that open beside an earlier
+  // one, "(" after ")", each of which begins a line of its own.
+  int nodes = 0;
+  int sideLines = 0;
 };
 
 // From `from`, outside any value, with `depth` variations open within the game: where its body stops.

@@ -91,6 +91,10 @@ bool SgfReader::createGame(const RootScan& scan, SgfReadResult& result) {
   // before the mark (setup stones, comments) are not passed over.
   movesAllowed_ = mode_ == ReadMode::WholeGame || scan.selected;
   game_->treeLoaded = movesAllowed_;
+  if (!movesAllowed_) {
+    game_->textNodes = 1;  // the root, with what passing over the body counts
+    game_->textLines = 1;
+  }
   pos_ = currentPosition(*game_);
   return true;
 }
@@ -149,6 +153,9 @@ void SgfReader::passOverBody() {
   // Past the root node of a game read only as far as its root nothing is kept: every node boundary
   // leaves the first node current, so only the brackets outside values decide where the game ends.
   const BodyStop stop = skipGameBody(text_, cursor_ + 1, stack_.size());
+  // The games list shows the nodes and lines of a game not opened yet as counted here.
+  game_->textNodes += (text_[cursor_] == ';' ? 1 : 0) + stop.nodes;
+  game_->textLines += stop.sideLines;
   if (stop.end == BodyEnd::EndOfText) {
     cursor_ = text_.size();
     return;

@@ -61,7 +61,7 @@ TEST(GamesList, HavannahRow_ListsWhiteAsPlayerOne) {
   EXPECT_EQ(gamesListCell(c.game(0), 0, GamesColumn::Player2), "Gil");
 }
 
-TEST(GamesList, GameOnlyReadToItsRoot_ListedWithItsInformationButNoTreeSize) {
+TEST(GamesList, GameOnlyReadToItsRoot_ListedWithItsInformationAndTheTreeSizeCountedInItsText) {
   TextCollection c("(;GM[1]SZ[19];B[aa];W[bb])(;GM[1]SZ[9]GN[Later]PB[Cy]PW[Di]RE[B+R];B[ee];W[cc];B[gg])",
                    GameTrees::FirstOnly);
   ASSERT_FALSE(c.game(1).treeLoaded);
@@ -69,9 +69,39 @@ TEST(GamesList, GameOnlyReadToItsRoot_ListedWithItsInformationButNoTreeSize) {
   list.fill(c.games);
   ASSERT_EQ(list.size(), 2u);
   EXPECT_EQ(gamesListRow(list.game(1), 1),
-            (std::vector<std::string>{"2", "Later", "", "Cy", "Di", "B+R", "GO", "9", "", "", "", "", ""}));
+            (std::vector<std::string>{"2", "Later", "", "Cy", "Di", "B+R", "GO", "9", "", "4", "1", "", ""}));
   EXPECT_EQ(list.cell(0, GamesColumn::Nodes), "3");
 }
+
+struct TreeSizeCase {
+  const char* name;
+  std::string game;  // read as the second game of a file, so only to its root
+};
+
+class GamesListTreeSize : public ::testing::TestWithParam<TreeSizeCase> {};
+
+// What the pass over a game's text counts is what its tree holds once built.
+TEST_P(GamesListTreeSize, CountedInTheTextAsInTheBuiltTree) {
+  const std::string text = "(;GM[1]SZ[19])" + GetParam().game;
+  TextCollection counted(text, GameTrees::FirstOnly);
+  TextCollection built(text);
+  ASSERT_FALSE(counted.game(1).treeLoaded);
+  for (const GamesColumn column : {GamesColumn::Nodes, GamesColumn::Branches})
+    EXPECT_EQ(gamesListCell(counted.game(1), 1, column), gamesListCell(built.game(1), 1, column))
+        << (column == GamesColumn::Nodes ? "N" : "B");
+  EXPECT_NE(gamesListCell(counted.game(1), 1, GamesColumn::Nodes), "");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Shapes, GamesListTreeSize,
+    ::testing::Values(TreeSizeCase{"RootOnly", "(;GM[1]SZ[9]GN[x])"},
+                      TreeSizeCase{"MainLine", "(;GM[1]SZ[9];B[ee];W[cc];B[gg])"},
+                      TreeSizeCase{"VariationsRightBelowTheRoot", "(;GM[1]SZ[9](;B[ee];W[cc])(;B[gg])(;B[aa]))"},
+                      TreeSizeCase{"NestedVariations",
+                                   "(;GM[1]SZ[9];B[ee](;W[cc](;B[dd])\r\n (;B[gg]))(;W[gg];B[cc]))"},
+                      TreeSizeCase{"BracketsInsideValues", "(;GM[1]SZ[9]C[(;)];B[ee]C[a \\] ;(b)](;W[cc])(;W[dd]))"},
+                      TreeSizeCase{"SingleVariationWrapped", "(;GM[1]SZ[9](;B[ee](;W[cc])))"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(GamesList, PlayerFilter_KeepsGamesWithAnExactNameOnEitherSide) {
   TextCollection c("(;PB[Ann]PW[Bob])(;PB[Bob]PW[Cy])(;PB[Anna]PW[Di])(;PB[Cy]PW[Ann])(;PB[ann]PW[Eve])");

@@ -38,25 +38,35 @@ INSTANTIATE_TEST_SUITE_P(
         SkipCase{"EndOfText", ";B[aa](;W[" + kLong + "])", 0, BodyEnd::EndOfText, std::string::npos}),
     [](const auto& info) { return std::string(info.param.name); });
 
-// The same walk one byte at a time, as the reader once made it.
+// The same walk one byte at a time, as the reader once made it, counting nodes and side lines on the way.
 BodyStop byteByByte(const std::string& text, std::size_t depth) {
+  BodyStop counts;
+  char last = 0;  // the last of "[", ";", "(" and ")" outside values
+  const auto stop = [&](std::size_t at, BodyEnd end) { return BodyStop{at, end, counts.nodes, counts.sideLines}; };
   for (std::size_t i = 0; i < text.size(); ++i) {
     if (text[i] == '[') {
       std::size_t close = i + 1;
       while (close < text.size() && text[close] != ']') close += text[close] == '\\' ? 2 : 1;
-      if (close >= text.size()) return {i, BodyEnd::UnclosedValue};
+      if (close >= text.size()) return stop(i, BodyEnd::UnclosedValue);
       i = close;
+      last = '[';
+    } else if (text[i] == ';') {
+      ++counts.nodes;
+      last = ';';
     } else if (text[i] == '(') {
       ++depth;
+      if (last == ')') ++counts.sideLines;
+      last = '(';
     } else if (text[i] == ')') {
-      if (depth == 0) return {i, BodyEnd::GameClose};
+      if (depth == 0) return stop(i, BodyEnd::GameClose);
       --depth;
+      last = ')';
     }
   }
-  return {text.size(), BodyEnd::EndOfText};
+  return stop(text.size(), BodyEnd::EndOfText);
 }
 
-TEST(GameBodySkip, RandomTextsStopWhereAByteByByteWalkStops) {
+TEST(GameBodySkip, RandomTextsStopAndCountAsAByteByByteWalk) {
   std::mt19937 random(20261208);
   const std::string alphabet = "[]()\\;ab";
   for (int round = 0; round < 20000; ++round) {
@@ -67,6 +77,8 @@ TEST(GameBodySkip, RandomTextsStopWhereAByteByByteWalkStops) {
     const BodyStop stop = skipGameBody(text, 0, depth);
     ASSERT_EQ(stop.end, expected.end) << text;
     ASSERT_EQ(stop.at, expected.at) << text;
+    ASSERT_EQ(stop.nodes, expected.nodes) << text;
+    ASSERT_EQ(stop.sideLines, expected.sideLines) << text;
   }
 }
 
