@@ -15,14 +15,15 @@
 #include "app/export_commands.h"
 #include "layout/board_fit.h"
 #include "layout/compose_scene.h"
+#include "model/program_version.h"
 #include "view/qt_text.h"
 
 namespace meridax {
 
 namespace {
 
-// "Clear &Board\tShift+Ctrl+Delete": the text before the tab, the keys after it.
-QString menuLabel(const char* menuText) { return toQt(menuText).section(QLatin1Char('\t'), 0, 0); }
+// "Clear &Board\tShift+Ctrl+Delete": the menu shows the keys as the text writes them, not in Qt's words.
+QString menuLabel(const char* menuText) { return toQt(menuText); }
 QKeySequence menuKeys(const char* menuText) {
   return QKeySequence(toQt(menuText).section(QLatin1Char('\t'), 1, 1), QKeySequence::PortableText);
 }
@@ -221,9 +222,11 @@ std::unique_ptr<QMenu> ComposeDialog::contextMenu() {
 
 void ComposeDialog::runCommand(ComposeCommand command) {
   switch (command) {
-    case ComposeCommand::Help:
-      frame_.ports().messages->tell(UserMessage{kHelpCaption, kHelpText, MessageIcon::Information});
+    case ComposeCommand::Help: {
+      const std::string text = std::string(kProgramName) + " " + kProgramVersion + kHelpBody;
+      frame_.ports().messages->tell(UserMessage{kHelpCaption, text, MessageIcon::Information});
       return;
+    }
     case ComposeCommand::ExportGif: frame_.exports().composeExportGif(model_); return;
     case ComposeCommand::CopyImage: frame_.exports().composeCopyImage(model_); return;
     case ComposeCommand::CopyAscii: frame_.treeEdit().composeCopyAscii(model_); return;

@@ -28,6 +28,11 @@ bool parseSize(const std::string& text, LaunchOptions& options) {
 
 std::variant<LaunchOptions, LaunchError> parseLaunchOptions(const std::vector<std::string>& args) {
   LaunchOptions options;
+  for (const std::string& a : args) {
+    if (a == "--help" || a == "-h") options.info = LaunchInfo::Help;
+    else if (a == "--version") options.info = LaunchInfo::Version;
+    if (options.info != LaunchInfo::None) return options;
+  }
   bool sizeGiven = false;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& a = args[i];

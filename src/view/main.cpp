@@ -17,6 +17,7 @@
 #include "app/script_runner.h"
 #include "app/scripted_ports.h"
 #include "app/settings_io.h"
+#include "model/program_version.h"
 #include "view/dialog_gallery.h"
 #include "view/launch_options.h"
 #include "view/frame_dialogs.h"
@@ -36,7 +37,6 @@ using namespace meridax;
 constexpr int kExitUsage = 2;
 constexpr int kExitScriptStopped = 3;
 constexpr int kExitImageFailed = 4;
-constexpr int kExitNoDialog = 5;
 
 FrameEnvironment environment() {
   FrameEnvironment e;
@@ -141,7 +141,7 @@ int runScreenshot(const LaunchOptions& options) {
     const auto shot = shootDialog(window, *options.dialog);
     if (const auto* error = std::get_if<std::string>(&shot)) {
       std::cerr << "meridax: " << *error << '\n';
-      return kExitNoDialog;
+      return kExitUsage;  // the line named no dialog
     }
     image = std::get<DialogShot>(shot).image;
   }
@@ -167,6 +167,14 @@ int main(int argc, char** argv) {
     return kExitUsage;
   }
   const LaunchOptions& options = std::get<LaunchOptions>(parsed);
+  if (options.info == LaunchInfo::Help) {
+    std::cout << kLaunchUsage << kLaunchHelp;
+    return 0;
+  }
+  if (options.info == LaunchInfo::Version) {
+    std::cout << kProgramName << ' ' << kProgramVersion << '\n';
+    return 0;
+  }
   // Screenshots need no display.
   if (options.screenshot && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
