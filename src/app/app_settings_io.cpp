@@ -97,6 +97,7 @@ constexpr YesNoKey kOptions[] = {
     {"Do Bevel", &AppSettings::doBevel},
     {"Do ClassicFileOpen", &AppSettings::doClassicFileOpen},
     {"RTF PNG Diagrams", &AppSettings::rtfPngDiagrams},
+    {"Show File Saved", &AppSettings::showFileSaved},
 };
 
 template <std::size_t N>

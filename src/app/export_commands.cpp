@@ -5,6 +5,7 @@
 #include <random>
 
 #include "app/app_paths.h"
+#include "app/chooser_paths.h"
 #include "app/diagram_style.h"
 #include "app/export_ports.h"
 #include "app/outside_programs.h"
@@ -75,8 +76,8 @@ void ExportCommands::composeCopyImage(const ComposeModel& model) { copyImage(nul
 
 void ExportCommands::createImageFile(const GameNode* node, const BoardPosition& position) {
   if (!portsPresent(true, false, false)) return;
-  const std::optional<std::string> path =
-      frame_.ports().files->chooseFileToSave(FileDialogRequest{kGifChooserTitle, kGifFilter, "gif", ""});
+  const FileDialogRequest request{kGifChooserTitle, kGifFilter, "gif", besideCurrentFile(frame_.currentFile(), "", "gif")};
+  const std::optional<std::string> path = frame_.ports().files->chooseFileToSave(request);
   if (!path) return;
   SGridFrame& game = frame_.game();
   const DiagramStyle style = boardImageStyle(frame_.appSettings().colours, boardPaneSquare(frame_.frameSettings(), game),
@@ -125,7 +126,9 @@ void ExportCommands::copyImage(const GameNode* node, const BoardPosition& positi
 
 std::string ExportCommands::rtfTarget(bool temporary) {
   if (!temporary) {
-    return frame_.ports().files->chooseFileToSave(FileDialogRequest{kRtfChooserTitle, kRtfFilter, "rtf", ""}).value_or("");
+    const FileDialogRequest request{kRtfChooserTitle, kRtfFilter, "rtf",
+                                    besideCurrentFile(frame_.currentFile(), "", "rtf")};
+    return frame_.ports().files->chooseFileToSave(request).value_or("");
   }
   std::random_device device;
   const unsigned digits = std::uniform_int_distribution<unsigned>(0, 0xFFFFFF)(device);

@@ -3,10 +3,12 @@
 
 #include <cstdio>
 
+#include "app/chooser_paths.h"
 #include "app/file_services.h"
 #include "app/file_workflow.h"
 #include "app/outside_programs.h"
 #include "app/progress_port.h"
+#include "app/status_texts.h"
 #include "model/text_format.h"
 #include "sgf/sgf_collection_read.h"
 #include "sgf/sgf_reader.h"
@@ -17,8 +19,19 @@ namespace meridax {
 namespace {
 
 constexpr char kSgfFilter[] = "SGF Files  ( *.sgf )|*.sgf|All Files  ( *.* )|*.*||";
+// What the open choosers offer: both extensions game records come with, or every file.
+constexpr char kOpenFilter[] = "Game records|*.sgf;*.hgf|All files|*.*||";
 
-FileDialogRequest sgfDialog(const std::string& title) { return {title, kSgfFilter, "sgf", {}}; }
+constexpr char kDoNotAskAgain[] = "Do not ask again for this file";
+constexpr char kDoNotShowAgain[] = "Do not show this again";
+constexpr char kErrorsGathered[] = "Reading errors were added to the error list";
+
+FileDialogRequest openDialog(const std::string& title, const std::string& currentFile) {
+  return {title, kOpenFilter, "sgf", folderOf(currentFile)};
+}
+FileDialogRequest saveDialog(const std::string& title, const std::string& initialPath) {
+  return {title, kSgfFilter, "sgf", initialPath};
+}
 
 // Byte-order marks and the zero bytes of a UTF-16 text vanish before parsing; a UTF-16 text is turned
 // into UTF-8 first, so that its characters beyond Latin-1 survive.
@@ -52,8 +65,16 @@ SaveOptions FileWorkflow::saveOptions(SaveScope scope) {
 
 void FileWorkflow::showErrors() {
   if (errors_.empty()) return;
+  if (!askAboutErrors_) {
+    frame_.notice(kErrorsGathered);
+    return;
+  }
   ErrorListPorts errorPorts;
-  errorPorts.askYesNo = [this](const std::string& c, const std::string& t) { return ports().messages->askYesNo(c, t); };
+  errorPorts.askYesNo = [this](const std::string& c, const std::string& t) {
+    const CheckedAnswer answer = ports().messages->askYesNoWithCheck(c, t, kDoNotAskAgain);
+    if (answer.checked) askAboutErrors_ = false;
+    return answer.yes;
+  };
   errorPorts.tell = [this](const std::string& c, const std::string& t) { ports().messages->tell({c, t, MessageIcon::Warning}); };
   errorPorts.openFile = [this](const std::string& path) {
     if (!frame_.appSettings().sgfViewer.empty())
@@ -68,9 +89,14 @@ void FileWorkflow::showErrors() {
 void FileWorkflow::openCurrentGame(bool layout) {
   SGridFrame& g = game();
   if (heldText_ && !g.treeLoaded) {
-    errors_.clear();
+    // Once the person chose not to be asked again, the errors of every game opened are gathered in the list.
+    if (askAboutErrors_) errors_.clear();
+    const std::size_t before = errors_.size();
     buildTree(g);
-    showErrors();
+    if (askAboutErrors_) showErrors();
+    else if (errors_.size() > before)
+      frame_.notice(formatText("Game %d had reading errors: they were added to the error list",
+                               static_cast<int>(collection().currentIndex() + 1)));
   }
   frame_.refreshAfterGameChange(layout);
 }
@@ -149,6 +175,7 @@ bool FileWorkflow::ReLoad(const std::string& path) {
     errors_ = std::move(oldErrors);
     return false;
   }
+  askAboutErrors_ = true;  // a file read anew asks again
   showErrors();
   if (games == 0) {
     const SGridFrame& old = collection().game(oldCurrent);
@@ -180,7 +207,7 @@ bool FileWorkflow::ReLoad(const std::string& path) {
 void FileWorkflow::LoadSGF() {
   if (modified_ && !ports().messages->askYesNo("LoadSGF()", "Unsaved changes will be lost\nDo you wish to load a new game file?"))
     return;
-  const std::optional<std::string> chosen = ports().files->chooseFileToOpen(sgfDialog("Select SGF Game File"));
+  const std::optional<std::string> chosen = ports().files->chooseFileToOpen(openDialog("Select SGF Game File", currentFile_));
   if (!chosen) return;
   // The user agreed to lose the changes, so the reload does not ask again; but until a load has really
   // replaced the collection its changes stay marked, or closing would drop them without a word.
@@ -229,10 +256,16 @@ std::pair<std::string, std::string> splitPath(const std::string& path) {
 
 }  // namespace
 
-bool FileWorkflow::writeCollectionTo(const std::string& path, SaveScope scope, std::optional<SaveOutcome>& outcome) {
+bool FileWorkflow::writeCollectionTo(const std::string& path, SaveScope scope, std::optional<SaveOutcome>& outcome,
+                                     bool newFile) {
   // The text goes to a temporary file beside the target, so the target is never left half written.
   const auto [directory, name] = splitPath(path);
   SysResult<TempFile> temp = files_.createTempFile(directory, name);
+  if (!temp.ok() && newFile) {
+    // To the person Save As creates the file it names: a failure here is that creation's.
+    ports().messages->tell({"SaveAs(): CreateFile()", systemCallFailureText(path, temp.error()), MessageIcon::Error});
+    return false;
+  }
   if (!temp.ok()) {
     ports().messages->tell({"GetTempFileName()",
                            formatText("Directory '%s'\nFile '%s'\n\n%s\nError Code is %d", directory.c_str(),
@@ -266,7 +299,7 @@ bool FileWorkflow::CmSave() {
   const std::string backup = GetBackupName(shell(), currentFile_, backupPlace(), "sgf");
   if (backup.empty()) return false;
   std::optional<SaveOutcome> outcome;
-  if (!writeCollectionTo(currentFile_, SaveScope::WholeCollection, outcome)) return false;
+  if (!writeCollectionTo(currentFile_, SaveScope::WholeCollection, outcome, false)) return false;
   recentFiles_.add(currentFile_);
   if (!SwapBackupFiles(shell(), currentFile_, lastTemporaryFile_, backup, backupPlace(), frame_.appSettings().backupFiles)) {
     ports().messages->tell({"CmSave()",
@@ -282,9 +315,18 @@ bool FileWorkflow::CmSave() {
                             static_cast<int>(outcome->bytes))
           : formatText("'%s'\r\n\r\nFile saved\r\n%d games stored in collection\r\n\r\n( %d  bytes )",
                             currentFile_.c_str(), outcome->games, static_cast<int>(outcome->bytes));
-  ports().messages->tell({"CmSave()", text, MessageIcon::Information});
+  reportSaved({"CmSave()", text, MessageIcon::Information});
   savedWhole();
   return true;
+}
+
+void FileWorkflow::reportSaved(const UserMessage& message) {
+  AppSettings& settings = frame_.appSettings();
+  if (!settings.showFileSaved) {
+    frame_.notice(statusLineOf(message.text));
+    return;
+  }
+  if (ports().messages->tellWithCheck(message, kDoNotShowAgain)) settings.showFileSaved = false;
 }
 
 void FileWorkflow::savedWhole() {
@@ -292,12 +334,25 @@ void FileWorkflow::savedWhole() {
   modified_ = false;
 }
 
+std::string FileWorkflow::saveAsStart(SaveScope scope) {
+  if (scope == SaveScope::WholeCollection) return currentFile_;
+  std::size_t marked = 0;
+  std::size_t first = 0;
+  for (std::size_t i = collection().size(); i-- > 0;)
+    if (collection().game(i).markedForExport) {
+      ++marked;
+      first = i;
+    }
+  return exportedGamesPath(currentFile_, marked, first + 1);
+}
+
 bool FileWorkflow::SaveAs(SaveScope scope) {
-  const std::optional<std::string> chosen = ports().files->chooseFileToSave(sgfDialog("Save SGF File"));
+  const std::optional<std::string> chosen =
+      ports().files->chooseFileToSave(saveDialog("Save SGF File", saveAsStart(scope)));
   if (!chosen || chosen->empty()) return false;
   const std::string path = *chosen;
   std::optional<SaveOutcome> outcome;
-  if (!writeCollectionTo(path, scope, outcome)) return false;
+  if (!writeCollectionTo(path, scope, outcome, true)) return false;
   if (const std::optional<SystemError> error = files_.rename(lastTemporaryFile_, path)) {
     files_.remove(lastTemporaryFile_);
     ports().messages->tell({"SaveAs(): CreateFile()", systemCallFailureText(path, *error), MessageIcon::Error});
@@ -308,7 +363,7 @@ bool FileWorkflow::SaveAs(SaveScope scope) {
           ? formatText("File '%s' saved\r\n\r\n( %d  bytes )", path.c_str(), static_cast<int>(outcome->bytes))
           : formatText("File '%s' saved\r\n\r\n%d games stored in collection\r\n\r\n( %d  bytes )", path.c_str(),
                             outcome->games, static_cast<int>(outcome->bytes));
-  ports().messages->tell({"SaveAs()", text, MessageIcon::Information});
+  reportSaved({"SaveAs()", text, MessageIcon::Information});
   recentFiles_.add(path);
   if (scope == SaveScope::WholeCollection) {
     // An export of some games leaves the collection's own unsaved changes to be saved.
@@ -326,7 +381,7 @@ void FileWorkflow::CmExportCurrentGame() {
 }
 
 void FileWorkflow::CollImport() {
-  FileDialogRequest request = sgfDialog("Import SGF file(s) into Collection");
+  const FileDialogRequest request = openDialog("Import SGF file(s) into Collection", currentFile_);
   const std::vector<std::string> paths = ports().files->chooseFilesToOpen(request);
   if (paths.empty()) return;
   errors_.clear();
@@ -457,8 +512,12 @@ void FileWorkflow::decideStartupFile(const std::vector<std::string>& commandLine
   while (!startup.empty() && startup.back() == '"') startup.pop_back();
   if (!startup.empty() && startup.front() != '/' && !frame_.environment().workingDirectory.empty())
     startup = frame_.environment().workingDirectory + "/" + startup;
-  const SysResult<FileStatus> status = files_.status(startup);
-  if (startup.empty() || !status.ok() || status.value().type != EntryType::File) startup.clear();
+  // A name given on the command line is loaded whatever it names, so that a missing file gets the message
+  // it gets when opened from the menu; the most recent file, gone since, is passed over without a word.
+  if (commandLineNames.empty()) {
+    const SysResult<FileStatus> status = files_.status(startup);
+    if (!status.ok() || status.value().type != EntryType::File) startup.clear();
+  }
   if (!startup.empty() && !others.empty())
     ports().messages->tell({"FrameWin::FrameWin ()",
                            formatText("Unable to load multiple files.\r\n\r\n'%s'\r\n\r\nwill been loaded.\r\nThe "

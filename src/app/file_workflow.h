@@ -78,8 +78,11 @@ class FileWorkflow {
                         bool& cancelled);
   int readGamesFromText(const std::string& text, const std::string& path, std::size_t insertAfter, bool lazy,
                         bool& anySelected, std::size_t& selectedIndex);
-  // Offers the error list, when it holds entries, as a stored file opened with the SGF viewer.
+  // Offers the error list, when it holds entries, as a stored file opened with the SGF viewer. The question
+  // carries "Do not ask again for this file": once ticked, until a file is loaded, the errors of games opened
+  // later are gathered in the list and the status bar says that a game had errors.
   void showErrors();
+  bool asksAboutErrors() const { return askAboutErrors_; }
 
  private:
   const FramePorts& ports() const { return frame_.ports(); }
@@ -91,7 +94,12 @@ class FileWorkflow {
   SaveOptions saveOptions(SaveScope scope);
   // Takes its arguments by value: they are often read from the game that is about to go.
   void replaceCollectionWith(GameKind kind, int width, int height, std::string rules);
-  bool writeCollectionTo(const std::string& path, SaveScope scope, std::optional<SaveOutcome>& outcome);
+  // Writes into a temporary file beside `path`; `newFile` for Save As, whose failures name the file's creation.
+  bool writeCollectionTo(const std::string& path, SaveScope scope, std::optional<SaveOutcome>& outcome, bool newFile);
+  // Where Save As starts: the current file itself, or beside it for an export of some games.
+  std::string saveAsStart(SaveScope scope);
+  // "File saved" in a box with "Do not show this again", or on the status bar once that was ticked.
+  void reportSaved(const UserMessage& message);
   // After the collection was written whole: the undo steps know the saved state, the changes are gone.
   void savedWhole();
 
@@ -104,6 +112,7 @@ class FileWorkflow {
   std::string startupFile_;
   bool modified_ = false;
   bool firstPainted_ = false;
+  bool askAboutErrors_ = true;  // "Do not ask again for this file" not ticked since the file was loaded
   std::string lastTemporaryFile_;  // where the last collection text was written
   SErrorList errors_;
 };

@@ -133,6 +133,7 @@ std::optional<std::optional<std::string>> ScriptedPorts::nextInput(const std::st
 }
 
 std::optional<std::optional<std::string>> ScriptedPorts::nextChoice(const FileDialogRequest& request) {
+  lastFileRequest_ = request;
   const std::string line = chooserLine(request);
   if (stopped()) return std::nullopt;
   if (choices_.empty()) {
@@ -148,7 +149,10 @@ std::optional<std::optional<std::string>> ScriptedPorts::nextChoice(const FileDi
 void ScriptedPorts::tell(const UserMessage& message) { write(messageLine(message.caption, message.text)); }
 
 bool ScriptedPorts::askYesNo(const std::string& caption, const std::string& text) {
-  const std::string question = messageLine(caption, text);
+  return yesOrNo(messageLine(caption, text), "");
+}
+
+bool ScriptedPorts::yesOrNo(const std::string& question, const std::string& tick) {
   const std::optional<Answer> a = nextAnswer(question);
   if (!a) return false;
   if (*a == Answer::Cancel) {
@@ -156,7 +160,7 @@ bool ScriptedPorts::askYesNo(const std::string& caption, const std::string& text
     halt(ScriptStop::NotOffered, question + " ? cancel (not offered)");
     return false;
   }
-  write(question + " ? " + answerWord(*a));
+  write(question + " ? " + answerWord(*a) + tick);
   return *a == Answer::Yes;
 }
 
@@ -166,6 +170,23 @@ Answer ScriptedPorts::askYesNoCancel(const std::string& caption, const std::stri
   if (!a) return Answer::Cancel;
   write(question + " ? " + answerWord(*a));
   return *a;
+}
+
+CheckedAnswer ScriptedPorts::askYesNoWithCheck(const std::string& caption, const std::string& text,
+                                              const std::string& check) {
+  if (ticks_ == 0) return {askYesNo(caption, text), false};
+  --ticks_;
+  return {yesOrNo(messageLine(caption, text), " [x] " + escapeTranscriptText(check)), true};
+}
+
+bool ScriptedPorts::tellWithCheck(const UserMessage& message, const std::string& check) {
+  if (ticks_ == 0) {
+    tell(message);
+    return false;
+  }
+  --ticks_;
+  write(messageLine(message.caption, message.text) + " [x] " + escapeTranscriptText(check));
+  return true;
 }
 
 std::optional<std::string> ScriptedPorts::askText(const std::string& caption, const std::string&, const std::string&) {

@@ -4,6 +4,7 @@
 //
 //   [CAPTION] TEXT                  a message box
 //   [CAPTION] TEXT ? yes            a question and the answer it got (yes, no or cancel)
+//   ... [x] CHECK                   either of the two above whose check box CHECK was ticked
 //   <CAPTION> ? TEXT                a text, number or list dialog and what was entered, or "(cancel)"
 //   {TITLE} ? PATH                  a file chooser and the name chosen, or "(cancel)"
 //   (process) PROGRAM ARGUMENT...   an outside program that would have been started
@@ -65,6 +66,8 @@ class ScriptedPorts : public MessagePort,
   void queueInput(std::optional<std::string> text) { inputs_.push_back(std::move(text)); }
   // A name for the next file chooser (several separated by tabs for a multiple selection); nullopt cancels it.
   void queueChoice(std::optional<std::string> path) { choices_.push_back(std::move(path)); }
+  // Ticks the check box of the next question or message that has one; the others are left clear.
+  void queueTick() { ++ticks_; }
   std::size_t unusedAnswers() const { return answers_.size() + inputs_.size() + choices_.size(); }
 
   // ---- What was seen ----
@@ -79,11 +82,16 @@ class ScriptedPorts : public MessagePort,
   // What the last redraw asked for; nullopt before the first.
   std::optional<Redraw> lastRedraw() const { return lastRedraw_; }
   const std::optional<std::string>& clipboardText() const { return clipboard_; }
+  // What the last file chooser was asked to show (its filter and where it starts); nullopt before the first.
+  const std::optional<FileDialogRequest>& lastFileRequest() const { return lastFileRequest_; }
 
   // ---- MessagePort ----
   void tell(const UserMessage& message) override;
   bool askYesNo(const std::string& caption, const std::string& text) override;
   Answer askYesNoCancel(const std::string& caption, const std::string& text) override;
+  CheckedAnswer askYesNoWithCheck(const std::string& caption, const std::string& text,
+                                  const std::string& check) override;
+  bool tellWithCheck(const UserMessage& message, const std::string& check) override;
 
   // ---- DialogPort ----
   std::optional<std::string> askText(const std::string& caption, const std::string& prompt,
@@ -127,6 +135,8 @@ class ScriptedPorts : public MessagePort,
  private:
   void write(const std::string& line);
   void halt(ScriptStop why, const std::string& line);
+  // A Yes/No question answered from the queue, its line ending with `tick`; false when not answered Yes.
+  bool yesOrNo(const std::string& question, const std::string& tick);
   // The next queued answer, or nullopt after the question was written as unanswered.
   std::optional<Answer> nextAnswer(const std::string& question);
   // The next queued dialog text (nullopt inside: cancelled); nullopt after writing the dialog unanswered.
@@ -145,6 +155,8 @@ class ScriptedPorts : public MessagePort,
   std::optional<Redraw> lastRedraw_;
   int treeTopLine_ = 0;
   std::optional<std::string> clipboard_;
+  std::optional<FileDialogRequest> lastFileRequest_;
+  int ticks_ = 0;
 };
 
 }  // namespace meridax

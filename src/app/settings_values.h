@@ -122,6 +122,7 @@ struct AppSettings {
   bool do6Moves = false;
   bool doBevel = false;
   bool doClassicFileOpen = false;
+  bool showFileSaved = true;  // "File saved" in a box; otherwise in the status bar
   std::string rtfEditor;
   std::string sgfViewer;
   bool convertAwAb = false;

@@ -112,4 +112,19 @@ std::string windowTitle(const SGridFrame& game, const std::string& fileName, std
   return title;
 }
 
+std::string statusLineOf(const std::string& text) {
+  std::string line;
+  bool breakPending = false;
+  for (const char c : text) {
+    if (c == '\r' || c == '\n') {
+      breakPending = !line.empty();
+      continue;
+    }
+    if (breakPending) line += "  ";
+    breakPending = false;
+    line += c;
+  }
+  return line;
+}
+
 }  // namespace meridax

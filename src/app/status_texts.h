@@ -13,6 +13,9 @@ std::string kindField(const SGridFrame& game);                      // StatusFie
 std::string cursorField(const SGridFrame& game, bool cursorShown);  // StatusField::Cursor
 std::string moveField(const SGridFrame& game);                      // StatusField::Move
 
+// A message's text on one status-bar line: each run of line ends becomes two blanks.
+std::string statusLineOf(const std::string& text);
+
 // The kind's name in the window title ("Go", "Pente", ...); empty for kinds without one.
 std::string kindTitleName(const SGridFrame& game);
 

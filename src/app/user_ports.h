@@ -21,6 +21,12 @@ struct UserMessage {
 
 enum class Answer { Yes, No, Cancel };
 
+// The answer to a question that carries a check box ("Do not ask again for this file").
+struct CheckedAnswer {
+  bool yes = false;
+  bool checked = false;
+};
+
 // Modal questions and notices. Every call blocks until the user has answered.
 class MessagePort {
  public:
@@ -31,6 +37,19 @@ class MessagePort {
   virtual bool askYesNo(const std::string& caption, const std::string& text) = 0;
   // A Yes/No/Cancel box.
   virtual Answer askYesNoCancel(const std::string& caption, const std::string& text) = 0;
+  // A Yes/No box with a check box labelled `check` below the text. A port that has no check boxes asks the
+  // plain question, and the box counts as clear.
+  virtual CheckedAnswer askYesNoWithCheck(const std::string& caption, const std::string& text,
+                                          const std::string& check) {
+    (void)check;
+    return {askYesNo(caption, text), false};
+  }
+  // An OK box with a check box labelled `check`; true when it was ticked.
+  virtual bool tellWithCheck(const UserMessage& message, const std::string& check) {
+    (void)check;
+    tell(message);
+    return false;
+  }
 };
 
 // A failed system call: the error number and the system's text for it.

@@ -77,6 +77,7 @@ constexpr OptionBox kOptionBoxes[] = {
     {"Auto label in lower case", [](PreferenceValues& v) -> bool& { return v.app.doAutoLower; }},
     {"Always provide a name for a bookmark", [](PreferenceValues& v) -> bool& { return v.app.bookmarkNames; }},
     {"Display grid in bevel style", [](PreferenceValues& v) -> bool& { return v.app.doBevel; }},
+    {"Show \"File saved\" in a message box", [](PreferenceValues& v) -> bool& { return v.app.showFileSaved; }},
 };
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "view/qt_ports.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -170,6 +171,23 @@ Answer QtDialogs::askYesNoCancel(const std::string& caption, const std::string& 
     case QMessageBox::No: return Answer::No;
     default: return Answer::Cancel;
   }
+}
+
+CheckedAnswer QtDialogs::askYesNoWithCheck(const std::string& caption, const std::string& text,
+                                          const std::string& check) {
+  QMessageBox box(QMessageBox::Question, toQt(caption), messageText(text), QMessageBox::Yes | QMessageBox::No,
+                  owner());
+  box.setDefaultButton(QMessageBox::Yes);
+  box.setCheckBox(new QCheckBox(toQt(check), &box));
+  const bool yes = box.exec() == QMessageBox::Yes;
+  return {yes, box.checkBox()->isChecked()};
+}
+
+bool QtDialogs::tellWithCheck(const UserMessage& message, const std::string& check) {
+  QMessageBox box(qtIcon(message.icon), toQt(message.caption), messageText(message.text), QMessageBox::Ok, owner());
+  box.setCheckBox(new QCheckBox(toQt(check), &box));
+  box.exec();
+  return box.checkBox()->isChecked();
 }
 
 std::optional<std::string> QtDialogs::askText(const std::string& caption, const std::string& prompt,

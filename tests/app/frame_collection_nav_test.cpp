@@ -111,6 +111,36 @@ TEST_F(FrameCollectionNavTest, SecondGameOfAFreshLoad_IsReadWhenOpenedAndReports
   EXPECT_TRUE(ports.lines().empty());
 }
 
+// Stepping through a collection with bad games: once the person ticks "Do not ask again for this file", the
+// later games' errors are gathered in the list and only the status bar tells of them, until a file is loaded.
+TEST_F(FrameCollectionNavTest, ErrorQuestionNotAskedAgain_GathersTheErrorsOfLaterGamesUntilTheNextLoad) {
+  const std::string broken = "(;GM[1]SZ[19];B[dd];W[dd];B[ee])\r\n\r\n";
+  const std::string path = writeFile("errors.sgf", "(;GM[1]SZ[19];B[pd])\r\n\r\n" + broken + broken +
+                                                       "(;GM[1]SZ[19];B[pd])\r\n\r\n" + broken);
+  load(path);
+  const std::string asked = "[SErrorList::Display()] " + escapeTranscriptText(kErrorListQuestion);
+  ports.queueTick();
+  ports.queueAnswer(Answer::No);
+
+  frame().runCommand("CmNextGame");
+  EXPECT_EQ(ports.takeLines(), (Lines{asked + " ? no [x] Do not ask again for this file"}));
+  frame().runCommand("CmNextGame");
+  EXPECT_TRUE(ports.lines().empty()) << "not asked again";
+  EXPECT_EQ(ports.status(StatusField::SideToMove), "Game 3 had reading errors: they were added to the error list");
+  EXPECT_TRUE(frame().errorList().hasErrorsIn(2) && frame().errorList().hasErrorsIn(3)) << "both games' errors";
+  frame().runCommand("CmNextGame");  // a game without errors says nothing of them; each command clears the last notice
+  EXPECT_EQ(ports.status(StatusField::SideToMove), " White to move");
+  frame().runCommand("CmNextGame");
+  EXPECT_EQ(ports.status(StatusField::SideToMove), "Game 5 had reading errors: they were added to the error list");
+  EXPECT_TRUE(frame().errorList().hasErrorsIn(5));
+  EXPECT_TRUE(ports.lines().empty());
+
+  load(path);  // a file loaded again asks again
+  ports.queueAnswer(Answer::No);
+  frame().runCommand("CmNextGame");
+  EXPECT_EQ(ports.takeLines(), (Lines{asked + " ? no"}));
+}
+
 TEST_F(FrameCollectionNavTest, LeavingAndComingBack_KeepsTheTreePaneScrolled) {
   loadThree();
   ports.setTreeTopLine(7);

@@ -2,6 +2,8 @@
 // a backup, pruning, refusals and failures that must leave the file on disk intact.
 
 #include <cerrno>
+#include <cstring>
+#include <functional>
 #include <regex>
 
 #include "app/frame_test_support.h"
@@ -383,7 +385,75 @@ TEST_F(FrameFileWorkflowTest, CloseWithoutFile_AsksOnlyWhenChanged) {
               (Lines{question("OnClose()", "Unsaved changes will be lost.\nDo you wish to exit?", "no")}));
 }
 
+// "Do not show this again" on "File saved" turns the box into a status-bar line, for Save and Save As alike,
+// and the profile keeps the choice.
+TEST_F(FrameFileWorkflowTest, FileSavedNotShownAgain_GoesToTheStatusBar) {
+  const std::string path = writeFile("games.sgf", kThreeGames);
+  load(path);
+  play(3, 3);
+  ports.queueTick();
+  ASSERT_TRUE(frame().files().CmSave());
+  const std::string saved = "'" + path + "'\r\n\r\nFile saved\r\n3 games stored in collection\r\n\r\n( " +
+                            std::to_string(readTextFile(path).size()) + "  bytes )";
+  EXPECT_EQ(ports.takeLines(), (Lines{box("CmSave()", saved) + " [x] Do not show this again"}));
+  EXPECT_EQ(ports.status(StatusField::SideToMove).find("File saved"), std::string::npos) << "the box was seen";
+
+  play(4, 4);
+  ASSERT_TRUE(frame().files().CmSave());
+  EXPECT_TRUE(ports.takeLines().empty());
+  EXPECT_EQ(ports.status(StatusField::SideToMove),
+            "'" + path + "'  File saved  3 games stored in collection  ( " +
+                std::to_string(readTextFile(path).size()) + "  bytes )");
+
+  const std::string other = dir.file("other.sgf");
+  ports.queueChoice(other);
+  ASSERT_TRUE(frame().files().SaveAs(SaveScope::WholeCollection));
+  EXPECT_EQ(ports.takeLines(), (Lines{"{Save SGF File} ? " + other}));
+  EXPECT_EQ(ports.status(StatusField::SideToMove).rfind("File '" + other + "' saved  3 games", 0), 0u);
+
+  WriteToINI(profile, frame().appSettings(), frame().recentFiles(), *ports.framePorts().messages);
+  EXPECT_FALSE(readAppSettings(profile).showFileSaved);
+}
+
 // ---- Save as and export ----
+
+// Where each chooser starts and what it offers: beside the current file, never over it for an export.
+TEST_F(FrameFileWorkflowTest, Choosers_StartBesideTheCurrentFile) {
+  struct Case {
+    const char* title;
+    std::function<void(FrameWin&)> open;
+    std::string initialPath;  // with the file loaded
+    std::string filter;
+  };
+  const std::string path = writeFile("games.sgf", kThreeGames);
+  const std::string openFilter = "Game records|*.sgf;*.hgf|All files|*.*||";
+  const std::string saveFilter = "SGF Files  ( *.sgf )|*.sgf|All Files  ( *.* )|*.*||";
+  const std::vector<Case> cases = {
+      {"Select SGF Game File", [](FrameWin& f) { f.files().LoadSGF(); }, dir.path(), openFilter},
+      {"Import SGF file(s) into Collection", [](FrameWin& f) { f.files().CollImport(); }, dir.path(), openFilter},
+      {"Save SGF File", [](FrameWin& f) { f.files().SaveAs(SaveScope::WholeCollection); }, path, saveFilter},
+      {"Save SGF File", [](FrameWin& f) { f.CmNextGame(); f.files().CmExportCurrentGame(); },
+       dir.file("games_2.sgf"), saveFilter},
+      {"Save SGF File",
+       [](FrameWin& f) {
+         for (std::size_t i = 0; i < f.collection().size(); i += 2) f.collection().game(i).markedForExport = true;
+         f.files().SaveAs(SaveScope::MarkedGames);
+       },
+       dir.file("games_selected.sgf"), saveFilter},
+  };
+  for (const bool loaded : {false, true}) {
+    if (loaded) load(path);
+    for (const Case& c : cases) {
+      ports.queueChoice(std::nullopt);
+      c.open(frame());
+      ports.takeLines();
+      ASSERT_TRUE(ports.lastFileRequest()) << c.title;
+      EXPECT_EQ(ports.lastFileRequest()->title, c.title);
+      EXPECT_EQ(ports.lastFileRequest()->filter, c.filter) << c.title;
+      EXPECT_EQ(ports.lastFileRequest()->initialPath, loaded ? c.initialPath : "") << c.title << " " << loaded;
+    }
+  }
+}
 
 TEST_F(FrameFileWorkflowTest, ExportOfTheCurrentGame_LeavesFileAndTitleAlone) {
   const std::string path = writeFile("all.sgf", kThreeGames);
@@ -424,6 +494,45 @@ TEST_F(FrameFileWorkflowTest, SaveAsOfTheCollection_MakesTheNewFileCurrent) {
   EXPECT_FALSE(frame().modified());
   EXPECT_TRUE(backups().empty()) << "save as keeps no backup";
 }
+
+// A Save As that cannot make its file names that file, under the caption of its creation; nothing is left.
+struct SaveAsFailure {
+  const char* name;
+  FsOp op;
+  const char* caption;
+  bool namesTheFile;  // "'%s'\n%s\nError Code is %d" with the chosen file
+};
+
+class FrameSaveAsFailureTest : public FrameTest, public ::testing::WithParamInterface<SaveAsFailure> {};
+
+TEST_P(FrameSaveAsFailureTest, IsToldAndLeavesNoFile) {
+  const SaveAsFailure& f = GetParam();
+  load(writeFile("from.sgf", kThreeGames));
+  play(3, 3);
+  const std::string target = dir.file("to.sgf");
+  ports.queueChoice(target);
+  files.failAt(f.op, EACCES);
+
+  EXPECT_FALSE(frame().files().SaveAs(SaveScope::WholeCollection));
+
+  const std::vector<std::string> lines = ports.takeLines();
+  ASSERT_EQ(lines.size(), 2u);
+  if (f.namesTheFile)
+    EXPECT_EQ(lines[1], box(f.caption, "'" + target + "'\n" + std::strerror(EACCES) + "\nError Code is " +
+                                           std::to_string(EACCES)));
+  else
+    EXPECT_EQ(lines[1].rfind("[" + std::string(f.caption) + "]", 0), 0u) << lines[1];
+  EXPECT_TRUE(frame().modified());
+  EXPECT_EQ(frame().currentFile(), dir.file("from.sgf"));
+  EXPECT_EQ(fileNames(dir.path()), (Lines{"from.sgf"})) << "neither the file nor a temporary one";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Steps, FrameSaveAsFailureTest,
+    ::testing::Values(SaveAsFailure{"NoPermissionToCreate", FsOp::CreateTemp, "SaveAs(): CreateFile()", true},
+                      SaveAsFailure{"RenameIntoPlaceFails", FsOp::Rename, "SaveAs(): CreateFile()", true},
+                      SaveAsFailure{"WriteFails", FsOp::Write, "FrameWin::Save_File()", false}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(FrameFileWorkflowTest, SaveWithoutFile_RunsSaveAsAndStaysWithoutFileWhenCancelled) {
   play(3, 3);
@@ -519,15 +628,36 @@ TEST_F(FrameFileWorkflowTest, StartupWithTwoNames_LoadsTheFirstAndListsTheSecond
   EXPECT_EQ(frame().collection().size(), 3u);
 }
 
-TEST_F(FrameFileWorkflowTest, StartupName_ThatIsNoFileIsDroppedAndTheLastFileIsNotUsed) {
+// A name on the command line that cannot be loaded gets the message the menu's Load File gives for it;
+// the most recent file is not used in its place, and a recent file gone since is passed over quietly.
+TEST_F(FrameFileWorkflowTest, StartupName_ThatCannotBeLoadedGetsTheLoadMessage) {
   const std::string last = writeFile("last.sgf", kThreeGames);
   frame().recentFiles().add(last);
+  struct Fresh : FrameTest {  // a frame that starts with the name on its command line
+    void TestBody() override {}
+    using FrameTest::frame;
+    using FrameTest::ports;
+  };
+  for (const std::string name : {"missing.sgf", "."}) {
+    const std::string path = dir.path() + "/" + name;
+    ports.queueChoice(path);
+    frame().files().LoadSGF();
+    std::vector<std::string> fromMenu = ports.takeLines();
+    ASSERT_FALSE(fromMenu.empty()) << name;
+    fromMenu.erase(fromMenu.begin());  // the chooser's line
 
-  frame().files().decideStartupFile({"missing.sgf"});
-  EXPECT_EQ(frame().files().startupFile(), "");
+    Fresh fresh;
+    fresh.frame().files().decideStartupFile({path});
+    fresh.frame().files().firstPaint();
+    EXPECT_EQ(fresh.ports.takeLines(), fromMenu) << name;
+    EXPECT_EQ(fresh.frame().currentFile(), "") << name;
+  }
 
   frame().files().decideStartupFile({});
   EXPECT_EQ(frame().files().startupFile(), last) << "\"OpenLast\" is on by default";
+  std::filesystem::remove(last);
+  frame().files().decideStartupFile({});
+  EXPECT_EQ(frame().files().startupFile(), "");
   EXPECT_TRUE(ports.takeLines().empty());
 }
 
