@@ -70,7 +70,8 @@ const FrameCommand kTreeEditCommands[] = {
      .enabled = [](FrameWin& f) { return f.treeEdit().injectEnabled(); }},
     {.id = id::kCompose, .name = "CmCompose", .group = G::TreeEdit, .keys = "Ctrl+C",
      .tip = "Compose / modify a game position\nCompose", .run = [](FrameWin& f) { f.treeEdit().CmCompose(); }},
-    {.id = id::kFlipBoard, .name = "CmFlipBoard", .group = G::TreeEdit, .keys = "Ctrl+Shift+P",
+    {.id = id::kFlipBoard, .name = "CmFlipBoard", .group = G::TreeEdit, .menuText = "&Flip Board\tShift+Ctrl+P",
+     .keys = "Ctrl+Shift+P",
      .run = [](FrameWin& f) { f.treeEdit().CmFlipBoard(); },
      .enabled = [](FrameWin& f) { return f.treeEdit().transformEnabled(BoardTransform::Flip); },
      .text = [](FrameWin& f) -> std::string {

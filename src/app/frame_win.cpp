@@ -134,6 +134,11 @@ std::size_t FrameWin::insertNewGame(GameKind kind, int width, int height, const 
 void FrameWin::clickBoard(int x, int y) {
   const ActionScope action(*this);
   nameAction("Move");
+  // The click puts the cursor on its point first, so that the cursor field and the cursor drawn follow play.
+  if (cursorShown()) {
+    game().cursorX = x;
+    game().cursorY = y;
+  }
   clickBoardPoint(x, y);
 }
 

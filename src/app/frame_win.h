@@ -122,7 +122,8 @@ class FrameWin : public FrameServices {
   void makeCurrent(std::size_t index, bool force) override;
 
   // ---- Board ----
-  // A click on board point (x, y) in single-click mode: plays the side to move there.
+  // A click on board point (x, y) in single-click mode: moves the cursor there (while it is shown), then
+  // plays the side to move there.
   void clickBoard(int x, int y);
   // The left button pressed with Ctrl held on (x1, y1) and released with Ctrl held on (x2, y2): corrects
   // the stone from the one point to the other (not for Othello, Margo, Onyx and Sursum).

@@ -71,7 +71,10 @@ QKeySequence qtKeySequence(const std::string& keyName) {
 }
 
 QString menuLabel(const std::string& text, const FrameCommand& command) {
-  std::string label = text.substr(0, text.find('\t'));
+  const std::size_t tab = text.find('\t');
+  std::string label = text.substr(0, tab);
+  // The keys as the menu text writes them ("Shift+Ctrl+P"); Qt would write the shortcut in its own order.
+  if (!label.empty() && tab != std::string::npos) return toQt(text);
   if (label.empty()) label = tipShort(command);
   if (label.empty()) label = tipPrompt(command);
   if (label.empty()) label = command.name;

@@ -25,8 +25,8 @@ class MainWindow;
 
 // A key name of the registry ("Ctrl+PageUp", "Shift+Backspace", "Ctrl++") as a Qt key sequence.
 QKeySequence qtKeySequence(const std::string& keyName);
-// The text a menu shows for a command's text: its accelerator part after a tab is dropped (Qt draws the
-// shortcut itself); a command without a menu text is named by its tip.
+// The text a menu shows for a command's text, with its accelerator after a tab as the text writes it, which
+// Qt then shows in place of the shortcut's own words; a command without a menu text is named by its tip.
 QString menuLabel(const std::string& text, const FrameCommand& command);
 
 class CommandMenus : public QObject {

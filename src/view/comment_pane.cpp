@@ -46,9 +46,43 @@ void CommentPane::focusOutEvent(QFocusEvent* event) {
   QPlainTextEdit::focusOutEvent(event);
 }
 
+namespace {
+
+// Redo by either key the frame's menu gives it, whichever of them the platform's key scheme knows.
+bool isRedo(const QKeyEvent& key) {
+  const Qt::KeyboardModifiers mods = key.modifiers() & ~Qt::KeypadModifier;
+  return (key.key() == Qt::Key_Y && mods == Qt::ControlModifier) ||
+         (key.key() == Qt::Key_Z && mods == (Qt::ControlModifier | Qt::ShiftModifier));
+}
+
+}  // namespace
+
+bool CommentPane::ownsKey(const QKeyEvent& key) {
+  static constexpr QKeySequence::StandardKey kEditing[] = {QKeySequence::SelectAll, QKeySequence::Copy,
+                                                           QKeySequence::Cut,       QKeySequence::Paste,
+                                                           QKeySequence::Undo,      QKeySequence::Redo};
+  for (const QKeySequence::StandardKey k : kEditing)
+    if (key.matches(k)) return true;
+  return isRedo(key);
+}
+
+bool CommentPane::event(QEvent* event) {
+  // Accepting the override keeps the window's accelerator from taking the key: it comes as a key press.
+  if (event->type() == QEvent::ShortcutOverride && ownsKey(*static_cast<QKeyEvent*>(event))) {
+    event->accept();
+    return true;
+  }
+  return QPlainTextEdit::event(event);
+}
+
 // F5 is not for the field; no command of the frame answers it either.
 void CommentPane::keyPressEvent(QKeyEvent* event) {
   if (event->key() == Qt::Key_F5) {
+    event->accept();
+    return;
+  }
+  if (isRedo(*event)) {
+    redo();
     event->accept();
     return;
   }

@@ -2,6 +2,8 @@
 // The comment pane: the comment of the current node in an edit field, written back when the field loses
 // the focus, before every command the main window runs, and before another node is shown. Typed text goes
 // to the node that was shown when the typing began, never to a node deleted since or a game replaced.
+// While it has the focus the pane owns the keys of text editing (select all, copy, cut, paste, undo, redo),
+// which elsewhere are the frame's accelerators (Save As, Compose, Export, Undo, Redo).
 
 #include <QPlainTextEdit>
 
@@ -22,8 +24,11 @@ class CommentPane : public QPlainTextEdit {
   // Takes the comment font from the settings.
   void applySettings();
   const CommentTarget& target() const { return target_; }
+  // Whether the key is one of text editing that the pane takes before any accelerator of the window.
+  static bool ownsKey(const QKeyEvent& key);
 
  protected:
+  bool event(QEvent* event) override;
   void focusOutEvent(QFocusEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
 

@@ -50,8 +50,8 @@ QIcon stoneIcon(Colour colour) {
 }
 
 constexpr char kHelpCaption[] = "SDlgCompose::CmHelp()";
-constexpr char kHelpText[] =
-    "Meridax " MERIDAX_VERSION "\n\nBoard composition: click or use the arrow keys to move the cursor, Shift to "
+constexpr char kHelpBody[] =
+    "\n\nBoard composition: click or use the arrow keys to move the cursor, Shift to "
     "select a rectangle; Insert or Enter puts pieces of the colour shown on the colour button, Delete takes "
     "them away. OK uses the composed position for a new game or as a change to the current position.";
 

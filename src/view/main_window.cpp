@@ -216,7 +216,8 @@ void MainWindow::carryOut(const FrameCommand& command) {
     openPreferences(name == "CmCustomise" ? PreferencePage::Colours : PreferencePage::OtherOptions);
     return;
   }
-  const std::string label = fromQt(menuLabel(frame_->commandMenuText(command), command).remove(QLatin1Char('&')));
+  const std::string label =
+      fromQt(menuLabel(frame_->commandMenuText(command), command).section(QLatin1Char('\t'), 0, 0).remove(QLatin1Char('&')));
   ports_.messages->tell({std::string(command.name) + "()",
                          "\"" + label + "\" is not available in this version of Meridax.", MessageIcon::Information});
 }

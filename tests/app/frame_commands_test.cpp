@@ -194,5 +194,29 @@ TEST_P(StartUpOthelloTest, StoredOthelloDefault_PlaysLikeANewGame) {
 
 INSTANTIATE_TEST_SUITE_P(BothBoards, StartUpOthelloTest, ::testing::Values(8, 10));
 
+// A click puts the cursor on its point before it plays, while the cursor is shown; the cursor field follows.
+TEST_F(FrameCommandsTest, ClicksMoveTheShownCursorAndItsField) {
+  struct Case {
+    bool shown;
+    std::string field;  // after clicks on d3 and c3
+    std::pair<int, int> cursor;
+  };
+  for (const Case& c : {Case{true, " Cursor C3", {2, 2}}, Case{false, " Cursor", {0, 0}}}) {
+    newGame("Othello / Reversi");
+    frame().frameSettings().viewCursor = c.shown ? 1 : 0;
+    frame().clickBoard(3, 2);  // d3, Black
+    frame().clickBoard(2, 2);  // c3, White
+    ASSERT_EQ(lastMove(), 2u);
+    EXPECT_EQ(ports.status(StatusField::Cursor), c.field) << c.shown;
+    EXPECT_EQ(std::pair(frame().game().cursorX, frame().game().cursorY), c.cursor) << c.shown;
+  }
+  newGame("Go   9x9");
+  frame().frameSettings().viewCursor = 1;
+  frame().clickBoard(4, 4);
+  frame().clickBoard(4, 4);  // refused: the point is taken, but the cursor is there all the same
+  EXPECT_EQ(lastMove(), 1u);
+  EXPECT_EQ(ports.status(StatusField::Cursor), " Cursor E5");
+}
+
 }  // namespace
 }  // namespace meridax::testing

@@ -61,6 +61,24 @@ TEST_F(CommandMenusTest, AcceleratorsAreShortcutsOfTheirCommands) {
   }
 }
 
+// A menu entry shows its keys in the words of its menu text ("Shift+Ctrl+P", which Qt would write
+// "Ctrl+Shift+P"), for whichever kind of game gives the text.
+TEST_F(CommandMenusTest, MenuEntriesShowTheKeysTheirMenuTextsName) {
+  for (const auto& [entry, sizes] : {std::pair<std::string, std::vector<std::string>>{"Go  13x13", {}},
+                                     {"Havannah", {}}}) {
+    newGame(entry, sizes);
+    for (QMenu* m : window->menus().allMenus()) emit m->aboutToShow();
+    for (const FrameCommand* c : allCommands()) {
+      QAction* a = window->menus().action(c->name);
+      const std::string text = window->frame().commandMenuText(*c);
+      if (a == nullptr || text.find('\t') == std::string::npos) continue;
+      EXPECT_EQ(a->text().section(QLatin1Char('\t'), 1), QString::fromStdString(text.substr(text.find('\t') + 1)))
+          << entry << " " << c->name;
+    }
+  }
+  EXPECT_EQ(action("CmFlipBoard")->text(), QStringLiteral("&Mirror Board\tShift+Ctrl+P"));  // Havannah
+}
+
 TEST_F(CommandMenusTest, RegistryKeyNamesBecomeQtKeys) {
   const std::pair<const char*, QKeySequence> cases[] = {
       {"Ctrl+O", QKeySequence(Qt::CTRL | Qt::Key_O)},

@@ -1,6 +1,8 @@
 #include "view/comment_pane.h"
 
 #include <QAction>
+#include <QClipboard>
+#include <functional>
 #include <QTest>
 #include <QToolBar>
 
@@ -131,6 +133,78 @@ TEST_F(CommentPaneTest, TypedCommentStaysWithItsGameAcrossAGameSwitch) {
   EXPECT_EQ(window->commentPane().toPlainText(), "");
   SGridFrame& first = window->frame().collection().game(0);
   EXPECT_EQ(commentOf(first, first.firstNode->next()), "first one");
+}
+
+// The keys of text editing act on the comment while the pane has the focus, and on the frame elsewhere.
+struct EditingKeyCase {
+  const char* name;
+  QKeySequence keys;
+  std::function<void(CommentPane&)> before;  // the pane holds "first", the text cursor at its end
+  QString text;                              // then the pane holds
+  QString selected;
+  QString clipboard;  // empty: not looked at
+};
+
+TEST_F(CommentPaneTest, EditingKeysActOnTheTextWhileThePaneHasTheFocus) {
+  const auto selectAll = [](CommentPane& p) { p.selectAll(); };
+  const auto typeAndUndo = [](CommentPane& p) {
+    QTest::keyClicks(&p, "!");
+    p.undo();
+  };
+  const EditingKeyCase cases[] = {
+      {"SelectAll", QKeySequence(Qt::CTRL | Qt::Key_A), nullptr, "first", "first", ""},
+      {"Copy", QKeySequence(Qt::CTRL | Qt::Key_C), selectAll, "first", "first", "first"},
+      {"Cut", QKeySequence(Qt::CTRL | Qt::Key_X), selectAll, "", "", "first"},
+      {"Paste", QKeySequence(Qt::CTRL | Qt::Key_V),
+       [](CommentPane&) { QApplication::clipboard()->setText(QStringLiteral(" pasted")); }, "first pasted", "", ""},
+      {"Undo", QKeySequence(Qt::CTRL | Qt::Key_Z), [](CommentPane& p) { QTest::keyClicks(&p, "!"); }, "first", "",
+       ""},
+      {"Redo", QKeySequence(Qt::CTRL | Qt::Key_Y), typeAndUndo, "first!", "", ""},
+      {"RedoShifted", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), typeAndUndo, "first!", "", ""},
+  };
+  window->frame().treeEdit().setComposeDialog(nullptr);  // Ctrl+C elsewhere asks the scripted ports
+  window->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+  CommentPane& pane = window->commentPane();
+  for (const EditingKeyCase& c : cases) {
+    const QKeyCombination key = c.keys[0];
+    // The frame's command of the same keys, when there is one.
+    QAction* frameAction = nullptr;
+    for (QAction* a : window->findChildren<QAction*>())
+      if (a->shortcuts().contains(c.keys) && window->menus().action(a->objectName().toStdString()) == a)
+        frameAction = a;
+    int triggered = 0;
+    QMetaObject::Connection counting;
+    if (frameAction != nullptr)
+      counting = QObject::connect(frameAction, &QAction::triggered, [&] { ++triggered; });
+
+    pane.setPlainText(QStringLiteral("first"));
+    pane.document()->setModified(false);
+    pane.setFocus();
+    pane.moveCursor(QTextCursor::End);
+    if (c.before) c.before(pane);
+    QTest::keyClick(&pane, key.key(), key.keyboardModifiers());
+
+    EXPECT_EQ(pane.toPlainText(), c.text) << c.name;
+    EXPECT_EQ(pane.textCursor().selectedText(), c.selected) << c.name;
+    if (!c.clipboard.isEmpty()) {
+      EXPECT_EQ(QApplication::clipboard()->text(), c.clipboard) << c.name;
+    }
+    EXPECT_EQ(triggered, 0) << c.name << ": the frame's " << frameAction->objectName().toStdString();
+    EXPECT_TRUE(scripted.lines().empty()) << c.name << ": " << scripted.lines().front();
+
+    // Elsewhere the keys are the frame's: Save As, Compose and Export ask the (scripted) person.
+    if (frameAction != nullptr && frameAction->isEnabled()) {
+      pane.setPlainText(QStringLiteral("first"));
+      pane.document()->setModified(false);
+      window->boardPane().setFocus();
+      scripted.queueChoice(std::nullopt);
+      QTest::keyClick(&window->boardPane(), key.key(), key.keyboardModifiers());
+      EXPECT_EQ(triggered, 1) << c.name << ": the frame's " << frameAction->objectName().toStdString();
+      (void)scripted.takeLines();
+    }
+    QObject::disconnect(counting);
+  }
 }
 
 }  // namespace
