@@ -205,6 +205,7 @@ TEST_F(CommentPaneTest, EditingKeysActOnTheTextWhileThePaneHasTheFocus) {
     }
     QObject::disconnect(counting);
   }
+  pane.document()->setModified(false);  // what the cases typed is not for the game
 }
 
 }  // namespace
