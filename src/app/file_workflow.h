@@ -78,10 +78,12 @@ class FileWorkflow {
                         bool& cancelled);
   int readGamesFromText(const std::string& text, const std::string& path, std::size_t insertAfter, bool lazy,
                         bool& anySelected, std::size_t& selectedIndex);
-  // Offers the error list, when it holds entries, as a stored file opened with the SGF viewer.
+  // Offers the error list, when it holds entries: in the program's text window, or, with an SGF viewer
+  // named in the preferences (or no window to show it in), as a private temporary file opened outside.
   void showErrors();
 
  private:
+  void showErrorText(const std::string& text);
   const FramePorts& ports() const { return frame_.ports(); }
   Collection& collection() { return frame_.collection(); }
   SGridFrame& game() { return frame_.game(); }
