@@ -5,6 +5,8 @@
 #include <benchmark/benchmark.h>
 
 #include <QImage>
+#include <algorithm>
+#include <chrono>
 #include <filesystem>
 #include <memory>
 
@@ -17,6 +19,7 @@
 #include "edit/navigation.h"
 #include "export/gif_file.h"
 #include "export/rtf_document.h"
+#include "export/rtf_export_run.h"
 #include "rules/position_at.h"
 #include "view/board_images.h"
 
@@ -118,6 +121,83 @@ void BM_RtfOfLargestJosekiGameCold(benchmark::State& state) { rtfOfLargestGame(s
 void BM_RtfOfLargestJosekiGameWarm(benchmark::State& state) { rtfOfLargestGame(state, false); }
 BENCHMARK(BM_RtfOfLargestJosekiGameCold)->Unit(benchmark::kMillisecond)->Iterations(1);
 BENCHMARK(BM_RtfOfLargestJosekiGameWarm)->Unit(benchmark::kMillisecond)->Iterations(2);
+
+// The export as long work, cold: how soon its first progress report comes (what the person waits before the
+// dialog can show anything), and how long a cancel at half the diagrams takes to come back with every
+// picture it wrote removed. Both are the iteration times; the cancel's runs stop at half the diagrams.
+struct ExportRunSetup {
+  RtfExportOptions options;
+  AppSettings settings;
+  std::string folder = (std::filesystem::temp_directory_path() / "meridax_rtf_cancel_bench").string();
+  ExportRunSetup() {
+    for (const std::size_t field : {rtf_field::kEndDiagram, rtf_field::kCommentDiagrams, rtf_field::kBookmarkDiagrams,
+                                    rtf_field::kIncludeMarkup, rtf_field::kAllLines})
+      options.record.fields[field] = 1;
+  }
+};
+
+using Clock = std::chrono::steady_clock;
+
+void BM_RtfExportTimeToFirstProgress(benchmark::State& state) {
+  std::unique_ptr<LoadedFrame> f = largestJosekiGame(state);
+  if (!f) return;
+  ExportRunSetup setup;
+  QtBoardImages images(setup.settings);
+  int diagrams = 0;
+  for (auto _ : state) {
+    std::filesystem::remove_all(setup.folder);
+    DiagramFiles files(setup.folder, images, rtfDiagramStyle(setup.settings.colours, setup.options.record),
+                       DiagramFormat::Gif);
+    RtfDocumentContext context;
+    context.filePath = kJoseki;
+    const Clock::time_point start = Clock::now();
+    Clock::time_point first{};
+    const RtfExportRun run = runRtfExport(f->frame.game(), setup.options, context, files, [&](const WorkProgress&) {
+      first = Clock::now();
+      return false;  // the first report is all this measures
+    });
+    state.SetIterationTime(std::chrono::duration<double>(first - start).count());
+    diagrams = run.diagrams;
+  }
+  state.counters["diagrams"] = diagrams;
+  std::filesystem::remove_all(setup.folder);
+}
+BENCHMARK(BM_RtfExportTimeToFirstProgress)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(5);
+
+void BM_RtfExportCancelLatencyAtHalf(benchmark::State& state) {
+  std::unique_ptr<LoadedFrame> f = largestJosekiGame(state);
+  if (!f) return;
+  ExportRunSetup setup;
+  QtBoardImages images(setup.settings);
+  double removed = 0;
+  double reportGap = 0;
+  for (auto _ : state) {
+    std::filesystem::remove_all(setup.folder);
+    DiagramFiles files(setup.folder, images, rtfDiagramStyle(setup.settings.colours, setup.options.record),
+                       DiagramFormat::Gif);
+    RtfDocumentContext context;
+    context.filePath = kJoseki;
+    Clock::time_point asked{};
+    Clock::time_point last{};
+    double longestGap = 0;
+    runRtfExport(f->frame.game(), setup.options, context, files, [&](const WorkProgress& p) {
+      const Clock::time_point now = Clock::now();
+      if (last != Clock::time_point{}) longestGap = std::max(longestGap, std::chrono::duration<double>(now - last).count());
+      last = now;
+      if (p.games * 2 < p.gamesTotal) return true;
+      asked = now;
+      return false;
+    });
+    state.SetIterationTime(std::chrono::duration<double>(Clock::now() - asked).count());
+    removed = static_cast<double>(std::distance(std::filesystem::directory_iterator(setup.folder),
+                                                std::filesystem::directory_iterator{}));
+    reportGap = longestGap * 1000;
+  }
+  state.counters["files_left"] = removed;             // must be 0
+  state.counters["longest_report_gap_ms"] = reportGap;  // the cancel waits at most this long to be seen
+  std::filesystem::remove_all(setup.folder);
+}
+BENCHMARK(BM_RtfExportCancelLatencyAtHalf)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(1);
 
 }  // namespace
 }  // namespace meridax

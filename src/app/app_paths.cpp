@@ -42,16 +42,23 @@ std::string programDirectoryOf(const std::string& programPath) {
   return programPath.substr(0, slash);
 }
 
-std::string helpDirectoryFor(const std::string& programDirectory, const std::string& buildDirectory,
+std::string helpDirectoryFor(const std::string& installedDirectory, const std::string& buildDirectory,
                              const std::string& pageName) {
-  const std::string installed = programDirectory + "/" + kInstalledHelpDirectory;
+  const auto isFull = [](const std::string& directory) { return !directory.empty() && directory.front() == '/'; };
   std::error_code ignored;
   const auto holdsManual = [&](const std::string& directory) {
-    return !directory.empty() && std::filesystem::is_regular_file(directory + "/" + pageName, ignored);
+    return isFull(directory) && std::filesystem::is_regular_file(directory + "/" + pageName, ignored);
   };
-  if (holdsManual(installed)) return std::filesystem::path(installed).lexically_normal().string();
+  if (holdsManual(installedDirectory)) return installedDirectory;
   if (holdsManual(buildDirectory)) return buildDirectory;
-  return std::filesystem::path(installed).lexically_normal().string();
+  if (isFull(installedDirectory)) return installedDirectory;
+  return isFull(buildDirectory) ? buildDirectory : std::string();
+}
+
+std::string systemTemporaryDirectory() {
+  std::error_code error;
+  const std::filesystem::path system = std::filesystem::temp_directory_path(error);
+  return error || system.empty() ? std::string("/tmp") : system.string();
 }
 
 }  // namespace meridax

@@ -28,13 +28,15 @@ std::string rtfImageDirectoryIn(const std::string& dataDirectory);
 // The directory part of the running program's path (up to its last '/'); "." when it has none.
 std::string programDirectoryOf(const std::string& programPath);
 
-// Where the program installed in `<prefix>/bin` finds its manual: "<prefix>/share/meridax/help".
-inline constexpr char kInstalledHelpDirectory[] = "../share/meridax/help";
-
-// The directory of the HTML manual: the installed one beside the program when it holds the manual's
-// first page (`pageName`), else `buildDirectory` (the manual of a build tree) when it holds it, else
-// the installed one (whose absence the help command then reports).
-std::string helpDirectoryFor(const std::string& programDirectory, const std::string& buildDirectory,
+// The directory of the HTML manual: `installedDirectory` ("<prefix>/share/meridax/help" of the prefix the
+// program was built for) when it holds the manual's first page (`pageName`), else `buildDirectory` (the
+// manual of the program's own build tree) when it holds it, else the installed one (whose absence the help
+// command then reports). Only full paths count, so the manual is never looked for relative to the working
+// directory or to wherever the program has been copied; empty when neither is a full path.
+std::string helpDirectoryFor(const std::string& installedDirectory, const std::string& buildDirectory,
                              const std::string& pageName);
+
+// The system's folder for temporary files ($TMPDIR, else /tmp).
+std::string systemTemporaryDirectory();
 
 }  // namespace meridax

@@ -7,6 +7,7 @@
 #include "app/list_dialog_port.h"
 #include "app/outside_programs.h"
 #include "app/posix_file_system.h"
+#include "app/progress_port.h"
 #include "app/statistics_port.h"
 #include "app/typed_text.h"
 #include "collection/branch_statistics.h"
@@ -139,38 +140,50 @@ void CollectionListCommands::CmPlayerStatistics() {
 void CollectionListCommands::openPlayersList() {
   ListWindow list;
   list.mode = ListMode::Players;
-  refillPlayers(list);
+  if (!refillPlayers(list)) return;  // the person stopped the reading of the games: no list
   lists_.push_back(std::move(list));
 }
 
-void CollectionListCommands::refillPlayers(ListWindow& list) {
+bool CollectionListCommands::refillPlayers(ListWindow& list) {
   const std::vector<std::string> names = list.selectedPlayers();
-  buildTreesForStatistics();
+  const bool complete = buildTreesForStatistics();
   list.players.fill(frame().collection(), containsSwapSides);
   list.selected.clear();
   for (const std::string& name : names)
     if (const std::optional<std::size_t> row = list.players.rowOf(name)) list.selected.push_back(*row);
   std::sort(list.selected.begin(), list.selected.end());
+  return complete;
 }
 
-void CollectionListCommands::buildTreesForStatistics() {
+bool CollectionListCommands::buildTreesForStatistics() {
   // A swap-sides node decides who won, so a game whose tree was never opened is read now, unless its
-  // result or its players make the swap irrelevant.
+  // result or its players make the swap irrelevant. Over a large collection this is long work, shown and
+  // stoppable; the games read by then stay read.
   FrameServices& f = frame();
-  if (!f.holdsFileText()) return;
+  if (!f.holdsFileText()) return true;
   const auto needsTree = [](const SGridFrame& g) {
     const SSGFDetails& d = g.details;
     return !g.treeLoaded && !d[DetailField::Result].empty() && d[DetailField::Player1] != d[DetailField::Player2];
   };
   Collection& games = f.collection();
-  bool cleared = false;
-  for (std::size_t i = 0; i < games.size(); ++i) {
-    SGridFrame& g = games.game(i);
-    if (!needsTree(g)) continue;
-    if (!std::exchange(cleared, true)) f.errorList().clear();
-    f.buildTree(g);  // keeps the flag byte: reading the tree changes nothing the save must write
+  WorkProgress done;
+  for (std::size_t i = 0; i < games.size(); ++i) done.gamesTotal += needsTree(games.game(i));
+  if (done.gamesTotal == 0) return true;
+  f.errorList().clear();
+  bool stopped = false;
+  {
+    ProgressScope progress(f.ports().progress, WorkKind::Checking, f.currentFile());
+    const ProgressCallback report = progress.callback();
+    for (std::size_t i = 0; i < games.size() && !stopped; ++i) {
+      SGridFrame& g = games.game(i);
+      if (!needsTree(g)) continue;
+      f.buildTree(g);  // keeps the flag byte: reading the tree changes nothing the save must write
+      ++done.games;
+      stopped = !goOn(report, done);
+    }
   }
-  if (cleared) f.showErrors();
+  if (!stopped) f.showErrors();
+  return !stopped;
 }
 
 void CollectionListCommands::CmFoldersShowGames() {

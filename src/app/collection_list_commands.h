@@ -105,9 +105,11 @@ class CollectionListCommands {
   SGridFrame* singleSelectedGame();
   std::vector<SGridFrame*> selectedGames();
   void openPlayersList();
-  void refillPlayers(ListWindow& list);
-  // The unread trees whose swap-sides nodes decide a win are built first, their reading errors shown.
-  void buildTreesForStatistics();
+  // Fills the players list; false when the person stopped the reading of the games it needs.
+  bool refillPlayers(ListWindow& list);
+  // The unread trees whose swap-sides nodes decide a win are built first, with progress, their reading
+  // errors shown; false when the person stopped it.
+  bool buildTreesForStatistics();
   // The reading errors of trees read for the statistics, which the user would otherwise never see.
   bool editGameDetails(SGridFrame& game);
   void setDetail(const BulkDetail& detail);

@@ -1,6 +1,7 @@
 #include "app/export_commands.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <filesystem>
 #include <random>
 
@@ -8,12 +9,16 @@
 #include "app/chooser_paths.h"
 #include "app/diagram_style.h"
 #include "app/export_ports.h"
+#include "app/file_services.h"
 #include "app/outside_programs.h"
+#include "app/private_files.h"
+#include "app/progress_port.h"
 #include "app/size_tables.h"
 #include "model/text_format.h"
 #include "export/ascii_diagram.h"
 #include "export/gif_file.h"
 #include "export/rtf_document.h"
+#include "export/rtf_export_run.h"
 #include "rules/position_at.h"
 
 namespace meridax {
@@ -24,6 +29,8 @@ constexpr char kGifFilter[] =
     "GIF Files  ( *.gif )|*.gif|PNG Files  ( *.png )|*.png|SVG Files  ( *.svg )|*.svg|All Files  ( *.* )|*.*||";
 constexpr char kRtfChooserTitle[] = "Export as an RTF File";
 constexpr char kRtfFilter[] = "RTF Files  ( *.rtf )|*.rtf|All Files  ( *.* )|*.*||";
+constexpr char kTemporaryRtfPrefix[] = "PG";
+constexpr int kTemporaryNameAttempts = 100;
 constexpr char kNotAvailable[] = "Board images are not available: the program was started without its drawing layer.";
 
 // Margo, Onyx and Sursum are drawn in their own colours only.
@@ -32,10 +39,7 @@ bool offersBlackAndWhite(GameKind kind) {
 }
 
 std::string temporaryDirectoryOf(const FrameEnvironment& environment) {
-  if (!environment.temporaryDirectory.empty()) return environment.temporaryDirectory;
-  std::error_code error;
-  const std::filesystem::path system = std::filesystem::temp_directory_path(error);
-  return error ? std::string("/tmp") : system.string();
+  return environment.temporaryDirectory.empty() ? systemTemporaryDirectory() : environment.temporaryDirectory;
 }
 
 std::string createdNotice(const std::string& path) { return "'" + path + "'\n\nFile created"; }
@@ -130,9 +134,7 @@ std::string ExportCommands::rtfTarget(bool temporary) {
                                     besideCurrentFile(frame_.currentFile(), "", "rtf")};
     return frame_.ports().files->chooseFileToSave(request).value_or("");
   }
-  std::random_device device;
-  const unsigned digits = std::uniform_int_distribution<unsigned>(0, 0xFFFFFF)(device);
-  return temporaryDirectoryOf(frame_.environment()) + "/" + formatText("PG%06x.rtf", digits);
+  return temporaryDirectoryOf(frame_.environment()) + "/" + kTemporaryRtfPrefix;
 }
 
 void ExportCommands::CmSaveRTF() {
@@ -153,6 +155,11 @@ void ExportCommands::CmSaveRTF() {
   settings.printFooterText = chosen->footerText;
   settings.rtfPngDiagrams = chosen->pngDiagrams;
 
+  // The name comes first: nothing is drawn or written for an export the person gives up at the chooser.
+  const bool temporary = chosen->on(rtf_field::kTemporaryFile);
+  const std::string target = rtfTarget(temporary);
+  if (target.empty()) return;
+
   SGridFrame& game = frame_.game();
   Collection& games = frame_.collection();
   DiagramFiles diagrams(rtfImageDirectoryIn(frame_.environment().dataDirectory), *frame_.ports().images,
@@ -162,25 +169,51 @@ void ExportCommands::CmSaveRTF() {
   context.filePath = frame_.currentFile();
   context.gamePosition = static_cast<int>(games.currentIndex()) + 1;
   context.gameCount = static_cast<int>(games.size());
-  context.diagramImage = [&](const GameNode* node) { return diagrams.imageFor(game, node); };
-  const std::string document = writeRtfDocument(game, *chosen, context);
+  RtfExportRun run;
+  {
+    ProgressScope progress(frame_.ports().progress, WorkKind::Exporting, temporary ? "RTF" : target);
+    run = runRtfExport(game, *chosen, context, diagrams, progress.callback());
+  }
+  if (run.cancelled) return;  // the pictures it drew are gone again, and no document was written
   for (const ExportMessage& message : diagrams.messages())
     frame_.ports().messages->tell(UserMessage{message.caption, message.text, MessageIcon::Warning});
 
-  const bool temporary = chosen->on(rtf_field::kTemporaryFile);
-  const std::string path = rtfTarget(temporary);
+  const std::string path = temporary ? writeTemporaryRtf(target, run.document) : writeRtf(target, run.document);
   if (path.empty()) return;
-  if (auto error = writeFileWhole(path, document)) {
-    frame_.ports().messages->tell(UserMessage{
-        "CreateFile()", formatText("'%s'\n%s\nError Code is %d", path.c_str(), error->message().c_str(), error->value()),
-        MessageIcon::Error});
-    return;
-  }
   if (temporary) {
     ViewFile(*frame_.ports().processes, *frame_.ports().messages, ViewKind::Rtf, settings.rtfEditor, path);
     return;
   }
-  tell(kSaveRtfCaption, formatText("File '%s' saved\r\n\r\n( %d  bytes )", path.c_str(), static_cast<int>(document.size())));
+  tell(kSaveRtfCaption, formatText("File '%s' saved\r\n\r\n( %d  bytes )", path.c_str(), static_cast<int>(run.document.size())));
+}
+
+std::string ExportCommands::writeRtf(const std::string& path, const std::string& document) {
+  if (auto error = writeFileWhole(path, document)) {
+    frame_.ports().messages->tell(UserMessage{
+        "CreateFile()", formatText("'%s'\n%s\nError Code is %d", path.c_str(), error->message().c_str(), error->value()),
+        MessageIcon::Error});
+    return {};
+  }
+  return path;
+}
+
+std::string ExportCommands::writeTemporaryRtf(const std::string& prefix, const std::string& document) {
+  // A new name of the person's alone in the shared folder, removed when the program ends.
+  std::random_device device;
+  std::uniform_int_distribution<unsigned> digits(0, 0xFFFFFF);
+  std::string path;
+  std::optional<SystemError> error;
+  for (int attempt = 0; attempt < kTemporaryNameAttempts; ++attempt) {
+    path = prefix + formatText("%06x.rtf", digits(device));
+    error = writeNewPrivateFile(path, document);
+    if (!error || error->code != EEXIST) break;
+  }
+  if (error) {
+    frame_.ports().messages->tell(UserMessage{"CreateFile()", systemCallFailureText(path, *error), MessageIcon::Error});
+    return {};
+  }
+  filesRemovedAtExit().add(path);
+  return path;
 }
 
 void ExportCommands::CmCopySGF(CopyScope scope) {

@@ -34,8 +34,9 @@ class ExportCommands {
   void CmCreateGIF();
   // "Copy BMP Image to Clipboard": " Copying to Clipboard", then the bitmap.
   void CmCopyBMP();
-  // "Export Game as RTF": " RTF Format Options", the document and its diagrams, then the chooser or,
-  // with the temporary-file option, a temporary file opened with the RTF editor.
+  // "Export Game as RTF": " RTF Format Options", the chooser (or, with the temporary-file option, a
+  // private temporary file later opened with the RTF editor and removed when the program ends), then the
+  // diagrams and the document as long work that shows its progress; a cancel leaves no file behind.
   void CmSaveRTF();
   void CmCopySGF(CopyScope scope);
   void GetASCII();
@@ -49,8 +50,12 @@ class ExportCommands {
   void copyImage(const GameNode* node, const BoardPosition& position);
   bool portsPresent(bool images, bool dialogs, bool imageClipboard);
   void tell(const std::string& caption, const std::string& text);
-  // The target of the RTF document; empty when cancelled or when no temporary file can be made.
+  // The chosen file of the RTF document, or the temporary folder's name prefix; empty when cancelled.
   std::string rtfTarget(bool temporary);
+  // The document written to the chosen file, or to a new temporary one after the prefix; the path
+  // written, empty after telling the person why not.
+  std::string writeRtf(const std::string& path, const std::string& document);
+  std::string writeTemporaryRtf(const std::string& prefix, const std::string& document);
 
   FrameServices& frame_;
 };

@@ -3,10 +3,12 @@
 
 #include <cstdio>
 
+#include "app/app_paths.h"
 #include "app/chooser_paths.h"
 #include "app/file_services.h"
 #include "app/file_workflow.h"
 #include "app/outside_programs.h"
+#include "app/private_files.h"
 #include "app/progress_port.h"
 #include "app/status_texts.h"
 #include "model/text_format.h"
@@ -36,6 +38,20 @@ FileDialogRequest saveDialog(const std::string& title, const std::string& initia
 // Byte-order marks and the zero bytes of a UTF-16 text vanish before parsing; a UTF-16 text is turned
 // into UTF-8 first, so that its characters beyond Latin-1 survive.
 std::string cleanedText(const std::string& text) { return prepareFileText(text); }
+
+std::string fileNameOf(const std::string& path) { return path.substr(path.find_last_of('/') + 1); }
+
+// "Errors in games.sgf": the caption of the error list's window.
+std::string errorListTitle(const std::string& file) {
+  return file.empty() ? std::string("Errors in the game text") : "Errors in " + fileNameOf(file);
+}
+
+// "games_errors.txt": the name Save As offers for the list.
+std::string errorListFileName(const std::string& file) {
+  std::string stem = file.empty() ? std::string(kErrorFileStem) : fileNameOf(file);
+  if (const std::size_t dot = stem.rfind('.'); dot != std::string::npos && dot > 0) stem.erase(dot);
+  return stem + "_errors.txt";
+}
 
 }  // namespace
 
@@ -76,14 +92,33 @@ void FileWorkflow::showErrors() {
     return answer.yes;
   };
   errorPorts.tell = [this](const std::string& c, const std::string& t) { ports().messages->tell({c, t, MessageIcon::Warning}); };
-  errorPorts.openFile = [this](const std::string& path) {
-    if (!frame_.appSettings().sgfViewer.empty())
-      ViewFile(*ports().processes, *ports().messages, ViewKind::GameFile, frame_.appSettings().sgfViewer, path);
-    else
-      openWithShell(*ports().processes, *ports().messages, files_, path, "SErrorList::Display()");
-  };
-  errorPorts.directory = frame_.environment().temporaryDirectory;
+  errorPorts.showText = [this](const std::string& text) { showErrorText(text); };
   errors_.display(errorPorts);
+}
+
+void FileWorkflow::showErrorText(const std::string& text) {
+  const std::string& viewer = frame_.appSettings().sgfViewer;
+  if (viewer.empty() && ports().viewer != nullptr) {
+    // The list of a file names it first; during a load it is not yet the current file.
+    const std::string& first = errors_.texts().front();
+    const std::string file = first.starts_with("\r\n") ? first.substr(2) : currentFile_;
+    ports().viewer->showText(errorListTitle(file), text, errorListFileName(file));
+    return;
+  }
+  // An outside program reads the list from a file of the person's alone, removed when the program ends.
+  std::string directory = frame_.environment().temporaryDirectory;
+  if (directory.empty()) directory = systemTemporaryDirectory();
+  const SysResult<std::string> stored = writeNumberedPrivateFile(directory, kErrorFileStem, "txt", text);
+  if (!stored.ok()) {
+    ports().messages->tell({"CreateFile()", systemCallFailureText(directory + "/" + kErrorFileStem + "_1.txt", stored.error()),
+                            MessageIcon::Warning});
+    return;
+  }
+  filesRemovedAtExit().add(stored.value());
+  if (!viewer.empty())
+    ViewFile(*ports().processes, *ports().messages, ViewKind::GameFile, viewer, stored.value());
+  else
+    openWithShell(*ports().processes, *ports().messages, files_, stored.value(), kErrorListCaption);
 }
 
 void FileWorkflow::openCurrentGame(bool layout) {
@@ -497,7 +532,7 @@ void FileWorkflow::CmViewFile() {
 }
 
 void FileWorkflow::CmHelp() {
-  openHelp(*ports().processes, *ports().messages, files_, frame_.environment().helpDirectory, "CmHelp()");
+  showHelp(*ports().processes, *ports().messages, files_, ports().viewer, frame_.environment().helpDirectory, "CmHelp()");
 }
 
 void FileWorkflow::decideStartupFile(const std::vector<std::string>& commandLineNames) {

@@ -78,13 +78,15 @@ class FileWorkflow {
                         bool& cancelled);
   int readGamesFromText(const std::string& text, const std::string& path, std::size_t insertAfter, bool lazy,
                         bool& anySelected, std::size_t& selectedIndex);
-  // Offers the error list, when it holds entries, as a stored file opened with the SGF viewer. The question
-  // carries "Do not ask again for this file": once ticked, until a file is loaded, the errors of games opened
-  // later are gathered in the list and the status bar says that a game had errors.
+  // Offers the error list, when it holds entries: in the program's text window, or, with an SGF viewer
+  // named in the preferences (or no window to show it in), as a private temporary file opened outside. The
+  // question carries "Do not ask again for this file": once ticked, until a file is loaded, the errors of games
+  // opened later are gathered in the list and the status bar says that a game had errors.
   void showErrors();
   bool asksAboutErrors() const { return askAboutErrors_; }
 
  private:
+  void showErrorText(const std::string& text);
   const FramePorts& ports() const { return frame_.ports(); }
   Collection& collection() { return frame_.collection(); }
   SGridFrame& game() { return frame_.game(); }

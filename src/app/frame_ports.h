@@ -21,6 +21,7 @@ class ListDialogPort;
 class ProgressPort;
 class MoveCorrectionPort;
 class EngineProcess;
+class ViewerPort;
 }  // namespace meridax
 
 namespace meridax {
@@ -125,6 +126,8 @@ struct FramePorts {
   ProgressPort* progress = nullptr;  // shows long loads, imports and saves; nullptr: they run unseen to their end
   MoveCorrectionPort* moveCorrection = nullptr;  // nullptr: "Move Correction" is a Yes/No question
   EngineProcess* engine = nullptr;  // the process an attached engine runs in; nullptr: no engine can be attached
+  // The help and error-list windows; nullptr: both are handed to the desktop's opener as files.
+  ViewerPort* viewer = nullptr;
 };
 
 }  // namespace meridax

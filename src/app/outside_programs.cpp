@@ -32,6 +32,16 @@ bool start(ProcessPort& processes, MessagePort& messages, const char* caption, c
 
 bool isAddress(const std::string& target) { return target.find("://") != std::string::npos; }
 
+// "'/path'\nNo such file or directory\nError Code is 2".
+std::string failureText(const std::string& path, const SystemError& error) {
+  return formatText("'%s'\n%s\nError Code is %d", path.c_str(), error.text.c_str(), error.code);
+}
+
+bool tellMissing(MessagePort& messages, const std::string& path, const std::string& caption) {
+  messages.tell(UserMessage{caption, failureText(path, systemError(ENOENT)), MessageIcon::Error});
+  return false;
+}
+
 }  // namespace
 
 std::string commandLineText(const std::string& program, const std::vector<std::string>& arguments) {
@@ -58,49 +68,49 @@ bool DiffFiles(ProcessPort& processes, MessagePort& messages, const std::string&
   return start(processes, messages, "DiffFiles()", program, {file1, file2});
 }
 
-std::string shellErrorText(int code) {
-  switch (code) {
-    case 0: return "The system is out of memory or resources.";
-    case 2: return "The specified file was not found.";
-    case 3: return "The specified path was not found.";
-    case 5: return "The operating system denied access to the specified file.";
-    case 8: return "Out of memory.";
-    case 11: return "The .EXE file is invalid ( non-Win32 .EXE or error in .EXE image ).";
-    case 26: return "A sharing violation occurred.";
-    case 27: return "The filename association is incomplete or invalid.";
-    case 28: return "The DDE transaction could not be completed because the request timed out.";
-    case 29: return "The DDE transaction failed.";
-    case 30: return "The DDE transaction could not be completed because other DDE transactions were being processed.";
-    case 31:
-      return "This file does not have a program associated with it for performing this action.  Create an "
-             "association in My Computer by clicking View and then clicking Options.";
-    case 32: return "The specified dynamic-link library (DLL) was not found.";
-    default: return formatText("ShellExecute().  Unkown error return code %d", code);
-  }
-}
-
 bool openWithShell(ProcessPort& processes, MessagePort& messages, FileSystem& files, const std::string& target,
                    const std::string& caption) {
-  if (!isAddress(target) && !files.status(target).ok()) {
-    messages.tell(UserMessage{caption, shellErrorText(shell_error::kFileNotFound), MessageIcon::Error});
-    return false;
+  if (!isAddress(target)) {
+    const SysResult<FileStatus> status = files.status(target);
+    if (!status.ok()) {
+      messages.tell(UserMessage{caption, failureText(target, status.error()), MessageIcon::Error});
+      return false;
+    }
   }
   const std::optional<SystemError> error = processes.openDocument(target);
   if (!error) return true;
-  if (error->code == ENOENT) {  // the desktop's opener itself is missing
-    messages.tell(UserMessage{caption, shellErrorText(shell_error::kNoAssociation), MessageIcon::Error});
-  } else {
-    messages.tell(UserMessage{"CreateProcess()", formatText("%s\nError Code is %d", error->text.c_str(), error->code),
-                              MessageIcon::Error});
-  }
+  const std::string text = error->code == ENOENT  // the desktop's opener itself is missing
+                               ? formatText("'%s'\n\nNo program to open it was found ( %s ).", target.c_str(),
+                                            kDesktopOpener)
+                               : formatText("'%s'\n\n%s could not be started.\n%s\nError Code is %d", target.c_str(),
+                                            kDesktopOpener, error->text.c_str(), error->code);
+  messages.tell(UserMessage{caption, text, MessageIcon::Error});
   return false;
+}
+
+std::string helpPagePath(const std::string& helpDirectory) {
+  if (helpDirectory.empty()) return kHelpFileName;  // no place known: reported missing, never looked for here
+  return helpDirectory + (helpDirectory.back() == '/' ? "" : "/") + kHelpFileName;
 }
 
 bool openHelp(ProcessPort& processes, MessagePort& messages, FileSystem& files, const std::string& helpDirectory,
               const std::string& caption) {
-  std::string path = helpDirectory;
-  if (!path.empty() && path.back() != '/') path += '/';
-  return openWithShell(processes, messages, files, path + kHelpFileName, caption);
+  if (helpDirectory.empty()) return tellMissing(messages, kHelpFileName, caption);
+  return openWithShell(processes, messages, files, helpPagePath(helpDirectory), caption);
+}
+
+bool showHelp(ProcessPort& processes, MessagePort& messages, FileSystem& files, ViewerPort* viewer,
+              const std::string& helpDirectory, const std::string& caption) {
+  if (viewer == nullptr) return openHelp(processes, messages, files, helpDirectory, caption);
+  if (helpDirectory.empty()) return tellMissing(messages, kHelpFileName, caption);
+  const std::string page = helpPagePath(helpDirectory);
+  const SysResult<FileStatus> status = files.status(page);
+  if (!status.ok()) {
+    messages.tell(UserMessage{caption, failureText(page, status.error()), MessageIcon::Error});
+    return false;
+  }
+  if (!viewer->openInBrowser(page)) viewer->showHelpPage(page);
+  return true;
 }
 
 }  // namespace meridax

@@ -31,6 +31,7 @@ const char* verbOf(WorkKind kind) {
     case WorkKind::Checking: return "Checking";
     case WorkKind::Saving: return "Saving";
     case WorkKind::Analysing: return "Analysing";
+    case WorkKind::Exporting: return "Exporting";
   }
   return "";
 }
@@ -42,6 +43,7 @@ const char* doneOf(WorkKind kind) {
     case WorkKind::Checking: return "checked";
     case WorkKind::Saving: return "written";
     case WorkKind::Analysing: return "analysed";
+    case WorkKind::Exporting: return "drawn";
   }
   return "";
 }
@@ -54,6 +56,9 @@ std::string progressHeading(WorkKind kind, const std::string& file) {
 
 std::string progressDetails(WorkKind kind, const WorkProgress& p) {
   if (kind == WorkKind::Analysing) return grouped(p.games) + " of " + grouped(p.gamesTotal) + " moves analysed";
+  if (kind == WorkKind::Exporting)
+    return grouped(p.games) + " of " + grouped(p.gamesTotal) + (p.gamesTotal == 1 ? " diagram " : " diagrams ") +
+           doneOf(kind);
   std::string text = grouped(p.games);
   if (p.gamesTotal != 0) text += " of " + grouped(p.gamesTotal);
   text += p.games == 1 && p.gamesTotal == 0 ? " game " : " games ";

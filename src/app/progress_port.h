@@ -10,8 +10,8 @@
 
 namespace meridax {
 
-// Analysing counts moves where the others count games.
-enum class WorkKind { Loading, Importing, Checking, Saving, Analysing };
+// Analysing counts moves, and Exporting the diagrams of a document, where the others count games.
+enum class WorkKind { Loading, Importing, Checking, Saving, Analysing, Exporting };
 
 // Work that lasts longer than this shows its progress.
 inline constexpr std::chrono::milliseconds kProgressDelay{500};
@@ -29,8 +29,8 @@ class ProgressPort {
 
 // "Loading 'games.sgf'", "Saving 'games.sgf'", ...: the heading of the progress shown.
 std::string progressHeading(WorkKind kind, const std::string& file);
-// "1,234 games read, 3.4 MB of 12.0 MB", "120 of 400 games written, 1.2 MB", "12 of 250 moves analysed":
-// how far the work has come.
+// "1,234 games read, 3.4 MB of 12.0 MB", "120 of 400 games written, 1.2 MB", "12 of 250 moves analysed",
+// "120 of 400 diagrams drawn": how far the work has come.
 std::string progressDetails(WorkKind kind, const WorkProgress& progress);
 
 // One piece of work shown through a port (none: nothing is shown and nothing stops it): begun on

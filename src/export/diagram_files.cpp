@@ -107,11 +107,21 @@ std::string DiagramFiles::imageFor(const SGridFrame& game, const GameNode* node)
     messages_.push_back({kDiagramCaption, "'" + path + "'\r\n\r\nThe diagram could not be drawn"});
     return path;
   }
-  if (auto failure = writeDiagram(path, *image))
+  if (auto failure = writeDiagram(path, *image)) {
     messages_.push_back(*failure);
-  else
+  } else {
     ++written_;
+    writtenPaths_.push_back(path);
+  }
   return path;
+}
+
+void DiagramFiles::removeWritten() {
+  for (const std::string& path : writtenPaths_) {
+    std::error_code ignored;
+    std::filesystem::remove(path, ignored);
+  }
+  writtenPaths_.clear();
 }
 
 }  // namespace meridax

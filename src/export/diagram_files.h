@@ -71,6 +71,9 @@ class DiagramFiles {
   const std::vector<ExportMessage>& messages() const { return messages_; }
   int written() const { return written_; }
   int reused() const { return reused_; }
+  // The pictures this object wrote, in order; removeWritten() deletes them (a stopped export).
+  const std::vector<std::string>& writtenPaths() const { return writtenPaths_; }
+  void removeWritten();
 
  private:
   bool ensureDirectory();
@@ -84,6 +87,7 @@ class DiagramFiles {
   std::vector<ExportMessage> messages_;
   int written_ = 0;
   int reused_ = 0;
+  std::vector<std::string> writtenPaths_;
 };
 
 }  // namespace meridax

@@ -102,6 +102,10 @@ StoredErrors SErrorList::store(const std::string& directory, const std::string& 
 
 bool SErrorList::display(const ErrorListPorts& ports) const {
   if (empty() || !ports.askYesNo || !ports.askYesNo(kErrorListCaption, kErrorListQuestion)) return false;
+  if (ports.showText) {
+    ports.showText(joined());
+    return true;
+  }
   const StoredErrors stored = store(ports.directory);
   if (!stored.ok()) {
     if (ports.tell) ports.tell(stored.failure->caption(), stored.failure->text());

@@ -27,6 +27,8 @@ inline constexpr std::size_t kErrorExtractLead = 48;  // an extract around a poi
 struct ErrorListPorts {
   std::function<bool(const std::string& caption, const std::string& text)> askYesNo;
   std::function<void(const std::string& caption, const std::string& text)> tell;
+  // Shows the joined texts; when set, nothing is stored and openFile is not used.
+  std::function<void(const std::string& text)> showText;
   // Opens the stored file with the configured viewer, or else the system's default program.
   std::function<void(const std::string& path)> openFile;
   std::string directory;  // where the file goes; empty: the system's temporary directory
@@ -81,8 +83,8 @@ class SErrorList {
   // Writes the joined texts to the first name "<dir>/Meridax_<n>.txt" (n from 1) that does not exist.
   StoredErrors store(const std::string& directory, const std::string& stem = kErrorFileStem) const;
 
-  // When the list is not empty: asks whether to view the errors and, on Yes, stores and opens them.
-  // A failure to store is told to the user. Returns true when the file was opened.
+  // When the list is not empty: asks whether to view the errors and, on Yes, shows them (showText) or
+  // stores and opens them. A failure to store is told to the user. Returns true when they were shown.
   bool display(const ErrorListPorts& ports) const;
 
  private:

@@ -24,10 +24,14 @@
 #include "view/main_window.h"
 #include "view/progress_dialog.h"
 #include "view/qsettings_profile.h"
+#include "view/qt_viewer.h"
 #include "view/qt_ports.h"
 
 #ifndef MERIDAX_BUILD_HELP_DIR
 #define MERIDAX_BUILD_HELP_DIR ""
+#endif
+#ifndef MERIDAX_INSTALLED_HELP_DIR
+#define MERIDAX_INSTALLED_HELP_DIR ""
 #endif
 
 namespace {
@@ -43,8 +47,7 @@ FrameEnvironment environment() {
   e.dataDirectory = dataDirectory();
   e.workingDirectory = QDir::currentPath().toStdString();
   e.programDirectory = QCoreApplication::applicationDirPath().toStdString();
-  e.helpDirectory =
-      helpDirectoryFor(QCoreApplication::applicationDirPath().toStdString(), MERIDAX_BUILD_HELP_DIR, kHelpFileName);
+  e.helpDirectory = helpDirectoryFor(MERIDAX_INSTALLED_HELP_DIR, MERIDAX_BUILD_HELP_DIR, kHelpFileName);
   return e;
 }
 
@@ -69,9 +72,12 @@ int runEditor(const LaunchOptions& options) {
   ports.processes = &processes;
   QtProgress progress(nullptr);
   ports.progress = &progress;
+  QtViewer viewer(nullptr);
+  ports.viewer = &viewer;
   MainWindow window(MainWindowSetup{*profile, files, readAppSettings(*profile), environment(), ports});
   dialogs.setParentWidget(&window);
   progress.setParentWidget(&window);
+  viewer.setParentWidget(&window);
   dialogs.setSettings(&window.frame().appSettings());
   window.frame().files().decideStartupFile(options.files);
   window.show();

@@ -31,8 +31,10 @@ bool QtProgress::advance(const WorkProgress& progress) {
     dialog_->setAutoReset(false);
     dialog_->setRange(0, 1000);
     dialog_->setMinimumWidth(420);
-    // The panes would paint a collection in the middle of its change: they wait for the end.
-    if (parent_ != nullptr) parent_->setUpdatesEnabled(false);
+    // The panes would paint a collection in the middle of its change: they wait for the end. An export
+    // only reads the game, and the window keeps painting it.
+    frozeParent_ = parent_ != nullptr && kind_ != WorkKind::Exporting;
+    if (frozeParent_) parent_->setUpdatesEnabled(false);
   } else if (shown_.isValid() && shown_.elapsed() < kRedrawMilliseconds) {
     return true;
   }
@@ -47,7 +49,8 @@ bool QtProgress::advance(const WorkProgress& progress) {
 
 void QtProgress::end() {
   if (dialog_ != nullptr) {
-    if (parent_ != nullptr) parent_->setUpdatesEnabled(true);
+    if (frozeParent_ && parent_ != nullptr) parent_->setUpdatesEnabled(true);
+    frozeParent_ = false;
     dialog_->hide();
     dialog_->deleteLater();
     dialog_ = nullptr;

@@ -1,5 +1,5 @@
 #pragma once
-// The progress of a long load, import or save in a dialog: it appears once the work has taken more than
+// The progress of a long load, import, save or export in a dialog: it appears once the work has taken more than
 // half a second, shows the file, the games and the bytes, and its Cancel button asks the work to stop.
 // The work runs on the window's thread: each report lets the dialog take its events.
 
@@ -29,6 +29,7 @@ class QtProgress : public ProgressPort {
   WorkKind kind_ = WorkKind::Loading;
   QString heading_;
   bool cancelled_ = false;
+  bool frozeParent_ = false;
 };
 
 }  // namespace meridax

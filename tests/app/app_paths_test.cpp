@@ -50,15 +50,29 @@ TEST(AppPaths, HelpDirectory_InstalledManualFirstThenTheBuildTreesThenInstalledP
   for (const Case c : {Case{true, true, "share"}, Case{false, true, "build"}, Case{true, false, "share"},
                        Case{false, false, "share"}}) {
     testing::TempDir dir;
-    std::filesystem::create_directories(dir.file("bin"));
     std::filesystem::create_directories(dir.file("share/meridax/help"));
     std::filesystem::create_directories(dir.file("build/help"));
     if (c.installed) testing::writeTextFile(dir.file("share/meridax/help/meridax.html"), "<html>");
     if (c.built) testing::writeTextFile(dir.file("build/help/meridax.html"), "<html>");
     const std::string expected = std::string(c.expected) == "share" ? dir.file("share/meridax/help") : dir.file("build/help");
-    EXPECT_EQ(helpDirectoryFor(dir.file("bin"), dir.file("build/help"), "meridax.html"), expected)
+    EXPECT_EQ(helpDirectoryFor(dir.file("share/meridax/help"), dir.file("build/help"), "meridax.html"), expected)
         << c.installed << c.built;
   }
+}
+
+TEST(AppPaths, HelpDirectory_NeverAPlaceFoundFromWhereTheProgramOrThePersonIs) {
+  // A manual planted beside a copy of the program, or below the working directory, is not looked at: only
+  // the two full paths the program was built with count.
+  testing::TempDir dir;
+  std::filesystem::create_directories(dir.file("share/meridax/help"));
+  testing::writeTextFile(dir.file("share/meridax/help/meridax.html"), "<html>planted");
+  const std::filesystem::path previous = std::filesystem::current_path();
+  std::filesystem::current_path(dir.path());
+  const std::string chosen = helpDirectoryFor("share/meridax/help", "../share/meridax/help", "meridax.html");
+  std::filesystem::current_path(previous);
+  EXPECT_EQ(chosen, "") << "no place known, reported missing, rather than the planted manual";
+  EXPECT_EQ(helpDirectoryFor("/nonexistent/share/meridax/help", dir.file("share/meridax/help"), "meridax.html"),
+            dir.file("share/meridax/help"));
 }
 
 }  // namespace meridax

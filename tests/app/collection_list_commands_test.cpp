@@ -329,6 +329,46 @@ TEST_F(CollectionListTest, PlayersList_CountsSwapsInTreesNotYetOpenedWithoutChan
   EXPECT_EQ(readTextFile(path), kPlayersFile);
 }
 
+// Stops the checking of games after `allowed` reports, keeping them; a load goes on.
+class StoppingAfter : public ProgressPort {
+ public:
+  explicit StoppingAfter(int allowed) : allowed_(allowed) {}
+  void begin(WorkKind kind, const std::string& file) override {
+    kind_ = kind;
+    if (kind == WorkKind::Checking) headings.push_back(progressHeading(kind, file));
+  }
+  bool advance(const WorkProgress& p) override {
+    if (kind_ != WorkKind::Checking) return true;
+    reports.push_back(progressDetails(kind_, p));
+    return static_cast<int>(reports.size()) < allowed_;
+  }
+  void end() override {}
+  std::vector<std::string> headings, reports;
+
+ private:
+  int allowed_;
+  WorkKind kind_ = WorkKind::Loading;
+};
+
+TEST_F(CollectionListTest, PlayersList_ReadingTheGamesItNeedsShowsProgressAndAStopOpensNoList) {
+  StoppingAfter stopAtFirst(1);
+  progress = &stopAtFirst;
+  const std::string path = writeFile("players.sgf", kPlayersFile);
+  load(path);
+  run("CmPlayerStatistics");
+  EXPECT_FALSE(frame().lists().listOpen());
+  EXPECT_EQ(stopAtFirst.headings, Lines{"Checking '" + path + "'"});
+  EXPECT_EQ(stopAtFirst.reports, Lines{"1 of 2 games checked, 0 bytes"});
+  EXPECT_TRUE(games().game(1).treeLoaded);
+  EXPECT_FALSE(games().game(2).treeLoaded) << "nothing read after the stop";
+
+  stopAtFirst = StoppingAfter(100);  // the frame keeps its port: the same one, now never stopping
+  run("CmPlayerStatistics");
+  ASSERT_TRUE(frame().lists().listOpen());
+  EXPECT_EQ(stopAtFirst.reports, Lines{"1 of 1 games checked, 0 bytes"}) << "only the game still unread";
+  EXPECT_EQ(list().players.cell(0, static_cast<int>(PlayersColumn::Score)), "0.67");
+}
+
 TEST_F(CollectionListTest, PlayersListReadsABrokenUnopenedGame_ItsErrorsAreOffered) {
   load(writeFile("broken.sgf", "(;GM[1]SZ[9]XS[]PB[Ann]PW[Bob])(;GM[1]SZ[9]PB[Cy]PW[Di]RE[B+R];B[ee];W[ee])"));
   ports.queueAnswer(Answer::No);

@@ -8,6 +8,7 @@
 
 #include "app/export_ports.h"
 #include "app/frame_keys.h"
+#include "app/private_files.h"
 #include "export/ascii_diagram.h"
 #include "frame_test_support.h"
 #include "rules/position_at.h"
@@ -83,6 +84,7 @@ class ExportCommandsTest : public FrameTest {
       environment.temporaryDirectory = dir.path();
       environment.workingDirectory = dir.path();
       FramePorts framePorts = ports.framePorts();
+      framePorts.progress = progress;
       if (withImages) {
         framePorts.images = &images;
         framePorts.exportDialogs = &dialogs;
@@ -142,6 +144,10 @@ TEST_F(ExportCommandsTest, SaveRtf_TemporaryFileOpenedWithTheRtfEditor) {
   const std::string& started = ports.lines().back();
   EXPECT_EQ(started.rfind("(process) /usr/bin/lowriter " + dir.path() + "/PG", 0), 0u) << started;
   EXPECT_EQ(started.substr(started.size() - 4), ".rtf");
+  // The document is the person's alone in the shared folder, and goes when the program ends.
+  const std::string path = started.substr(std::string("(process) /usr/bin/lowriter ").size());
+  EXPECT_EQ(std::filesystem::status(path).permissions(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+  EXPECT_EQ(filesRemovedAtExit().paths().back(), path);
 }
 
 class SquareRefused : public ExportCommandsTest, public ::testing::WithParamInterface<int> {};
@@ -164,6 +170,67 @@ TEST_F(ExportCommandsTest, SaveRtf_CancelledDialogOrChooser_NothingWritten) {
   ports.queueChoice(std::nullopt);
   exportFrame().exports().CmSaveRTF();
   EXPECT_EQ(ports.lines(), std::vector<std::string>{"{Export as an RTF File} ? (cancel)"});
+  EXPECT_TRUE(images.styles.empty()) << "the name is asked before any diagram is drawn";
+  EXPECT_FALSE(std::filesystem::exists(imageDirectory()));
+}
+
+// Stops an export after `allowed` reports (never when negative) and keeps what it was told of exports.
+class StoppingExport : public ProgressPort {
+ public:
+  void begin(WorkKind kind, const std::string& file) override {
+    kind_ = kind;
+    if (kind == WorkKind::Exporting) headings.push_back(progressHeading(kind, file));
+  }
+  bool advance(const WorkProgress& p) override {
+    if (kind_ != WorkKind::Exporting) return true;
+    reports.push_back(p);
+    return allowed < 0 || static_cast<int>(reports.size()) <= allowed;
+  }
+  void end() override {}
+  std::vector<std::string> headings;
+  std::vector<WorkProgress> reports;
+  int allowed = -1;
+
+ private:
+  WorkKind kind_ = WorkKind::Loading;
+};
+
+// A game with a comment at each of its `moves` moves: a diagram for each.
+std::string commentedMoves(int moves) {
+  std::string text = "(;GM[1]FF[4]SZ[9]";
+  for (int i = 0; i < moves; ++i)
+    text += std::string(";") + (i % 2 == 0 ? "B" : "W") + "[" + char('a' + i % 9) + char('a' + i / 9) + "]C[move]";
+  return text + ")";
+}
+
+TEST_F(ExportCommandsTest, SaveRtf_CancelledHalfway_TakesBackEveryFileItWroteAndNoOther) {
+  StoppingExport watch;
+  progress = &watch;
+  loadText(commentedMoves(4));
+  dialogs.rtfAnswers.push_back(optionsWithSquare(16));
+  ports.queueChoice(dir.file("short.rtf"));
+  exportFrame().exports().CmSaveRTF();
+  const std::vector<std::string> before = fileNames(imageDirectory());
+  ASSERT_EQ(before.size(), 4u);
+  EXPECT_EQ(watch.headings, std::vector<std::string>{"Exporting '" + dir.file("short.rtf") + "'"});
+
+  // The same opening and six moves more: its first four pictures are there already.
+  watch.reports.clear();
+  watch.allowed = 6;
+  ASSERT_TRUE(exportFrame().files().ReLoad(writeFile("long.sgf", commentedMoves(10))));
+  dialogs.rtfAnswers.push_back(optionsWithSquare(16));
+  ports.queueChoice(dir.file("long.rtf"));
+  ports.takeLines();
+  exportFrame().exports().CmSaveRTF();
+
+  EXPECT_EQ(fileNames(imageDirectory()), before) << "the pictures it drew are gone, those it found are kept";
+  EXPECT_FALSE(std::filesystem::exists(dir.file("long.rtf")));
+  EXPECT_EQ(ports.lines(), std::vector<std::string>{"{Export as an RTF File} ? " + dir.file("long.rtf")})
+      << "a cancel says nothing more";
+  ASSERT_EQ(watch.reports.size(), 7u);
+  EXPECT_EQ(watch.reports.back().games, 6u);
+  EXPECT_EQ(watch.reports.back().gamesTotal, 10u);
+  EXPECT_EQ(progressDetails(WorkKind::Exporting, watch.reports.back()), "6 of 10 diagrams drawn");
 }
 
 struct CopyCase {

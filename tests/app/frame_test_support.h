@@ -12,6 +12,7 @@
 #include "app/frame_win.h"
 #include "app/memory_profile.h"
 #include "app/progress_port.h"
+#include "app/viewer_port.h"
 #include "app/scripted_ports.h"
 #include "app/settings_io.h"
 
@@ -36,6 +37,7 @@ class FrameTest : public ::testing::Test {
       environment.workingDirectory = dir.path();
       FramePorts framePorts = ports.framePorts();
       framePorts.progress = progress;
+      framePorts.viewer = viewer;
       frame_ = std::make_unique<FrameWin>(framePorts, profile, files, readAppSettings(profile), environment);
     }
     return *frame_;
@@ -72,6 +74,7 @@ class FrameTest : public ::testing::Test {
   MemoryProfile profile;
   ScriptedPorts ports;
   ProgressPort* progress = nullptr;  // set before the frame is first used
+  ViewerPort* viewer = nullptr;      // likewise
 
  private:
   std::unique_ptr<FrameWin> frame_;

@@ -70,37 +70,77 @@ TEST_F(OutsideProgramsTest, DiffFilesWithoutAProgram_SaysWhereToSetOne) {
                                           "ExamDiff )"}));
 }
 
-TEST_F(OutsideProgramsTest, ShellErrorTable_KeepsItsTexts) {
-  EXPECT_EQ(shellErrorText(0), "The system is out of memory or resources.");
-  EXPECT_EQ(shellErrorText(2), "The specified file was not found.");
-  EXPECT_EQ(shellErrorText(26), "A sharing violation occurred.");
-  EXPECT_EQ(shellErrorText(32), "The specified dynamic-link library (DLL) was not found.");
-  EXPECT_EQ(shellErrorText(33), "ShellExecute().  Unkown error return code 33");
-}
-
 TEST_F(OutsideProgramsTest, Help_OpensTheHtmlFileInTheBrowser) {
   writeTextFile(dir.file("meridax.html"), "<html></html>");
   EXPECT_TRUE(openHelp(processes, messages, files, dir.path(), "CmHelp()"));
   EXPECT_EQ(processes.opened, (std::vector<std::string>{dir.file("meridax.html")}));
 }
 
-TEST_F(OutsideProgramsTest, MissingHelpFile_IsReportedUnderTheCallersCaption) {
-  EXPECT_FALSE(openHelp(processes, messages, files, dir.path() + "/", "CmHelp()"));
-  EXPECT_EQ(messages.only(), (UserMessage{"CmHelp()", "The specified file was not found.", MessageIcon::Error}));
-  EXPECT_TRUE(processes.opened.empty());
+TEST_F(OutsideProgramsTest, OpenFailures_SayWhatFailedInThisSystemsWordsAndNameTheTarget) {
+  writeTextFile(dir.file("list.txt"), "errors");
+  struct Case {
+    std::string target;
+    std::optional<SystemError> openerFailure;
+    std::string expected;
+  };
+  const Case cases[] = {
+      {dir.file("gone.txt"), std::nullopt,
+       "'" + dir.file("gone.txt") + "'\nNo such file or directory\nError Code is 2"},
+      {dir.file("list.txt"), systemError(ENOENT),
+       "'" + dir.file("list.txt") + "'\n\nNo program to open it was found ( xdg-open )."},
+      {"https://example.org/meridax", systemError(ENOENT),
+       "'https://example.org/meridax'\n\nNo program to open it was found ( xdg-open )."},
+      {"https://example.org/meridax", systemError(EAGAIN),
+       "'https://example.org/meridax'\n\nxdg-open could not be started.\nResource temporarily unavailable\nError Code "
+       "is 11"},
+  };
+  for (const Case& c : cases) {
+    messages.told.clear();
+    processes.failure = c.openerFailure;
+    EXPECT_FALSE(openWithShell(processes, messages, files, c.target, "CmWebPage()")) << c.target;
+    EXPECT_EQ(messages.only(), (UserMessage{"CmWebPage()", c.expected, MessageIcon::Error}));
+    for (const char* windowsWord : {"associat", "My Computer", "ShellExecute", "DLL"})
+      EXPECT_EQ(messages.only().text.find(windowsWord), std::string::npos) << windowsWord;
+  }
 }
 
-TEST_F(OutsideProgramsTest, OpenerFailures_AreTold) {
-  processes.failure = systemError(ENOENT);
-  EXPECT_FALSE(openWithShell(processes, messages, files, "https://example.org/meridax", "CmWebPage()"));
-  EXPECT_EQ(messages.only().caption, "CmWebPage()");
-  EXPECT_EQ(messages.only().text, shellErrorText(shell_error::kNoAssociation));
+// The browser when it answers, else the program's own help window.
+class RecordingViewer : public ViewerPort {
+ public:
+  bool openInBrowser(const std::string& page) override {
+    browsed.push_back(page);
+    return browserAnswers;
+  }
+  void showHelpPage(const std::string& page) override { helpWindow.push_back(page); }
+  void showText(const std::string&, const std::string& text, const std::string&) override { texts.push_back(text); }
 
-  messages.told.clear();
-  processes.failure = systemError(EAGAIN);
-  EXPECT_FALSE(openWithShell(processes, messages, files, "https://example.org/meridax", "CmWebPage()"));
-  EXPECT_EQ(messages.only(), (UserMessage{"CreateProcess()", "Resource temporarily unavailable\nError Code is 11",
-                                          MessageIcon::Error}));
+  bool browserAnswers = true;
+  std::vector<std::string> browsed, helpWindow, texts;
+};
+
+TEST_F(OutsideProgramsTest, Help_BrowserWhenOneAnswersElseTheHelpWindowElseTheMissingFileNamed) {
+  struct Case {
+    bool manual, browser;
+    bool browsed, helpWindow;
+  };
+  for (const Case c : {Case{true, true, true, false}, Case{true, false, true, true}, Case{false, true, false, false}}) {
+    TempDir help;
+    if (c.manual) writeTextFile(help.file("meridax.html"), "<html></html>");
+    RecordingViewer viewer;
+    viewer.browserAnswers = c.browser;
+    messages.told.clear();
+    EXPECT_EQ(showHelp(processes, messages, files, &viewer, help.path(), "CmHelp()"), c.manual);
+    EXPECT_EQ(viewer.browsed, c.browsed ? std::vector<std::string>{help.file("meridax.html")} : std::vector<std::string>{});
+    EXPECT_EQ(viewer.helpWindow,
+              c.helpWindow ? std::vector<std::string>{help.file("meridax.html")} : std::vector<std::string>{});
+    if (!c.manual)
+      EXPECT_EQ(messages.only(), (UserMessage{"CmHelp()",
+                                              "'" + help.file("meridax.html") + "'\nNo such file or directory\nError Code is 2",
+                                              MessageIcon::Error}));
+    else
+      EXPECT_TRUE(messages.told.empty());
+  }
+  EXPECT_TRUE(processes.opened.empty());  // a viewer port leaves nothing to the opener
 }
 
 }  // namespace
