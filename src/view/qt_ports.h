@@ -44,6 +44,8 @@ class QtDialogs : public MessagePort,
   void tell(const UserMessage& message) override;
   bool askYesNo(const std::string& caption, const std::string& text) override;
   Answer askYesNoCancel(const std::string& caption, const std::string& text) override;
+  Answer askNamedChoice(const std::string& caption, const std::string& text,
+                        const std::array<std::string, 3>& buttons) override;
 
   // A text dialog; with no prompt it takes several lines (pasted SGF text).
   std::optional<std::string> askText(const std::string& caption, const std::string& prompt,
