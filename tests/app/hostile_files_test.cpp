@@ -282,13 +282,6 @@ TEST_P(LongNameTest, FileWithTheLongestNames_SavesInPlace) {
 
 INSTANTIATE_TEST_SUITE_P(Lengths, LongNameTest, ::testing::Values(245u, 249u, 250u, 255u));
 
-TEST(FittingName, CutsTheNameNeverInsideACharacter) {
-  EXPECT_EQ(fittingName("abc", "_x.tmp", 255), "abc_x.tmp");
-  EXPECT_EQ(fittingName("abcdef", "_x.tmp", 9), "abc_x.tmp");
-  EXPECT_EQ(fittingName("a\xC3\xA9z", "~", 3), "a~") << "the two-byte letter goes whole";
-  EXPECT_EQ(fittingName("abc", "_toolong", 4), "_toolong");
-}
-
 // ---- Files changed on disk since the load ----
 
 struct Change {
