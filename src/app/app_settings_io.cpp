@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "app/preferences.h"
 #include "app/profile_values.h"
 #include "app/settings_io.h"
 #include "model/text_format.h"
@@ -171,7 +172,7 @@ AppSettings readAppSettings(ProfilePort& profile) {
   if (isFirstRun(profile)) writeFirstRunColours(profile);
   readColourKeys(profile, kBoardColours, s.colours);
   s.gradedOption = readInt(profile, settings, kGradedOption, s.gradedOption);
-  s.backupFiles = readInt(profile, settings, kBackupFiles, s.backupFiles);
+  s.backupFiles = clampBackupCount(readInt(profile, settings, kBackupFiles, s.backupFiles));
   s.userColours = parseUserColours(readString(profile, section::kAttributes, kUserColours, kNullRecord));
   for (const FontKey& k : kFonts) readRecord(profile, k.section, k.key, s.*k.member);
   readColourKeys(profile, kFontColours, s.colours);

@@ -24,9 +24,20 @@ std::string utf8Prefix(const std::string& text, std::size_t length) {
   return text.substr(0, length);
 }
 
+constexpr std::size_t kStampLength = 15;  // "yyyymmdd hhmmss"
+
+// The part of a backup's name that names its document: everything before the time stamp.
+std::string documentPart(const std::string& fileName) {
+  if (fileName.size() < kLongFileName) return fileName + "   ";
+  return utf8Prefix(fileName, kShortenedRoom - kStampLength) + "...   ";
+}
+
 std::string backupBase(const std::string& directory, const std::string& fileName, const std::string& stamp) {
-  if (fileName.size() < kLongFileName) return directory + "/" + fileName + "   " + stamp;
-  return directory + "/" + utf8Prefix(fileName, kShortenedRoom - stamp.size()) + "...   " + stamp;
+  return directory + "/" + documentPart(fileName) + stamp;
+}
+
+bool allDigits(std::string_view text) {
+  return !text.empty() && text.find_first_not_of("0123456789") == std::string_view::npos;
 }
 
 // Errors for which a second name cannot be made and the file is copied instead.
@@ -70,6 +81,17 @@ std::optional<SystemError> keepOldText(const ShellPorts& ports, const std::strin
 }
 
 }  // namespace
+
+bool isBackupOf(const std::string& backupName, const std::string& document, const std::string& extension) {
+  const std::string prefix = documentPart(fileNamePart(document));
+  const std::string suffix = "." + extension;
+  if (!backupName.starts_with(prefix) || !backupName.ends_with(suffix)) return false;
+  // "yyyymmdd hhmmss_<n>"
+  const std::string_view rest =
+      std::string_view(backupName).substr(prefix.size(), backupName.size() - prefix.size() - suffix.size());
+  return rest.size() > kStampLength + 1 && allDigits(rest.substr(0, 8)) && rest[8] == ' ' &&
+         allDigits(rest.substr(9, 6)) && rest[kStampLength] == '_' && allDigits(rest.substr(kStampLength + 1));
+}
 
 std::string backupDirectoryFor(const BackupPlace& place) {
   std::string directory = place.backupDirectory;
@@ -139,17 +161,25 @@ bool SwapBackupFiles(const ShellPorts& ports, const std::string& target, const s
     return false;
   }
   // A backup left with its old time could be pruned at once; prune only after it has been stamped.
-  if (SetBackupFileTime(ports, backupPath)) BackupDelete(ports, place, backupsToKeep);
+  if (SetBackupFileTime(ports, backupPath)) {
+    const std::size_t dot = backupPath.rfind('.');
+    BackupDelete(ports, place, backupsToKeep, target, dot == std::string::npos ? "" : backupPath.substr(dot + 1));
+  }
   return true;
 }
 
-bool BackupDelete(const ShellPorts& ports, const BackupPlace& place, int backupsToKeep) {
+bool BackupDelete(const ShellPorts& ports, const BackupPlace& place, int backupsToKeep, const std::string& document,
+                  const std::string& extension) {
   const std::string directory = backupDirectoryFor(place);
-  const std::optional<std::vector<DirectoryEntry>> files = DirectoryFound(ports, directory);
-  if (!files) return false;
-  const std::size_t keep = backupsToKeep > 0 ? static_cast<std::size_t>(backupsToKeep) : 0;
-  for (std::size_t i = keep; i < files->size(); ++i) {
-    const std::string path = directory + "/" + (*files)[i].name;
+  const std::optional<std::vector<DirectoryEntry>> listed = DirectoryFound(ports, directory);
+  if (!listed) return false;
+  // Only this document's backups: the folder may hold other documents' backups and anything else.
+  std::vector<const DirectoryEntry*> files;
+  for (const DirectoryEntry& entry : *listed)
+    if (isBackupOf(entry.name, document, extension)) files.push_back(&entry);
+  const std::size_t keep = static_cast<std::size_t>(clampBackupCount(backupsToKeep));
+  for (std::size_t i = keep; i < files.size(); ++i) {
+    const std::string path = directory + "/" + files[i]->name;
     if (const auto failure = ports.files.remove(path)) {
       tellError(ports.messages, "BackupDelete(): DeleteFile()",
                 formatText("'%s'\n\nUnable to delete file\nError Code is %d", path.c_str(), failure->code));

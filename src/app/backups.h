@@ -1,12 +1,13 @@
 #pragma once
 // Time-stamped backups: every save over an existing file keeps the replaced file in the backup directory
-// under "<name>   <yyyymmdd hhmmss>_<n>.<ext>", and the directory is pruned to the newest few files.
+// under "<name>   <yyyymmdd hhmmss>_<n>.<ext>", and the document's backups are pruned to the newest few.
 
 #include <ctime>
 #include <string>
 
 #include "app/app_paths.h"
 #include "app/file_services.h"
+#include "app/preferences.h"
 
 namespace meridax {
 
@@ -34,14 +35,19 @@ std::string GetBackupName(const ShellPorts& ports, const std::string& target, co
                           const std::string& extension, const std::tm& localTime);
 
 // Keeps `target` as `backupPath` (or the next free number after it, when another program took that name since
-// it was chosen), moves `temporary` into its place and prunes the backup directory.
+// it was chosen), moves `temporary` into its place and prunes the target's backups.
 // The target always holds either the old or the new text. False after telling the user; the new text is then
 // still in `temporary`.
 bool SwapBackupFiles(const ShellPorts& ports, const std::string& target, const std::string& temporary,
                      const std::string& backupPath, const BackupPlace& place, int backupsToKeep);
 
-// Deletes every file of the backup directory but the newest `backupsToKeep`. False when the directory cannot
-// be listed; failed deletions are reported one by one and pruning goes on.
-bool BackupDelete(const ShellPorts& ports, const BackupPlace& place, int backupsToKeep);
+// Deletes every backup of `document` (with the extension) but the newest `backupsToKeep` (clamped to the
+// range of "Backup Files"); other files of the directory are never touched. False when the directory
+// cannot be listed; failed deletions are reported one by one and pruning goes on.
+bool BackupDelete(const ShellPorts& ports, const BackupPlace& place, int backupsToKeep, const std::string& document,
+                  const std::string& extension);
+
+// True when `backupName` (a file name) is a name GetBackupName gives the backups of `document`.
+bool isBackupOf(const std::string& backupName, const std::string& document, const std::string& extension);
 
 }  // namespace meridax

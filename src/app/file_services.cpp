@@ -57,6 +57,10 @@ std::optional<std::string> Load_File(const ShellPorts& ports, const std::string&
     case ReadStep::Read:
       tellError(ports.messages, "Load_File()", "Zero bytes read");
       break;
+    case ReadStep::NotAFile:
+      tellError(ports.messages, "Load_File()",
+                formatText("'%s'\nLoad_File(): not a regular file ( a device, a pipe or a socket )", path.c_str()));
+      break;
   }
   return std::nullopt;
 }

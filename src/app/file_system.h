@@ -43,6 +43,8 @@ struct FileStatus {
   FileTime modified{};
   unsigned permissions = 0;      // the rwx bits of the mode
   bool writeProtected = false;   // no write permission bit is set, or the file cannot be opened for writing
+  std::uint64_t device = 0;      // with the inode, which file this is (a rename over it gives another)
+  std::uint64_t inode = 0;
 };
 
 struct DirectoryEntry {
@@ -53,7 +55,9 @@ struct DirectoryEntry {
 };
 
 // The step of a whole-file read that failed.
-enum class ReadStep { Open, Size, Memory, Read };
+// NotAFile: a device, a pipe or a socket, which are never read (a pipe could block for ever, a device never
+// end); a folder fails to open (EISDIR). Memory: also a file larger than the memory available.
+enum class ReadStep { Open, Size, Memory, Read, NotAFile };
 struct ReadFailure {
   ReadStep step = ReadStep::Open;
   SystemError error;
@@ -92,8 +96,13 @@ class FileSystem {
   // The whole file; `out` is replaced. nullopt on success.
   virtual std::optional<ReadFailure> readWholeFile(const std::string& path, std::string& out) = 0;
   virtual SysResult<std::unique_ptr<OutputFile>> createFile(const std::string& path, CreateMode mode) = 0;
-  // A new empty file with a fresh name "<directory>/<prefix>_XXXXXX.tmp", open for writing.
+  // A new empty file with a fresh name "<directory>/<prefix>_XXXXXX.tmp", open for writing, readable by its
+  // owner only; a prefix too long for the folder's names is cut short.
   virtual SysResult<TempFile> createTempFile(const std::string& directory, const std::string& prefix) = 0;
+  // The file a path finally names, symbolic links followed; the path itself when it is no link.
+  virtual SysResult<std::string> linkedFile(const std::string& path) = 0;
+  // The permission bits a new file gets from the umask.
+  virtual unsigned newFilePermissions() = 0;
   // Atomically replaces `to` when it exists; both must be on one file system.
   virtual std::optional<SystemError> rename(const std::string& from, const std::string& to) = 0;
   // A second name for an existing file; fails when `to` exists.

@@ -186,6 +186,7 @@ bool FileWorkflow::ReLoad(const std::string& path) {
     return false;
   std::optional<std::string> loaded = Load_File(shell(), path, kReloadOpenCaption);
   if (!loaded) return false;
+  const std::optional<FileStamp> loadedStamp = stampOf(files_, path, contentHash(*loaded));
   std::string text = cleanedText(*loaded);
   loaded.reset();
 
@@ -217,6 +218,7 @@ bool FileWorkflow::ReLoad(const std::string& path) {
     replaceCollectionWith(old.kind(), old.width(), old.height(), old.details[DetailField::Rules]);
     ports().messages->tell({"FrameWin::ReLoad()", formatText("'%s'\n\nNo games were loaded.", path.c_str()), MessageIcon::Warning});
     currentFile_.clear();
+    diskStamp_.reset();
     modified_ = false;  // the changed collection is gone; the placeholder holds nothing to save
     frame_.refreshAfterGameChange(true);
     return false;
@@ -233,6 +235,7 @@ bool FileWorkflow::ReLoad(const std::string& path) {
   }
   recentFiles_.add(path);
   currentFile_ = path;
+  diskStamp_ = loadedStamp;
   modified_ = false;
   if (collection().size() > 1) heldText_ = std::move(text);
   frame_.refreshAfterGameChange(true);
@@ -314,7 +317,9 @@ bool FileWorkflow::writeCollectionTo(const std::string& path, SaveScope scope, s
     ProgressScope progress(ports().progress, WorkKind::Saving, path);
     SaveOptions options = saveOptions(scope);
     options.progress = progress.callback();
-    outcome = Save_File(*tmp.file, *ports().messages, collection(), heldForSave(), options);
+    HashingOutputFile hashed(*tmp.file);
+    outcome = Save_File(hashed, *ports().messages, collection(), heldForSave(), options);
+    lastWrittenHash_ = hashed.hash();
   }
   const bool closed = outcome && closeOutputFile(*tmp.file, tmp.path, *ports().messages);
   if (!closed) {
@@ -325,25 +330,86 @@ bool FileWorkflow::writeCollectionTo(const std::string& path, SaveScope scope, s
   return true;
 }
 
+std::optional<std::string> FileWorkflow::saveTarget(const std::string& path, const char* caption) {
+  SysResult<std::string> target = files_.linkedFile(path);
+  if (target.ok()) return std::move(target.value());
+  ports().messages->tell({caption, systemCallFailureText(path, target.error()), MessageIcon::Error});
+  return std::nullopt;
+}
+
+bool FileWorkflow::placeTemporary(const std::string& target, const char* caption) {
+  // The temporary file was made readable by its owner only; the file it becomes keeps the permissions
+  // the user gave the file it replaces (a failure here only loses those bits).
+  const SysResult<FileStatus> old = files_.status(target);
+  files_.setPermissions(lastTemporaryFile_, old.ok() ? old.value().permissions : files_.newFilePermissions());
+  if (const std::optional<SystemError> error = files_.rename(lastTemporaryFile_, target)) {
+    files_.remove(lastTemporaryFile_);
+    ports().messages->tell({caption, systemCallFailureText(target, *error), MessageIcon::Error});
+    return false;
+  }
+  return true;
+}
+
+FileWorkflow::ReplaceChoice FileWorkflow::confirmReplacing(const std::string& target, bool& missing) {
+  missing = false;
+  if (!diskStamp_) return ReplaceChoice::Replace;
+  const DiskState state = compareWithDisk(files_, target, *diskStamp_);
+  if (state == DiskState::Unchanged) return ReplaceChoice::Replace;
+  missing = state == DiskState::Missing;
+  const std::string text =
+      missing ? formatText("'%s'\n\nThe file has been deleted or moved since it was loaded or saved.\n\n"
+                           "Do you wish to write it again, or to save the collection under another name?",
+                           currentFile_.c_str())
+              : formatText("'%s'\n\nThe file has been changed by another program since it was loaded or saved."
+                           "\n\nDo you wish to overwrite it, or to save the collection under another name?",
+                           currentFile_.c_str());
+  switch (ports().messages->askNamedChoice("CmSave()", text, {missing ? "Save" : "Overwrite", "Save As", "Cancel"})) {
+    case Answer::Yes: return ReplaceChoice::Replace;
+    case Answer::No: return ReplaceChoice::SaveElsewhere;
+    case Answer::Cancel: break;
+  }
+  return ReplaceChoice::Cancel;
+}
+
+void FileWorkflow::rememberDiskState(const std::string& path, std::uint64_t hash) {
+  diskStamp_ = stampOf(files_, path, hash);
+}
+
 bool FileWorkflow::CmSave() {
   if (currentFile_.empty()) return SaveAs(SaveScope::WholeCollection);
-  if (IsWriteProtected(files_, currentFile_)) {
+  const std::optional<std::string> target = saveTarget(currentFile_, "CmSave()");
+  if (!target) return false;
+  if (IsWriteProtected(files_, *target)) {
     ports().messages->tell(writeProtectedMessage(currentFile_));
     return false;
   }
-  const std::string backup = GetBackupName(shell(), currentFile_, backupPlace(), "sgf");
-  if (backup.empty()) return false;
-  std::optional<SaveOutcome> outcome;
-  if (!writeCollectionTo(currentFile_, SaveScope::WholeCollection, outcome, false)) return false;
-  recentFiles_.add(currentFile_);
-  if (!SwapBackupFiles(shell(), currentFile_, lastTemporaryFile_, backup, backupPlace(), frame_.appSettings().backupFiles)) {
-    ports().messages->tell({"CmSave()",
-                           formatText("Unable to swap files\r\n\r\n'%s'\r\n'%s'\r\n\r\nThe modified file might "
-                                           "still be held as\r\n\r\n'%s'",
-                                           currentFile_.c_str(), backup.c_str(), lastTemporaryFile_.c_str()),
-                           MessageIcon::Error});
-    return false;
+  bool missing = false;
+  switch (confirmReplacing(*target, missing)) {
+    case ReplaceChoice::Replace: break;
+    case ReplaceChoice::SaveElsewhere: return SaveAs(SaveScope::WholeCollection);
+    case ReplaceChoice::Cancel: return false;
   }
+  std::optional<SaveOutcome> outcome;
+  if (missing) {
+    // Nothing is left to keep as a backup: the new text simply takes the name.
+    if (!writeCollectionTo(*target, SaveScope::WholeCollection, outcome, false) || !placeTemporary(*target, "CmSave()"))
+      return false;
+    recentFiles_.add(currentFile_);
+  } else {
+    const std::string backup = GetBackupName(shell(), *target, backupPlace(), "sgf");
+    if (backup.empty()) return false;
+    if (!writeCollectionTo(*target, SaveScope::WholeCollection, outcome, false)) return false;
+    recentFiles_.add(currentFile_);
+    if (!SwapBackupFiles(shell(), *target, lastTemporaryFile_, backup, backupPlace(), frame_.appSettings().backupFiles)) {
+      ports().messages->tell({"CmSave()",
+                             formatText("Unable to swap files\r\n\r\n'%s'\r\n'%s'\r\n\r\nThe modified file might "
+                                             "still be held as\r\n\r\n'%s'",
+                                             currentFile_.c_str(), backup.c_str(), lastTemporaryFile_.c_str()),
+                             MessageIcon::Error});
+      return false;
+    }
+  }
+  rememberDiskState(*target, lastWrittenHash_);
   const std::string text =
       outcome->games <= 1
           ? formatText("'%s'\r\n\r\nFile saved\r\n\r\n( %d  bytes )", currentFile_.c_str(),
@@ -386,13 +452,11 @@ bool FileWorkflow::SaveAs(SaveScope scope) {
       ports().files->chooseFileToSave(saveDialog("Save SGF File", saveAsStart(scope)));
   if (!chosen || chosen->empty()) return false;
   const std::string path = *chosen;
+  const std::optional<std::string> target = saveTarget(path, "SaveAs(): CreateFile()");
+  if (!target) return false;
   std::optional<SaveOutcome> outcome;
-  if (!writeCollectionTo(path, scope, outcome, true)) return false;
-  if (const std::optional<SystemError> error = files_.rename(lastTemporaryFile_, path)) {
-    files_.remove(lastTemporaryFile_);
-    ports().messages->tell({"SaveAs(): CreateFile()", systemCallFailureText(path, *error), MessageIcon::Error});
+  if (!writeCollectionTo(*target, scope, outcome, true) || !placeTemporary(*target, "SaveAs(): CreateFile()"))
     return false;
-  }
   const std::string text =
       outcome->games <= 1
           ? formatText("File '%s' saved\r\n\r\n( %d  bytes )", path.c_str(), static_cast<int>(outcome->bytes))
@@ -404,6 +468,7 @@ bool FileWorkflow::SaveAs(SaveScope scope) {
     // An export of some games leaves the collection's own unsaved changes to be saved.
     savedWhole();
     currentFile_ = path;
+    rememberDiskState(*target, lastWrittenHash_);
     frame_.refreshTitle();
   }
   return true;
@@ -494,6 +559,7 @@ void FileWorkflow::CmCollEmpty() {
   replaceCollectionWith(old.kind(), old.width(), old.height(), old.details[DetailField::Rules]);
   modified_ = false;
   currentFile_.clear();
+  diskStamp_.reset();
   frame_.refreshAfterGameChange(true);
 }
 

@@ -14,6 +14,7 @@
 #include "app/backups.h"
 #include "app/collection_writer.h"
 #include "app/file_services.h"
+#include "app/file_stamp.h"
 #include "app/file_system.h"
 #include "app/frame_services.h"
 #include "app/recent_files.h"
@@ -102,6 +103,18 @@ class FileWorkflow {
   std::string saveAsStart(SaveScope scope);
   // "File saved" in a box with "Do not show this again", or on the status bar once that was ticked.
   void reportSaved(const UserMessage& message);
+  // The file a save of `path` replaces: the one a symbolic link leads to, so that the link stays. nullopt
+  // after telling the user (`caption`).
+  std::optional<std::string> saveTarget(const std::string& path, const char* caption);
+  // Gives the last temporary file the permissions of the file it replaces (a new file: those of the umask)
+  // and moves it to `target`; false after telling the user (`caption`), the temporary file removed.
+  bool placeTemporary(const std::string& target, const char* caption);
+  // Whether a save may replace `target`: when it changed on disk since it was loaded or saved here, the
+  // user chooses. `missing` tells that the file is gone and is written anew.
+  enum class ReplaceChoice { Replace, SaveElsewhere, Cancel };
+  ReplaceChoice confirmReplacing(const std::string& target, bool& missing);
+  // Remembers what the current file is on disk after this program read or wrote it.
+  void rememberDiskState(const std::string& path, std::uint64_t hash);
   // After the collection was written whole: the undo steps know the saved state, the changes are gone.
   void savedWhole();
 
@@ -116,6 +129,8 @@ class FileWorkflow {
   bool firstPainted_ = false;
   bool askAboutErrors_ = true;  // "Do not ask again for this file" not ticked since the file was loaded
   std::string lastTemporaryFile_;  // where the last collection text was written
+  std::uint64_t lastWrittenHash_ = 0;  // and the hash of that text
+  std::optional<FileStamp> diskStamp_;  // the current file as last read or written here
   SErrorList errors_;
 };
 

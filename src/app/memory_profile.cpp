@@ -26,8 +26,8 @@ bool needsEscape(char c, std::size_t index, std::size_t size, NameKind kind) {
   if (code < 0x20 || code == 0x7F || c == '\\') return true;
   if (c == ' ' && (index == 0 || index + 1 == size)) return true;
   if (kind == NameKind::Section) return c == ']';
-  if (kind == NameKind::Key) return c == '=' || (index == 0 && (c == ';' || c == '#' || c == '['));
-  return false;
+  if (kind == NameKind::Key) return c == '=' || c == '%' || (index == 0 && (c == ';' || c == '#' || c == '['));
+  return index == 0 && c == '"';  // a value that begins with a quote would read as a quoted one
 }
 
 std::string escaped(std::string_view text, NameKind kind) {
@@ -58,6 +58,19 @@ int hexDigit(char c) {
   return -1;
 }
 
+// Reads up to two hex digits at `at`; the number of digits read goes to `digits`.
+int hexNumber(std::string_view text, std::size_t at, int& digits) {
+  int value = 0;
+  for (digits = 0; digits < 2 && at + static_cast<std::size_t>(digits) < text.size(); ++digits) {
+    const int d = hexDigit(text[at + static_cast<std::size_t>(digits)]);
+    if (d < 0) break;
+    value = value * 16 + d;
+  }
+  return value;
+}
+
+// The escapes of both spellings of a profile: ours (\\ \n \r \t \xHH) and those of the desktop's
+// settings files (also \a \b \f \v \0 \" \' \? \; \, and \x with one digit).
 std::optional<std::string> unescaped(std::string_view text) {
   std::string out;
   for (std::size_t i = 0; i < text.size(); ++i) {
@@ -71,19 +84,88 @@ std::optional<std::string> unescaped(std::string_view text) {
       case 'n': out += '\n'; break;
       case 'r': out += '\r'; break;
       case 't': out += '\t'; break;
+      case 'a': out += '\a'; break;
+      case 'b': out += '\b'; break;
+      case 'f': out += '\f'; break;
+      case 'v': out += '\v'; break;
+      case '0': out += '\0'; break;
+      case '"':
+      case '\'':
+      case '?':
+      case ';':
+      case ',': out += text[i]; break;
       case 'x': {
-        if (i + 2 >= text.size()) return std::nullopt;
-        const int high = hexDigit(text[i + 1]);
-        const int low = hexDigit(text[i + 2]);
-        if (high < 0 || low < 0) return std::nullopt;
-        out += static_cast<char>(high * 16 + low);
-        i += 2;
+        int digits = 0;
+        const int value = hexNumber(text, i + 1, digits);
+        if (digits == 0) return std::nullopt;
+        out += static_cast<char>(value);
+        i += static_cast<std::size_t>(digits);
         break;
       }
       default: return std::nullopt;
     }
   }
   return out;
+}
+
+void appendUtf8(std::string& out, std::uint32_t code) {
+  if (code < 0x80) {
+    out += static_cast<char>(code);
+  } else if (code < 0x800) {
+    out += static_cast<char>(0xC0 | (code >> 6));
+    out += static_cast<char>(0x80 | (code & 0x3F));
+  } else {
+    out += static_cast<char>(0xE0 | (code >> 12));
+    out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (code & 0x3F));
+  }
+}
+
+// A section or key name as the desktop's settings files spell it: "%XX" a Latin-1 character, "%UXXXX" any
+// other (so "Backup%20Files" is "Backup Files"); any other text stays as it is.
+std::string percentDecoded(std::string_view name) {
+  std::string out;
+  for (std::size_t i = 0; i < name.size(); ++i) {
+    const bool wide = name[i] == '%' && i + 1 < name.size() && name[i + 1] == 'U';
+    const std::size_t digits = wide ? 4 : 2;
+    const std::size_t start = i + (wide ? 2 : 1);
+    std::uint32_t code = 0;
+    bool valid = name[i] == '%' && start + digits <= name.size();
+    for (std::size_t d = 0; valid && d < digits; ++d) {
+      const int h = hexDigit(name[start + d]);
+      valid = h >= 0;
+      code = code * 16 + static_cast<std::uint32_t>(h);
+    }
+    if (!valid) {
+      out += name[i];
+      continue;
+    }
+    appendUtf8(out, code);
+    i = start + digits - 1;
+  }
+  return out;
+}
+
+// True when the text's last quote closes it: it follows an even number of backslashes.
+bool endsWithQuote(std::string_view text) {
+  std::size_t backslashes = 0;
+  for (std::size_t i = text.size() - 1; i > 0 && text[i - 1] == '\\'; --i) ++backslashes;
+  return backslashes % 2 == 0;
+}
+
+// The bytes of a "@ByteArray(...)" value: its text is read as UTF-8, each character standing for one byte.
+Bytes byteArrayBytes(std::string_view text) {
+  Bytes bytes;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const auto lead = static_cast<unsigned char>(text[i]);
+    if ((lead & 0xE0) == 0xC0 && i + 1 < text.size() && (static_cast<unsigned char>(text[i + 1]) & 0xC0) == 0x80) {
+      bytes.push_back(static_cast<std::uint8_t>(((lead & 0x1F) << 6) | (static_cast<unsigned char>(text[i + 1]) & 0x3F)));
+      ++i;
+    } else {
+      bytes.push_back(lead);
+    }
+  }
+  return bytes;
 }
 
 std::string valueText(const std::variant<std::string, std::int32_t, Bytes>& value) {
@@ -190,6 +272,7 @@ struct LineReader {
       if (line.back() != ']') return "a section name must end with ']'";
       section = unescaped(trimmed(line.substr(1, line.size() - 2)));
       if (!section) return "invalid escape in a section name";
+      section = percentDecoded(*section);
       return std::nullopt;
     }
     const std::size_t equals = line.find('=');
@@ -198,7 +281,7 @@ struct LineReader {
     const std::optional<std::string> key = unescaped(trimmed(line.substr(0, equals)));
     if (!key) return "invalid escape in a key";
     if (key->empty()) return "a key without a name";
-    return takeValue(*key, trimmed(line.substr(equals + 1)));
+    return takeValue(percentDecoded(*key), trimmed(line.substr(equals + 1)));
   }
 
   std::optional<std::string> takeValue(const std::string& key, std::string_view value) {
@@ -209,9 +292,20 @@ struct LineReader {
       profile.writeBinary(*section, key, *bytes);
       return std::nullopt;
     }
-    if (value.starts_with("@@")) value.remove_prefix(1);
-    const std::optional<std::string> text = unescaped(value);
+    // A value the desktop's settings files put in quotes (for its commas, semicolons or blanks).
+    const bool quoted = value.size() >= 2 && value.front() == '"' && value.back() == '"' &&
+                        endsWithQuote(value.substr(1));
+    if (quoted) value = value.substr(1, value.size() - 2);
+    std::optional<std::string> text = unescaped(value);
     if (!text) return "invalid escape in a value";
+    static constexpr std::string_view kByteArrayOpen = "@ByteArray(";
+    if (text->starts_with(kByteArrayOpen) && text->ends_with(')')) {
+      profile.writeBinary(*section, key,
+                          byteArrayBytes(std::string_view(*text).substr(kByteArrayOpen.size(),
+                                                                        text->size() - kByteArrayOpen.size() - 1)));
+      return std::nullopt;
+    }
+    if (text->starts_with("@@")) text->erase(0, 1);
     profile.writeString(*section, key, *text);
     return std::nullopt;
   }

@@ -8,6 +8,10 @@
 //   Record=@Bytes(...)  binary values as Base64; a text that begins with '@' is written with "@@"
 //
 // Lines that begin with ';' or '#' are comments.
+//
+// The reader also reads the files the desktop build keeps through its settings library: names with
+// "%XX" escapes ("Backup%20Files"), quoted values, the escapes \a \b \f \v \0 \" and "@ByteArray(...)"
+// binary values, so that the command line reads the profile the editor wrote.
 
 #include <string>
 #include <string_view>

@@ -1,5 +1,7 @@
 #include "app/posix_file_system.h"
 
+#include "export/export_file.h"
+
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -7,6 +9,7 @@
 
 #include <cerrno>
 #include <chrono>
+#include <fstream>
 #include <new>
 #include <random>
 #include <stdexcept>
@@ -19,6 +22,7 @@ constexpr mode_t kNewDirectoryMode = 0777;
 constexpr std::size_t kCopyChunk = 64 * 1024;
 constexpr std::size_t kProbeBytes = 512;
 constexpr int kTempNameAttempts = 100;
+constexpr mode_t kPrivateFileMode = 0600;
 
 SystemError lastError() { return systemError(errno); }
 
@@ -110,6 +114,22 @@ std::string randomSuffix() {
   return suffix;
 }
 
+// The memory the system can still give without swapping ("MemAvailable"), or the free pages when it does
+// not say; nullopt when neither is known.
+std::optional<std::uint64_t> availableMemory() {
+  std::ifstream info("/proc/meminfo");
+  std::string key;
+  std::uint64_t kilobytes = 0;
+  std::string unit;
+  while (info >> key >> kilobytes >> unit) {
+    if (key == "MemAvailable:") return kilobytes * 1024;
+  }
+  const long pages = ::sysconf(_SC_AVPHYS_PAGES);
+  const long pageSize = ::sysconf(_SC_PAGESIZE);
+  if (pages > 0 && pageSize > 0) return static_cast<std::uint64_t>(pages) * static_cast<std::uint64_t>(pageSize);
+  return std::nullopt;
+}
+
 // Reads `fd` to its end into `out`, starting with room for `expected` bytes.
 std::optional<ReadFailure> readToEnd(int fd, std::size_t expected, std::string& out) {
   try {
@@ -176,13 +196,16 @@ SysResult<FileStatus> PosixFileSystem::status(const std::string& path) {
   status.size = static_cast<std::uint64_t>(st.st_size);
   status.modified = fileTimeOf(st.st_mtim);
   status.permissions = static_cast<unsigned>(st.st_mode & 0777);
+  status.device = static_cast<std::uint64_t>(st.st_dev);
+  status.inode = static_cast<std::uint64_t>(st.st_ino);
   status.writeProtected = (st.st_mode & 0222) == 0 ||
                           (::access(path.c_str(), W_OK) != 0 && (errno == EACCES || errno == EROFS));
   return status;
 }
 
 std::optional<ReadFailure> PosixFileSystem::readWholeFile(const std::string& path, std::string& out) {
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  // Opened without waiting, so that a pipe with no writer is refused at once instead of blocking.
+  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
   if (fd < 0) return ReadFailure{ReadStep::Open, lastError()};
   struct stat st {};
   std::optional<ReadFailure> failure;
@@ -190,7 +213,13 @@ std::optional<ReadFailure> PosixFileSystem::readWholeFile(const std::string& pat
     failure = ReadFailure{ReadStep::Size, lastError()};
   } else if (S_ISDIR(st.st_mode)) {
     failure = ReadFailure{ReadStep::Open, systemError(EISDIR)};  // a directory opens here but is no file
+  } else if (!S_ISREG(st.st_mode)) {
+    failure = ReadFailure{ReadStep::NotAFile, systemError(EINVAL)};
+  } else if (const std::optional<std::uint64_t> memory = availableMemory();
+             memory && static_cast<std::uint64_t>(st.st_size) > *memory) {
+    failure = ReadFailure{ReadStep::Memory, systemError(ENOMEM)};
   } else {
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
     failure = readToEnd(fd, static_cast<std::size_t>(st.st_size), out);
   }
   ::close(fd);
@@ -205,14 +234,23 @@ SysResult<std::unique_ptr<OutputFile>> PosixFileSystem::createFile(const std::st
 }
 
 SysResult<TempFile> PosixFileSystem::createTempFile(const std::string& directory, const std::string& prefix) {
+  const std::size_t limit = fileNameLimit(directory);
   for (int attempt = 0; attempt < kTempNameAttempts; ++attempt) {
-    std::string path = directory + "/" + prefix + "_" + randomSuffix() + ".tmp";
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, kNewFileMode);
+    std::string path = directory + "/" + fittingName(prefix, "_" + randomSuffix() + ".tmp", limit);
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, kPrivateFileMode);
     if (fd >= 0) return TempFile{std::move(path), std::make_unique<PosixOutputFile>(fd, stepHook_)};
     if (errno != EEXIST) return lastError();
   }
   return systemError(EEXIST);
 }
+
+SysResult<std::string> PosixFileSystem::linkedFile(const std::string& path) {
+  std::variant<std::string, std::error_code> found = meridax::linkedFile(path);
+  if (const auto* error = std::get_if<std::error_code>(&found)) return systemError(error->value());
+  return std::get<std::string>(std::move(found));
+}
+
+unsigned PosixFileSystem::newFilePermissions() { return meridax::newFilePermissions(); }
 
 // The file's own name is made durable before it replaces `to`, and the replacement after it, so that a
 // crash never finds `to` pointing at a file whose contents or name were still only in memory.

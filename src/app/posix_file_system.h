@@ -34,6 +34,8 @@ class PosixFileSystem : public FileSystem {
   std::optional<ReadFailure> readWholeFile(const std::string& path, std::string& out) override;
   SysResult<std::unique_ptr<OutputFile>> createFile(const std::string& path, CreateMode mode) override;
   SysResult<TempFile> createTempFile(const std::string& directory, const std::string& prefix) override;
+  SysResult<std::string> linkedFile(const std::string& path) override;
+  unsigned newFilePermissions() override;
   // Syncs the directory of `from`, renames, then syncs the directory of `to` (and of `from` when it differs).
   // An error of the last sync comes after the rename: `to` then holds the new file, not yet surely durable.
   std::optional<SystemError> rename(const std::string& from, const std::string& to) override;

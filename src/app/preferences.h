@@ -41,6 +41,10 @@ PreferenceChanges comparePreferences(const AppSettings& before, const AppSetting
 // The range of the " Other Options" page's "Backup Files" field.
 inline constexpr int kMinBackupFiles = 0;
 inline constexpr int kMaxBackupFiles = 9999;
+// A backup count from anywhere (the profile, a script) brought into that range.
+constexpr int clampBackupCount(int count) {
+  return count < kMinBackupFiles ? kMinBackupFiles : count > kMaxBackupFiles ? kMaxBackupFiles : count;
+}
 
 // What the sheet edits: the application's settings, the frame's two move indications and the engines.
 struct PreferenceValues {

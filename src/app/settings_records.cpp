@@ -1,5 +1,6 @@
 #include "app/settings_records.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace meridax {
@@ -61,6 +62,49 @@ WindowPlacement placementForStart(WindowPlacement placement) {
     placement.showState = show_state::kRestore;
   }
   return placement;
+}
+
+namespace {
+
+std::int64_t overlapArea(const Rect& a, const Rect& b) {
+  const std::int64_t width = std::int64_t{std::min(a.right, b.right)} - std::max(a.left, b.left);
+  const std::int64_t height = std::int64_t{std::min(a.bottom, b.bottom)} - std::max(a.top, b.top);
+  return width > 0 && height > 0 ? width * height : 0;
+}
+
+bool inside(const Rect& window, const Rect& screen) {
+  return window.left >= screen.left && window.top >= screen.top && window.right <= screen.right &&
+         window.bottom <= screen.bottom;
+}
+
+}  // namespace
+
+Rect placeOnScreens(const Rect& window, const std::vector<Rect>& screens) {
+  if (screens.empty()) return window;
+  const bool proper = window.right > window.left && window.bottom > window.top;
+  const Rect* best = &screens.front();
+  std::int64_t bestArea = -1;
+  for (const Rect& screen : screens) {
+    if (proper && inside(window, screen)) return window;
+    const std::int64_t area = proper ? overlapArea(window, screen) : 0;
+    if (area > bestArea) {
+      best = &screen;
+      bestArea = area;
+    }
+  }
+  const Rect& screen = *best;
+  const std::int64_t screenWidth = std::int64_t{screen.right} - screen.left;
+  const std::int64_t screenHeight = std::int64_t{screen.bottom} - screen.top;
+  if (!proper) {
+    const Rect d = defaultWindowRect(static_cast<int>(screenWidth), static_cast<int>(screenHeight));
+    return Rect{screen.left + d.left, screen.top + d.top, screen.left + d.right, screen.top + d.bottom};
+  }
+  const std::int64_t width = std::min<std::int64_t>(std::int64_t{window.right} - window.left, screenWidth);
+  const std::int64_t height = std::min<std::int64_t>(std::int64_t{window.bottom} - window.top, screenHeight);
+  const std::int64_t left = std::clamp<std::int64_t>(window.left, screen.left, screen.right - width);
+  const std::int64_t top = std::clamp<std::int64_t>(window.top, screen.top, screen.bottom - height);
+  return Rect{static_cast<std::int32_t>(left), static_cast<std::int32_t>(top), static_cast<std::int32_t>(left + width),
+              static_cast<std::int32_t>(top + height)};
 }
 
 Rect defaultWindowRect(int screenWidth, int screenHeight) {

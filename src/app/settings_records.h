@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "app/base64.h"
 #include "export/rtf_options.h"
@@ -53,6 +54,11 @@ struct WindowPlacement {
 
 // A stored placement as applied at start: a minimised window comes back restored.
 WindowPlacement placementForStart(WindowPlacement placement);
+// A stored window rectangle brought onto the screens (their available areas): kept when it lies wholly on
+// one, else moved onto the screen it overlaps most (the first when it overlaps none) and shrunk to fit, so
+// that a placement from another screen layout, or a crafted one, never opens the window out of sight.
+// An empty or inverted rectangle becomes the default one of that screen. No screens: unchanged.
+Rect placeOnScreens(const Rect& window, const std::vector<Rect>& screens);
 // The main window's rectangle when no placement is stored: the middle of an 800 x 600 grid scaled to the screen.
 Rect defaultWindowRect(int screenWidth, int screenHeight);
 

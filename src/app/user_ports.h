@@ -2,6 +2,7 @@
 // The two ways the application shell reaches the user and the rest of the desktop: message boxes and
 // outside processes. The main frame implements them with real windows; tests use recording doubles.
 
+#include <array>
 #include <optional>
 #include <string>
 #include <vector>
@@ -49,6 +50,13 @@ class MessagePort {
     (void)check;
     tell(message);
     return false;
+  }
+  // A Yes/No/Cancel box whose buttons a window names by what they do (`buttons`: the texts standing for
+  // Yes, No and Cancel). A port that cannot name them asks an ordinary Yes/No/Cancel box.
+  virtual Answer askNamedChoice(const std::string& caption, const std::string& text,
+                                const std::array<std::string, 3>& buttons) {
+    (void)buttons;
+    return askYesNoCancel(caption, text);
   }
 };
 

@@ -6,6 +6,7 @@
 #include "app/posix_file_system.h"
 #include "cli/cli_output.h"
 #include "cli/output_argument.h"
+#include "export/export_file.h"
 #include "sgf/sgf_collection_read.h"
 #include "sgf/text_decoding.h"
 
@@ -19,7 +20,8 @@ std::string readFailureText(const std::string& path, const ReadFailure& failure)
   const std::string quoted = "'" + path + "'";
   switch (failure.step) {
     case ReadStep::Open: return "cannot open " + quoted + ": " + failure.error.text;
-    case ReadStep::Memory: return "cannot read " + quoted + ": out of memory";
+    case ReadStep::Memory: return "cannot read " + quoted + ": larger than the memory available";
+    case ReadStep::NotAFile: return "cannot read " + quoted + ": not a regular file (a device, a pipe or a socket)";
     case ReadStep::Size:
     case ReadStep::Read: break;
   }
@@ -49,13 +51,20 @@ HeldFileText LoadedFile::held() const {
   return h;
 }
 
-std::optional<LoadedFile> loadFile(const std::string& path, std::ostream& err, const ProgressCallback& progress) {
+std::optional<std::string> readInputFile(const std::string& path, std::ostream& err) {
   PosixFileSystem files;
   std::string bytes;
   if (const std::optional<ReadFailure> failure = files.readWholeFile(path, bytes)) {
     err << cliMessage(readFailureText(path, *failure));
     return std::nullopt;
   }
+  return bytes;
+}
+
+std::optional<LoadedFile> loadFile(const std::string& path, std::ostream& err, const ProgressCallback& progress) {
+  std::optional<std::string> read = readInputFile(path, err);
+  if (!read) return std::nullopt;
+  std::string bytes = std::move(*read);
   if (bytes.empty()) {
     err << cliMessage("cannot read '" + path + "': the file is empty");
     return std::nullopt;
@@ -131,11 +140,15 @@ bool saveCollection(LoadedFile& file, const std::string& path, const HeldFileTex
 bool writeFile(const std::string& path, const FileFiller& write, std::ostream& err) {
   PosixFileSystem files;
   StreamMessages messages(err);
-  const std::size_t slash = path.rfind('/');
-  const std::string directory = slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
-  const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
   const auto cannotWrite = [&](const SystemError& error) { err << cliMessage("cannot write '" + path + "': " + error.text); };
-  SysResult<TempFile> temp = files.createTempFile(directory, name);
+  // A symbolic link stays: the file it leads to is replaced, in its own folder.
+  const SysResult<std::string> linked = files.linkedFile(path);
+  if (!linked.ok()) {
+    cannotWrite(linked.error());
+    return false;
+  }
+  const std::string& target = linked.value();
+  SysResult<TempFile> temp = files.createTempFile(folderOf(target), namePartOf(target));
   if (!temp.ok()) {
     cannotWrite(temp.error());
     return false;
@@ -143,10 +156,12 @@ bool writeFile(const std::string& path, const FileFiller& write, std::ostream& e
   TempFile& out = temp.value();
   bool written = write(*out.file, messages);
   if (written) {
+    const SysResult<FileStatus> old = files.status(target);
+    files.setPermissions(out.path, old.ok() ? old.value().permissions : files.newFilePermissions());
     if (const std::optional<SystemError> error = out.file->close()) {
       cannotWrite(*error);
       written = false;
-    } else if (const std::optional<SystemError> moved = files.rename(out.path, path)) {
+    } else if (const std::optional<SystemError> moved = files.rename(out.path, target)) {
       cannotWrite(*moved);
       written = false;
     }

@@ -30,6 +30,11 @@ struct LoadedFile {
   HeldFileText held() const;
 };
 
+// The whole file as it is on disk, or nullopt after writing to `err` why it cannot be read. Only regular
+// files are read: a folder, a device or a pipe is refused at once, and so is a file larger than the
+// memory available.
+std::optional<std::string> readInputFile(const std::string& path, std::ostream& err);
+
 // Reads and cleans the file and reads its games; the current game is the marked one, else the first.
 // nullopt after writing to `err` why the file cannot be read.
 // `progress` is told how the reading goes.

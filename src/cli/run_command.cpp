@@ -14,6 +14,7 @@
 #include "app/memory_profile.h"
 #include "app/posix_file_system.h"
 #include "app/script_runner.h"
+#include "cli/cli_files.h"
 #include "cli/cli_output.h"
 #include "engine/posix_engine_process.h"
 
@@ -51,14 +52,7 @@ std::optional<std::string> readText(const std::string& path, std::ostream& err) 
     text << std::cin.rdbuf();
     return text.str();
   }
-  errno = 0;
-  std::ifstream in(path, std::ios::binary);
-  if (!in) {
-    err << cliMessage("cannot open '" + path + "': " + (errno != 0 ? std::strerror(errno) : "cannot be read"));
-    return std::nullopt;
-  }
-  text << in.rdbuf();
-  return text.str();
+  return readInputFile(path, err);
 }
 
 FrameEnvironment scriptEnvironment() {

@@ -2,6 +2,9 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <random>
 
 #include "export/board_image_files.h"
 #include "export/bmp_file.h"
@@ -18,6 +21,22 @@ constexpr char kDiagramCaption[] = "SPreview::PrintRTF()";
 
 std::string hex6(std::uint32_t colour) {
   return formatText("%06X", colour & 0xFFFFFF);
+}
+
+// The bytes of a regular file (never following a link); nullopt for anything else or a failed read.
+std::optional<std::string> regularFileBytes(const std::string& path) {
+  std::error_code error;
+  if (!std::filesystem::is_regular_file(std::filesystem::symlink_status(path, error))) return std::nullopt;
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return std::nullopt;
+  std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  if (in.bad()) return std::nullopt;
+  return bytes;
+}
+
+std::string checkNameFor(const std::string& path) {
+  std::random_device device;
+  return path + formatText(".%08x.new", static_cast<unsigned>(device()));
 }
 
 }  // namespace
@@ -97,21 +116,41 @@ std::string DiagramFiles::imageFor(const SGridFrame& game, const GameNode* node)
     return path;
   }
   if (!ensureDirectory()) return path;
-  std::error_code error;
-  if (std::filesystem::exists(path, error)) {
-    ++reused_;
-    return path;
-  }
   const std::optional<RgbImage> image = renderer_.drawDiagram(game, node, position, style_);
   if (!image || !image->valid()) {
     messages_.push_back({kDiagramCaption, "'" + path + "'\r\n\r\nThe diagram could not be drawn"});
     return path;
   }
-  if (auto failure = writeDiagram(path, *image)) {
+  std::error_code error;
+  if (!std::filesystem::exists(std::filesystem::symlink_status(path, error))) {
+    if (auto failure = writeDiagram(path, *image)) {
+      messages_.push_back(*failure);
+    } else {
+      ++written_;
+      writtenPaths_.push_back(path);
+    }
+    return path;
+  }
+  // A file of that name is reused only when it holds this very picture: the name is a 32-bit hash, which
+  // two pictures may share, and the file may have been changed or replaced since it was written.
+  const std::string candidate = checkNameFor(path);
+  if (auto failure = writeDiagram(candidate, *image)) {
     messages_.push_back(*failure);
+    std::filesystem::remove(candidate, error);
+    return path;
+  }
+  const std::optional<std::string> existing = regularFileBytes(path);
+  if (existing && existing == regularFileBytes(candidate)) {
+    std::filesystem::remove(candidate, error);
+    ++reused_;
+    return path;
+  }
+  std::filesystem::rename(candidate, path, error);
+  if (error) {
+    std::filesystem::remove(candidate, error);
+    messages_.push_back({kDiagramCaption, "'" + path + "'\r\n\r\nThe diagram could not be written"});
   } else {
     ++written_;
-    writtenPaths_.push_back(path);
   }
   return path;
 }

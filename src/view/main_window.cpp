@@ -311,7 +311,9 @@ void MainWindow::applyStoredGeometry() {
   const FrameSettings& s = frame_->frameSettings();
   if (s.windowPlacement) {
     const WindowPlacement p = placementForStart(*s.windowPlacement);
-    setGeometry(toQRect(p.normalPosition));
+    std::vector<Rect> screens;
+    for (const QScreen* screen : QGuiApplication::screens()) screens.push_back(fromQRect(screen->availableGeometry()));
+    setGeometry(toQRect(placeOnScreens(p.normalPosition, screens)));
     if (p.showState == show_state::kMaximized) setWindowState(windowState() | Qt::WindowMaximized);
   } else {
     const QScreen* screen = QGuiApplication::primaryScreen();

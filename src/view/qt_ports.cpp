@@ -190,6 +190,21 @@ bool QtDialogs::tellWithCheck(const UserMessage& message, const std::string& che
   return box.checkBox()->isChecked();
 }
 
+Answer QtDialogs::askNamedChoice(const std::string& caption, const std::string& text,
+                                 const std::array<std::string, 3>& buttons) {
+  QMessageBox box(QMessageBox::Question, toQt(caption), messageText(text),
+                  QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, owner());
+  box.button(QMessageBox::Yes)->setText(toQt(buttons[0]));
+  box.button(QMessageBox::No)->setText(toQt(buttons[1]));
+  box.button(QMessageBox::Cancel)->setText(toQt(buttons[2]));
+  box.setDefaultButton(QMessageBox::Cancel);  // the answer that changes nothing
+  switch (box.exec()) {
+    case QMessageBox::Yes: return Answer::Yes;
+    case QMessageBox::No: return Answer::No;
+    default: return Answer::Cancel;
+  }
+}
+
 std::optional<std::string> QtDialogs::askText(const std::string& caption, const std::string& prompt,
                                               const std::string& initial) {
   if (prompt.empty()) return runMultiLineDialog(owner(), caption, initial, settings_ ? settings_->dialogFontSize : 0);

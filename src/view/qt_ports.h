@@ -47,6 +47,8 @@ class QtDialogs : public MessagePort,
   CheckedAnswer askYesNoWithCheck(const std::string& caption, const std::string& text,
                                   const std::string& check) override;
   bool tellWithCheck(const UserMessage& message, const std::string& check) override;
+  Answer askNamedChoice(const std::string& caption, const std::string& text,
+                        const std::array<std::string, 3>& buttons) override;
 
   // A text dialog; with no prompt it takes several lines (pasted SGF text).
   std::optional<std::string> askText(const std::string& caption, const std::string& prompt,

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <chrono>
 #include <filesystem>
 
@@ -184,23 +185,47 @@ TEST_F(BackupsTest, FirstStepFailure_LeavesNoBackup) {
   EXPECT_TRUE(fileNames(place.backupDirectory).empty());
 }
 
-// Five backups of distinct ages, oldest first: "b1" ... "b5".
+// The name of backup i of "game.sgf", made on day i.
+std::string b(int i) { return "game.sgf   2024030" + std::to_string(i) + " 101010_1.sgf"; }
+
+// Five backups of "game.sgf" of distinct ages, oldest first: b(1) ... b(5); and, older than all of them,
+// files that are not its backups: another document's backups, a note, a name that only looks alike.
+const std::vector<std::string> kOtherFiles = {"game.sgf.sgf   20240301 101010_1.sgf",
+                                              "other.sgf   20240301 101010_1.sgf", "notes.txt",
+                                              "game.sgf   20240301 101010_1.txt", "game.sgf   2024031 101010_1.sgf",
+                                              "game.sgf   20240301 101010_.sgf"};
 void makeBackups(const std::string& directory) {
   const auto now = std::filesystem::file_time_type::clock::now();
   for (int i = 1; i <= 5; ++i) {
-    const std::string path = directory + "/b" + std::to_string(i);
+    const std::string path = directory + "/" + b(i);
     writeTextFile(path, "backup");
     std::filesystem::last_write_time(path, now - std::chrono::hours(10 - i));
   }
+  for (const std::string& name : kOtherFiles) {
+    writeTextFile(directory + "/" + name, "not a backup of game.sgf");
+    std::filesystem::last_write_time(directory + "/" + name, now - std::chrono::hours(100));
+  }
+}
+
+// The names of the folder that are not among kOtherFiles, which pruning must never touch.
+std::vector<std::string> backupsLeft(const std::string& directory) {
+  std::vector<std::string> left;
+  int others = 0;
+  for (const std::string& name : fileNames(directory)) {
+    if (std::find(kOtherFiles.begin(), kOtherFiles.end(), name) != kOtherFiles.end()) ++others;
+    else left.push_back(name);
+  }
+  EXPECT_EQ(others, static_cast<int>(kOtherFiles.size())) << "another file was deleted";
+  return left;
 }
 
 TEST_F(BackupsTest, Pruning_DeletesAllButTheNewest) {
   std::filesystem::create_directories(place.backupDirectory + "/kept subdirectory");
   makeBackups(place.backupDirectory);
 
-  EXPECT_TRUE(BackupDelete(ports, place, 3));
+  EXPECT_TRUE(BackupDelete(ports, place, 3, target, "sgf"));
 
-  EXPECT_EQ(fileNames(place.backupDirectory), (std::vector<std::string>{"b3", "b4", "b5", "kept subdirectory"}));
+  EXPECT_EQ(backupsLeft(place.backupDirectory), (std::vector<std::string>{b(3), b(4), b(5), "kept subdirectory"}));
   EXPECT_TRUE(messages.told.empty());
 }
 
@@ -212,8 +237,8 @@ TEST_F(BackupsTest, SaveOfAnOldFile_KeepsItsBackupWhenPruning) {
 
   ASSERT_TRUE(save("new text", noon, 3));
 
-  EXPECT_EQ(fileNames(place.backupDirectory),
-            (std::vector<std::string>{"b4", "b5", "game.sgf   20240309 120507_1.sgf"}));
+  EXPECT_EQ(backupsLeft(place.backupDirectory),
+            (std::vector<std::string>{b(4), b(5), "game.sgf   20240309 120507_1.sgf"}));
 }
 
 TEST_F(BackupsTest, UnstampedBackup_IsNotPruned) {
@@ -223,7 +248,7 @@ TEST_F(BackupsTest, UnstampedBackup_IsNotPruned) {
 
   EXPECT_TRUE(save("new text", noon, 1));  // the save itself succeeded
 
-  EXPECT_EQ(fileNames(place.backupDirectory).size(), 6u);
+  EXPECT_EQ(backupsLeft(place.backupDirectory).size(), 6u);
   EXPECT_EQ(messages.only().caption, "SetBackupFileTime()");
 }
 
@@ -232,21 +257,49 @@ TEST_F(BackupsTest, FailedDeletion_IsReportedAndPruningGoesOn) {
   makeBackups(place.backupDirectory);
   files.failAt(FsOp::Remove, EACCES);
 
-  EXPECT_TRUE(BackupDelete(ports, place, 3));
+  EXPECT_TRUE(BackupDelete(ports, place, 3, target, "sgf"));
 
   ASSERT_EQ(messages.told.size(), 2u);
   EXPECT_EQ(messages.told[0], (UserMessage{"BackupDelete(): DeleteFile()",
-                                           "'" + place.backupDirectory + "/b2'\n\nUnable to delete file\nError Code is 13",
+                                           "'" + place.backupDirectory + "/" + b(2) + "'\n\nUnable to delete file\nError Code is 13",
                                            MessageIcon::Error}));
   EXPECT_EQ(messages.told[1].text,
-            "'" + place.backupDirectory + "/b1'\n\nUnable to delete file\nError Code is 13");
+            "'" + place.backupDirectory + "/" + b(1) + "'\n\nUnable to delete file\nError Code is 13");
 }
 
-TEST_F(BackupsTest, NegativeCount_KeepsNothing) {
+TEST_F(BackupsTest, NegativeCount_KeepsNoBackupOfTheDocumentAndNothingElseGoes) {
   std::filesystem::create_directories(place.backupDirectory);
   makeBackups(place.backupDirectory);
-  EXPECT_TRUE(BackupDelete(ports, place, -4));
-  EXPECT_TRUE(fileNames(place.backupDirectory).empty());
+  EXPECT_TRUE(BackupDelete(ports, place, -4, target, "sgf"));
+  EXPECT_TRUE(backupsLeft(place.backupDirectory).empty());
+}
+
+TEST_F(BackupsTest, SaveWithBackupsOfOtherFiles_PrunesOnlyItsOwn) {
+  std::filesystem::create_directories(place.backupDirectory);
+  makeBackups(place.backupDirectory);
+  ASSERT_TRUE(save("new text", noon, 2));
+  EXPECT_EQ(backupsLeft(place.backupDirectory), (std::vector<std::string>{b(5), "game.sgf   20240309 120507_1.sgf"}));
+}
+
+TEST(BackupNames, OfADocument_MatchOnlyItsOwnPattern) {
+  struct Case {
+    std::string name;
+    std::string document;
+    bool matches;
+  };
+  const std::string longName = std::string(140, 'n') + ".sgf";
+  const Case cases[] = {
+      {"game.sgf   20240309 120507_1.sgf", "/d/game.sgf", true},
+      {"game.sgf   20240309 120507_12.sgf", "/d/game.sgf", true},
+      {"game.sgf   20240309 120507_1.sgf", "/d/Game.sgf", false},
+      {"my game.sgf   20240309 120507_1.sgf", "/d/game.sgf", false},
+      {"game.sgf   20240309 120507_1.sgf.part", "/d/game.sgf", false},
+      {"game.sgf   2024030a 120507_1.sgf", "/d/game.sgf", false},
+      {"game.sgf   20240309-120507_1.sgf", "/d/game.sgf", false},
+      {std::string(121, 'n') + "...   20240309 120507_3.sgf", "/d/" + longName, true},
+      {std::string(121, 'n') + "...   20240309 120507_3.sgf", "/d/" + std::string(121, 'n') + ".sgf", false},
+  };
+  for (const Case& c : cases) EXPECT_EQ(isBackupOf(c.name, c.document, "sgf"), c.matches) << c.name;
 }
 
 }  // namespace

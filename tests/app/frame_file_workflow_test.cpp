@@ -149,11 +149,14 @@ TEST_F(FrameFileWorkflowTest, TwoSavesWithinOneSecond_GiveBackupCountersOneAndTw
 TEST_F(FrameFileWorkflowTest, BackupFilesThree_DeletesTheOldestBeyondThree) {
   std::filesystem::create_directories(backupDirectory());
   const FileTime now = std::chrono::system_clock::now();
-  const char* olds[] = {"oldest.sgf", "older.sgf", "old.sgf", "recent.sgf"};
-  for (int i = 0; i < 4; ++i) {
+  // Four earlier backups of the file, oldest first, and two files older still that are none of its backups.
+  const char* olds[] = {"prune.sgf   20260101 101010_1.sgf", "prune.sgf   20260102 101010_1.sgf",
+                        "prune.sgf   20260103 101010_1.sgf", "prune.sgf   20260104 101010_1.sgf", "notes.txt",
+                        "other.sgf   20260101 101010_1.sgf"};
+  for (int i = 0; i < 6; ++i) {
     const std::string p = backupDirectory() + "/" + olds[i];
     writeTextFile(p, "x");
-    ASSERT_FALSE(files.setModifiedTime(p, now - std::chrono::hours(10 - i)));
+    ASSERT_FALSE(files.setModifiedTime(p, now - std::chrono::hours(i < 4 ? 10 - i : 100)));
   }
   const std::string path = writeFile("prune.sgf", kThreeGames);
   frame().appSettings().backupFiles = 3;
@@ -163,10 +166,12 @@ TEST_F(FrameFileWorkflowTest, BackupFilesThree_DeletesTheOldestBeyondThree) {
   ASSERT_TRUE(frame().files().CmSave());
 
   const std::vector<std::string> kept = backups();
-  ASSERT_EQ(kept.size(), 3u);
-  EXPECT_EQ(kept[0], "old.sgf");
-  EXPECT_TRUE(std::regex_match(kept[1], backupName("prune.sgf", 1))) << kept[1];
-  EXPECT_EQ(kept[2], "recent.sgf");
+  ASSERT_EQ(kept.size(), 5u) << ::testing::PrintToString(kept);
+  EXPECT_EQ(kept[0], "notes.txt");
+  EXPECT_EQ(kept[1], "other.sgf   20260101 101010_1.sgf");
+  EXPECT_EQ(kept[2], olds[2]);
+  EXPECT_EQ(kept[3], olds[3]);
+  EXPECT_TRUE(std::regex_match(kept[4], backupName("prune.sgf", 1))) << kept[4];
 }
 
 TEST_F(FrameFileWorkflowTest, WriteProtectedFile_IsRefusedAndLeftAlone) {

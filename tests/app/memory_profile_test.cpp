@@ -89,6 +89,43 @@ TEST(MemoryProfile, HandWrittenText_IsReadLeniently) {
   EXPECT_EQ(profile.readString("Application", "Email"), "@someone");
 }
 
+// The spelling of the desktop build's settings files, which the command line reads too.
+TEST(MemoryProfile, DesktopSettingsSpelling_IsRead) {
+  const auto parsed = parseIniProfile(
+      "[Settings]\n"
+      "Backup%20Files=7\n"
+      "PrintHeaderText=\"a, b; \\\"c\\\" \\\\ d \"\n"
+      "Tabbed=x\\ty\\x1z\n"
+      "Caf%E9=%U00e9 stays\n"
+      "%U0152uvre=1\n"
+      "Email=@@someone\n"
+      "100%=plain\n"
+      "[SDlgDynamic]\n"
+      "SDlgTree_Dims=@ByteArray(\\0\xC3\xBF\\x10 )\n"
+      "[Odd%20Section]\n"
+      "K=v\n");
+  ASSERT_TRUE(std::holds_alternative<MemoryProfile>(parsed)) << std::get<ProfileParseError>(parsed).text;
+  const MemoryProfile& profile = std::get<MemoryProfile>(parsed);
+  EXPECT_EQ(profile.readInt("Settings", "Backup Files"), 7);
+  EXPECT_EQ(profile.readString("Settings", "PrintHeaderText"), "a, b; \"c\" \\ d ");
+  EXPECT_EQ(profile.readString("Settings", "Tabbed"), std::string("x\ty\x01z"));
+  EXPECT_EQ(profile.readString("Settings", "Caf\xC3\xA9"), "%U00e9 stays") << "values are not percent-escaped";
+  EXPECT_EQ(profile.readString("Settings", "\xC5\x92uvre"), "1");
+  EXPECT_EQ(profile.readString("Settings", "Email"), "@someone");
+  EXPECT_EQ(profile.readString("Settings", "100%"), "plain");
+  EXPECT_EQ(profile.readBinary("SDlgDynamic", "SDlgTree_Dims"), (Bytes{0, 255, 16, 32}));
+  EXPECT_EQ(profile.readString("Odd Section", "K"), "v");
+}
+
+TEST(MemoryProfile, OwnTextWithQuotesAndPercents_ReadsBackUnchanged) {
+  MemoryProfile profile;
+  profile.writeString("S", "100%", "\"quoted\"");
+  profile.writeString("S", "Path", "C:\\a \"b\"");
+  const MemoryProfile back = reparsed(profile);
+  EXPECT_EQ(back.readString("S", "100%"), "\"quoted\"");
+  EXPECT_EQ(back.readString("S", "Path"), "C:\\a \"b\"");
+}
+
 struct BadIni {
   const char* text;
   int line;
@@ -112,7 +149,7 @@ INSTANTIATE_TEST_SUITE_P(
                       BadIni{"[S]\nno equals sign\n", 2, "expected 'key=value'"},
                       BadIni{"[S]\n=value\n", 2, "a key without a name"},
                       BadIni{"[S]\nK=bad \\q escape\n", 2, "invalid escape in a value"},
-                      BadIni{"[S]\nK=cut \\x4\n", 2, "invalid escape in a value"},
+                      BadIni{"[S]\nK=cut \\x\n", 2, "invalid escape in a value"},
                       BadIni{"[S]\nK=trailing \\\n", 2, "invalid escape in a value"},
                       BadIni{"[S]\n\n\nK=@Bytes(!!)\n", 4, "invalid Base64 in a binary value"}));
 

@@ -123,6 +123,15 @@ INSTANTIATE_TEST_SUITE_P(Sizes, SettingsIoFontSize,
                          ::testing::Values(FontSizeCase{20, 12}, FontSizeCase{3, 7}, FontSizeCase{7, 7},
                                            FontSizeCase{12, 12}, FontSizeCase{9, 9}, FontSizeCase{-5, 7}));
 
+TEST(SettingsIo, BackupCount_IsClampedToTheRangeOfItsField) {
+  for (const FontSizeCase c : {FontSizeCase{-5, 0}, FontSizeCase{0, 0}, FontSizeCase{3, 3}, FontSizeCase{9999, 9999},
+                               FontSizeCase{2147483647, 9999}}) {
+    MemoryProfile profile;
+    profile.writeInt("Settings", "Backup Files", c.stored);
+    EXPECT_EQ(readAppSettings(profile).backupFiles, c.read) << c.stored;
+  }
+}
+
 TEST(SettingsIo, LowerCaseYes_CountsAsOff) {
   MemoryProfile profile;
   profile.writeString("Settings", "OpenLast", "yes");

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 namespace meridax {
 namespace {
 
@@ -99,6 +101,26 @@ TEST(SettingsRecords, DefaultWindowRect_ScalesTheMiddleOfTheScreen) {
   EXPECT_EQ(defaultWindowRect(800, 600), (Rect{50, 50, 750, 550}));
   EXPECT_EQ(defaultWindowRect(1920, 1080), (Rect{120, 90, 1800, 990}));
   EXPECT_EQ(defaultWindowRect(1366, 768), (Rect{85, 64, 1280, 704}));
+}
+
+TEST(SettingsRecords, StoredWindowRect_IsBroughtOntoTheScreens) {
+  const std::vector<Rect> two = {Rect{0, 0, 1920, 1040}, Rect{1920, 0, 3200, 1024}};
+  struct Case {
+    const char* name;
+    Rect stored;
+    Rect placed;
+  };
+  const Case cases[] = {
+      {"on the first screen", {100, 100, 900, 700}, {100, 100, 900, 700}},
+      {"on the second screen", {2000, 50, 3000, 900}, {2000, 50, 3000, 900}},
+      {"far off to the upper left", {-32767, -32767, -31967, -32167}, {0, 0, 800, 600}},
+      {"hanging over the right edge", {3000, 100, 3800, 700}, {2400, 100, 3200, 700}},
+      {"larger than any screen", {-100, -100, 5000, 3000}, {0, 0, 1920, 1040}},
+      {"across both, mostly on the second", {1800, 10, 2800, 510}, {1920, 10, 2920, 510}},
+      {"inverted", {500, 500, 100, 100}, {120, 86, 1800, 953}},
+  };
+  for (const Case& c : cases) EXPECT_EQ(placeOnScreens(c.stored, two), c.placed) << c.name;
+  EXPECT_EQ(placeOnScreens(Rect{-5, -5, 5, 5}, {}), (Rect{-5, -5, 5, 5})) << "no screens known";
 }
 
 TEST(SettingsRecords, FontMeasures_FollowThePitch) {

@@ -4,6 +4,9 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <iterator>
+#include <string>
 
 #include "export/diagram_files.h"
 #include "export/rtf_escape.h"
@@ -216,7 +219,46 @@ TEST_F(RtfDiagrams, OneImagePerDiagram_SamePositionTwiceWrittenOnce) {
   EXPECT_EQ(writeRtfDocument(loaded.game(), RtfExportOptions{}, context), rtf);
   EXPECT_EQ(again.written(), 0);
   EXPECT_EQ(again.reused(), diagrams);
-  EXPECT_EQ(renderer.calls, callsBefore);
+  EXPECT_EQ(renderer.calls, callsBefore + diagrams) << "each picture is drawn again to check the file it reuses";
+}
+
+// A file at a picture's name is reused only when it holds that picture: another picture with the same
+// hash, a file changed since, or a link planted there is replaced by the picture itself.
+TEST_F(RtfDiagrams, FileAtThePicturesName_IsReusedOnlyWhenItHoldsThePicture) {
+  LoadedText loaded("(;GM[1]SZ[9];B[ee])");
+  const GameNode* node = loaded.game().firstNode->next();
+  std::filesystem::create_directories(directory);
+  const std::string elsewhere = directory + "/elsewhere.gif";
+  { std::ofstream(elsewhere) << "not to be touched"; }
+  std::string path;
+  std::string picture;
+  {
+    DiagramFiles files(directory, renderer, DiagramStyle{}, DiagramFormat::Gif);
+    path = files.imageFor(loaded.game(), node);
+    std::ifstream in(path, std::ios::binary);
+    picture.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  }
+  const std::function<void()> plants[] = {
+      [&] { std::ofstream(path, std::ios::binary) << "GIF89a another picture"; },
+      [&] { std::ofstream(path, std::ios::binary) << picture.substr(0, picture.size() - 1); },
+      [&] {
+        std::filesystem::remove(path);
+        std::filesystem::create_symlink(elsewhere, path);
+      },
+  };
+  for (const auto& plant : plants) {
+    plant();
+    DiagramFiles files(directory, renderer, DiagramStyle{}, DiagramFormat::Gif);
+    EXPECT_EQ(files.imageFor(loaded.game(), node), path);
+    EXPECT_EQ(files.written(), 1);
+    EXPECT_EQ(files.reused(), 0);
+    EXPECT_FALSE(std::filesystem::is_symlink(path));
+    std::ifstream in(path, std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()), picture);
+  }
+  std::ifstream kept(elsewhere);
+  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(kept), std::istreambuf_iterator<char>()), "not to be touched");
+  EXPECT_EQ(filesInDirectory(), 2u) << "no check files are left";
 }
 
 TEST_F(RtfDiagrams, NameFromKindAndHash_OneFilePerFormat) {

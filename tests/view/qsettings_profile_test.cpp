@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QTemporaryDir>
 
+#include "app/memory_profile.h"
+#include "app/recent_files.h"
 #include "app/settings_io.h"
 #include "app/settings_values.h"
 
@@ -69,6 +72,48 @@ TEST_F(QSettingsProfileTest, FrameSettingsThroughTheIniFile_RoundTrip) {
   }
   QSettingsProfile again(path());
   EXPECT_EQ(readFrameSettings(again), settings);
+}
+
+// The command line reads the profile the editor writes: the file written here through the editor's
+// profile is read by the reader of "meridax-cli run --profile" and "meridax-cli rtf --options".
+TEST_F(QSettingsProfileTest, ProfileWrittenByTheEditor_IsReadByTheCommandLinesReader) {
+  AppSettings app;
+  app.backupFiles = 7;
+  app.printHeaderText = " Club, \"spring\"; round 3 \\ \t end ";
+  app.sgfViewer = "/opt/My Viewer/view";
+  app.rtfOptions.fields[rtf_field::kBoardSquareSize] = 22;
+  FrameSettings frame;
+  frame.goLetters = true;
+  frame.defaultRules = "Caf\xC3\xA9 %20 rules";
+  struct SilentMessages : MessagePort {
+    void tell(const UserMessage&) override {}
+    bool askYesNo(const std::string&, const std::string&) override { return false; }
+    Answer askYesNoCancel(const std::string&, const std::string&) override { return Answer::Cancel; }
+  } messages;
+  {
+    QSettingsProfile profile(path());
+    WriteToINI(profile, app, RecentFileList{}, messages);
+    writeFrameSettings(profile, frame, messages);
+    profile.writeBinary("SDlgDynamic", "SDlgTree_Dims", Bytes{0, 255, 16, 32, '"', '\\', ','});
+    ASSERT_TRUE(profile.sync());
+  }
+  QFile file(path());
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  const QByteArray written = file.readAll();
+  ASSERT_TRUE(written.contains("Backup%20Files=7")) << "the editor spells keys the Qt way";
+
+  auto parsed = parseIniProfile(std::string_view(written.constData(), static_cast<std::size_t>(written.size())));
+  ASSERT_TRUE(std::holds_alternative<MemoryProfile>(parsed)) << std::get<ProfileParseError>(parsed).text;
+  MemoryProfile& read = std::get<MemoryProfile>(parsed);
+  const AppSettings readApp = readAppSettings(read);
+  EXPECT_EQ(readApp.backupFiles, 7);
+  EXPECT_EQ(readApp.printHeaderText, app.printHeaderText);
+  EXPECT_EQ(readApp.sgfViewer, app.sgfViewer);
+  EXPECT_EQ(readApp.rtfOptions, app.rtfOptions);
+  const FrameSettings readFrame = readFrameSettings(read);
+  EXPECT_TRUE(readFrame.goLetters);
+  EXPECT_EQ(readFrame.defaultRules, frame.defaultRules);
+  EXPECT_EQ(read.readBinary("SDlgDynamic", "SDlgTree_Dims"), (Bytes{0, 255, 16, 32, '"', '\\', ','}));
 }
 
 }  // namespace
