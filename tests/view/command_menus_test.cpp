@@ -294,7 +294,7 @@ TEST_F(CommandMenusTest, MenuListingNamesEveryItemWithItsMenuKeysAndState) {
     if (order.empty() || order.back() != menu) order.push_back(menu);
   }
   EXPECT_EQ(order, (std::vector<std::string>{"File", "Collection", "Navigate", "Moves", "Edit", "Annotate", "View",
-                                             "Tree", "Export", "Settings", "Help"}));
+                                             "Tree", "Export", "Engine", "Settings", "Help"}));
 }
 
 TEST_F(CommandMenusTest, CommandNotBuiltYetSaysSoInOneMessage) {
