@@ -70,4 +70,25 @@ std::string tipShort(const FrameCommand& command) {
   return newline == std::string_view::npos ? std::string() : std::string(tip.substr(newline + 1));
 }
 
+bool inMenuBar(const FrameCommand& command) {
+  return command.group != CommandGroup::Lists && command.place == CommandPlace::MenuBar;
+}
+
+std::string submenuTitle(const FrameCommand& command) {
+  const std::string_view name = command.name;
+  if (name.starts_with("CmQuickGo")) return "Go to &Quick Slot";
+  if (name.starts_with("CmQuickStore")) return "S&tore in Quick Slot";
+  return {};
+}
+
+std::string readableMenuText(std::string_view menuText) {
+  const std::string_view text = menuText.substr(0, menuText.find('\t'));
+  std::string out;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '&' && i + 1 < text.size()) ++i;
+    out += text[i];
+  }
+  return out;
+}
+
 }  // namespace meridax

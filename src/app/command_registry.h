@@ -32,6 +32,13 @@ std::vector<std::string> commandKeys(const FrameCommand& command);
 std::string tipPrompt(const FrameCommand& command);
 std::string tipShort(const FrameCommand& command);
 
+// Whether the menu bar shows the command: not a list's command, nor one a context menu alone offers.
+bool inMenuBar(const FrameCommand& command);
+// The submenu of its menu the command stands in ("Go to &Quick Slot"); empty when it stands in the menu.
+std::string submenuTitle(const FrameCommand& command);
+// A menu text as it reads: no mnemonic marks, no keys after a tab ("&Load File\tCtrl+O" reads "Load File").
+std::string readableMenuText(std::string_view menuText);
+
 // The tables of the groups, in the order the registry lists them.
 FrameCommandTable fileCommandTable();
 FrameCommandTable collectionCommandTable();

@@ -13,6 +13,7 @@ namespace {
 
 namespace id = command_id;
 using G = CommandGroup;
+using P = CommandPlace;
 using R = CommandRoute;
 
 bool severalGames(FrameWin& f) { return f.collection().size() > 1; }
@@ -29,44 +30,44 @@ const FrameCommand kFileCommands[] = {
      .run = [](FrameWin& f) { f.files().SaveAs(SaveScope::WholeCollection); }},
     {.name = "CmExportCurrentGame", .group = G::File, .menuText = "&Export the Current Game\tCtrl+X",
      .keys = "Ctrl+X", .run = [](FrameWin& f) { f.files().CmExportCurrentGame(); }},
-    {.name = "CollImport", .group = G::File,
+    {.name = "CollImport", .group = G::File, .menuText = "&Import Game File(s)",
      .tip = "Import game file(s) into the collection\nImport Game File(s)", .run = [](FrameWin& f) { f.files().CollImport(); }},
-    {.name = "CmCollAddSGF", .group = G::File,
+    {.name = "CmCollAddSGF", .group = G::File, .menuText = "&Paste SGF Text into Collection",
      .tip = "Paste SGF text of games into the current collection\nPaste SGF Text into Collection",
      .run = [](FrameWin& f) { f.files().CmCollAddSGF(); }},
-    {.name = "CmCollEmpty", .group = G::File, .tip = "Start a new game collection\nNew Collection",
+    {.name = "CmCollEmpty", .group = G::File, .menuText = "&New Collection", .tip = "Start a new game collection\nNew Collection",
      .run = [](FrameWin& f) { f.files().CmCollEmpty(); }},
-    {.name = "CmCollDelete", .group = G::File,
+    {.name = "CmCollDelete", .group = G::File, .menuText = "&Delete Game from Collection",
      .tip = "Delete the current game from the collection\nDelete Game from Collection",
      .run = [](FrameWin& f) { f.files().CmCollDelete(); }, .enabled = severalGames},
-    {.name = "CmNewGame", .group = G::File, .tip = "Add a new game to the collection\nAdd Game to Collection",
+    {.name = "CmNewGame", .group = G::File, .menuText = "Add &Game to Collection", .tip = "Add a new game to the collection\nAdd Game to Collection",
      .run = [](FrameWin& f) { f.files().CmNewGame(); }},
-    {.name = "CmNewGameOfType", .group = G::File,
+    {.name = "CmNewGameOfType", .group = G::File, .menuText = "Add a New Game ( of Different &Type )",
      .tip = "Add a game ( different type ) to the current collection\nAdd a New Game ( of Different Type )",
      .run = [](FrameWin& f) { f.files().CmNewGameOfType(); }},
-    {.name = "CmViewFile", .group = G::File, .tip = "View contents of game file\nView SGF File",
+    {.name = "CmViewFile", .group = G::File, .menuText = "&View SGF File", .tip = "View contents of game file\nView SGF File",
      .run = [](FrameWin& f) { f.files().CmViewFile(); }},
     {.name = "OnClose", .group = G::File, .menuText = "E&xit\tAlt+F4", .keys = "Alt+F4",
      .run = [](FrameWin& f) { f.files().OnClose(); }},
 };
 
 const FrameCommand kCollectionCommands[] = {
-    {.id = id::kPreviousGame, .name = "CmPreviousGame", .group = G::Collection, .keys = "Ctrl+Left",
+    {.id = id::kPreviousGame, .name = "CmPreviousGame", .group = G::Collection, .menuText = "&Previous Game", .keys = "Ctrl+Left",
      .tip = "Go to the previous game in the collection\nPrevious Game", .run = [](FrameWin& f) { f.CmPreviousGame(); }},
-    {.id = id::kNextGame, .name = "CmNextGame", .group = G::Collection, .keys = "Ctrl+Right",
+    {.id = id::kNextGame, .name = "CmNextGame", .group = G::Collection, .menuText = "&Next Game", .keys = "Ctrl+Right",
      .tip = "Go to the next game in the collection\nNext Game", .run = [](FrameWin& f) { f.CmNextGame(); }},
-    {.id = id::kUpEightGames, .name = "CmUpEightGames", .group = G::Collection, .keys = "Ctrl+PageUp",
+    {.id = id::kUpEightGames, .name = "CmUpEightGames", .group = G::Collection, .menuText = "&Up Eight Games", .keys = "Ctrl+PageUp",
      .tip = "Go up eight games in the collection", .run = [](FrameWin& f) { f.CmUpEightGames(); }},
-    {.id = id::kDownEightGames, .name = "CmDownEightGames", .group = G::Collection, .keys = "Ctrl+PageDown",
+    {.id = id::kDownEightGames, .name = "CmDownEightGames", .group = G::Collection, .menuText = "&Down Eight Games", .keys = "Ctrl+PageDown",
      .tip = "Go down eight games in the collection", .run = [](FrameWin& f) { f.CmDownEightGames(); }},
-    {.id = id::kFirstGame, .name = "CmFirstGame", .group = G::Collection, .keys = "Ctrl+Home",
+    {.id = id::kFirstGame, .name = "CmFirstGame", .group = G::Collection, .menuText = "&First Game", .keys = "Ctrl+Home",
      .tip = "Go to the first game in the collection\nFirst Game", .run = [](FrameWin& f) { f.CmFirstGame(); }},
-    {.id = id::kLastGame, .name = "CmLastGame", .group = G::Collection, .keys = "Ctrl+End",
+    {.id = id::kLastGame, .name = "CmLastGame", .group = G::Collection, .menuText = "&Last Game", .keys = "Ctrl+End",
      .tip = "Go to the last game in the collection\nLast Game", .run = [](FrameWin& f) { f.CmLastGame(); }},
     {.name = "CmCollectionList", .group = G::Collection, .menuText = "&Collection Details\tF6", .keys = "F6",
      .tip = "Display a list of games in the collection", .run = [](FrameWin& f) { f.lists().CmCollectionList(); },
      .enabled = noList},
-    {.name = "CmPlayerStatistics", .group = G::Collection, .tip = "Display player statistics",
+    {.name = "CmPlayerStatistics", .group = G::Collection, .menuText = "Pla&yer Statistics", .tip = "Display player statistics",
      .run = [](FrameWin& f) { f.lists().CmPlayerStatistics(); }, .enabled = noList},
     {.id = id::kBranchStatistics, .name = "CmBranchStatistics", .group = G::Collection,
      .menuText = "Display &Statistics\tF7", .keys = "F7", .tip = "Display branch statistics",
@@ -76,7 +77,7 @@ const FrameCommand kCollectionCommands[] = {
 };
 
 const FrameCommand kMoveCommands[] = {
-    {.id = id::kPass, .name = "CmPass", .group = G::Moves, .keys = "Ctrl+T", .run = [](FrameWin& f) { f.CmPass(); },
+    {.id = id::kPass, .name = "CmPass", .group = G::Moves, .menuText = "&Pass\tCtrl+T", .keys = "Ctrl+T", .run = [](FrameWin& f) { f.CmPass(); },
      .enabled = [](FrameWin& f) { return passCommand(f.specialMoveContext()).enabled; },
      .text = [](FrameWin& f) { return passCommand(f.specialMoveContext()).label; }},
     {.id = id::kSwapPieces, .name = "CmSwapPieces", .group = G::Moves, .menuText = "Swap &Pieces ( Hex )\tCtrl+U",
@@ -101,7 +102,7 @@ const FrameCommand kMoveCommands[] = {
      .menuText = "Remove region of territory", .run = [](FrameWin& f) { removeKropkiTerritory(f); },
      .enabled = [](FrameWin& f) { return kropkiFieldCommandsEnabled(f); }},
     {.id = id::kKropkiDeleteStop, .name = "CmKropkiDeleteStop", .group = G::Moves,
-     .menuText = "Delete the &Kropki 'Stop'", .run = [](FrameWin& f) { deleteKropkiStop(f); },
+     .menuText = "Delete the &Kropki 'Stop'", .place = P::TreeMenu, .run = [](FrameWin& f) { deleteKropkiStop(f); },
      .enabled = [](FrameWin& f) { return kropkiStopEnabled(f); }},
 };
 
@@ -109,7 +110,7 @@ const FrameCommand kExportCommands[] = {
     {.name = "CmSaveRTF", .group = G::Export, .menuText = "&Export the Current Game as an RTF File\tCtrl+R",
      .keys = "Ctrl+R", .tip = "Export Game as RTF Document\nExport Game as RTF",
      .run = [](FrameWin& f) { f.exports().CmSaveRTF(); }},
-    {.name = "CmCreateGIF", .group = G::Export, .tip = "Create a GIF image of the board\nCreate GIF Image",
+    {.name = "CmCreateGIF", .group = G::Export, .menuText = "Export Position as &GIF Image", .tip = "Create a GIF image of the board\nCreate GIF Image",
      .run = [](FrameWin& f) { f.exports().CmCreateGIF(); }},
     {.name = "CmCopyBMP", .group = G::Export, .menuText = "Copy Position to &Clipboard\tCtrl+G", .keys = "Ctrl+G",
      .tip = "Copy an image of the board to the clipboard\nCopy BMP Image to Clipboard",
@@ -120,7 +121,7 @@ const FrameCommand kExportCommands[] = {
     {.name = "CmCopySGF", .group = G::Export, .menuText = "Copy &SGF Text to Clipboard\tShift+Ctrl+W",
      .keys = "Ctrl+Shift+W", .tip = "Copy SGF text of the current game to the clipboard\nCopy SGF Text to Clipboard",
      .run = [](FrameWin& f) { f.exports().CmCopySGF(CopyScope::WholeGame); }},
-    {.name = "CmCopySGFBranch", .group = G::Export,
+    {.name = "CmCopySGFBranch", .group = G::Export, .menuText = "Copy SGF Text of Current &Branch",
      .tip = "Copy SGF text. Current position and below. To the clipboard\nCopy SGF Text of Current Branch",
      .run = [](FrameWin& f) { f.exports().CmCopySGF(CopyScope::FromCurrentNode); }},
 };
@@ -128,13 +129,13 @@ const FrameCommand kExportCommands[] = {
 const FrameCommand kShellCommands[] = {
     {.name = "CmCustomise", .group = G::Settings, .menuText = "&Customise\tCtrl+Alt+O", .keys = "Ctrl+Alt+O",
      .route = R::Window},
-    {.name = "CmOtherOptions", .group = G::Settings, .keys = "Ctrl+Shift+O", .route = R::Window},
+    {.name = "CmOtherOptions", .group = G::Settings, .menuText = "&Other Options", .keys = "Ctrl+Shift+O", .route = R::Window},
     {.name = "CmHelp", .group = G::Help, .menuText = "&Help\tF1", .keys = "F1",
      .tip = "Display the Meridax documentation\nHelp", .run = [](FrameWin& f) { f.files().CmHelp(); }},
-    {.name = "CmAbout", .group = G::Help, .route = R::Window},
-    {.name = "CmWebPage", .group = G::Help,
+    {.name = "CmAbout", .group = G::Help, .menuText = "&About Meridax", .route = R::Window},
+    {.name = "CmWebPage", .group = G::Help, .menuText = "Meridax &Web Page",
      .tip = "Display the product web page in your default browser\nMeridax Web Page", .route = R::Later},
-    {.name = "CmGamesSite", .group = G::Help, .route = R::Later},
+    {.name = "CmGamesSite", .group = G::Help, .menuText = "&Games Web Site", .route = R::Later},
 };
 
 }  // namespace

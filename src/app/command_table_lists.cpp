@@ -74,11 +74,11 @@ const FrameCommand kCommands[] = {
      .run = [](FrameWin& f) { f.lists().CmFoldersShowGames(); }, .enabled = somePlayersSelected},
     {.name = "CmFoldersFind", .group = G::Lists, .menuText = list_menu::kRename,
      .run = [](FrameWin& f) { f.lists().CmFoldersFind(); }, .enabled = onePlayerSelected},
-    {.name = "CmFoldersErase", .group = G::Lists, .run = [](FrameWin& f) { f.lists().CmFoldersErase(); }, .enabled = anyList,
+    {.name = "CmFoldersErase", .group = G::Lists, .menuText = list_menu::kEraseGames, .run = [](FrameWin& f) { f.lists().CmFoldersErase(); }, .enabled = anyList,
      .text = eraseText},
     {.name = "CmFoldersKeep", .group = G::Lists, .menuText = list_menu::kKeep,
      .run = [](FrameWin& f) { f.lists().CmFoldersKeep(); }, .enabled = anyList},
-    {.name = "CmFoldersExport", .group = G::Lists, .run = [](FrameWin& f) { f.lists().CmFoldersExport(); },
+    {.name = "CmFoldersExport", .group = G::Lists, .menuText = list_menu::kExportGames, .run = [](FrameWin& f) { f.lists().CmFoldersExport(); },
      .enabled = anySelected, .text = exportText},
     {.name = "CmFoldersClose", .group = G::Lists, .run = [](FrameWin& f) { f.lists().closeList(); }, .enabled = anyList},
 };

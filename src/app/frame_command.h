@@ -34,14 +34,24 @@ enum class CommandRoute {
   Later,   // not built yet: the window offers it, and the command port is told when it is chosen
 };
 
+// Where a command is offered besides its keys and the scripts.
+enum class CommandPlace {
+  MenuBar,    // the menu of its group
+  BoardMenu,  // only the board pane's context menu: it acts on the point under the mouse
+  TreeMenu,   // only the game-tree pane's context menu: it acts on the node under the mouse
+};
+
 struct FrameCommand {
   int id = 0;
   const char* name = "";
   CommandGroup group = CommandGroup::File;
-  const char* menuText = "";  // "&Load File\tCtrl+O"; empty when only `text` gives it, or no menu shows it
+  // "&Load File\tCtrl+O": the item's text; where `text` gives the text of the moment, the one the menu
+  // reference shows. Empty only for a command no menu shows.
+  const char* menuText = "";
   const char* keys = "";      // accelerators of the frame, canonical names separated by ", "
   const char* tip = "";       // "prompt\nshort tip"; empty when the command has none
   CommandRoute route = CommandRoute::Frame;
+  CommandPlace place = CommandPlace::MenuBar;
   void (*run)(FrameWin&) = nullptr;                // nullptr: the command port carries it out
   bool (*enabled)(FrameWin&) = nullptr;            // nullptr: always enabled
   bool (*checked)(FrameWin&) = nullptr;            // nullptr: not a toggle

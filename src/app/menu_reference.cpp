@@ -35,19 +35,6 @@ const char* menuIntroduction(CommandGroup group) {
   return "";
 }
 
-// A menu text as it reads: no mnemonic marks, no accelerator after the tab.
-std::string readableMenuText(const char* menuText) {
-  std::string text = menuText;
-  if (const std::size_t tab = text.find('\t'); tab != std::string::npos) text.erase(tab);
-  std::string out;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (text[i] == '&' && i + 1 < text.size() && text[i + 1] != '&') continue;
-    if (text[i] == '&') ++i;
-    out += text[i];
-  }
-  return out;
-}
-
 // A text inside a cell of a Markdown table.
 std::string cell(const std::string& text) {
   std::string out;
@@ -69,6 +56,8 @@ std::string keysCell(const FrameCommand& c) {
 std::string row(const FrameCommand& c) {
   std::string item = readableMenuText(c.menuText);
   if (item.empty()) item = tipShort(c);
+  if (!item.empty() && c.place == CommandPlace::BoardMenu) item += " (board's context menu)";
+  if (!item.empty() && c.place == CommandPlace::TreeMenu) item += " (game tree's context menu)";
   const std::string does = tipPrompt(c);
   return "| " + (item.empty() ? std::string("—") : cell(item)) + " | " + keysCell(c) + " | " + cell(does) + " | `" +
          c.name + "` |\n";
@@ -100,8 +89,9 @@ std::string menuReferenceMarkdown() {
       "# The menus\n\n"
       "Every command of the editor, menu by menu, as the menu bar shows them. The keys are the accelerators "
       "that run the command from anywhere in the window; the name in the last column is the one a script "
-      "gives the command (`cmd NAME`, see [the command line](command-line.md)). An item shown as — has no "
-      "menu text of its own: it is reached by its keys, a tool bar button or a context menu.\n";
+      "gives the command (`cmd NAME`, see [the command line](command-line.md)). An item marked as a context "
+      "menu's is offered there only, for the point or move under the mouse; an item shown as — is in no menu: it "
+      "is reached by its keys.\n";
   for (const CommandGroup group : kMenuOrder) {
     out += "\n## " + menuTitle(group) + "\n\n" + menuIntroduction(group) + "\n\n";
     out += "| Menu item | Keys | What it does | Name |\n|---|---|---|---|\n";

@@ -61,7 +61,8 @@ struct LineError {
 
 class Runner {
  public:
-  Runner(FrameWin& frame, ScriptedPorts& ports, std::ostream& out) : out_(out), ports_(ports), frame_(frame) {}
+  Runner(FrameWin& frame, ScriptedPorts& ports, std::ostream& out, const WindowPrint& windowPrint)
+      : out_(out), ports_(ports), frame_(frame), windowPrint_(windowPrint) {}
 
   ScriptResult run(std::string_view script) {
     ScriptResult result;
@@ -326,8 +327,11 @@ class Runner {
       options.isCurrentGame = true;
       if (!WriteGameText(g, text, options)) return LineError{"the current game cannot be written"};
       print("sgf", text);
+    } else if (std::optional<std::string> text = windowPrint_ ? windowPrint_(what) : std::nullopt) {
+      print(what, *text);
     } else {
-      return LineError{"print needs one of title, status, board, node, sgf, menu, list, commands, gtp"};
+      return LineError{"print needs one of title, status, board, node, sgf, menu, list, commands, gtp" +
+                       std::string(what == "menus" ? " (menus: in the desktop window only)" : "")};
     }
     return std::nullopt;
   }
@@ -340,6 +344,7 @@ class Runner {
   std::ostream& out_;
   ScriptedPorts& ports_;
   FrameWin& frame_;
+  const WindowPrint& windowPrint_;
   std::vector<MenuItem> menu_;  // the last context menu shown
 };
 
@@ -357,8 +362,9 @@ ScriptResult runScript(std::string_view script, const ScriptSetup& setup, std::o
   return runScriptOn(frame, ports, script, out);
 }
 
-ScriptResult runScriptOn(FrameWin& frame, ScriptedPorts& ports, std::string_view script, std::ostream& out) {
-  Runner runner(frame, ports, out);
+ScriptResult runScriptOn(FrameWin& frame, ScriptedPorts& ports, std::string_view script, std::ostream& out,
+                         const WindowPrint& windowPrint) {
+  Runner runner(frame, ports, out, windowPrint);
   return runner.run(script);
 }
 

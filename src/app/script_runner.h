@@ -25,10 +25,14 @@
 //                             a line; list: the open list window, its headers and rows, "*" before selected
 //                             rows; commands: every command, one "ID NAME enabled|disabled CHECKED TEXT" a
 //                             line, CHECKED being checked, unchecked or - for a command that is no toggle)
+//   print menus               the desktop window only: every item of its menu bar, one
+//                             "MENU<TAB>TEXT<TAB>KEYS<TAB>enabled|disabled" a line, submenus as MENU/SUBMENU
 //
 // Each print writes "LABEL: TEXT" with the text exactly as it stands (no escapes), followed by a line feed
 // unless the text ends with one.
 
+#include <functional>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <string_view>
@@ -60,9 +64,14 @@ struct ScriptResult {
 // Runs every line of `script` against a new frame made from the setup; the transcript goes to `out`.
 ScriptResult runScript(std::string_view script, const ScriptSetup& setup, std::ostream& out);
 
+// What a window prints that the frame does not know (its menus): the text for `print WHAT`, nullopt when it
+// knows no such thing.
+using WindowPrint = std::function<std::optional<std::string>(std::string_view what)>;
+
 // Runs the script against a frame that already exists (the desktop window's, for its screenshots). Its
 // message, dialog and file ports must be `ports`, whose queues the script fills; the window port may be
-// a real window.
-ScriptResult runScriptOn(FrameWin& frame, ScriptedPorts& ports, std::string_view script, std::ostream& out);
+// a real window, which answers the prints the frame cannot.
+ScriptResult runScriptOn(FrameWin& frame, ScriptedPorts& ports, std::string_view script, std::ostream& out,
+                         const WindowPrint& windowPrint = {});
 
 }  // namespace meridax

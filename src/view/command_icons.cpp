@@ -1,96 +1,98 @@
 #include "view/command_icons.h"
 
-#include <QPainter>
-#include <QPixmap>
-#include <QStyle>
 #include <string_view>
 
-#include "app/command_registry.h"
-#include "view/qt_text.h"
+// The resources of a static library are linked in only when something calls their initialiser, which has
+// to be named outside any namespace.
+static void initCommandIcons() { Q_INIT_RESOURCE(command_icons); }
 
 namespace meridax {
 
 namespace {
 
-struct IconChoice {
-  const char* command;
-  const char* theme;  // a freedesktop icon name
-  QStyle::StandardPixmap fallback;
+using B = ToolBarPlace;
+
+constexpr CommandPicture kPictures[] = {
+    // The application bar.
+    {"LoadSGF", "document-open", "open", B::Toolbar},
+    {"CmSave", "document-save", "save", B::Toolbar},
+    {"CollImport", "document-import", "import", B::Toolbar},
+    {"CmCollAddSGF", "edit-paste", "paste-games", B::Toolbar},
+    {"CmCollEmpty", "document-new", "new-collection", B::Toolbar},
+    {"CmNewGame", nullptr, "add-game", B::Toolbar},
+    {"CmNewGameOfType", nullptr, "add-game-of-type", B::Toolbar},
+    {"CmCollDelete", "edit-delete", "delete-game", B::Toolbar},
+    {"CmViewFile", nullptr, "view-file", B::Toolbar},
+    {"CmUndo", "edit-undo", "undo", B::Toolbar},
+    {"CmRedo", "edit-redo", "redo", B::Toolbar},
+    {"CmCompose", nullptr, "compose", B::Toolbar},
+    {"CmRotateBoard", "object-rotate-right", "rotate", B::Toolbar},
+    {"CmBookmark", "bookmark-new", "bookmark", B::Toolbar},
+    {"CmBMDisplay", nullptr, "bookmark-list", B::Toolbar},
+    {"CmNodeName", nullptr, "node-name", B::Toolbar},
+    {"CmNNDisplay", nullptr, "node-name-list", B::Toolbar},
+    {"CmScore", nullptr, "score", B::Toolbar},
+    {"CmPrintDiagram", nullptr, "print-diagram", B::Toolbar},
+    {"CmNumbering", nullptr, "numbering", B::Toolbar},
+    {"CmSaveRTF", nullptr, "export-rtf", B::Toolbar},
+    {"CmCreateGIF", nullptr, "export-image", B::Toolbar},
+    {"CmCopyBMP", nullptr, "copy-image", B::Toolbar},
+    {"GetASCII", nullptr, "copy-ascii", B::Toolbar},
+    {"CmCopySGF", "edit-copy", "copy-sgf", B::Toolbar},
+    {"CmCopySGFBranch", nullptr, "copy-branch", B::Toolbar},
+    {"CmHelp", "help-contents", "help", B::Toolbar},
+    {"CmWebPage", nullptr, "web-page", B::Toolbar},
+    // The navigation bar.
+    {"CmFirstGame", nullptr, "first-game", B::Navigation},
+    {"CmPreviousGame", nullptr, "previous-game", B::Navigation},
+    {"CmNextGame", nullptr, "next-game", B::Navigation},
+    {"CmLastGame", nullptr, "last-game", B::Navigation},
+    {"CmStartPosition", "go-first", "start", B::Navigation},
+    {"CmPreviousMove", "go-previous", "previous-move", B::Navigation},
+    {"CmNextMove", "go-next", "next-move", B::Navigation},
+    {"CmEndPosition", "go-last", "end", B::Navigation},
+    {"CmSetPrimary", nullptr, "set-primary", B::Navigation},
+    {"CmGoToPrimary", nullptr, "go-to-primary", B::Navigation},
+    {"CmFindComment", "edit-find", "find-comment", B::Navigation},
+    {"CmPass", nullptr, "pass", B::Navigation},
+    {"CmSwapPieces", nullptr, "swap-pieces", B::Navigation},
+    // Menu items only.
+    {"CmPreviousBranchNode", "go-up", "previous-branch", B::None},
+    {"CmNextBranchNode", "go-down", "next-branch", B::None},
+    {"CmCollectionList", nullptr, "game-list", B::None},
+    {"CmCustomise", "preferences-system", "preferences", B::None},
+    {"CmQuickGo", nullptr, "quick-slot-go", B::None},  // all ten slots
+    {"CmQuickStore", nullptr, "quick-slot-store", B::None},
 };
 
-constexpr QStyle::StandardPixmap kNone = QStyle::SP_CustomBase;
-
-constexpr IconChoice kIcons[] = {
-    {"LoadSGF", "document-open", QStyle::SP_DialogOpenButton},
-    {"CmSave", "document-save", QStyle::SP_DialogSaveButton},
-    {"SaveAs", "document-save-as", QStyle::SP_DialogSaveButton},
-    {"CollImport", "document-import", QStyle::SP_FileDialogNewFolder},
-    {"CmCollAddSGF", "edit-paste", kNone},
-    {"CmCollEmpty", "document-new", QStyle::SP_FileIcon},
-    {"CmCollDelete", "edit-delete", QStyle::SP_TrashIcon},
-    {"CmNewGame", "list-add", kNone},
-    {"CmUndo", "edit-undo", QStyle::SP_ArrowBack},
-    {"CmRedo", "edit-redo", QStyle::SP_ArrowForward},
-    {"CmNewGameOfType", "window-new", kNone},
-    {"CmViewFile", "text-x-generic", QStyle::SP_FileDialogContentsView},
-    {"CmPreviousGame", "go-previous", QStyle::SP_ArrowLeft},
-    {"CmNextGame", "go-next", QStyle::SP_ArrowRight},
-    {"CmFirstGame", "go-first", QStyle::SP_MediaSkipBackward},
-    {"CmLastGame", "go-last", QStyle::SP_MediaSkipForward},
-    {"CmPreviousMove", "go-up", QStyle::SP_ArrowUp},
-    {"CmNextMove", "go-down", QStyle::SP_ArrowDown},
-    {"CmStartPosition", "go-top", QStyle::SP_MediaSeekBackward},
-    {"CmEndPosition", "go-bottom", QStyle::SP_MediaSeekForward},
-    {"CmGoToPrimary", "go-jump", kNone},
-    {"CmFindComment", "edit-find", kNone},
-    {"CmCompose", "document-edit", kNone},
-    {"CmRotateBoard", "object-rotate-right", QStyle::SP_BrowserReload},
-    {"CmFlipBoard", "object-flip-horizontal", kNone},
-    {"CmBookmark", "bookmark-new", kNone},
-    {"CmSaveRTF", "x-office-document", kNone},
-    {"CmGIF", "image-x-generic", kNone},
-    {"CmCopyBoardImage", "edit-copy", kNone},
-    {"GetSGF", "edit-copy", kNone},
-    {"CmHelp", "help-contents", QStyle::SP_DialogHelpButton},
-    {"CmWebPage", "applications-internet", kNone},
-};
-
-// A badge with up to two initials of the command's short tip.
-QIcon badge(const FrameCommand& command) {
-  std::string tip = tipShort(command);
-  if (tip.empty()) tip = command.name;
-  QString initials;
-  bool wordStart = true;
-  for (QChar c : toQt(tip)) {
-    if (c.isLetterOrNumber() && wordStart && initials.size() < 2) initials += c.toUpper();
-    wordStart = !c.isLetterOrNumber();
-  }
-  QPixmap pixmap(32, 32);
-  pixmap.fill(Qt::transparent);
-  QPainter painter(&pixmap);
-  painter.setRenderHint(QPainter::Antialiasing);
-  painter.setBrush(QColor(0x33, 0x55, 0x88));
-  painter.setPen(Qt::NoPen);
-  painter.drawRoundedRect(QRectF(1, 1, 30, 30), 6, 6);
-  QFont font(mappedFace("Arial"));
-  font.setPixelSize(14);
-  font.setBold(true);
-  painter.setFont(font);
-  painter.setPen(Qt::white);
-  painter.drawText(pixmap.rect(), Qt::AlignCenter, initials);
-  return QIcon(pixmap);
+// The name, or a quick slot's name without its digit.
+bool names(const CommandPicture& picture, std::string_view name) {
+  if (name.size() > 1 && name.back() >= '0' && name.back() <= '9' && name.starts_with("CmQuick"))
+    name.remove_suffix(1);
+  return name == picture.command;
 }
 
 }  // namespace
 
-QIcon commandIcon(const FrameCommand& command, QStyle* style) {
-  for (const IconChoice& choice : kIcons) {
-    if (std::string_view(choice.command) != command.name) continue;
-    const QIcon fallback = choice.fallback != kNone && style != nullptr ? style->standardIcon(choice.fallback)
-                                                                         : badge(command);
-    return QIcon::fromTheme(QString::fromLatin1(choice.theme), fallback);
-  }
-  return badge(command);
+std::span<const CommandPicture> commandPictures() { return kPictures; }
+
+const CommandPicture* commandPicture(const FrameCommand& command) {
+  for (const CommandPicture& p : kPictures)
+    if (names(p, command.name)) return &p;
+  return nullptr;
+}
+
+QIcon drawnIcon(const CommandPicture& picture) {
+  static const bool initialised = (initCommandIcons(), true);
+  (void)initialised;
+  return QIcon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(picture.drawn)));
+}
+
+QIcon commandIcon(const FrameCommand& command) {
+  const CommandPicture* picture = commandPicture(command);
+  if (picture == nullptr) return {};
+  if (picture->theme == nullptr) return drawnIcon(*picture);
+  return QIcon::fromTheme(QLatin1String(picture->theme), drawnIcon(*picture));
 }
 
 }  // namespace meridax

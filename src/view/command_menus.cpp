@@ -4,9 +4,10 @@
 #include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPainter>
+#include <QRegularExpression>
 #include <QStyle>
 #include <QToolBar>
+#include <optional>
 
 #include "app/command_registry.h"
 #include "app/recent_files.h"
@@ -33,14 +34,6 @@ constexpr GroupMenu kGroupMenus[] = {
     {CommandGroup::Engine, "En&gine"},
     {CommandGroup::Settings, "&Settings"},   {CommandGroup::Help, "&Help"},
 };
-
-// The games and players lists carry their own commands in their context menus and keys; in the
-// main window, where no list is ever open, they would only stand disabled.
-bool inMenuBar(CommandGroup group) { return group != CommandGroup::Lists; }
-
-bool onNavigationBar(CommandGroup group) {
-  return group == CommandGroup::Navigation || group == CommandGroup::Collection || group == CommandGroup::Moves;
-}
 
 // Keys the registry writes differently from Qt.
 QString qtKeyWord(const QString& word) {
@@ -70,15 +63,27 @@ QKeySequence qtKeySequence(const std::string& keyName) {
   return QKeySequence(modifiers + qtKeyWord(key), QKeySequence::PortableText);
 }
 
+QString toolTipText(const QString& label, const QList<QKeySequence>& keys) {
+  QString tip = label.section(QLatin1Char('\t'), 0, 0);
+  tip.remove(QRegularExpression(QStringLiteral("&(?!&)")));
+  QStringList names;
+  for (const QKeySequence& key : keys) names << key.toString(QKeySequence::NativeText);
+  return names.isEmpty() ? tip : tip + QStringLiteral(" (") + names.join(QStringLiteral(", ")) + QLatin1Char(')');
+}
+
 QString menuLabel(const std::string& text, const FrameCommand& command) {
   const std::size_t tab = text.find('\t');
   std::string label = text.substr(0, tab);
   // The keys as the menu text writes them ("Shift+Ctrl+P"); Qt would write the shortcut in its own order.
-  if (!label.empty() && tab != std::string::npos) return toQt(text);
+  const std::string keys = !label.empty() && tab != std::string::npos ? text.substr(tab) : std::string();
   if (label.empty()) label = tipShort(command);
   if (label.empty()) label = tipPrompt(command);
   if (label.empty()) label = command.name;
-  return toQt(label);
+  // Within a submenu the item names only what differs: "Go to Quick Slot &3" reads "&3" under "Go to Quick Slot".
+  if (const std::string submenu = readableMenuText(submenuTitle(command)) + " ";
+      submenu.size() > 1 && label.starts_with(submenu))
+    label.erase(0, submenu.size());
+  return toQt(label + keys);
 }
 
 CommandMenus::CommandMenus(MainWindow& window) : QObject(&window), window_(window) {
@@ -90,26 +95,97 @@ CommandMenus::CommandMenus(MainWindow& window) : QObject(&window), window_(windo
     menus_.push_back(menu);
     groupMenus_.emplace_back(g.group, menu);
   }
-  toolbar_ = window_.addToolBar(QStringLiteral("Toolbar"));
-  toolbar_->setObjectName(QStringLiteral("Toolbar"));
-  navigationBar_ = window_.addToolBar(QStringLiteral("NavigationBar"));
-  navigationBar_->setObjectName(QStringLiteral("NavigationBar"));
   for (const FrameCommand* command : allCommands()) {
-    if (!inMenuBar(command->group)) continue;
+    if (!inMenuBar(*command)) continue;
     QAction* a = makeAction(command);
-    menuOf(command->group)->addAction(a);
-    if (!tipShort(*command).empty()) (onNavigationBar(command->group) ? navigationBar_ : toolbar_)->addAction(a);
+    const std::string submenu = submenuTitle(*command);
+    if (submenu.empty()) {
+      menuOf(command->group)->addAction(a);
+      continue;
+    }
+    QMenu* menu = submenuOf(command->group, submenu);
+    menu->addAction(a);
+    if (menu->icon().isNull()) menu->setIcon(a->icon());  // a submenu shows the picture of its items
   }
-  for (QToolBar* b : {toolbar_, navigationBar_}) {
-    b->setFocusPolicy(Qt::NoFocus);
-    b->setIconSize(QSize(20, 20));
-  }
+  buildToolBars();
   const FrameSettings& s = window_.frame().frameSettings();
   toolbar_->setVisible(s.toolbar);
   navigationBar_->setVisible(s.navigationBar);
   buildToolBarToggles(menuOf(CommandGroup::View));
   connect(menuOf(CommandGroup::File), &QMenu::aboutToShow, this, &CommandMenus::fillRecentFiles);
   refresh();
+}
+
+void CommandMenus::buildToolBars() {
+  toolbar_ = window_.addToolBar(QStringLiteral("Toolbar"));
+  toolbar_->setObjectName(QStringLiteral("Toolbar"));
+  window_.addToolBarBreak();  // the application bar fills a row of its own
+  navigationBar_ = window_.addToolBar(QStringLiteral("NavigationBar"));
+  navigationBar_->setObjectName(QStringLiteral("NavigationBar"));
+  std::optional<CommandGroup> lastGroup[2];
+  for (const CommandPicture& picture : commandPictures()) {
+    if (picture.bar == ToolBarPlace::None) continue;
+    const Entry* entry = entryOf(picture.command);
+    if (entry == nullptr) continue;
+    const int bar = picture.bar == ToolBarPlace::Toolbar ? 0 : 1;
+    QToolBar* toolBar = bar == 0 ? toolbar_ : navigationBar_;
+    // A gap between the groups of commands: files, edits, annotations, exports; games, moves.
+    if (lastGroup[bar] && *lastGroup[bar] != entry->command->group) toolBar->addSeparator();
+    lastGroup[bar] = entry->command->group;
+    toolBar->addAction(entry->action);
+  }
+  for (QToolBar* b : {toolbar_, navigationBar_}) {
+    b->setFocusPolicy(Qt::NoFocus);
+    b->setIconSize(QSize(22, 22));
+  }
+}
+
+QMenu* CommandMenus::submenuOf(CommandGroup group, const std::string& title) {
+  const QString text = toQt(title);
+  QMenu* menu = menuOf(group);
+  for (QAction* a : menu->actions())
+    if (a->menu() != nullptr && a->text() == text) return a->menu();
+  QMenu* submenu = menu->addMenu(text);
+  submenu->setObjectName(toQt(readableMenuText(title)));
+  connect(submenu, &QMenu::aboutToShow, this, &CommandMenus::refresh);
+  return submenu;
+}
+
+const CommandMenus::Entry* CommandMenus::entryOf(std::string_view name) const {
+  for (const Entry& e : entries_)
+    if (name == e.command->name) return &e;
+  return nullptr;
+}
+
+namespace {
+
+// A menu text as it reads, without mnemonic marks and without the keys a text writes after a tab.
+QString readable(const QString& text) {
+  return text.section(QLatin1Char('\t'), 0, 0).remove(QRegularExpression(QStringLiteral("&(?!&)")));
+}
+
+void listItems(const QMenu& menu, const QString& path, std::string& out) {
+  for (QAction* a : menu.actions()) {
+    if (a->isSeparator()) continue;
+    if (a->menu() != nullptr) {
+      listItems(*a->menu(), path + QLatin1Char('/') + readable(a->text()), out);
+      continue;
+    }
+    QStringList keys;
+    for (const QKeySequence& key : a->shortcuts()) keys << key.toString(QKeySequence::PortableText);
+    out += fromQt(path + QLatin1Char('\t') + readable(a->text()) + QLatin1Char('\t') + keys.join(QStringLiteral(", ")) +
+                  QLatin1Char('\t') + (a->isEnabled() ? QStringLiteral("enabled") : QStringLiteral("disabled"))) +
+           "\n";
+  }
+}
+
+}  // namespace
+
+std::string CommandMenus::listing() {
+  for (QMenu* menu : menus_) emit menu->aboutToShow();
+  std::string out;
+  for (QMenu* menu : menus_) listItems(*menu, readable(menu->title()), out);
+  return out;
 }
 
 void CommandMenus::fillRecentFiles() {
@@ -146,13 +222,9 @@ QAction* CommandMenus::makeAction(const FrameCommand* command) {
   a->setShortcuts(shortcuts);
   a->setShortcutContext(Qt::WindowShortcut);
   a->setCheckable(command->checked != nullptr);
-  if (command->tip[0] != '\0') {
-    a->setStatusTip(toQt(tipPrompt(*command)));
-    const std::string shortTip = tipShort(*command);
-    a->setToolTip(toQt(shortTip.empty() ? tipPrompt(*command) : shortTip));
-  }
-  a->setIcon(commandIcon(*command, window_.style()));
-  a->setIconVisibleInMenu(false);
+  if (command->tip[0] != '\0') a->setStatusTip(toQt(tipPrompt(*command)));
+  a->setToolTip(toolTipText(a->text(), shortcuts));
+  a->setIcon(commandIcon(*command));
   connect(a, &QAction::triggered, this, [this, command] { window_.runRegistryCommand(*command); });
   entries_.push_back(Entry{command, a});
   return a;
@@ -162,7 +234,7 @@ void CommandMenus::buildToolBarToggles(QMenu* view) {
   view->addSeparator();
   for (QToolBar* bar : {toolbar_, navigationBar_}) {
     QAction* toggle = bar->toggleViewAction();
-    toggle->setText(bar->objectName());
+    toggle->setText(bar == toolbar_ ? QStringLiteral("&Application Bar") : QStringLiteral("&Navigation Bar"));
     view->addAction(toggle);
   }
 }
@@ -175,7 +247,9 @@ void CommandMenus::refresh() {
   for (const Entry& e : entries_) {
     e.action->setEnabled(frame.commandEnabled(*e.command));
     if (e.command->checked != nullptr) e.action->setChecked(frame.commandChecked(*e.command));
-    if (e.command->text != nullptr) e.action->setText(menuLabel(frame.commandMenuText(*e.command), *e.command));
+    if (e.command->text == nullptr) continue;
+    e.action->setText(menuLabel(frame.commandMenuText(*e.command), *e.command));
+    e.action->setToolTip(toolTipText(e.action->text(), e.action->shortcuts()));
   }
 }
 
@@ -187,9 +261,8 @@ QAction* CommandMenus::action(int id) const {
 }
 
 QAction* CommandMenus::action(const std::string& name) const {
-  for (const Entry& e : entries_)
-    if (name == e.command->name) return e.action;
-  return nullptr;
+  const Entry* e = entryOf(name);
+  return e == nullptr ? nullptr : e->action;
 }
 
 }  // namespace meridax

@@ -18,6 +18,7 @@
 #include "app/scripted_ports.h"
 #include "app/settings_io.h"
 #include "model/program_version.h"
+#include "view/command_menus.h"
 #include "view/dialog_gallery.h"
 #include "view/launch_options.h"
 #include "view/frame_dialogs.h"
@@ -137,7 +138,12 @@ int runScreenshot(const LaunchOptions& options) {
   QApplication::processEvents();  // the panes take their sizes, then the first paint reads FILE
   window.run([&] { window.frame().files().firstPaint(); });
   ScriptResult result;
-  if (!rest.empty()) window.run([&] { result = runScriptOn(window.frame(), scripted, rest, std::cout); });
+  const WindowPrint windowPrint = [&window](std::string_view what) -> std::optional<std::string> {
+    if (what == "menus") return "\n" + window.menus().listing();
+    return std::nullopt;
+  };
+  if (!rest.empty())
+    window.run([&] { result = runScriptOn(window.frame(), scripted, rest, std::cout, windowPrint); });
   window.dialogs().attach(window.frame());  // what is opened after the script is the real dialog
   QApplication::processEvents();
   QImage image = window.grab().toImage();

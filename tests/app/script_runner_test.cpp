@@ -59,8 +59,8 @@ TEST_F(ScriptRunner, PrintCommands_ListsEveryCommandWithItsState) {
   for (const char* line : {"\n1202 CmPass enabled - &Pass\\tCtrl+T\n",
                            "\n1296 CmViewCursor enabled unchecked View &Cursor\\tAlt+F6\n",
                            "\n1224 CmViewHighlighting disabled checked Hide &Highlighting",
-                           "\n0 CmCollDelete disabled - \n", "\n0 LoadSGF enabled - &Load File\\tCtrl+O\n",
-                           "\n1518 CmAutoLabelBranches enabled unchecked \n"})
+                           "\n0 CmCollDelete disabled - &Delete Game from Collection\n", "\n0 LoadSGF enabled - &Load File\\tCtrl+O\n",
+                           "\n1518 CmAutoLabelBranches enabled unchecked Automatically Label Branc&hes\n"})
     EXPECT_NE(text.find(line), std::string::npos) << line << " in\n" << text;
 }
 

@@ -7,8 +7,16 @@
 #include <QTimer>
 #include <QToolBar>
 
+#include <algorithm>
+#include <cctype>
+#include <set>
+#include <sstream>
+
 #include "app/command_registry.h"
+#include "app/context_menus.h"
+#include "app/list_menus.h"
 #include "view/about_dialog.h"
+#include "view/command_icons.h"
 #include "view/tree_pane.h"
 #include "view_test_support.h"
 
@@ -36,17 +44,24 @@ class CommandMenusTest : public view_testing::WindowTest {
   std::unique_ptr<MainWindow> window;
 };
 
-TEST_F(CommandMenusTest, EveryCommandOfTheRegistryHasAMenuEntry) {
+// Whether the action stands in the menu or one of its submenus.
+bool holds(const QMenu& menu, QAction* action) {
+  for (QAction* a : menu.actions())
+    if (a == action || (a->menu() != nullptr && holds(*a->menu(), action))) return true;
+  return false;
+}
+
+TEST_F(CommandMenusTest, EveryCommandOfTheMenuBarHasAnEntryAndNoOtherHasOne) {
   const std::vector<QMenu*> menus = window->menus().allMenus();
   for (const FrameCommand* c : allCommands()) {
     QAction* a = window->menus().action(c->name);
-    if (c->group == CommandGroup::Lists) {  // in the lists' own menus only
+    if (!inMenuBar(*c)) {  // a list's command, or one of a context menu's alone
       EXPECT_EQ(a, nullptr) << c->name;
       continue;
     }
     ASSERT_NE(a, nullptr) << c->name;
     bool inMenu = false;
-    for (QMenu* m : menus) inMenu = inMenu || m->actions().contains(a);
+    for (QMenu* m : menus) inMenu = inMenu || holds(*m, a);
     EXPECT_TRUE(inMenu) << c->name;
     EXPECT_FALSE(a->text().isEmpty()) << c->name;
   }
@@ -54,7 +69,7 @@ TEST_F(CommandMenusTest, EveryCommandOfTheRegistryHasAMenuEntry) {
 
 TEST_F(CommandMenusTest, AcceleratorsAreShortcutsOfTheirCommands) {
   for (const FrameCommand* c : allCommands()) {
-    if (c->group == CommandGroup::Lists) continue;
+    if (!inMenuBar(*c)) continue;
     const QList<QKeySequence> shortcuts = window->menus().action(c->name)->shortcuts();
     EXPECT_EQ(static_cast<std::size_t>(shortcuts.size()), commandKeys(*c).size()) << c->name << " " << c->keys;
     for (const QKeySequence& s : shortcuts) EXPECT_FALSE(s.isEmpty()) << c->name;
@@ -99,9 +114,42 @@ TEST_F(CommandMenusTest, RegistryKeyNamesBecomeQtKeys) {
 TEST_F(CommandMenusTest, ToolBarsHoldTheCommandsWithShortTips) {
   EXPECT_TRUE(window->menus().navigationBar()->actions().contains(action("CmNextGame")));
   EXPECT_TRUE(window->menus().toolbar()->actions().contains(action("CollImport")));
-  EXPECT_FALSE(window->menus().toolbar()->actions().contains(action("LoadSGF")));  // no tip of its own
-  EXPECT_EQ(action("CmNextGame")->toolTip(), QStringLiteral("Next Game"));
+  EXPECT_EQ(window->menus().toolbar()->actions().value(0), action("LoadSGF"));  // Open and Save lead
+  EXPECT_EQ(window->menus().toolbar()->actions().value(1), action("CmSave"));
   EXPECT_FALSE(action("CmNextGame")->icon().isNull());
+}
+
+TEST_F(CommandMenusTest, ButtonsTellTheirTextAndKeysAndShowPicturesOfTheirOwn) {
+  const std::pair<const char*, const char*> tips[] = {
+      {"LoadSGF", "Load File (Ctrl+O)"},
+      {"CmNextGame", "Next Game (Ctrl+Right)"},
+      {"CmPreviousMove", "Previous Move (F11, Alt+Left)"},
+      {"CmPass", "Pass (Ctrl+T)"},  // a text that changes with the kind: Go's
+      {"CmNodeName", "Add SGF Node Name"},
+      {"CmWebPage", "Meridax Web Page"},
+  };
+  for (const auto& [name, tip] : tips) EXPECT_EQ(action(name)->toolTip(), QString::fromUtf8(tip)) << name;
+  newGame("Hex", {"11"});
+  EXPECT_EQ(action("CmPass")->toolTip(), QStringLiteral("Swap Sides (Ctrl+T)"));
+
+  // Every button has a picture; no two buttons, nor two pictures, share one, and every drawn one draws.
+  std::set<std::string> drawn, themed;
+  for (const CommandPicture& p : commandPictures()) {
+    EXPECT_TRUE(drawn.insert(p.drawn).second) << p.drawn << " drawn twice";
+    if (p.theme != nullptr) {
+      EXPECT_TRUE(themed.insert(p.theme).second) << p.theme << " used twice";
+    }
+    EXPECT_FALSE(drawnIcon(p).pixmap(QSize(48, 48)).isNull()) << p.drawn;
+  }
+  for (QToolBar* bar : {window->menus().toolbar(), window->menus().navigationBar()}) {
+    for (QAction* a : bar->actions()) {
+      if (a->isSeparator()) continue;
+      const FrameCommand* c = findCommand(a->objectName().toStdString());
+      ASSERT_NE(c, nullptr) << a->objectName().toStdString();
+      EXPECT_NE(commandPicture(*c), nullptr) << c->name;
+      EXPECT_FALSE(a->icon().isNull()) << c->name;
+    }
+  }
 }
 
 struct KindCase {
@@ -170,6 +218,101 @@ TEST_F(CommandMenusTest, OpeningEveryMenuForEveryKindRaisesNoWarning) {
   qInstallMessageHandler(previous);
   capturedWarnings = nullptr;
   EXPECT_TRUE(warnings.isEmpty()) << warnings.join(QLatin1Char('\n')).toStdString();
+}
+
+// A text a person would not read as a menu item: a handler name ("CmAbout", "OnClose") or one word joined
+// from several ("NavigationBar", "LoadSGF"). "ReLoad" is the program's own item text.
+bool namedLikeACommand(const std::string& text) {
+  if (text == "ReLoad") return false;
+  if (text.size() > 2 && (text.starts_with("Cm") || text.starts_with("On")) && std::isupper(text[2])) return true;
+  if (text.find(' ') != std::string::npos) return false;
+  for (std::size_t i = 1; i < text.size(); ++i)
+    if (std::islower(static_cast<unsigned char>(text[i - 1])) && std::isupper(static_cast<unsigned char>(text[i])))
+      return true;
+  return false;
+}
+
+// The faults of a menu's texts: empty, named like a command, or repeated.
+std::vector<std::string> menuFaults(const std::string& menu, const std::vector<std::string>& texts) {
+  std::vector<std::string> faults;
+  std::set<std::string> seen;
+  for (const std::string& raw : texts) {
+    const std::string text = readableMenuText(raw);
+    if (text.empty()) faults.push_back(menu + ": an item without a text");
+    if (namedLikeACommand(text)) faults.push_back(menu + ": \"" + text + "\" is named like a command");
+    if (!seen.insert(text).second) faults.push_back(menu + ": \"" + text + "\" is listed twice");
+  }
+  return faults;
+}
+
+void walkMenu(const QMenu& menu, const std::string& path, std::vector<std::string>& faults) {
+  std::vector<std::string> texts;
+  for (QAction* a : menu.actions()) {
+    if (a->isSeparator()) continue;
+    texts.push_back(a->text().toStdString());
+    if (a->menu() != nullptr) walkMenu(*a->menu(), path + "/" + readableMenuText(a->text().toStdString()), faults);
+  }
+  for (std::string& f : menuFaults(path, texts)) faults.push_back(std::move(f));
+}
+
+template <typename Items>
+void walkItems(const std::string& menu, const Items& items, std::vector<std::string>& faults) {
+  std::vector<std::string> texts;
+  for (const auto& item : items)
+    if (!item.text.empty()) texts.push_back(item.text);
+  for (std::string& f : menuFaults(menu, texts)) faults.push_back(std::move(f));
+}
+
+TEST_F(CommandMenusTest, NoMenuNamesAnItemLikeACommandOrListsItTwice) {
+  // The rule itself, on texts a fault once put in the menus.
+  EXPECT_EQ(menuFaults("Annotate", {"Add SGF &Score", "Label", "Add SGF Score", "&Label"}).size(), 2u);
+  EXPECT_EQ(menuFaults("Navigate", {"CmQuickGo0", "CmNeighbourBranchBack", "NavigationBar", "&ReLoad"}).size(), 3u);
+
+  std::vector<std::string> faults;
+  const std::string path = writeFile("marked.sgf", "(;GM[1]SZ[9]N[start]V[1]C[c];B[cc]LB[cc:A]MA[dd]FG[]C[x](;W[dd])(;W[ee]))");
+  window->run([&] { window->frame().files().ReLoad(path); });
+  for (const char* entry : {"", "Othello / Reversi", "Hex", "Kropki"}) {
+    if (*entry != '\0') newGame(entry, std::string(entry) == "Kropki" ? std::vector<std::string>{"20", "20"}
+                                      : std::string(entry) == "Hex" ? std::vector<std::string>{"11"}
+                                                                     : std::vector<std::string>{});
+    window->menus().listing();  // brings every text up to date
+    for (QMenu* menu : window->menus().allMenus()) walkMenu(*menu, menu->objectName().toStdString(), faults);
+    SGridFrame& game = window->frame().game();
+    for (const BoardArea& area : {BoardArea{2, 2, 2, 2}, BoardArea{3, 3, 3, 3}, BoardArea{0, 0, 4, 4}})
+      walkItems(std::string("board menu of ") + entry, boardContextMenu(game, area, BoardMenuView{}), faults);
+    for (GameNode* node = game.firstNode; node != nullptr; node = node->next())
+      walkItems(std::string("tree menu of ") + entry, treeContextMenu(game, node, node != game.firstNode), faults);
+  }
+  for (const ListMode mode : {ListMode::Games, ListMode::Players})
+    for (const std::size_t selected : {1u, 3u})
+      for (const bool forPlayers : {false, true})
+        walkItems("list menu", listContextMenu(ListMenuState{mode, selected, 5, forPlayers}), faults);
+  EXPECT_TRUE(faults.empty()) << ::testing::PrintToString(faults);
+}
+
+TEST_F(CommandMenusTest, MenuListingNamesEveryItemWithItsMenuKeysAndState) {
+  std::istringstream lines(window->menus().listing());
+  std::vector<std::string> listed;
+  for (std::string line; std::getline(lines, line);) listed.push_back(line);
+  ASSERT_FALSE(listed.empty());
+  EXPECT_EQ(listed.front(), "File\tLoad File\tCtrl+O\tenabled");
+  const std::string expected[] = {
+      "Navigate/Go to Quick Slot\t3\tCtrl+3\tenabled",
+      "Navigate/Store in Quick Slot\t0\tCtrl+Shift+0\tenabled",
+      "Navigate\tPrevious Move\tF11, Alt+Left\tenabled",
+      "Navigate\tNext Comment\tCtrl+Alt+N\tdisabled",  // the new game has no comment
+      "View\tNavigation Bar\t\tenabled",
+  };
+  for (const std::string& line : expected)
+    EXPECT_NE(std::find(listed.begin(), listed.end(), line), listed.end()) << line;
+  // The menus come in the order of the menu bar.
+  std::vector<std::string> order;
+  for (const std::string& line : listed) {
+    const std::string menu = line.substr(0, line.find_first_of("/\t"));
+    if (order.empty() || order.back() != menu) order.push_back(menu);
+  }
+  EXPECT_EQ(order, (std::vector<std::string>{"File", "Collection", "Navigate", "Moves", "Edit", "Annotate", "View",
+                                             "Tree", "Export", "Engine", "Settings", "Help"}));
 }
 
 TEST_F(CommandMenusTest, CommandNotBuiltYetSaysSoInOneMessage) {

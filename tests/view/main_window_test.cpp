@@ -29,7 +29,8 @@ TEST_F(MainWindowTest, GeometryAndDragBarsAreWrittenAndReadBack) {
     placed = window->geometry();
   }
   EXPECT_EQ(profile.readInt("Application", "Display Width"), 250);
-  EXPECT_EQ(profile.readInt("Application", "Display Width HZ"), 500);
+  // Halves of a column of odd height differ by a pixel: 499 or 500 thousandths.
+  EXPECT_NEAR(profile.readInt("Application", "Display Width HZ").value_or(0), 500, 1);
   EXPECT_NE(profile.readString("Application", "Window Placement").value_or("NULL"), "NULL");
 
   auto again = makeWindow(profile, false);
