@@ -22,6 +22,7 @@
 #include "view/qt_engine_process.h"
 #include "view/frame_dialogs.h"
 #include "view/find_dialog.h"
+#include "view/plain_text_widgets.h"
 #include "view/preferences_sheet.h"
 #include "view/qt_ports.h"
 #include "view/qt_text.h"
@@ -133,7 +134,7 @@ void MainWindow::buildPanes() {
 void MainWindow::buildStatusBar() {
   for (StatusField field : kStatusFields) {
     const std::size_t i = fieldIndex(field);
-    auto* label = new QLabel(this);
+    QLabel* label = plainLabel(QString(), this);
     label->setObjectName(QStringLiteral("statusField%1").arg(i));
     if (field == StatusField::SideToMove) {
       statusBar()->addWidget(label, 1);
