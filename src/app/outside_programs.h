@@ -7,13 +7,13 @@
 
 #include "app/file_system.h"
 #include "app/user_ports.h"
+#include "model/program_version.h"
 
 namespace meridax {
 
 enum class ViewKind { Rtf, GameFile };
 
 inline constexpr char kHelpFileName[] = "meridax.html";
-inline constexpr char kAboutVersion[] = "18.5";
 
 // The command line as the user sees it: every part enclosed in double quotes, separated by single blanks.
 std::string commandLineText(const std::string& program, const std::vector<std::string>& arguments);

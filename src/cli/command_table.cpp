@@ -4,10 +4,7 @@
 
 #include "cli/cli_output.h"
 #include "cli/run_command.h"
-
-#ifndef MERIDAX_VERSION
-#define MERIDAX_VERSION "unknown"
-#endif
+#include "model/program_version.h"
 
 namespace meridax::cli {
 namespace {
@@ -108,7 +105,7 @@ int dispatch(const Arguments& all, const CommandStreams& io, const std::function
     return kExitOk;
   }
   if (all[0] == "--version") {
-    io.out << "meridax-cli " << MERIDAX_VERSION << '\n';
+    io.out << "meridax-cli " << kProgramVersion << '\n';
     return kExitOk;
   }
   const CliCommand* command = findCliCommand(all[0]);

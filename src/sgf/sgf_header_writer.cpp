@@ -1,5 +1,6 @@
 #include "model/node_texts.h"
 #include "model/character_set.h"
+#include "model/program_version.h"
 #include "sgf/sgf_escape.h"
 #include "sgf/sgf_numbers.h"
 #include "sgf/sgf_writer.h"
@@ -11,7 +12,6 @@ namespace meridax {
 namespace {
 
 inline constexpr char kProgramName[] = "Meridax";
-inline constexpr char kProgramVersion[] = "18.5";
 inline constexpr int kHandicapBoardWidth = 19;  // HA is written only for 19 x 19 Go
 
 // "ID[escaped text]\r\n" when the text is not empty.

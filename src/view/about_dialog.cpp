@@ -18,7 +18,7 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("aboutDialog"));
   setWindowTitle(QStringLiteral("About Meridax"));
   auto* layout = new QVBoxLayout(this);
-  auto* name = new QLabel(QStringLiteral("<b>Meridax</b>  Version %1").arg(QString::fromLatin1(kAboutVersion)), this);
+  auto* name = new QLabel(QStringLiteral("<b>Meridax</b>  Version %1").arg(QString::fromLatin1(kProgramVersion)), this);
   layout->addWidget(name);
   layout->addWidget(new QLabel(QStringLiteral("An editor for SGF (FF[4]) records of Go, Pente, Connect6, Othello, "
                                               "Hex, Havannah, Unlur and Kropki games."),
