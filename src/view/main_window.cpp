@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <algorithm>
+#include <new>
 #include <string_view>
 #include <QGuiApplication>
 #include <QLabel>
@@ -162,7 +163,15 @@ void MainWindow::run(const std::function<void()>& action) {
   // A command reached by a tool bar or a shortcut leaves the focus in the comment field: commit first.
   comment_->commit();
   ++runDepth_;
-  action();
+  try {
+    action();
+  } catch (const std::bad_alloc&) {
+    // What the command had built is freed on the way here; the file on disk was not touched.
+    --runDepth_;
+    execPlainMessage(this, QMessageBox::Critical, QStringLiteral("Meridax"),
+                     QStringLiteral("There was not enough memory to finish the command; it was stopped."));
+    return;
+  }
   --runDepth_;
   if (runDepth_ > 0) return;
   refreshAll();
