@@ -24,7 +24,8 @@ case "$what" in
              share/mime/packages/meridax.xml \
              share/bash-completion/completions/meridax-cli \
              share/meridax/help/meridax.html share/meridax/help/menus.html \
-             share/man/man1/meridax.1 share/man/man1/meridax-cli.1; do
+             share/man/man1/meridax.1.gz share/man/man1/meridax-cli.1.gz \
+             share/doc/meridax/copyright share/doc/meridax/changelog.gz; do
       if [ ! -e "$stage/usr/$f" ]; then echo "missing: /usr/$f"; missing=1; fi
     done
     [ "$missing" = 0 ] || exit 1

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the package on a clean Debian 12 made with debootstrap and draws the window there, to show that the
 # package declares every library it needs. Needs root and the network. Usage:
-#   packaging/try-on-clean-debian.sh build/meridax_0.1_amd64.deb [ROOT]   (ROOT defaults to build/debian12-root)
+#   packaging/try-on-clean-debian.sh build/meridax_18.5_amd64.deb [ROOT]   (ROOT defaults to build/debian12-root)
 set -euo pipefail
 deb=$(realpath "$1")
 root="${2:-build/debian12-root}"

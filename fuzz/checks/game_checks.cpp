@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+#include "app/collection_writer.h"
 #include "model/game_tree.h"
 #include "sgf/sgf_collection_read.h"
 #include "sgf/sgf_writer.h"
@@ -43,7 +44,35 @@ std::optional<std::string> readBackAndWrite(const std::string& text, Collection&
   return std::nullopt;
 }
 
+// The text `rewrite` writes of the collection; nullopt when the writer refuses it.
+std::optional<std::string> rewrittenText(Collection& collection, const SGridFrame* marked) {
+  HeldFileText noText;
+  noText.markedGame = marked;
+  CollectionTextResult result = collectionText(collection, noText, {});
+  if (!result.written) return std::nullopt;
+  return std::move(result.written->text);
+}
+
 }  // namespace
+
+std::optional<std::string> rewriteFault(Collection& collection, const SGridFrame* marked) {
+  const std::optional<std::string> first = rewrittenText(collection, marked);
+  if (!first) return std::nullopt;
+  Collection back;
+  SErrorList errors;
+  CollectionReadRequest request;
+  // Read as meridax-cli reads a file: held, so that the games the reader refuses are kept, then every tree built.
+  request.filePath = "/fuzz/rewritten.sgf";
+  const CollectionReadResult read = readCollectionText(back, *first, request, errors);
+  if (read.message) return "reading the rewritten text stopped: " + read.message->text() + "\n" + *first;
+  for (std::size_t i = 0; i < back.size(); ++i)
+    if (auto stop = buildHeldTree(back, back.game(i), *first, request.filePath, request.settings, errors))
+      return "building a tree of the rewritten text stopped: " + stop->text() + "\n" + *first;
+  const std::optional<std::string> second = rewrittenText(back, read.selectedGame);
+  if (!second) return "the rewritten text cannot be rewritten\n" + *first;
+  if (*second != *first) return mismatch("a second rewrite gives other bytes", *first, *second);
+  return std::nullopt;
+}
 
 std::optional<std::string> brokenStore(Collection& collection) {
   for (std::size_t i = 0; i < collection.size(); ++i) {

@@ -24,4 +24,9 @@ std::optional<std::string> roundTripFault(const SGridFrame& game, std::size_t in
 // The round trip of every loaded game of the collection; the first fault.
 std::optional<std::string> roundTripFault(const Collection& collection);
 
+// The collection written whole as meridax-cli rewrite writes it (games kept unread included, `marked` the
+// selected game), read back as a held file with every game whole and written again: the same bytes.
+// nullopt when they agree or when the collection cannot be written (nothing to compare).
+std::optional<std::string> rewriteFault(Collection& collection, const SGridFrame* marked);
+
 }  // namespace meridax::fuzzing

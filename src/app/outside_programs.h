@@ -8,6 +8,7 @@
 #include "app/file_system.h"
 #include "app/user_ports.h"
 #include "app/viewer_port.h"
+#include "model/program_version.h"
 
 namespace meridax {
 

@@ -1,5 +1,7 @@
 #include "app/typed_text.h"
 
+#include <utility>
+
 #include "model/character_set.h"
 
 namespace meridax {
@@ -27,7 +29,7 @@ std::string textForStoring(FrameServices& frame, SGridFrame& game, const std::st
 
 SSGFDetails detailsForEditing(const SGridFrame& game) {
   SSGFDetails shown;
-  for (std::size_t i = 0; i < shown.texts.size(); ++i) shown.texts[i] = textForEditing(game, game.details.texts[i]);
+  for (std::size_t i = 0; i < shown.size(); ++i) shown.text(i) = textForEditing(game, game.details.text(i));
   return shown;
 }
 
@@ -37,17 +39,17 @@ SSGFDetails detailsForStoring(FrameServices& frame, SGridFrame& game, const SSGF
   // the texts left as shown are then taken again from the converted game.
   for (bool convertedOnce = false;;) {
     bool converted = false;
-    for (std::size_t i = 0; i < stored.texts.size() && !converted; ++i) {
-      const std::string& before = game.details.texts[i];
-      if (edited.texts[i] == textForEditing(game, before)) {
-        stored.texts[i] = before;
-      } else if (std::optional<std::string> encoded = textFromUtf8(edited.texts[i], game.characterSet)) {
-        stored.texts[i] = *std::move(encoded);
+    for (std::size_t i = 0; i < stored.size() && !converted; ++i) {
+      const std::string& before = std::as_const(game.details).text(i);
+      if (edited.text(i) == textForEditing(game, before)) {
+        stored.text(i) = before;
+      } else if (std::optional<std::string> encoded = textFromUtf8(edited.text(i), game.characterSet)) {
+        stored.text(i) = *std::move(encoded);
       } else if (!convertedOnce) {
-        textForStoring(frame, game, edited.texts[i]);
+        textForStoring(frame, game, edited.text(i));
         converted = convertedOnce = true;
       } else {
-        stored.texts[i] = edited.texts[i];  // not UTF-8 at all: kept byte for byte
+        stored.text(i) = edited.text(i);  // not UTF-8 at all: kept byte for byte
       }
     }
     if (!converted) return stored;

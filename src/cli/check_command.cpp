@@ -13,7 +13,7 @@ std::size_t errorCount(const LoadedFile& file) {
   std::size_t count = 0;
   for (const std::string& text : file.errors.texts())
     if (text != "\r\n" + file.path) ++count;
-  return count + static_cast<std::size_t>(file.stops);
+  return count + file.errors.unlistedCount() + static_cast<std::size_t>(file.stops);
 }
 
 }  // namespace

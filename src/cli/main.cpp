@@ -1,5 +1,7 @@
 // meridax-cli: the editor's reading, writing and diagrams from the command line.
 
+#include <cstdio>
+#include <new>
 #include <exception>
 #include <iostream>
 #include <memory>
@@ -48,6 +50,10 @@ int main(int argc, char** argv) {
         dispatch(Arguments(argv + 1, argv + argc), CommandStreams{std::cout, std::cerr, progress.get()}, boardImages);
     std::cout.flush();
     return std::cout ? status : kExitTrouble;
+  } catch (const std::bad_alloc&) {
+    // Files are written under a temporary name and renamed only when complete: none was replaced.
+    std::fputs("meridax-cli: not enough memory for this file; no file was replaced\n", stderr);
+    return kExitTrouble;
   } catch (const std::exception& e) {
     std::cerr << cliMessage(e.what());
     return kExitTrouble;

@@ -54,7 +54,7 @@ SGridFrame* readOne(Collection& collection, const std::string& text, SgfReadRequ
 std::size_t GameContent::bytes() const {
   std::size_t n = sizeof(GameContent) + text.capacity();
   if (details)
-    for (const std::string& t : details->texts) n += t.capacity();
+    for (std::size_t i = 0; i < details->size(); ++i) n += details->text(i).capacity();
   return n;
 }
 

@@ -93,7 +93,7 @@ std::optional<ExportFailure> SGIFFile::Terminate() {
 }
 
 std::optional<ExportFailure> encodeGif(const RgbImage& image, std::string& bytes) {
-  SGIFFile file(image.width, image.height, kImageApplicationName, kImageApplicationVersion);
+  SGIFFile file(image.width, image.height, kImageApplicationName, kProgramVersion);
   if (auto failure = file.Initialise(image)) return failure;
   if (auto failure = file.writeImage(kGifFrameDelay)) return failure;
   if (auto failure = file.Terminate()) return failure;

@@ -10,11 +10,11 @@
 #include "export/export_file.h"
 #include "export/gif_palette.h"
 #include "export/rgb_image.h"
+#include "model/program_version.h"
 
 namespace meridax {
 
 inline constexpr char kImageApplicationName[] = "Meridax";
-inline constexpr char kImageApplicationVersion[] = "18.5";
 // The delay of the single frame, in hundredths of a second.
 inline constexpr int kGifFrameDelay = 20;
 

@@ -168,7 +168,7 @@ std::string writeRtfDocument(const SGridFrame& game, const RtfExportOptions& o, 
   if (o.on(rtf_field::kPageNumbers))
     out += "\r\n{\\footer \\fs\\fs20\\qr\\brdrt\\brdrs\\brdrw15\\brsp20 Page {\\field{\\*\\fldinst {PAGE}}"
            "{\\fldrslt }}{\\par }}";
-  out += std::string("\r\n{\\info{\\author ") + kImageApplicationName + " v" + kImageApplicationVersion + "}}";
+  out += std::string("\r\n{\\info{\\author ") + kImageApplicationName + " v" + kProgramVersion + "}}";
   if (o.on(rtf_field::kHeader) && !o.headerText.empty())
     out += "\r\n{\\b\\f3\\fs36\\cf0 " + rtfEscape(o.headerText) + "}\r\n\\par\\par\\par" +
            formatText("\\fs%d\\f2", fontSize);

@@ -19,14 +19,21 @@ bool isTextOrMarker(const std::vector<TreeLine>& lines) {
 
 void addEmptyLine(std::vector<TreeLine>& lines) { lines.push_back(TreeLine{}); }
 
-// A comment on one line: line feeds shown as a backslash, carriage returns dropped, cut to its budget.
+// A comment on one line: line feeds shown as a backslash, carriage returns dropped, cut to its budget. Only
+// the start of the comment is converted, a longer start each time until it fills the budget with room to
+// spare (a character cut at the end of a start converts to something else): a comment of megabytes costs
+// no more than a short one each time the lines are made.
 std::string commentLineText(const SGridFrame& game, const std::string& comment) {
-  std::string shown;
-  for (char c : gameTextToUtf8(game, comment)) {
-    if (c == '\r') continue;
-    shown += c == '\n' ? '\\' : c;
+  constexpr std::size_t kSpare = 16;
+  for (std::size_t take = 4 * kTreeCommentBytes;; take *= 4) {
+    const bool whole = take >= comment.size();
+    std::string shown;
+    for (char c : gameTextToUtf8(game, std::string_view(comment).substr(0, take))) {
+      if (c == '\r') continue;
+      shown += c == '\n' ? '\\' : c;
+    }
+    if (whole || shown.size() >= kTreeCommentBytes + kSpare) return std::string(cutUtf8(shown, kTreeCommentBytes));
   }
-  return std::string(cutUtf8(shown, kTreeCommentBytes));
 }
 
 std::string bracketed(const std::string& text) { return "[ " + text + " ]"; }

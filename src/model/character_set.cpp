@@ -6,6 +6,8 @@
 #include <array>
 #include <cerrno>
 #include <map>
+#include <utility>
+#include <vector>
 
 #include "model/grid_frame.h"
 
@@ -62,25 +64,44 @@ bool converterKnown(const std::string& name) {
   return true;
 }
 
-// Converters are opened once per direction and set, kept for the life of the thread and closed with it.
+// The converters of the directions and sets used last, most recent first, closed with the thread. A file
+// may name any number of sets: the cache keeps a few, and the least recently used one is closed for a new.
 class ConverterCache {
  public:
+  static constexpr std::size_t kCapacity = 8;
+
   ConverterCache() = default;
   ConverterCache(const ConverterCache&) = delete;
   ConverterCache& operator=(const ConverterCache&) = delete;
   ~ConverterCache() {
-    for (const auto& [sets, cd] : open_)
-      if (cd != kNoConverter) iconv_close(cd);
+    for (const Entry& e : open_) close(e.cd);
   }
 
   iconv_t get(const std::string& to, const std::string& from) {
-    auto [it, added] = open_.try_emplace({to, from}, kNoConverter);
-    if (added) it->second = iconv_open(to.c_str(), from.c_str());
-    return it->second;
+    auto it = std::find_if(open_.begin(), open_.end(), [&](const Entry& e) { return e.to == to && e.from == from; });
+    if (it == open_.end()) {
+      if (open_.size() == kCapacity) {
+        close(open_.back().cd);
+        open_.pop_back();
+      }
+      open_.insert(open_.begin(), Entry{to, from, iconv_open(to.c_str(), from.c_str())});
+      return open_.front().cd;
+    }
+    std::rotate(open_.begin(), it, it + 1);
+    return open_.front().cd;
   }
 
  private:
-  std::map<std::pair<std::string, std::string>, iconv_t> open_;
+  struct Entry {
+    std::string to;
+    std::string from;
+    iconv_t cd;
+  };
+  static void close(iconv_t cd) {
+    if (cd != kNoConverter) iconv_close(cd);
+  }
+
+  std::vector<Entry> open_;
 };
 
 iconv_t converter(const std::string& to, const std::string& from) {
@@ -236,7 +257,8 @@ std::string gameTextToUtf8(const SGridFrame& game, std::string_view bytes) {
 void convertGameToUtf8(SGridFrame& game) {
   const std::string from = game.characterSet;
   auto convert = [&](std::string& text) { text = textToUtf8(text, from); };
-  for (std::string& text : game.details.texts) convert(text);
+  for (std::size_t i = 0; i < game.details.size(); ++i)
+    if (!std::as_const(game.details).text(i).empty()) convert(game.details.text(i));
   for (auto* index : {&game.comments, &game.names, &game.markup, &game.otherProperties})
     for (auto& [node, text] : *index) convert(text);
   for (Bookmark& b : game.bookmarks) convert(b.name);

@@ -206,7 +206,7 @@ void deleteChain(SGridFrame& game, GameNode* node) {
   game.invalidateStatistics();
 }
 
-void freeAllNodes(SGridFrame& game) {
+void freeAllNodes(SGridFrame& game) noexcept {
   game.comments.clear();
   game.names.clear();
   game.markup.clear();
@@ -218,16 +218,17 @@ void freeAllNodes(SGridFrame& game) {
   game.bookmarks.clear();
   game.quickSlots.fill(nullptr);
   // Every node lies on the main line or on one side line: each chain is freed once, and the line
-  // records all go together afterwards instead of branch by branch.
-  std::vector<GameNode*> heads{game.firstNode};
-  game.variations.forEach([&](const GameNode*, const SBranchDetails& line) { heads.push_back(line.head); });
-  for (GameNode* n : heads) {
+  // records all go together afterwards instead of branch by branch. Nothing here allocates: a game is
+  // destroyed this way when memory has run out too.
+  const auto freeChain = [&game](GameNode* n) noexcept {
     while (n != nullptr && n->inUse()) {
       GameNode* next = n->next();
       game.store().release(n);
       n = next;
     }
-  }
+  };
+  freeChain(game.firstNode);
+  game.variations.forEach([&](const GameNode*, const SBranchDetails& line) { freeChain(line.head); });
   game.variations.clear();
   game.markTreeChanged();
   game.invalidateStatistics();

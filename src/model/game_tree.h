@@ -48,7 +48,7 @@ void adoptNewLine(SGridFrame& game, SBranchDetails& line, GameNode* branchingNod
 void deleteChain(SGridFrame& game, GameNode* node);
 
 // Frees every node of the game and empties its indexes.
-void freeAllNodes(SGridFrame& game);
+void freeAllNodes(SGridFrame& game) noexcept;
 
 // Checks the tree's invariants (links, move numbers, line records, index keys);
 // returns an empty text when they hold, else what is wrong.

@@ -25,7 +25,7 @@ GameNode* NodeStore::allocate(int slotClass, std::size_t snapshotBytes) {
   while (!cls.withFree.empty()) {
     NodeSegment* seg = cls.withFree.begin()->second;
     if (GameNode* n = takeFrom(cls, *seg)) return n;
-    cls.withFree.erase(seg->serial);  // counted free but none found: stale entry
+    leaveFreeIndex(cls, *seg);  // counted free but none found: stale entry
   }
   NodeSegment* seg = newSegment(cls, slotClass, slotSize, slotClass == kBareClass ? kBareSlots : kSnapshotSlots);
   if (seg == nullptr) return nullptr;
@@ -45,12 +45,17 @@ GameNode* NodeStore::takeFrom(SlotClass& cls, NodeSegment& seg) {
   --seg.freeCount;
   seg.freeCursor = nextFreeSlot(seg, static_cast<std::size_t>(found) + 1);
   if (seg.freeCount == 0 || seg.freeCursor < 0) {
-    cls.withFree.erase(seg.serial);
+    leaveFreeIndex(cls, seg);
     if (cls.remembered == &seg) cls.remembered = nullptr;
   } else {
     cls.remembered = &seg;
   }
   return node;
+}
+
+void NodeStore::leaveFreeIndex(SlotClass& cls, NodeSegment& seg) {
+  auto entry = cls.withFree.extract(seg.serial);
+  if (!entry.empty()) seg.freeEntry = std::move(entry);
 }
 
 NodeSegment* NodeStore::newSegment(SlotClass& cls, int slotClass, std::size_t slotSize, std::size_t slots) {
@@ -73,7 +78,7 @@ NodeSegment* NodeStore::newSegment(SlotClass& cls, int slotClass, std::size_t sl
   return raw;
 }
 
-NodeSegment* NodeStore::segmentOf(const GameNode* node) {
+NodeSegment* NodeStore::segmentOf(const GameNode* node) noexcept {
   // Nodes freed together mostly lie in the segment of the node freed before.
   if (lastReleased_ != nullptr && lastReleased_->contains(node)) return lastReleased_;
   auto it = byAddress_.upper_bound(reinterpret_cast<std::uintptr_t>(node));
@@ -84,7 +89,7 @@ NodeSegment* NodeStore::segmentOf(const GameNode* node) {
   return lastReleased_;
 }
 
-void NodeStore::release(GameNode* node) {
+void NodeStore::release(GameNode* node) noexcept {
   if (node == nullptr || !node->inUse()) return;
   node->clearRecord();
   NodeSegment* seg = segmentOf(node);
@@ -95,7 +100,9 @@ void NodeStore::release(GameNode* node) {
       (reinterpret_cast<std::uint8_t*>(node) - seg->block.get()) / static_cast<std::ptrdiff_t>(seg->slotSize));
   if (seg->freeCursor < 0 || index < seg->freeCursor) seg->freeCursor = index;
   // A segment with free slots is in the free index already; only a full one has to join it.
-  if (wasFull) classes_[seg->slotClass].withFree[seg->serial] = seg;
+  if (!wasFull || seg->freeEntry.empty()) return;
+  const auto cls = classes_.find(seg->slotClass);
+  if (cls != classes_.end()) cls->second.withFree.insert(std::move(seg->freeEntry));
 }
 
 void NodeStore::recount(SlotClass& cls) {
@@ -115,8 +122,10 @@ void NodeStore::recount(SlotClass& cls) {
       continue;
     }
     if (free == 0) {
-      cls.withFree.erase(seg.serial);
+      leaveFreeIndex(cls, seg);
       if (cls.remembered == &seg) cls.remembered = nullptr;
+    } else if (!seg.freeEntry.empty()) {
+      cls.withFree.insert(std::move(seg.freeEntry));
     } else {
       cls.withFree[seg.serial] = &seg;
     }

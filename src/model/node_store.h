@@ -21,6 +21,9 @@ struct NodeSegment {
   std::size_t freeCount = 0;
   std::ptrdiff_t freeCursor = 0;  // first slot that may be free; -1 when none
   std::unique_ptr<std::uint8_t[]> block;
+  // The segment's entry in the free index while it is full and out of it: put back as it is when a slot
+  // is freed, so that freeing a node never allocates.
+  std::map<std::uint32_t, NodeSegment*>::node_type freeEntry;
 
   GameNode* slot(std::size_t i) { return reinterpret_cast<GameNode*>(block.get() + i * slotSize); }
   bool contains(const GameNode* n) const {
@@ -43,8 +46,9 @@ class NodeStore {
   // A zeroed slot of the class (0 bare, else a board width with slots of 17 + snapshotBytes).
   // Returns nullptr when no memory could be had.
   GameNode* allocate(int slotClass, std::size_t snapshotBytes);
-  // Clears the node's record; its slot is offered again to later insertions of its class.
-  void release(GameNode* node);
+  // Clears the node's record; its slot is offered again to later insertions of its class. Allocates
+  // nothing, so that games can always be destroyed, even when memory has run out.
+  void release(GameNode* node) noexcept;
 
   // Load-time compaction: full segments leave the free index, empty ones are released,
   // others are offered again (bare class and width classes up to 26).
@@ -68,8 +72,10 @@ class NodeStore {
   };
 
   GameNode* takeFrom(SlotClass& cls, NodeSegment& seg);
+  // Takes a full segment out of the free index, keeping its entry in the segment.
+  static void leaveFreeIndex(SlotClass& cls, NodeSegment& seg);
   NodeSegment* newSegment(SlotClass& cls, int slotClass, std::size_t slotSize, std::size_t slots);
-  NodeSegment* segmentOf(const GameNode* node);
+  NodeSegment* segmentOf(const GameNode* node) noexcept;
   void recount(SlotClass& cls);
 
   std::map<int, SlotClass> classes_;

@@ -1,6 +1,7 @@
 #pragma once
-// The program's name and version: the About box, `meridax --version`, `meridax-cli --version` and the AP[]
-// property of every game written carry these and no other.
+// The program's version, written once: the "AP" value of saved games, the About box, meridax-cli --version,
+// the comment of GIF pictures and the author of RTF documents all name it, and the build takes the
+// project's version (the Debian package's) from this line.
 
 namespace meridax {
 

@@ -53,8 +53,14 @@ AppError createFailure(const std::string& path, int code) {
 }  // namespace
 
 void SErrorList::add(std::string text, int gameOrdinal) {
-  texts_.push_back(std::move(text));
-  ordinals_.insert(gameOrdinal);
+  if (texts_.size() < kErrorsKeptInFull) texts_.push_back(std::move(text));
+  else ++unlisted_;
+  const auto at = std::lower_bound(ordinals_.begin(), ordinals_.end(), gameOrdinal);
+  if (at == ordinals_.end() || *at != gameOrdinal) ordinals_.insert(at, gameOrdinal);
+}
+
+bool SErrorList::hasErrorsIn(int gameOrdinal) const {
+  return std::binary_search(ordinals_.begin(), ordinals_.end(), gameOrdinal);
 }
 
 void SErrorList::addForFile(const std::string& filePath, std::string text, int gameOrdinal) {
@@ -64,7 +70,10 @@ void SErrorList::addForFile(const std::string& filePath, std::string text, int g
 
 void SErrorList::clear() {
   texts_.clear();
+  texts_.shrink_to_fit();
+  unlisted_ = 0;
   ordinals_.clear();
+  ordinals_.shrink_to_fit();
   lines_ = LineCounter();  // a new text may come at the same address
 }
 
@@ -74,6 +83,9 @@ std::string SErrorList::joined() const {
     if (i > 0) out += kErrorSeparator;
     out += texts_[i];
   }
+  if (unlisted_ > 0)
+    out += kErrorSeparator + formatText("%zu more errors were found; only the first %zu are listed.", unlisted_,
+                                        kErrorsKeptInFull);
   return out;
 }
 

@@ -5,7 +5,6 @@
 #include <cstddef>
 #include <functional>
 #include <optional>
-#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -22,6 +21,9 @@ inline constexpr char kErrorSeparator[] = "\r\n\r\n-----------------------------
 inline constexpr char kErrorFileStem[] = "Meridax";  // the product name
 inline constexpr std::size_t kErrorExtractLength = 96;
 inline constexpr std::size_t kErrorExtractLead = 48;  // an extract around a point starts this far before it
+// The list keeps this many entries in full and only counts the rest: a file of a million broken games
+// would otherwise hold hundreds of megabytes of error text.
+inline constexpr std::size_t kErrorsKeptInFull = 1000;
 
 // What the error list needs from the desktop to show itself.
 struct ErrorListPorts {
@@ -58,7 +60,7 @@ class LineCounter {
 
 class SErrorList {
  public:
-  // Appends the text and records the game's ordinal.
+  // Appends the text (only counted once kErrorsKeptInFull entries are kept) and records the game's ordinal.
   void add(std::string text, int gameOrdinal);
   // As add, but when the list is still empty and a file path is given "\r\n" + path comes first.
   void addForFile(const std::string& filePath, std::string text, int gameOrdinal);
@@ -67,8 +69,11 @@ class SErrorList {
   bool empty() const { return texts_.empty(); }
   std::size_t size() const { return texts_.size(); }
   const std::vector<std::string>& texts() const { return texts_; }
-  const std::set<int>& gameOrdinals() const { return ordinals_; }
-  bool hasErrorsIn(int gameOrdinal) const { return ordinals_.count(gameOrdinal) != 0; }
+  // The entries added past the first kErrorsKeptInFull, counted but not kept.
+  std::size_t unlistedCount() const { return unlisted_; }
+  // The ordinals of the games with errors, ascending.
+  const std::vector<int>& gameOrdinals() const { return ordinals_; }
+  bool hasErrorsIn(int gameOrdinal) const;
 
   // The line counter of the text being read: kept across the reader's calls of one load, so that each
   // error does not count the lines of the whole text again from its start.
@@ -77,7 +82,7 @@ class SErrorList {
     return lines_;
   }
 
-  // The texts joined by kErrorSeparator.
+  // The texts joined by kErrorSeparator, and how many more there were when some were only counted.
   std::string joined() const;
 
   // Writes the joined texts to the first name "<dir>/Meridax_<n>.txt" (n from 1) that does not exist.
@@ -89,7 +94,8 @@ class SErrorList {
 
  private:
   std::vector<std::string> texts_;
-  std::set<int> ordinals_;
+  std::size_t unlisted_ = 0;
+  std::vector<int> ordinals_;  // games are read in order: almost always appended
   LineCounter lines_;
 };
 

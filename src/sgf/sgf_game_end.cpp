@@ -52,10 +52,7 @@ void SgfReader::endGame() {
 }
 
 void SgfReader::storeRootTexts() {
-  for (int i = 0; i < kDetailFieldCount; ++i) {
-    const auto f = static_cast<DetailField>(i);
-    game_->details[f] = rootTexts_[f];
-  }
+  game_->details = rootTexts_;  // a root without texts leaves the game without any
 }
 
 void SgfReader::settleOthelloSidesToMove() {

@@ -102,7 +102,11 @@ bool SgfReader::createGame(const RootScan& scan, SgfReadResult& result) {
 void SgfReader::skipFailedGame(const RootScan& scan, const std::string& error, SgfReadResult& result) {
   const int line = lineAt(scan.gameStart);
   addError(gameNotLoadedText(request_.ordinal, line, error, errorExtract(text_, scan.gameStart)));
-  cursor_ = skipGame(text_, scan.gameStart);
+  // The game ends where a game read from the same root would end: its body begins after the root's ";",
+  // which may lie past a ")" ("(GM[ph]D3]);SZ[4]..."). The text kept so then holds that root and reads back
+  // as the same refused game.
+  const BodyStop stop = skipGameBody(text_, scan.rootStart, 0);
+  cursor_ = stop.end == BodyEnd::GameClose ? stop.at + 1 : text_.size();
   result.goOn = true;
   if (!request_.keepUnread) return;
   auto unread = std::make_shared<UnreadGameText>();

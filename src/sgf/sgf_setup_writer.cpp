@@ -31,6 +31,15 @@ class SetupCells {
     return out;
   }
 
+  // True when the position is the kind's own start, availability marks aside.
+  bool isStartOf(const SGridFrame& game) const {
+    const BoardPosition start = startingPosition(game.kind(), game.width(), game.height());
+    if (start.cellCount() != position_.cellCount()) return false;
+    for (int i = 0; i < start.cellCount(); ++i)
+      if (plainCell(start[i]) != plainCell(position_[i])) return false;
+    return true;
+  }
+
   // Othello's first node: the centre cells that the set-up leaves empty.
   std::string emptyCentreCells() const {
     std::string out;
@@ -75,9 +84,13 @@ std::string setupText(const SGridFrame& game, const GameNode* node) {
   const bool first = node->prev() == nullptr;
   const SetupCells cells(game, node);
   std::string out;
-  appendProperty(out, "AB", cells.pointsHolding(cell::kBlack));
-  appendProperty(out, "AW", cells.pointsHolding(cell::kWhite));
-  if (first && game.kind() == GameKind::Othello) appendProperty(out, "AE", cells.emptyCentreCells());
+  // Othello's four centre pieces are no set-up of their own: written as stones, they would read back as a
+  // position marked for a diagram, and the next save would write that mark.
+  if (!(first && game.kind() == GameKind::Othello && cells.isStartOf(game))) {
+    appendProperty(out, "AB", cells.pointsHolding(cell::kBlack));
+    appendProperty(out, "AW", cells.pointsHolding(cell::kWhite));
+    if (first && game.kind() == GameKind::Othello) appendProperty(out, "AE", cells.emptyCentreCells());
+  }
   if (first) {
     // An unusual side to move is kept even without stones, or a reload would lose it; so is a composition
     // without stones, which a reader takes for one by its side to move (the rules after a composed

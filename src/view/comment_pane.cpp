@@ -7,6 +7,24 @@
 #include "view/qt_text.h"
 
 namespace meridax {
+namespace {
+
+// Qt ends a wrapped line at a word boundary, and in a word longer than the line it looks through the rest of
+// the word again for every line: a comment of one word of a megabyte took minutes to show. A comment with
+// a word longer than any line is wrapped anywhere, which takes time in proportion to its length; any
+// other keeps its words whole.
+constexpr qsizetype kLongestWrappedWord = 500;
+
+QTextOption::WrapMode wrapModeFor(const QString& text) {
+  qsizetype word = 0;
+  for (const QChar c : text) {
+    word = c.isSpace() ? 0 : word + 1;
+    if (word > kLongestWrappedWord) return QTextOption::WrapAnywhere;
+  }
+  return QTextOption::WrapAtWordBoundaryOrAnywhere;
+}
+
+}  // namespace
 
 CommentPane::CommentPane(FrameWin& frame, QWidget* parent) : QPlainTextEdit(parent), frame_(frame) {
   setObjectName(QStringLiteral("commentPane"));
@@ -23,7 +41,10 @@ void CommentPane::showCurrent() {
   const CommentTarget next{game.serial(), game.currentNode};
   const QString text = QString::fromStdString(commentForEditing(game, next.node));
   target_ = next;
-  if (toPlainText() != text) setPlainText(text);
+  if (toPlainText() != text) {
+    setWordWrapMode(wrapModeFor(text));
+    setPlainText(text);
+  }
   document()->setModified(false);
 }
 

@@ -14,6 +14,7 @@
 #include "rules/position_at.h"
 #include "view/compose_dialog.h"
 #include "view/main_window.h"
+#include "view/plain_text_widgets.h"
 #include "view/qt_text.h"
 
 namespace meridax {
@@ -52,7 +53,7 @@ void correctCurrentMove(MainWindow& window) {
 
 void tellValidation(QWidget* parent, const std::optional<UserMessage>& refusal) {
   if (!refusal) return;
-  QMessageBox::warning(parent, toQt(refusal->caption), toQt(refusal->text));
+  execPlainMessage(parent, QMessageBox::Warning, toQt(refusal->caption), toQt(refusal->text));
 }
 
 // Keep sorted by name.

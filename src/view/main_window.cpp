@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <algorithm>
+#include <new>
 #include <string_view>
 #include <QGuiApplication>
 #include <QLabel>
@@ -22,6 +23,7 @@
 #include "view/qt_engine_process.h"
 #include "view/frame_dialogs.h"
 #include "view/find_dialog.h"
+#include "view/plain_text_widgets.h"
 #include "view/preferences_sheet.h"
 #include "view/qt_ports.h"
 #include "view/qt_text.h"
@@ -133,7 +135,7 @@ void MainWindow::buildPanes() {
 void MainWindow::buildStatusBar() {
   for (StatusField field : kStatusFields) {
     const std::size_t i = fieldIndex(field);
-    auto* label = new QLabel(this);
+    QLabel* label = plainLabel(QString(), this);
     label->setObjectName(QStringLiteral("statusField%1").arg(i));
     if (field == StatusField::SideToMove) {
       statusBar()->addWidget(label, 1);
@@ -161,7 +163,15 @@ void MainWindow::run(const std::function<void()>& action) {
   // A command reached by a tool bar or a shortcut leaves the focus in the comment field: commit first.
   comment_->commit();
   ++runDepth_;
-  action();
+  try {
+    action();
+  } catch (const std::bad_alloc&) {
+    // What the command had built is freed on the way here; the file on disk was not touched.
+    --runDepth_;
+    execPlainMessage(this, QMessageBox::Critical, QStringLiteral("Meridax"),
+                     QStringLiteral("There was not enough memory to finish the command; it was stopped."));
+    return;
+  }
   --runDepth_;
   if (runDepth_ > 0) return;
   refreshAll();

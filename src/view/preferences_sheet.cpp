@@ -26,6 +26,7 @@
 
 #include "view/board_palette.h"
 #include "view/qt_ports.h"
+#include "view/plain_text_widgets.h"
 #include "view/qt_text.h"
 
 namespace meridax {
@@ -376,7 +377,7 @@ void PreferencesSheet::accept() {
                         kMaxBackupFiles);
   if (refusal) {
     tabs_->setCurrentIndex(static_cast<int>(PreferencePage::OtherOptions));
-    QMessageBox::warning(this, toQt(refusal->caption), toQt(refusal->text));
+    execPlainMessage(this, QMessageBox::Warning, toQt(refusal->caption), toQt(refusal->text));
     backupFiles_->setFocus();
     backupFiles_->selectAll();
     return;

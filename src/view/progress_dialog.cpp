@@ -1,6 +1,9 @@
 #include "view/progress_dialog.h"
 
 #include <QApplication>
+#include <QLabel>
+
+#include "view/plain_text_widgets.h"
 
 namespace meridax {
 namespace {
@@ -25,6 +28,7 @@ bool QtProgress::advance(const WorkProgress& progress) {
   if (dialog_ == nullptr) {
     dialog_ = new QProgressDialog(parent_);
     dialog_->setWindowTitle(QStringLiteral("Meridax"));
+    dialog_->setLabel(plainLabel(QString(), dialog_));  // the heading names the file
     dialog_->setWindowModality(Qt::ApplicationModal);  // no command may run while the collection is read
     dialog_->setMinimumDuration(0);
     dialog_->setAutoClose(false);

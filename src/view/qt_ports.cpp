@@ -18,6 +18,7 @@
 #include <QVBoxLayout>
 
 #include "app/preferences.h"
+#include "view/plain_text_widgets.h"
 #include "view/qt_text.h"
 
 namespace meridax {
@@ -38,9 +39,7 @@ QString messageText(const std::string& text) { return toQt(text).remove(QLatin1C
 
 int askButtons(QWidget* parent, const std::string& caption, const std::string& text,
                QMessageBox::StandardButtons buttons) {
-  QMessageBox box(QMessageBox::Question, toQt(caption), messageText(text), buttons, parent);
-  box.setDefaultButton(QMessageBox::Yes);
-  return box.exec();
+  return execPlainMessage(parent, QMessageBox::Question, toQt(caption), messageText(text), buttons, QMessageBox::Yes);
 }
 
 QDialogButtonBox* okCancel(QDialog& dialog) {
@@ -57,7 +56,7 @@ std::optional<std::vector<int>> runNumberDialog(QWidget* parent, const std::stri
   QDialog dialog(parent);
   dialog.setWindowTitle(toQt(caption));
   auto* layout = new QVBoxLayout(&dialog);
-  layout->addWidget(new QLabel(messageText(prompt), &dialog));
+  layout->addWidget(plainLabel(messageText(prompt), &dialog));
   auto* form = new QFormLayout;
   std::vector<QLineEdit*> edits;
   for (const auto& [label, initial] : fields) {
@@ -77,7 +76,7 @@ std::optional<std::vector<int>> runNumberDialog(QWidget* parent, const std::stri
       const long long entered = edit->text().trimmed().toLongLong(&ok);
       const auto refusal = checkIntegerField(ok ? entered : static_cast<long long>(max) + 1, min, max);
       if (refusal) {
-        QMessageBox::warning(&dialog, toQt(refusal->caption), toQt(refusal->text));
+        execPlainMessage(&dialog, QMessageBox::Warning, toQt(refusal->caption), toQt(refusal->text));
         edit->setFocus();
         edit->selectAll();
         return;
@@ -157,8 +156,7 @@ QString qtFileFilter(const std::string& filter) {
 }
 
 void QtDialogs::tell(const UserMessage& message) {
-  QMessageBox box(qtIcon(message.icon), toQt(message.caption), messageText(message.text), QMessageBox::Ok, owner());
-  box.exec();
+  execPlainMessage(owner(), qtIcon(message.icon), toQt(message.caption), messageText(message.text));
 }
 
 bool QtDialogs::askYesNo(const std::string& caption, const std::string& text) {
@@ -208,11 +206,13 @@ Answer QtDialogs::askNamedChoice(const std::string& caption, const std::string& 
 std::optional<std::string> QtDialogs::askText(const std::string& caption, const std::string& prompt,
                                               const std::string& initial) {
   if (prompt.empty()) return runMultiLineDialog(owner(), caption, initial, settings_ ? settings_->dialogFontSize : 0);
-  bool ok = false;
-  const QString text =
-      QInputDialog::getText(owner(), toQt(caption), messageText(prompt), QLineEdit::Normal, toQt(initial), &ok);
-  if (!ok) return std::nullopt;
-  return fromQt(text);
+  QInputDialog dialog(owner());
+  dialog.setWindowTitle(toQt(caption));
+  dialog.setLabelText(messageText(prompt));
+  dialog.setTextValue(toQt(initial));
+  makeLabelsPlain(dialog);
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  return fromQt(dialog.textValue());
 }
 
 std::optional<int> QtDialogs::askNumber(const std::string& caption, const std::string& prompt, int min, int max,
@@ -292,7 +292,7 @@ bool QtDialogs::confirmMoveCorrection(const MoveCorrectionRequest& request) {
     form->addRow(QString::fromLatin1(label), field);
   }
   layout->addLayout(form);
-  auto* text = new QLabel(messageText(request.text), &dialog);
+  QLabel* text = plainLabel(messageText(request.text), &dialog);
   text->setWordWrap(true);
   text->setMinimumWidth(420);
   layout->addWidget(text);

@@ -121,8 +121,8 @@ TEST(CliMessages, EveryCommandHelp_UsageOnStandardOutputExitZero) {
 TEST(CliMessages, VersionAndUnknownCommand) {
   const CliRun version = runCli({"--version"});
   EXPECT_EQ(version.status, kExitOk);
-  EXPECT_EQ(version.out.rfind("meridax-cli ", 0), 0u);
-  EXPECT_NE(version.out.find_first_of("0123456789"), std::string::npos);
+  // The version the package, the About box and the AP[] of saved games carry too.
+  EXPECT_EQ(version.out, "meridax-cli 18.5\n");
   const CliRun unknown = runCli({"frob\x1bnicate"});
   EXPECT_EQ(unknown.status, kExitTrouble);
   EXPECT_EQ(unknown.err.rfind("meridax-cli: unknown command 'frob\\x1bnicate'\nusage:", 0), 0u) << unknown.err;

@@ -5,6 +5,7 @@
 #include "app/move_box_text.h"
 #include "edit/navigation.h"
 #include "edit/quick_slots.h"
+#include "model/node_texts.h"
 #include "sgf/sgf_test_support.h"
 
 namespace meridax {
@@ -145,6 +146,41 @@ TEST(TreeLines, LongCommentIsCutOnACharacterBoundary) {
   ASSERT_EQ(lines.size(), 3u);
   EXPECT_EQ(lines[2].text, std::string(kTreeCommentBytes - 1, 'x'));
 }
+
+// The comment line shows the start of the comment, whatever its length and however much of its start the
+// line drops (carriage returns).
+struct CommentLineCase {
+  const char* name;
+  std::string comment;
+  std::string shown;
+};
+
+class TreeCommentLine : public ::testing::TestWithParam<CommentLineCase> {};
+
+std::string letters(std::size_t n) {
+  std::string s(n, 'a');
+  for (std::size_t i = 0; i < n; ++i) s[i] = static_cast<char>('a' + i % 26);
+  return s;
+}
+
+TEST_P(TreeCommentLine, ShowsTheStartOfTheComment) {
+  LoadedText loaded("(;GM[1]SZ[9];B[aa])");
+  SGridFrame& g = loaded.game();
+  g.primaryNode = nullptr;
+  setComment(g, g.firstNode->next(), GetParam().comment);
+  const std::vector<TreeLine> lines = buildTreeLines(g, TreeLineOptions{4});
+  ASSERT_EQ(lines.size(), 3u);
+  EXPECT_EQ(lines[2].text, GetParam().shown);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Comments, TreeCommentLine,
+    ::testing::Values(CommentLineCase{"Short", "a b\r\nc", "a b\\c"},
+                      CommentLineCase{"OneWordOfAMegabyte", letters(1 << 20), letters(kTreeCommentBytes)},
+                      CommentLineCase{"ManyCarriageReturnsFirst", std::string(20000, '\r') + letters(300),
+                                      letters(kTreeCommentBytes)},
+                      CommentLineCase{"ExactlyTheBudget", letters(kTreeCommentBytes), letters(kTreeCommentBytes)}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(TreeLines, FindsTheRowOfAMove) {
   LoadedText loaded("(;GM[1]SZ[9];B[aa];W[ba];B[ca];W[da];B[ea])");

@@ -63,6 +63,26 @@ TEST(SErrorList, JoinsTextsWithTheSeparatorLine) {
   EXPECT_TRUE(list.gameOrdinals().empty());
 }
 
+// A file of a million broken games must not hold a million error texts: the first ones are kept whole, the
+// rest counted, and every game with errors is still known, in whatever order the games came.
+TEST(SErrorList, KeepsTheFirstThousandEntriesInFullAndCountsTheRest) {
+  SErrorList list;
+  const int total = static_cast<int>(kErrorsKeptInFull) + 5;
+  for (int i = total; i >= 1; --i) list.add("error " + std::to_string(i), i);
+  ASSERT_EQ(list.size(), kErrorsKeptInFull);
+  EXPECT_EQ(list.unlistedCount(), 5u);
+  EXPECT_EQ(list.texts().back(), "error 6");
+  EXPECT_TRUE(list.hasErrorsIn(1));
+  EXPECT_TRUE(list.hasErrorsIn(total));
+  EXPECT_FALSE(list.hasErrorsIn(total + 1));
+  EXPECT_EQ(list.gameOrdinals().size(), static_cast<std::size_t>(total));
+  const std::string joined = list.joined();
+  EXPECT_EQ(joined.substr(joined.rfind("error 6")),
+            "error 6" + std::string(kErrorSeparator) + "5 more errors were found; only the first 1000 are listed.");
+  list.clear();
+  EXPECT_EQ(list.unlistedCount(), 0u);
+}
+
 TEST_F(ErrorFileDirectory, StoreTakesTheFirstFreeName) {
   SErrorList list;
   list.add("one", 1);
