@@ -30,6 +30,9 @@ struct LoadedFile {
   HeldFileText held() const;
 };
 
+// "cannot open 'x.sgf': No such file or directory": why the file gives no text.
+std::string readFailureText(const std::string& path, const ReadFailure& failure);
+
 // Reads and cleans the file and reads its games; the current game is the marked one, else the first.
 // nullopt after writing to `err` why the file cannot be read.
 // `progress` is told how the reading goes.

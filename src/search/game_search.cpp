@@ -81,10 +81,10 @@ std::optional<NextMove> nextMoveOf(const SGridFrame& game, const GameNode* node,
   if (next->isPlacement()) {
     const int w = game.width();
     const int p = static_cast<int>(next->point());
-    if (auto at = query.toTarget(variant, p % w, p / w)) {
-      m.x = *at % w;
-      m.y = *at / w;
-    }
+    // A move off the target's board once moved back (a pattern found elsewhere) is given where it was played.
+    const int at = query.toTarget(variant, p % w, p / w).value_or(p);
+    m.x = at % w;
+    m.y = at / w;
   }
   return m;
 }

@@ -15,7 +15,7 @@ namespace meridax {
 struct NextMove {
   SpecialMoveKind kind = SpecialMoveKind::Placement;
   Colour colour = Colour::Black;
-  int x = -1;  // -1: not a placement, or a placement outside the target's board
+  int x = -1;  // -1: not a placement
   int y = -1;
   friend bool operator==(const NextMove&, const NextMove&) = default;
 };

@@ -31,25 +31,59 @@ void addValue(const char* v, std::size_t n, PointSet& points) {
   }
 }
 
-PointSet namedPoints(std::string_view text) {
-  PointSet points;
+struct NamedPoints {
+  PointSet black;  // named by B and AB values
+  PointSet white;  // named by W and AW values
+};
+
+bool isUpper(char c) { return c >= 'A' && c <= 'Z'; }
+
+// Identifiers are read as the reader reads them: their capitals only ("AddBlack" is "AB"); a value with
+// no identifier before it belongs to the one before.
+NamedPoints namedPoints(std::string_view text) {
+  NamedPoints points;
+  PointSet* target = nullptr;
+  char id[3] = {0, 0, 0};
+  std::size_t idLength = 0;
+  bool idFresh = false;
   char value[8];
   std::size_t i = 0;
   while (i < text.size()) {
-    if (text[i++] != '[') continue;
+    const char c = text[i++];
+    if (c != '[') {
+      if (isUpper(c)) {
+        if (!idFresh) idLength = 0;
+        idFresh = true;
+        if (idLength < sizeof id) id[idLength] = c;
+        ++idLength;
+      } else if (c == ';' || c == '(' || c == ')') {
+        idFresh = false;
+        idLength = 0;
+        target = nullptr;
+      }
+      continue;
+    }
+    if (idFresh) {
+      const std::string_view name(id, std::min(idLength, sizeof id));
+      target = idLength > 2 ? nullptr
+               : (name == "B" || name == "AB") ? &points.black
+               : (name == "W" || name == "AW") ? &points.white
+                                               : nullptr;
+      idFresh = false;
+    }
     std::size_t n = 0;  // kept characters, counted past the buffer for long values
     while (i < text.size() && text[i] != ']') {
-      char c = text[i++];
-      if (c == '\\') {
+      char v = text[i++];
+      if (v == '\\') {
         if (i >= text.size()) break;
-        c = text[i++];
+        v = text[i++];
       }
-      if (c == ' ' || c == '\t' || c == '\r' || c == '\n') continue;
-      if (n < sizeof value) value[n] = c;
+      if (v == ' ' || v == '\t' || v == '\r' || v == '\n') continue;
+      if (n < sizeof value) value[n] = v;
       ++n;
     }
     ++i;  // the closing bracket
-    if (n <= sizeof value) addValue(value, n, points);
+    if (target != nullptr && n <= sizeof value) addValue(value, n, *target);
   }
   return points;
 }
@@ -59,12 +93,13 @@ PointSet namedPoints(std::string_view text) {
 bool goTextMayHold(const CompiledQuery& query, std::string_view gameText) {
   const int width = query.query().width;
   if (width > kLetters) return true;
-  const PointSet points = namedPoints(gameText);
+  const NamedPoints points = namedPoints(gameText);
   for (const QueryVariant& v : query.variants()) {
     bool all = true;
     for (const QueryVariant::Cell& c : v.cells) {
       if (!isPiece(c.value)) break;  // stones come first
-      if (!points.test(static_cast<std::size_t>(c.index % width + c.index / width * kLetters))) {
+      const PointSet& named = c.value == cell::kBlack ? points.black : points.white;
+      if (!named.test(static_cast<std::size_t>(c.index % width + c.index / width * kLetters))) {
         all = false;
         break;
       }

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "search/game_texts.h"
 #include "search/go_text_filter.h"
 #include "search/position_query.h"
 
@@ -162,11 +163,38 @@ TEST(GoTextFilter, LetsThroughEveryGameThatNamesTheStonePoints) {
       {"(;SZ[19];B[bb]C[cd is where White plays])", false},
       {"(;SZ[19];B[bb]LB[cd:x])", false},        // a label names no stone
       {"(;SZ[19];B[bb]C[\\]];W[cd])", true},     // an escaped bracket does not end the value
+      {"(;SZ[19];W[bb];B[cd])", false},          // the points, but in the other colours
+      {"(;SZ[19]AW[aa][cd]AB[bb])", true},       // a value list keeps its identifier
+      {"(;SZ[19]AddBlack[bb]AddWhite[cd])", true},  // an old long name is read by its capitals
+      {"(;SZ[19];B[bb]TR[cd];W[dd])", false},    // a mark names no stone
+      {"(;SZ[19];B[bb]XW[cd])", false},          // nor another program's property
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.text);
     EXPECT_EQ(goTextMayHold(compiled, c.text), c.mayHold);
   }
+}
+
+TEST(GameTexts, MainLineFollowsTheFirstVariationAndBracketsInValuesDoNotCount) {
+  struct Case {
+    const char* game;
+    const char* mainLine;
+  };
+  const Case cases[] = {
+      {"(;GM[1];B[aa];W[bb])", "(;GM[1];B[aa];W[bb])"},
+      {"(;GM[1](;B[aa];W[bb])(;B[cc]))", "(;GM[1];B[aa];W[bb])"},
+      {"(;GM[1];B[aa](;W[bb](;B[cc])(;B[dd]))(;W[ee]))", "(;GM[1];B[aa];W[bb];B[cc])"},
+      {"(;C[a (b) c\\] (d];B[aa](;W[bb])(;W[cc]))", "(;C[a (b) c\\] (d];B[aa];W[bb])"},
+  };
+  for (const Case& c : cases) EXPECT_EQ(mainLineText(c.game), c.mainLine) << c.game;
+
+  const std::string two = "junk (;B[aa]C[)]) \n(;W[bb](;B[cc]))";
+  const auto spans = splitGames(two);
+  ASSERT_TRUE(spans.has_value());
+  ASSERT_EQ(spans->size(), 2u);
+  EXPECT_EQ(two.substr((*spans)[0].start, (*spans)[0].end - (*spans)[0].start), "(;B[aa]C[)])");
+  EXPECT_EQ(two.substr((*spans)[1].start, (*spans)[1].end - (*spans)[1].start), "(;W[bb](;B[cc]))");
+  for (const char* broken : {"(;B[aa]", "(;B[aa]))", "(;C[open)"}) EXPECT_FALSE(splitGames(broken).has_value()) << broken;
 }
 
 }  // namespace
