@@ -1,16 +1,13 @@
 // meridax-cli find FILE|DIR... --position SGF [--game N] [--move M] [--area A1:G7] [--anywhere]
 // [--swap-colours] [--all-lines] [--no-symmetry]: the games that reach a position or a pattern.
 
-#include <algorithm>
-#include <cctype>
-#include <filesystem>
-
 #include "app/posix_file_system.h"
 #include "cli/cli_files.h"
 #include "cli/cli_output.h"
 #include "cli/commands.h"
 #include "cli/position_choice.h"
 #include "search/file_search.h"
+#include "search/game_files.h"
 #include "search/search_texts.h"
 
 namespace meridax::cli {
@@ -51,31 +48,6 @@ std::optional<FindRequest> parse(const Arguments& args) {
   return r;
 }
 
-bool isGameFile(const std::filesystem::path& p) {
-  std::string ext = p.extension().string();
-  std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return std::tolower(c); });
-  return ext == ".sgf" || ext == ".hgf";
-}
-
-// The files named, and every .sgf and .hgf file under the folders named, each folder's in path order.
-std::vector<std::string> filesOf(const std::vector<std::string>& places) {
-  std::vector<std::string> files;
-  for (const std::string& place : places) {
-    std::error_code ec;
-    if (!std::filesystem::is_directory(place, ec)) {
-      files.push_back(place);
-      continue;
-    }
-    std::vector<std::string> found;
-    for (auto it = std::filesystem::recursive_directory_iterator(place, ec);
-         !ec && it != std::filesystem::recursive_directory_iterator(); it.increment(ec))
-      if (it->is_regular_file(ec) && isGameFile(it->path())) found.push_back(it->path().string());
-    std::sort(found.begin(), found.end());
-    files.insert(files.end(), found.begin(), found.end());
-  }
-  return files;
-}
-
 }  // namespace
 
 int runFind(const Arguments& args, const CommandStreams& io) {
@@ -89,7 +61,7 @@ int runFind(const Arguments& args, const CommandStreams& io) {
   if (!target) return kExitTrouble;
   const std::optional<ChosenPosition> chosen = choosePosition(*target, request->game, request->move, io.err);
   if (!chosen) return kExitTrouble;
-  std::optional<BoardArea> area;
+  std::optional<SearchArea> area;
   if (request->area) {
     area = parseArea(*chosen->game, *request->area);
     if (!area) {
@@ -105,7 +77,7 @@ int runFind(const Arguments& args, const CommandStreams& io) {
   const CompiledQuery compiled(query);
 
   SearchRequest search;
-  search.paths = filesOf(request->places);
+  search.paths = gameFilesUnder(request->places);
   search.readFile = [](const std::string& path, std::string& bytes) {
     PosixFileSystem files;
     const std::optional<ReadFailure> failure = files.readWholeFile(path, bytes);

@@ -18,8 +18,8 @@ std::uint8_t swappedColour(std::uint8_t v) {
 // The cells of the target that must match: every board cell of the area, or of the whole board.
 std::vector<QueryVariant::Cell> targetCells(const PositionQuery& q) {
   std::vector<QueryVariant::Cell> cells;
-  const BoardArea whole{0, 0, q.width - 1, q.width - 1};
-  const BoardArea a = q.area.value_or(whole);
+  const SearchArea whole{0, 0, q.width - 1, q.width - 1};
+  const SearchArea a = q.area.value_or(whole);
   for (int y = std::max(0, a.top); y <= std::min(a.bottom, q.width - 1); ++y)
     for (int x = std::max(0, a.left); x <= std::min(a.right, q.width - 1); ++x) {
       if (!isOnBoard(q.kind, q.width, q.height, x, y) || !q.position.inSquare(x, y)) continue;
@@ -129,7 +129,7 @@ bool naiveMatch(const PositionQuery& q, const BoardPosition& pos) {
   if (pos.width() != q.width) return false;
   std::vector<SymmetryMap> maps = boardSymmetries(q.kind, q.width, q.height);
   if (!q.symmetries && !maps.empty()) maps.resize(1);
-  const BoardArea a = q.area.value_or(BoardArea{0, 0, q.width - 1, q.width - 1});
+  const SearchArea a = q.area.value_or(SearchArea{0, 0, q.width - 1, q.width - 1});
   const int reach = q.anywhere && q.area ? q.width : 0;
   for (const SymmetryMap& map : maps)
     for (int swap = 0; swap < (q.swapColours ? 2 : 1); ++swap)

@@ -13,12 +13,12 @@
 namespace meridax {
 
 // A rectangle of cells, corners included.
-struct BoardArea {
+struct SearchArea {
   int left = 0;
   int top = 0;
   int right = 0;
   int bottom = 0;
-  friend bool operator==(const BoardArea&, const BoardArea&) = default;
+  friend bool operator==(const SearchArea&, const SearchArea&) = default;
 };
 
 struct PositionQuery {
@@ -26,7 +26,7 @@ struct PositionQuery {
   int width = 19;
   int height = 19;
   BoardPosition position;          // the target
-  std::optional<BoardArea> area;   // a pattern: the cells of the area; none: the whole board
+  std::optional<SearchArea> area;   // a pattern: the cells of the area; none: the whole board
   bool anywhere = false;           // the pattern moved anywhere on the board, else at its own place
   bool swapColours = false;        // the target with the colours swapped too
   bool symmetries = true;          // the board's symmetries of the target too

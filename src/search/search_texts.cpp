@@ -44,16 +44,16 @@ const char* specialMoveWord(SpecialMoveKind kind) {
 
 }  // namespace
 
-std::optional<BoardArea> parseArea(const SGridFrame& game, std::string_view text) {
+std::optional<SearchArea> parseArea(const SGridFrame& game, std::string_view text) {
   const std::size_t colon = text.find(':');
   if (colon == std::string_view::npos) return std::nullopt;
   const auto a = pointNamed(game, text.substr(0, colon));
   const auto b = pointNamed(game, text.substr(colon + 1));
   if (!a || !b) return std::nullopt;
-  return BoardArea{std::min(a->x, b->x), std::min(a->y, b->y), std::max(a->x, b->x), std::max(a->y, b->y)};
+  return SearchArea{std::min(a->x, b->x), std::min(a->y, b->y), std::max(a->x, b->x), std::max(a->y, b->y)};
 }
 
-std::string areaText(const SGridFrame& game, const BoardArea& area) {
+std::string areaText(const SGridFrame& game, const SearchArea& area) {
   return displayPoint(game, area.left, area.top) + ":" + displayPoint(game, area.right, area.bottom);
 }
 
@@ -64,7 +64,7 @@ std::string nextMoveText(const SGridFrame& game, const NextMove& move) {
   return colour + displayPoint(game, move.x, move.y);
 }
 
-PositionQuery queryFor(const SGridFrame& game, const GameNode* node, std::optional<BoardArea> area) {
+PositionQuery queryFor(const SGridFrame& game, const GameNode* node, std::optional<SearchArea> area) {
   PositionQuery q;
   q.kind = game.kind();
   q.width = game.width();

@@ -121,7 +121,7 @@ struct QueryCase {
   std::string file;  // the target: a game of this file at a move of its main line
   int game;
   int move;
-  std::optional<BoardArea> area;
+  std::optional<SearchArea> area;
   bool anywhere;
   bool swap;
   bool allLines;
@@ -140,11 +140,11 @@ TEST(CorpusSearch, AgreesWithTheBruteForceReference) {
       {"whole board at move 30", meijin, 1, 30, {}, false, true, false},
       {"whole board at move 4, swapped too", meijin, 1, 4, {}, false, true, false},
       {"whole board at move 2, every line", meijin, 5, 2, {}, false, false, true},
-      {"7x7 corner, swapped too", meijin, 2, 12, BoardArea{0, 0, 6, 6}, false, true, false},
-      {"7x7 corner, other corner", meijin, 3, 60, BoardArea{12, 12, 18, 18}, false, false, true},
-      {"3x3 shape anywhere", meijin, 4, 50, BoardArea{2, 2, 4, 4}, true, true, false},
+      {"7x7 corner, swapped too", meijin, 2, 12, SearchArea{0, 0, 6, 6}, false, true, false},
+      {"7x7 corner, other corner", meijin, 3, 60, SearchArea{12, 12, 18, 18}, false, false, true},
+      {"3x3 shape anywhere", meijin, 4, 50, SearchArea{2, 2, 4, 4}, true, true, false},
       {"hex board at move 2", hexFile, 1, 2, {}, false, true, true},
-      {"hex pattern anywhere", hexFile, 1, 8, BoardArea{0, 0, 3, 3}, true, false, false},
+      {"hex pattern anywhere", hexFile, 1, 8, SearchArea{0, 0, 3, 3}, true, false, false},
       {"havannah board at move 2", havannahFile, 1, 2, {}, false, true, false},
   };
   for (const QueryCase& c : cases) {

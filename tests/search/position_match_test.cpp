@@ -75,7 +75,7 @@ struct MatchCase {
   const char* name;
   const char* target;
   const char* candidate;
-  std::optional<BoardArea> area;
+  std::optional<SearchArea> area;
   bool anywhere;
   bool swap;
   bool symmetries;
@@ -87,7 +87,7 @@ int stones(const BoardPosition& p, std::uint8_t v) {
 }
 
 TEST(PositionMatch, CompiledAndNaiveMatchAgreeWithExpectation) {
-  const BoardArea corner{0, 0, 2, 2};
+  const SearchArea corner{0, 0, 2, 2};
   const MatchCase cases[] = {
       {"same board", "X....\n.O...\n.....\n.....\n.....", "X....\n.O...\n.....\n.....\n.....", {}, false, false, true, true},
       {"rotated board", "X....\n.O...\n.....\n.....\n.....", "....X\n...O.\n.....\n.....\n.....", {}, false, false, true, true},
@@ -102,8 +102,8 @@ TEST(PositionMatch, CompiledAndNaiveMatchAgreeWithExpectation) {
       {"pattern in the opposite corner", "X....\n.O...\n.....\n.....\n.....", ".....\n.....\n.....\n...O.\n....X", corner, false, false, true, true},
       {"pattern moved, same place only", "X....\n.O...\n.....\n.....\n.....", ".....\n.X...\n..O..\n.....\n.....", corner, false, false, true, false},
       {"pattern moved, anywhere", "X....\n.O...\n.....\n.....\n.....", ".....\n.X...\n..O..\n.....\n.....", corner, true, false, true, true},
-      {"pattern moved needs room for its empty points", "X....\n.O...\n.....\n.....\n.....", ".....\n.....\n.....\n...X.\n....O", BoardArea{0, 0, 2, 2}, true, false, false, false},
-      {"anywhere, rotated and swapped", "XX...\n.O...\n.....\n.....\n.....", ".....\n..O..\n..OX.\n.....\n.....", BoardArea{0, 0, 1, 1}, true, true, true, true},
+      {"pattern moved needs room for its empty points", "X....\n.O...\n.....\n.....\n.....", ".....\n.....\n.....\n...X.\n....O", SearchArea{0, 0, 2, 2}, true, false, false, false},
+      {"anywhere, rotated and swapped", "XX...\n.O...\n.....\n.....\n.....", ".....\n..O..\n..OX.\n.....\n.....", SearchArea{0, 0, 1, 1}, true, true, true, true},
   };
   for (const MatchCase& c : cases) {
     SCOPED_TRACE(c.name);
@@ -130,7 +130,7 @@ TEST(PositionMatch, HavannahCornerPatternFoundInEveryCorner) {
   q.height = 3;
   q.position = startingPosition(q.kind, q.width, q.height);
   q.position.set(1, 0, cell::kBlack);
-  q.area = BoardArea{0, 0, 1, 1};
+  q.area = SearchArea{0, 0, 1, 1};
   const CompiledQuery compiled(q);
   int found = 0;
   for (const SymmetryMap& m : boardSymmetries(q.kind, q.width, q.height)) {
