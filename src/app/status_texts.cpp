@@ -67,9 +67,9 @@ std::string cursorField(const SGridFrame& game, bool cursorShown) {
 
 std::string moveField(const SGridFrame& game) {
   const int last = game.endNode != nullptr ? static_cast<int>(game.endNode->moveNumber()) : 0;
-  const std::string annotations = annotationSuffix(annotationsOf(game, game.currentNode));
+  const std::string_view sign = moveAnnotationSymbol(annotationsOf(game, game.currentNode).move);
   return formatText(" Move   %d/%d", static_cast<int>(game.currentNode->moveNumber()), last) +
-         (annotations.empty() ? "" : "  " + annotations);
+         (sign.empty() ? "" : "  " + std::string(sign));
 }
 
 std::string kindTitleName(const SGridFrame& game) {

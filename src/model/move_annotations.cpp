@@ -152,10 +152,15 @@ std::string_view positionAnnotationText(PositionAnnotation a) {
   return kTexts[static_cast<std::size_t>(a)];
 }
 
-std::string annotationSuffix(const NodeAnnotations& a) {
-  std::string out(moveAnnotationSymbol(a.move));
+std::string positionAnnotationsText(const NodeAnnotations& a) {
   std::string position(positionAnnotationText(a.position));
   if (a.hotspot) position += position.empty() ? "Hotspot" : ", hotspot";
+  return position;
+}
+
+std::string annotationSuffix(const NodeAnnotations& a) {
+  std::string out(moveAnnotationSymbol(a.move));
+  const std::string position = positionAnnotationsText(a);
   if (!position.empty()) out += (out.empty() ? "[" : " [") + position + "]";
   return out;
 }

@@ -42,6 +42,9 @@ std::string_view moveAnnotationSymbol(MoveAnnotation a);
 // "Good for Black", "Good for White", "Even", "Unclear"; empty for none.
 std::string_view positionAnnotationText(PositionAnnotation a);
 
+// The position's annotation and the hotspot mark: "Unclear, hotspot", "Hotspot"; empty for neither.
+std::string positionAnnotationsText(const NodeAnnotations& a);
+
 // What a node's annotations add after its move in the tree pane's box, the status bar and the exports:
 // the move's symbol, and the position's text in brackets with the hotspot ("!? [Unclear, hotspot]").
 std::string annotationSuffix(const NodeAnnotations& a);
