@@ -1,7 +1,7 @@
 # The layers of the program, bottom up, and the layers each one uses directly. A layer's library links the
 # layers it uses, and its files may include headers of those layers and of every layer they use in turn
 # (tests/layering/check_layers.cmake enforces this, and that only the Qt layer includes Qt).
-set(meridax_layers model rules sgf edit collection export engine app layout view cli)
+set(meridax_layers model rules sgf edit collection export engine search app layout view cli)
 
 set(meridax_layer_uses_model "")
 set(meridax_layer_uses_rules model)
@@ -11,7 +11,9 @@ set(meridax_layer_uses_collection model)
 set(meridax_layer_uses_export rules)
 # A Go engine beside the board, spoken to through GTP.
 set(meridax_layer_uses_engine rules)
-set(meridax_layer_uses_app edit collection export engine)
+# Finding positions and patterns across games reads them and replays them by the rules.
+set(meridax_layer_uses_search sgf)
+set(meridax_layer_uses_app edit collection export engine search)
 set(meridax_layer_uses_layout app)
 set(meridax_layer_uses_view layout)
 set(meridax_layer_uses_cli app)

@@ -195,6 +195,32 @@ void AnnotationCommands::setPrintDiagram(GameNode* node, bool on) {
   redraw(frame(), Redraw::Tree);
 }
 
+// ---- Move and position annotations ----
+
+void AnnotationCommands::CmMoveAnnotation(MoveAnnotation a) {
+  SGridFrame& g = frame().game();
+  if (g.currentNode == g.firstNode) return;  // the first node holds no move
+  const MoveAnnotation now = annotationsOf(g, g.currentNode).move;
+  if (setMoveAnnotation(g, g.currentNode, now == a ? MoveAnnotation::None : a)) annotationChanged();
+}
+
+void AnnotationCommands::CmPositionAnnotation(PositionAnnotation a) {
+  SGridFrame& g = frame().game();
+  const PositionAnnotation now = annotationsOf(g, g.currentNode).position;
+  if (setPositionAnnotation(g, g.currentNode, now == a ? PositionAnnotation::None : a)) annotationChanged();
+}
+
+void AnnotationCommands::CmHotspot() {
+  SGridFrame& g = frame().game();
+  if (setHotspot(g, g.currentNode, !annotationsOf(g, g.currentNode).hotspot)) annotationChanged();
+}
+
+void AnnotationCommands::annotationChanged() {
+  markChanged();
+  redraw(frame(), Redraw::All);
+  frame().refreshStatus();
+}
+
 void AnnotationCommands::CmRemoveCommentAtNode() {
   GameNode* node = frame().nodeUnderMouse();
   if (node == nullptr || !node->hasComment()) return;

@@ -13,6 +13,7 @@
 #include "app/frame_services.h"
 #include "edit/bookmarks.h"
 #include "edit/markup_edit.h"
+#include "model/move_annotations.h"
 
 namespace meridax {
 
@@ -73,6 +74,10 @@ class AnnotationCommands {
   void CmAddPrintDiagramAtNode();
   void CmRemovePrintDiagramAtNode();
   void CmRemoveCommentAtNode();
+  // The move and position annotations of the current node; choosing the one it has removes it.
+  void CmMoveAnnotation(MoveAnnotation a);
+  void CmPositionAnnotation(PositionAnnotation a);
+  void CmHotspot();
   void CmMarkArea(MarkupProperty property);  // on the marked area
   void CmMarkGroup();
   void CmRemoveGroupMarkup();
@@ -94,6 +99,7 @@ class AnnotationCommands {
   void editScore(GameNode* node);
   void deleteScore(GameNode* node);
   void setPrintDiagram(GameNode* node, bool on);
+  void annotationChanged();
   void removeMarkupOn(const std::vector<BoardSquare>& squares);
   std::vector<BoardSquare> groupAtMarkedCorner();
   bool markAtCursor(char key);

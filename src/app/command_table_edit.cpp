@@ -4,6 +4,7 @@
 #include "app/command_registry.h"
 #include "app/frame_win.h"
 #include "edit/bookmarks.h"
+#include "model/move_annotations.h"
 #include "edit/node_annotations.h"
 #include "model/node_texts.h"
 
@@ -20,6 +21,16 @@ bool hasContextNode(FrameWin& f) { return f.nodeUnderMouse() != nullptr; }
 bool markupShown(FrameWin& f) { return f.frameSettings().viewMarkup != 0; }
 bool goBoardMarkup(FrameWin& f) { return markupShown(f) && f.game().kind() == GameKind::Go; }
 bool goBoard(FrameWin& f) { return f.game().kind() == GameKind::Go; }
+
+template <MoveAnnotation A>
+void runMoveAnnotation(FrameWin& f) { f.annotations().CmMoveAnnotation(A); }
+template <MoveAnnotation A>
+bool hasMoveAnnotation(FrameWin& f) { return annotationsOf(f.game(), current(f)).move == A; }
+bool holdsMove(FrameWin& f) { return current(f) != f.game().firstNode; }
+template <PositionAnnotation A>
+void runPositionAnnotation(FrameWin& f) { f.annotations().CmPositionAnnotation(A); }
+template <PositionAnnotation A>
+bool hasPositionAnnotation(FrameWin& f) { return annotationsOf(f.game(), current(f)).position == A; }
 
 const FrameCommand kTreeEditCommands[] = {
     {.id = id::kUndo, .name = "CmUndo", .group = G::TreeEdit, .menuText = "&Undo\tCtrl+Z", .keys = "Ctrl+Z",
@@ -137,6 +148,35 @@ const FrameCommand kAnnotationCommands[] = {
     {.id = id::kRemovePrintDiagramAtNode, .name = "CmRemovePrintDiagramAtNode", .group = G::Annotation,
      .menuText = "Remove Print &Diagram", .tip = "Remove the print diagram",
      .place = P::TreeMenu, .run = [](FrameWin& f) { f.annotations().CmRemovePrintDiagramAtNode(); }, .enabled = hasContextNode},
+    {.name = "CmGoodMove", .group = G::Annotation, .menuText = "&Good Move (!)", .tip = "Mark the move as good",
+     .run = runMoveAnnotation<MoveAnnotation::Good>, .enabled = holdsMove,
+     .checked = hasMoveAnnotation<MoveAnnotation::Good>},
+    {.name = "CmVeryGoodMove", .group = G::Annotation, .menuText = "&Very Good Move (!!)", .tip = "Mark the move as very good",
+     .run = runMoveAnnotation<MoveAnnotation::VeryGood>, .enabled = holdsMove,
+     .checked = hasMoveAnnotation<MoveAnnotation::VeryGood>},
+    {.name = "CmBadMove", .group = G::Annotation, .menuText = "&Bad Move (?)", .tip = "Mark the move as bad",
+     .run = runMoveAnnotation<MoveAnnotation::Bad>, .enabled = holdsMove,
+     .checked = hasMoveAnnotation<MoveAnnotation::Bad>},
+    {.name = "CmVeryBadMove", .group = G::Annotation, .menuText = "V&ery Bad Move (?\?)", .tip = "Mark the move as very bad",
+     .run = runMoveAnnotation<MoveAnnotation::VeryBad>, .enabled = holdsMove,
+     .checked = hasMoveAnnotation<MoveAnnotation::VeryBad>},
+    {.name = "CmDoubtfulMove", .group = G::Annotation, .menuText = "D&oubtful Move (?!)", .tip = "Mark the move as doubtful",
+     .run = runMoveAnnotation<MoveAnnotation::Doubtful>, .enabled = holdsMove,
+     .checked = hasMoveAnnotation<MoveAnnotation::Doubtful>},
+    {.name = "CmInterestingMove", .group = G::Annotation, .menuText = "&Interesting Move (!?)", .tip = "Mark the move as interesting",
+     .run = runMoveAnnotation<MoveAnnotation::Interesting>, .enabled = holdsMove,
+     .checked = hasMoveAnnotation<MoveAnnotation::Interesting>},
+    {.name = "CmGoodForBlack", .group = G::Annotation, .menuText = "Good for B&lack", .tip = "Mark the position as good for Black",
+     .run = runPositionAnnotation<PositionAnnotation::GoodForBlack>, .checked = hasPositionAnnotation<PositionAnnotation::GoodForBlack>},
+    {.name = "CmGoodForWhite", .group = G::Annotation, .menuText = "Good for W&hite", .tip = "Mark the position as good for White",
+     .run = runPositionAnnotation<PositionAnnotation::GoodForWhite>, .checked = hasPositionAnnotation<PositionAnnotation::GoodForWhite>},
+    {.name = "CmEvenPosition", .group = G::Annotation, .menuText = "Even Positio&n", .tip = "Mark the position as even",
+     .run = runPositionAnnotation<PositionAnnotation::Even>, .checked = hasPositionAnnotation<PositionAnnotation::Even>},
+    {.name = "CmUnclearPosition", .group = G::Annotation, .menuText = "&Unclear Position", .tip = "Mark the position as unclear",
+     .run = runPositionAnnotation<PositionAnnotation::Unclear>, .checked = hasPositionAnnotation<PositionAnnotation::Unclear>},
+    {.name = "CmHotspot", .group = G::Annotation, .menuText = "Hots&pot", .tip = "Mark the position as a hotspot",
+     .run = [](FrameWin& f) { f.annotations().CmHotspot(); },
+     .checked = [](FrameWin& f) { return annotationsOf(f.game(), current(f)).hotspot; }},
     {.id = id::kRemoveCommentAtNode, .name = "CmRemoveCommentAtNode", .group = G::Annotation,
      .menuText = "Remove &Comment", .tip = "Remove the comment", .place = P::TreeMenu, .run = [](FrameWin& f) { f.annotations().CmRemoveCommentAtNode(); },
      .enabled = hasContextNode},

@@ -72,6 +72,9 @@ const FrameCommand kCollectionCommands[] = {
     {.id = id::kBranchStatistics, .name = "CmBranchStatistics", .group = G::Collection,
      .menuText = "Display &Statistics\tF7", .keys = "F7", .tip = "Display branch statistics",
      .run = [](FrameWin& f) { f.lists().CmBranchStatistics(); }, .enabled = noList},
+    {.name = "CmFindPosition", .group = G::Collection, .menuText = "Find &Position...",
+     .tip = "Find the games that reach this position, or the pattern in the marked area", .route = CommandRoute::Window,
+     .enabled = noList},
     {.name = "CmGameDetails", .group = G::Collection, .menuText = "&Game Details\tF9", .keys = "F9",
      .run = [](FrameWin& f) { f.lists().CmGameDetails(); }, .enabled = noList},
 };

@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include "app/settings_io.h"
 #include "model/game_tree.h"
+#include "model/move_annotations.h"
 #include "rules/handicap.h"
 #include "rules/move_acceptance.h"
 #include "rules/navigation_step.h"
@@ -99,6 +100,9 @@ void FrameWin::refreshStatus() {
   std::string side = sideToMoveField(g);
   if (g.kind() == GameKind::Othello && !anyAvailable(currentPosition(g)))
     side = othelloGameOverText(g.blackCounter, g.whiteCounter);
+  // The position's annotations follow the side to move, where there is room for them.
+  if (const std::string marks = positionAnnotationsText(annotationsOf(g, g.currentNode)); !marks.empty())
+    side += "   " + marks;
   ports_.window->setStatus(StatusField::SideToMove, notice_ ? *notice_ : side);
   ports_.window->setStatus(StatusField::Kind, kindField(g));
   ports_.window->setStatus(StatusField::Cursor, cursorField(g, cursorShown()));

@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "model/character_set.h"
+#include "model/move_annotations.h"
 #include "model/node_texts.h"
 #include "model/text_format.h"
 #include "rules/connect6_rules.h"
@@ -66,7 +67,9 @@ std::string cursorField(const SGridFrame& game, bool cursorShown) {
 
 std::string moveField(const SGridFrame& game) {
   const int last = game.endNode != nullptr ? static_cast<int>(game.endNode->moveNumber()) : 0;
-  return formatText(" Move   %d/%d", static_cast<int>(game.currentNode->moveNumber()), last);
+  const std::string_view sign = moveAnnotationSymbol(annotationsOf(game, game.currentNode).move);
+  return formatText(" Move   %d/%d", static_cast<int>(game.currentNode->moveNumber()), last) +
+         (sign.empty() ? "" : "  " + std::string(sign));
 }
 
 std::string kindTitleName(const SGridFrame& game) {

@@ -15,19 +15,6 @@ namespace {
 
 void tellStop(const AppError& message, std::ostream& err) { err << cliMessage(message.caption() + ": " + message.text()); }
 
-// "cannot open 'x.sgf': No such file or directory": why the file gives no text.
-std::string readFailureText(const std::string& path, const ReadFailure& failure) {
-  const std::string quoted = "'" + path + "'";
-  switch (failure.step) {
-    case ReadStep::Open: return "cannot open " + quoted + ": " + failure.error.text;
-    case ReadStep::Memory: return "cannot read " + quoted + ": larger than the memory available";
-    case ReadStep::NotAFile: return "cannot read " + quoted + ": not a regular file (a device, a pipe or a socket)";
-    case ReadStep::Size:
-    case ReadStep::Read: break;
-  }
-  return "cannot read " + quoted + ": " + failure.error.text;
-}
-
 // Reads the games of the file text as the load does: the first whole, the others as far as their root.
 void readGames(LoadedFile& file, std::ostream& err, const ProgressCallback& progress) {
   CollectionReadRequest request;
@@ -49,6 +36,19 @@ HeldFileText LoadedFile::held() const {
   if (games->size() > 1) h.text = std::string_view(text);
   h.markedGame = markedGame;
   return h;
+}
+
+// "cannot open 'x.sgf': No such file or directory": why the file gives no text.
+std::string readFailureText(const std::string& path, const ReadFailure& failure) {
+  const std::string quoted = "'" + path + "'";
+  switch (failure.step) {
+    case ReadStep::Open: return "cannot open " + quoted + ": " + failure.error.text;
+    case ReadStep::Memory: return "cannot read " + quoted + ": larger than the memory available";
+    case ReadStep::NotAFile: return "cannot read " + quoted + ": not a regular file (a device, a pipe or a socket)";
+    case ReadStep::Size:
+    case ReadStep::Read: break;
+  }
+  return "cannot read " + quoted + ": " + failure.error.text;
 }
 
 std::optional<std::string> readInputFile(const std::string& path, std::ostream& err) {

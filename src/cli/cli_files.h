@@ -34,6 +34,8 @@ struct LoadedFile {
 // files are read: a folder, a device or a pipe is refused at once, and so is a file larger than the
 // memory available.
 std::optional<std::string> readInputFile(const std::string& path, std::ostream& err);
+// "cannot open 'x.sgf': No such file or directory": why the file gives no text.
+std::string readFailureText(const std::string& path, const ReadFailure& failure);
 
 // Reads and cleans the file and reads its games; the current game is the marked one, else the first.
 // nullopt after writing to `err` why the file cannot be read.

@@ -16,6 +16,7 @@ int rewrite(const Arguments& a, const CommandStreams& io, BoardImagePort*) { ret
 int moves(const Arguments& a, const CommandStreams& io, BoardImagePort*) { return runMoves(a, io); }
 int comments(const Arguments& a, const CommandStreams& io, BoardImagePort*) { return runComments(a, io); }
 int ascii(const Arguments& a, const CommandStreams& io, BoardImagePort*) { return runAscii(a, io); }
+int find(const Arguments& a, const CommandStreams& io, BoardImagePort*) { return runFind(a, io); }
 int script(const Arguments& a, const CommandStreams& io, BoardImagePort*) { return runScriptCommand(a, io); }
 
 constexpr CliCommand kCommands[] = {
@@ -46,6 +47,21 @@ constexpr CliCommand kCommands[] = {
      "  --game N   the game, from 1 (default: the file's current game)\n"
      "  --move M   the node of the current line with move number M (0 the root; default: the current node)\n",
      ascii},
+    {"find",
+     "find FILE|DIR... --position SGF [--game N] [--move M] [--area A1:G7] [--anywhere] [--swap-colours]\n"
+     "       [--all-lines] [--no-symmetry]",
+     "the games that reach a position or a pattern",
+     "Prints one line per match: file, game number, move number, and the move played next (\"B Q16\"; empty\n"
+     "at the end of a line) in the orientation and colours of the position searched for. A match is a node\n"
+     "that shows the position while the node before it does not. Folders are searched for .sgf and .hgf files.\n"
+     "  --position SGF   the file whose game N at move M gives the position\n"
+     "  --game N, --move M   as for ascii\n"
+     "  --area A1:G7     a pattern: the stones and empty points of that area; default the whole board\n"
+     "  --anywhere       the pattern anywhere on the board, else at its own place\n"
+     "  --swap-colours   the colours swapped too\n"
+     "  --all-lines      every variation, else the main lines\n"
+     "  --no-symmetry    as shown only, without the board's rotations and reflections\n",
+     find},
     {"image", "image FILE [--game N] [--move M] [--square S] [--bw] [--no-markup] -o OUT",
      "the picture of a position as the board pane draws it",
      "Writes GIF, BMP, PNG or SVG by the extension of OUT.\n"

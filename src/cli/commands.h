@@ -28,6 +28,7 @@ int runRewrite(const Arguments& args, const CommandStreams& io);
 int runMoves(const Arguments& args, const CommandStreams& io);
 int runComments(const Arguments& args, const CommandStreams& io);
 int runAscii(const Arguments& args, const CommandStreams& io);
+int runFind(const Arguments& args, const CommandStreams& io);
 // The board pictures need the drawing library; `images` is null where the program was built without it.
 int runImage(const Arguments& args, const CommandStreams& io, BoardImagePort* images);
 int runRtf(const Arguments& args, const CommandStreams& io, BoardImagePort* images);

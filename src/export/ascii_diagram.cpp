@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "model/grid_frame.h"
+#include "model/move_annotations.h"
 #include "model/text_format.h"
 #include "rules/position_at.h"
 
@@ -152,7 +153,11 @@ std::string asciiDiagram(const SGridFrame& game, const BoardPosition& position, 
 
 std::string asciiDiagramOfNode(const SGridFrame& game, const GameNode* node) {
   const Colour side = node->blackNext() ? Colour::Black : Colour::White;
-  return asciiDiagram(game, PositionAt(game, node), side);
+  std::string diagram = asciiDiagram(game, PositionAt(game, node), side);
+  // The node's annotations on a line of their own below the diagram.
+  const std::string annotations = annotationSuffix(annotationsOf(game, node));
+  if (!annotations.empty()) diagram += "    " + annotations + kLineEnd;
+  return diagram;
 }
 
 }  // namespace meridax

@@ -2,11 +2,17 @@
 
 #include <algorithm>
 
+#include "model/move_annotations.h"
 #include "rules/display_coords.h"
 #include "rules/special_move_suffix.h"
 
 namespace meridax {
 namespace {
+
+// The move's text with its annotation after it ("BD4!?").
+std::string annotatedMoveText(const SGridFrame& game, const GameNode& node) {
+  return printMoveText(game, node) + std::string(moveAnnotationSymbol(annotationsOf(game, &node).move));
+}
 
 bool isBookmarked(const SGridFrame& game, const GameNode* node) {
   return std::any_of(game.bookmarks.begin(), game.bookmarks.end(), [&](const Bookmark& b) { return b.node == node; });
@@ -94,7 +100,7 @@ class PrintLineBuilder {
       row_.assign(number > 0 ? (number - 1) % 4 : 0, '\t');
       rowNode_ = &move;
     }
-    row_ += '\t' + printMoveText(game_, move);
+    row_ += '\t' + annotatedMoveText(game_, move);
     std::vector<PrintLine> pending;
     lines_.swap(pending);
     addNotes(&move, move.next() == nullptr);
@@ -133,7 +139,7 @@ class PrintLineBuilder {
       const GameNode* v = top.cursor;
       top.cursor = v->next();
       if (!text.empty() && text.back() != '[') text += ' ';
-      text += printMoveText(game_, *v);
+      text += annotatedMoveText(game_, *v);
       top.alternatives = alternativesTo(game_, v);
       top.nextAlternative = 0;
       std::vector<PrintLine> notes;

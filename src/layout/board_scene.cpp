@@ -4,6 +4,7 @@
 
 #include "layout/move_numbers.h"
 #include "layout/scene_markup.h"
+#include "model/move_annotations.h"
 #include "rules/kropki_fields.h"
 #include "rules/kropki_territory.h"
 #include "rules/othello_rules.h"
@@ -71,7 +72,10 @@ Colour moveColour(const GameNode* n) { return n->blackMove() ? Colour::Black : C
 void addMarkers(BoardScene& scene, const SGridFrame& game, const GameNode* node, const SceneOptions& options) {
   const bool kropki = game.kind() == GameKind::Kropki;
   if (options.lastMove && options.numbering == Numbering::None && !kropki && node != game.firstNode)
-    if (const auto p = placementPoint(scene, node)) scene.markers.push_back({*p, MarkerKind::LastMove, moveColour(node)});
+    if (const auto p = placementPoint(scene, node)) {
+      scene.markers.push_back({*p, MarkerKind::LastMove, moveColour(node)});
+      scene.lastMoveSign = moveAnnotationSymbol(annotationsOf(game, node).move);
+    }
   if (!options.nextMove || node == game.endNode || node->next() == nullptr) return;
   const GameNode* next = node->next();
   if (const auto p = placementPoint(scene, next)) scene.markers.push_back({*p, MarkerKind::NextMove, moveColour(next)});

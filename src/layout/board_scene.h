@@ -78,6 +78,7 @@ struct BoardScene {
   std::vector<SceneCell> cells;  // width x rows cells in row-major order
   std::vector<SceneNumber> numbers;
   std::vector<SceneMarker> markers;
+  std::string lastMoveSign;  // the last move's annotation ("!?"), drawn in place of its marker's dot where it fits
   std::vector<SceneSymbol> symbols;
   std::vector<SceneLabel> labels;
   std::optional<SceneCursor> cursor;

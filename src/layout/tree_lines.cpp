@@ -6,11 +6,17 @@
 #include "edit/quick_slots.h"
 #include "layout/display_text.h"
 #include "model/character_set.h"
+#include "model/move_annotations.h"
 #include "model/node_texts.h"
 
 namespace meridax {
 
 namespace {
+
+// The box text with the move's annotation after it ("Bq16!?").
+std::string boxText(const SGridFrame& game, const GameNode* node) {
+  return moveBoxText(game, node) + std::string(moveAnnotationSymbol(annotationsOf(game, node).move));
+}
 
 bool isTextOrMarker(const std::vector<TreeLine>& lines) {
   return !lines.empty() &&
@@ -76,7 +82,7 @@ int nodesFrom(const GameNode* head) {
 
 // One variation line: the first box of the line that starts at `head`, its length, name and score.
 TreeLine variationLine(const SGridFrame& game, GameNode* head, int column) {
-  std::string box = moveBoxText(game, head);
+  std::string box = boxText(game, head);
   if (box.size() < kVariationBoxWidth) box.resize(kVariationBoxWidth, ' ');
   std::string rest = " (" + std::to_string(nodesFrom(head)) + ")";
   const bool named = head->hasName() && !nameOf(game, head).empty();
@@ -147,7 +153,7 @@ std::vector<TreeLine> buildTreeLinesThrough(const SGridFrame& game, GameNode* th
       lines.push_back(TreeLine{TreeLineType::Moves, node, {}, {}, {}});
       rowDue = false;
     }
-    lines.back().boxes.push_back(TreeBox{column, moveBoxText(game, node), node});
+    lines.back().boxes.push_back(TreeBox{column, boxText(game, node), node});
     const int placeBefore = place;
     place += takesTwoPlaces(game, node) ? 2 : 1;
     const bool rowEnds = place / columns != placeBefore / columns;

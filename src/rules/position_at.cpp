@@ -36,6 +36,10 @@ BoardPosition PositionAt(const SGridFrame& game, const GameNode* node) {
   return pos;
 }
 
+void stepPosition(const SGridFrame& game, const GameNode* node, BoardPosition& pos) {
+  if (!readSnapshot(game, node, pos)) replayPlacement(game, node, pos);
+}
+
 const BoardPosition& currentPosition(SGridFrame& game) {
   if (game.cachedPositionNode != game.currentNode || game.cachedPosition.width() != game.width()) {
     game.cachedPosition = PositionAt(game, game.currentNode);

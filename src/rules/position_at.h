@@ -8,6 +8,10 @@ namespace meridax {
 
 BoardPosition PositionAt(const SGridFrame& game, const GameNode* node);
 
+// Turns pos, the position of node's parent, into the position of node: its snapshot when it carries
+// one, else its placement replayed. A walk down a line calls it once per node.
+void stepPosition(const SGridFrame& game, const GameNode* node, BoardPosition& pos);
+
 // The position of the current node, from the game's cache when it is fresh.
 const BoardPosition& currentPosition(SGridFrame& game);
 

@@ -160,6 +160,9 @@ void paintNumbers(const Context& c) {
     }
 }
 
+// Below this square size a sign would not be legible on a piece: the plain dot is drawn.
+constexpr double kSmallestSignedSquare = 16;
+
 void paintMarkers(const Context& c) {
   QPainter& p = c.painter;
   p.setRenderHint(QPainter::Antialiasing, true);
@@ -167,7 +170,12 @@ void paintMarkers(const Context& c) {
   for (const SceneMarker& m : c.scene.markers) {
     const QPointF at = centreOf(c, m.at);
     const bool black = m.colour == Colour::Black;
-    if (m.kind == MarkerKind::LastMove) {
+    if (m.kind == MarkerKind::LastMove && !c.scene.lastMoveSign.empty() && c.g.square >= kSmallestSignedSquare) {
+      // The move's sign on the piece just played, in the opposite colour.
+      p.setFont(c.fonts.number);
+      p.setPen(black ? Qt::white : c.palette.dark);
+      drawCentredText(p, rectOf(c.g.cellBox(m.at.x, m.at.y)), QString::fromLatin1(c.scene.lastMoveSign.c_str()));
+    } else if (m.kind == MarkerKind::LastMove) {
       // On the piece just played, in the opposite colour.
       p.setPen(Qt::NoPen);
       p.setBrush(black ? c.palette.whitePiece : c.palette.blackPiece);

@@ -24,6 +24,7 @@
 #include "view/frame_dialogs.h"
 #include "view/find_dialog.h"
 #include "view/plain_text_widgets.h"
+#include "view/position_search_window.h"
 #include "view/preferences_sheet.h"
 #include "view/qt_ports.h"
 #include "view/qt_text.h"
@@ -222,6 +223,10 @@ void MainWindow::carryOut(const FrameCommand& command) {
     showEngineLog();
     return;
   }
+  if (name == "CmFindPosition") {
+    findPosition();
+    return;
+  }
   if (name == "CmCustomise" || name == "CmOtherOptions") {
     openPreferences(name == "CmCustomise" ? PreferencePage::Colours : PreferencePage::OtherOptions);
     return;
@@ -230,6 +235,21 @@ void MainWindow::carryOut(const FrameCommand& command) {
       fromQt(menuLabel(frame_->commandMenuText(command), command).section(QLatin1Char('\t'), 0, 0).remove(QLatin1Char('&')));
   ports_.messages->tell({std::string(command.name) + "()",
                          "\"" + label + "\" is not available in this version of Meridax.", MessageIcon::Information});
+}
+
+void MainWindow::findPosition() {
+  const MarkedArea& area = frame_->markedArea();
+  const bool hasArea = area.x1 != area.x2 || area.y1 != area.y2;
+  const std::optional<PositionSearchChoice> choice = askPositionSearchChoice(this, hasArea, frame_->currentFile());
+  if (!choice) return;
+  if (positionSearchPaths(*frame_, *choice).empty()) {
+    ports_.messages->tell({"CmFindPosition()", "There are no game files to search: save the collection or choose a folder.",
+                           MessageIcon::Information});
+    return;
+  }
+  auto* results = new PositionSearchWindow(*this, *choice);
+  results->show();
+  results->start();
 }
 
 void MainWindow::openFindDialog(const FindDialogSeed& seed) {

@@ -66,6 +66,8 @@ class MainWindow : public QMainWindow, public WindowPort, public CommandPort, pu
 
   // Runs a frame action as every widget does: the typed comment first, the refresh afterwards.
   void run(const std::function<void()>& action);
+  // Collection > Find Position...: the options, then the results window, which searches on its own.
+  void findPosition();
   // A frame command by its identifier or handler name; false when there is none.
   bool runCommand(int id);
   bool runCommand(const std::string& name);

@@ -148,7 +148,19 @@ void TreePane::paintBox(QPainter& painter, const QRect& rect, const QString& tex
   painter.drawRect(inner);
   painter.setFont(font);
   painter.setPen(ink);
-  painter.drawText(inner, Qt::AlignCenter, text);
+  // A box text longer than the box (a move with its annotation, "Bq16!?") is narrowed to fit.
+  const int wanted = QFontMetrics(font).horizontalAdvance(text);
+  const int room = inner.width() - 2;
+  if (wanted <= room || room <= 0) {
+    painter.drawText(inner, Qt::AlignCenter, text);
+    return;
+  }
+  painter.save();
+  const QPointF centre = QRectF(inner).center();
+  painter.translate(centre);
+  painter.scale(static_cast<qreal>(room) / wanted, 1.0);
+  painter.drawText(QRectF(-wanted / 2.0, -inner.height() / 2.0, wanted, inner.height()), Qt::AlignCenter, text);
+  painter.restore();
 }
 
 void TreePane::paintLine(QPainter& painter, const TreeLine& line, int row, const GameNode* current) {

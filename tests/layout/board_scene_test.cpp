@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "edit/edit_test_support.h"
+#include "model/move_annotations.h"
 #include "rules/othello_rules.h"
 #include "rules/position_at.h"
 
@@ -100,6 +101,10 @@ TEST(Markers, LastMoveOnlyWithoutNumbering) {
   o.lastMove = true;
   EXPECT_EQ(sceneAt(t.game(), 1, o).markers,
             (std::vector<SceneMarker>{{{0, 0}, MarkerKind::LastMove, Colour::Black}}));
+  EXPECT_EQ(sceneAt(t.game(), 1, o).lastMoveSign, "");
+  // The move's annotation goes with its marker.
+  setMoveAnnotation(t.game(), onLine(t.game(), 1), MoveAnnotation::Interesting);
+  EXPECT_EQ(sceneAt(t.game(), 1, o).lastMoveSign, "!?");
   o.numbering = Numbering::BackFromCurrent;
   EXPECT_TRUE(sceneAt(t.game(), 1, o).markers.empty());
   EXPECT_TRUE(sceneAt(t.game(), 0, SceneOptions{}).markers.size() == 1);  // the start: only the next move
