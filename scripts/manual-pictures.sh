@@ -2,15 +2,17 @@
 # Makes the pictures of the manual and of the README with the program itself, so that they always show the
 # program as it is: windows drawn by `meridax --screenshot --script` on files of the corpus, board diagrams
 # drawn by `meridax-cli image`, and the dialogs drawn by `meridax --screenshot --dialog NAME` where the editor
-# offers that option. Needs a built tree (cmake --build build). Usage: scripts/manual-pictures.sh [OUT]
-# (default docs/manual/pictures); the manual's next build picks them up.
+# offers that option. Needs a built tree (cmake --build build; MERIDAX_BUILD names another build folder).
+# Usage: scripts/manual-pictures.sh [OUT] (default docs/manual/pictures); the manual's next build picks them up.
+# The test run draws them into its build folder and compares them with the shipped ones.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 out="${1:-docs/manual/pictures}"
 corpus="${MERIDAX_CORPUS_DIR:-../shared/corpus}"
-meridax=./build/src/view/meridax
-cli=./build/src/cli/meridax-cli
+build="${MERIDAX_BUILD:-./build}"
+meridax="$build/src/view/meridax"
+cli="$build/src/cli/meridax-cli"
 s=scripts/manual-pictures
 mkdir -p "$out"
 

@@ -50,7 +50,7 @@ def page_order(source):
 
 
 def convert(markdown, text):
-    md = markdown.Markdown(extensions=["tables", "fenced_code", "toc"])
+    md = markdown.Markdown(extensions=["tables", "fenced_code", "toc", "def_list"])
     body = md.convert(text)
     # Links between pages name the Markdown sources; the built manual links the HTML pages.
     return re.sub(r'href="([a-z0-9-]+)\.md(#[^"]*)?"', lambda m: f'href="{m.group(1)}.html{m.group(2) or ""}"', body)

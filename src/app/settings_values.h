@@ -127,7 +127,7 @@ struct AppSettings {
   std::string sgfViewer;
   bool convertAwAb = false;
   RtfOptionsRecord rtfOptions;
-  bool rtfPngDiagrams = false;  // RTF diagrams as PNG files (for LibreOffice), instead of GIF or BMP
+  bool rtfPngDiagrams = true;  // RTF diagrams as PNG files, which LibreOffice shows too, instead of GIF or BMP
   int dialogFontSize = kDefaultDialogFontSize;
   int undoSteps = kDefaultUndoSteps;  // "Undo Steps": how many changes undo can take back; 0 for none
 

@@ -8,6 +8,7 @@
 #include <sstream>
 
 #include "app/command_registry.h"
+#include "app/command_index.h"
 #include "app/menu_reference.h"
 
 namespace meridax {
@@ -77,6 +78,17 @@ TEST(MenuReference, MenuTextsReadWithoutMarksAndTablesStayWhole) {
       EXPECT_FALSE(inMenuBar(*c)) << c->name << " has no text";
     }
   }
+}
+
+// The index lists every key once a command, and the settings the editor writes, whatever section they are in.
+TEST(CommandIndex, ListsEveryKeyAndTheSettingsOfEverySection) {
+  const std::string index = commandIndexMarkdown();
+  for (const FrameCommand* c : allCommands())
+    for (const std::string& key : commandKeys(*c))
+      EXPECT_NE(index.find("| <kbd>" + key + "</kbd> |"), std::string::npos) << key << " of " << c->name;
+  for (const char* row : {"| Backup Files | Settings |", "| RTF PNG Diagrams | Settings |", "| Default Game | Application |"})
+    EXPECT_NE(index.find(row), std::string::npos) << row;
+  EXPECT_LT(index.find("## Commands"), index.find("| Load File | [File](menus.md#file) | <kbd>Ctrl+O</kbd> |"));
 }
 
 }  // namespace

@@ -3,7 +3,7 @@
 # opens the document: its PDF must hold the game's texts, and the document it stores (ODT) one picture per
 # diagram, each the GIF file the diagram names, at its full size. (LibreOffice 7.4 without a display draws
 # linked GIF and BMP pictures into a PDF as empty 6 x 6 placeholders, so those pictures are checked in the ODT;
-# the same document with PNG diagrams must show every diagram in the PDF.)
+# the same document with the default diagrams, PNG, must show every diagram in the PDF.)
 # Exits 77 (skipped) when LibreOffice (soffice) or poppler-utils are missing: scripts/install-deps.sh --with-docs.
 set -eu
 cli="$1"; data="$2"; work="$3"
@@ -15,7 +15,7 @@ for tool in soffice pdftotext pdfimages; do
 done
 rm -rf "$work" && mkdir -p "$work/images"
 "$cli" rtf "$data/cli_rtf_awkward.sgf" --options "$data/cli_rtf_all_diagrams.ini" --images "$work/images" \
-  -o "$work/game.rtf"
+  --diagrams gif -o "$work/game.rtf"
 diagrams=$(grep -o 'INCLUDEPICTURE' "$work/game.rtf" | wc -l)
 HOME="$work" soffice --headless --convert-to pdf --outdir "$work" "$work/game.rtf" >/dev/null 2>&1
 pdftotext -enc UTF-8 "$work/game.pdf" "$work/game.txt"
@@ -40,10 +40,10 @@ with zipfile.ZipFile(odt) as z:
         if data not in ours or data[:6] != b"GIF89a":
             sys.exit(f"{name} is not one of the diagram files")
 PY
-# With PNG diagrams LibreOffice draws the linked pictures into the PDF itself, each at its full size.
+# With the default diagrams, PNG, LibreOffice draws the linked pictures into the PDF itself, each at its full size.
 rm -rf "$work/png" && mkdir -p "$work/png/images"
 "$cli" rtf "$data/cli_rtf_awkward.sgf" --options "$data/cli_rtf_all_diagrams.ini" --images "$work/png/images" \
-  --diagrams png -o "$work/png/game.rtf" >/dev/null
+  -o "$work/png/game.rtf" >/dev/null
 HOME="$work" soffice --headless --convert-to pdf --outdir "$work/png" "$work/png/game.rtf" >/dev/null 2>&1
 drawn=$(pdfimages -list "$work/png/game.pdf" | awk 'NR > 2 && $3 == "image" && $4 >= 100 && $5 >= 100' | wc -l)
 if [ "$drawn" -ne "$diagrams" ]; then
