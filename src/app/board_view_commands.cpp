@@ -46,6 +46,11 @@ void BoardViewCommands::CmViewGoCoordinates() {
   frame_.redraw(Redraw::All);
 }
 
+void BoardViewCommands::CmFitBoard() {
+  frame_.frameSettings().fitBoard = !frame_.frameSettings().fitBoard;
+  frame_.redraw(Redraw::All);
+}
+
 std::string BoardViewCommands::cursorText() { return toggleText(cursorShown(), "&Cursor\tAlt+F6"); }
 std::string BoardViewCommands::markupText() { return toggleText(markupShown(), "SGF &Markup\tAlt+F5"); }
 std::string BoardViewCommands::highlightingText() { return toggleText(highlightingShown(), "&Highlighting\tAlt+F8"); }
@@ -84,11 +89,17 @@ void BoardViewCommands::CmIncreaseSize() { resize(increasedSquareSize); }
 void BoardViewCommands::CmDecreaseSize() { resize(decreasedSquareSize); }
 
 void BoardViewCommands::resize(int (*next)(int)) {
-  const int now = squareSize();
+  const int now = shownSquareSize();
   const int after = next(now);
-  if (after == now) return;
-  setSquareSize(after);
+  if (after == now) return;  // at a limit: a fitted board of 70 or more is not increased either
+  frame_.frameSettings().fitBoard = false;
+  setSquareSize(after);  // kept within 12 ... 70
   frame_.redraw(Redraw::All);
+}
+
+int BoardViewCommands::shownSquareSize() {
+  if (shownSquare_ >= kMinSquareSize && boardFitted()) return shownSquare_;
+  return squareSize();
 }
 
 int BoardViewCommands::squareSize() {

@@ -29,11 +29,13 @@ class BoardViewCommands {
   void CmViewHighlighting();
   void CmViewSearch();
   void CmViewGoCoordinates();
+  void CmFitBoard();
   bool cursorShown() { return frame_.cursorShown(); }
   bool markupShown() { return frame_.frameSettings().viewMarkup != 0; }
   bool highlightingShown() { return frame_.frameSettings().displayCaptures != 0; }
   bool searchShown() { return frame_.frameSettings().doSearch != 0; }
   bool goCoordinatesShown() { return frame_.frameSettings().goLetters; }
+  bool boardFitted() { return frame_.frameSettings().fitBoard; }
   std::string cursorText();
   std::string markupText();
   std::string highlightingText();
@@ -46,17 +48,23 @@ class BoardViewCommands {
 
   // None, from the composition, the most recent N (asking for N), back from the current, none.
   void CmNumbering();
+  // Both turn the fit to the window off and step from the square size the pane shows.
   void CmIncreaseSize();
   void CmDecreaseSize();
 
   // The current game's square size, and storing a new one for its family and board width.
   int squareSize();
   void setSquareSize(int square);
+  // The square size the board pane shows, which it reports after each layout: while the board is
+  // fitted to the window it differs from the kept one. The kept one until a pane reports.
+  int shownSquareSize();
+  void setShownSquareSize(int square) { shownSquare_ = square; }
 
  private:
   void resize(int (*next)(int));
 
   FrameServices& frame_;
+  int shownSquare_ = 0;
 };
 
 }  // namespace meridax

@@ -41,6 +41,7 @@ struct YesNoKey {
 };
 constexpr YesNoKey kViewSwitches[] = {
     {"Go Letters", &FrameSettings::goLetters},
+    {"Fit Board", &FrameSettings::fitBoard},
     {"Auto Label Branches", &FrameSettings::autoLabelBranches},
     {"Auto Label Moves", &FrameSettings::autoLabelMoves},
 };

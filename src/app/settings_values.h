@@ -60,6 +60,7 @@ struct FrameSettings {
   int viewLast = 0;
   int displayNumbers = 8;
   bool goLetters = false;
+  bool fitBoard = true;  // the board pane's square size follows its area ("Fit Board")
   bool autoLabelBranches = false;
   bool autoLabelMoves = false;
   SquareSizeTable sizeGoBoard = defaultSquareSizes();

@@ -17,11 +17,12 @@ int hexOverlap(BoardShape shape, int square) {
 // How far a hexagon-board row is shifted right, in half squares.
 int hexagonRowShift(const BoardDimensions& b, int row) { return b.width - b.height - row; }
 
+// `square` is even and at least the smallest square.
 BoardGeometry baseGeometry(const BoardDimensions& board, int square) {
   BoardGeometry g;
   g.board = board;
   g.shape = boardShapeOf(board.kind);
-  g.square = clampSquareSize(square);
+  g.square = square;
   g.overlap = hexOverlap(g.shape, g.square);
   g.shadow = (16 * g.square + 40) / 80;
   return g;
@@ -77,8 +78,10 @@ PixelRect BoardGeometry::cellsBounds() const {
   return r;
 }
 
+int evenPaneSquare(int square) { return square < kMinBoardSquare ? kMinBoardSquare : square & ~1; }
+
 BoardGeometry layoutBoard(const BoardDimensions& board, int square, PixelRect area, bool goCoordinates) {
-  BoardGeometry g = baseGeometry(board, square);
+  BoardGeometry g = baseGeometry(board, evenPaneSquare(square));
   g.area = area;
   g.coordinates = goCoordinates && isGoKind(board.kind);
   const int sq = g.square, w = board.width;
@@ -90,7 +93,7 @@ BoardGeometry layoutBoard(const BoardDimensions& board, int square, PixelRect ar
 }
 
 BoardGeometry imageGeometry(const BoardDimensions& board, int square) {
-  BoardGeometry g = baseGeometry(board, square);
+  BoardGeometry g = baseGeometry(board, clampSquareSize(square));
   const int c = g.square, w = board.width;
   if (g.shape == BoardShape::GoBoard || g.shape == BoardShape::Kropki) {
     g.area = {0, 0, c * (w + 1) - 1, c * (g.rows() + 1) - 1};

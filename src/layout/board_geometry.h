@@ -32,6 +32,8 @@ inline constexpr int kMinBoardSquare = 12;
 inline constexpr int kMaxBoardSquare = 70;
 // An even square size within 12 ... 70; odd sizes go down to the even one below.
 int clampSquareSize(int square);
+// An even square size of at least 12, with no upper limit: a board fitted to a large window.
+int evenPaneSquare(int square);
 
 // The board's kind and size as the layout needs them.
 struct BoardDimensions {
@@ -43,7 +45,7 @@ struct BoardDimensions {
 struct BoardGeometry {
   BoardDimensions board;
   BoardShape shape = BoardShape::GoBoard;
-  int square = 24;    // even, 12 ... 70
+  int square = 24;    // even, at least 12 (the pane's fit has no upper limit, images stop at 70)
   int overlap = 0;    // hexagonal cells: how much higher each row sits than a full square below the last
   int shadow = 0;     // width of the shadow right of and below the frame
   bool coordinates = false;  // Go co-ordinates drawn around the board
@@ -61,6 +63,7 @@ struct BoardGeometry {
 
 // The pane's layout: the board centred in the area (odd remainders towards the top-left), Hex moved
 // left by half its lean, hexagonal rows moved down by half their overlap, and the frame around it.
+// The square is made even and at least 12.
 BoardGeometry layoutBoard(const BoardDimensions& board, int square, PixelRect area, bool goCoordinates);
 
 // An image of the board alone: its size and origin as the image exports make them, without frame.

@@ -1,6 +1,7 @@
 #include "layout/frame_board.h"
 
 #include "app/size_tables.h"
+#include "layout/board_fit.h"
 #include "rules/position_at.h"
 
 namespace meridax {
@@ -25,9 +26,22 @@ int boardSquareOf(const FrameSettings& settings, const SGridFrame& game) {
 }
 
 BoardGeometry frameBoardGeometry(FrameWin& frame, PixelRect area) {
-  SGridFrame& g = frame.game();
-  return layoutBoard(boardDimensionsOf(g), boardSquareOf(frame.frameSettings(), g), area,
-                     frame.frameSettings().goLetters);
+  const SGridFrame& g = frame.game();
+  const FrameSettings& s = frame.frameSettings();
+  if (!s.fitBoard) return layoutBoard(boardDimensionsOf(g), boardSquareOf(s, g), area, s.goLetters);
+  // Fitted inside the area less its margin, then centred in the whole area, which it paints.
+  BoardGeometry fitted =
+      fittedBoardGeometry(boardDimensionsOf(g), area.inflated(-kBoardPaneMargin), s.goLetters, kNoSquareCap);
+  fitted.area = area;
+  return fitted;
+}
+
+PixelSize frameBoardMinimum(FrameWin& frame) {
+  const SGridFrame& g = frame.game();
+  const FrameSettings& s = frame.frameSettings();
+  const int square = s.fitBoard ? kMinBoardSquare : boardSquareOf(s, g);
+  const PixelSize needed = areaNeeded(boardDimensionsOf(g), square, s.goLetters);
+  return {needed.width + 2 * kBoardPaneMargin, needed.height + 2 * kBoardPaneMargin};
 }
 
 BoardScene frameBoardScene(FrameWin& frame) {

@@ -44,7 +44,8 @@ void paintStarPoints(const Context& c) {
   p.setRenderHint(QPainter::Antialiasing, true);
   p.setPen(Qt::NoPen);
   p.setBrush(c.palette.dark);
-  const double r = std::max(1.5, c.g.square / 10.0);
+  // A fifth of a square across, never less than four pixels: seen at a glance at every size.
+  const double r = std::max(2.0, c.g.square / 10.0);
   for (const SceneCell& cell : c.scene.cells)
     if (cell.flags & point_flag::kStar) {
       const PixelPoint m = c.g.cellCentre(cell.at.x, cell.at.y);
@@ -86,6 +87,49 @@ void paintHexagons(const Context& c) {
   p.setBrush(c.palette.surface);
   for (const SceneCell& cell : c.scene.cells)
     if (cell.look != CellLook::OffBoard) p.drawPolygon(hexagonIn(rectOf(c.g.cellBox(cell.at.x, cell.at.y)), c.g.overlap));
+  noAntialiasing(p);
+}
+
+// Hex: each player's two edges in the player's colour, Black joining top and bottom, White left and
+// right, as a band along the outer sides of the edge cells. Corners of a cell, from its top clockwise.
+enum Corner { Top, UpperRight, LowerRight, Bottom, LowerLeft, UpperLeft };
+
+void paintHexEdges(const Context& c) {
+  QPainter& p = c.painter;
+  const int w = c.g.board.width;
+  if (w < 1) return;
+  auto corner = [&](int col, int row, Corner k) { return hexagonIn(rectOf(c.g.cellBox(col, row)), c.g.overlap)[k]; };
+  auto side = [&](std::initializer_list<std::pair<Corner, Corner>> ends, auto cellAt) {
+    QPolygon line;
+    for (int i = 0; i < w; ++i) {
+      const auto [col, row] = cellAt(i);
+      for (const auto& [from, to] : ends) {
+        if (line.isEmpty() || line.last() != corner(col, row, from)) line << corner(col, row, from);
+        line << corner(col, row, to);
+      }
+    }
+    return line;
+  };
+  const QPolygon top = side({{UpperLeft, Top}, {Top, UpperRight}}, [](int i) { return std::pair{i, 0}; });
+  const QPolygon bottom =
+      side({{LowerLeft, Bottom}, {Bottom, LowerRight}}, [w](int i) { return std::pair{i, w - 1}; });
+  const QPolygon left = side({{UpperLeft, LowerLeft}, {LowerLeft, Bottom}}, [](int i) { return std::pair{0, i}; });
+  const QPolygon right =
+      side({{Top, UpperRight}, {UpperRight, LowerRight}}, [w](int i) { return std::pair{w - 1, i}; });
+  const int band = std::max(3, c.g.square / 6);
+  p.setRenderHint(QPainter::Antialiasing, true);
+  p.setBrush(Qt::NoBrush);
+  auto stroke = [&](const QPolygon& line, const QColor& colour, int width) {
+    QPen pen(colour, width);
+    pen.setCapStyle(Qt::RoundCap);
+    pen.setJoinStyle(Qt::RoundJoin);
+    p.setPen(pen);
+    p.drawPolyline(line);
+  };
+  // White's band has a dark rim, or it would vanish on a light board.
+  for (const QPolygon* line : {&left, &right}) stroke(*line, c.palette.dark, band + 2);
+  for (const QPolygon* line : {&left, &right}) stroke(*line, c.palette.whitePiece, band);
+  for (const QPolygon* line : {&top, &bottom}) stroke(*line, c.palette.blackPiece, band);
   noAntialiasing(p);
 }
 
@@ -191,6 +235,9 @@ void paintCells(const Context& c, bool thickGoLines) {
       break;
     case BoardShape::SquareCells: paintSquares(c); break;
     case BoardShape::HexRhombus:
+      paintHexagons(c);
+      paintHexEdges(c);
+      break;
     case BoardShape::HexagonCells: paintHexagons(c); break;
   }
 }

@@ -5,6 +5,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
+#include <algorithm>
 
 #include "layout/board_hit_test.h"
 #include "layout/board_keys.h"
@@ -31,12 +32,13 @@ std::optional<CursorKey> cursorKeyOf(int key) {
 
 bool isOthello(FrameWin& f) { return f.game().kind() == GameKind::Othello; }
 
+constexpr int kLeastPaneSide = 120;
+
 }  // namespace
 
 BoardWidget::BoardWidget(FrameWin& frame, QWidget* parent) : QWidget(parent), frame_(frame) {
   setFocusPolicy(Qt::StrongFocus);
   setAttribute(Qt::WA_OpaquePaintEvent);
-  setMinimumSize(120, 120);
   refresh();
 }
 
@@ -52,7 +54,11 @@ void BoardWidget::act(Act&& action) {
 }
 
 void BoardWidget::refresh() {
+  // Never smaller than the whole board: the scroll area around the pane shows the rest.
+  const PixelSize least = frameBoardMinimum(frame_);
+  setMinimumSize(std::max(least.width, kLeastPaneSide), std::max(least.height, kLeastPaneSide));
   geometry_ = frameBoardGeometry(frame_, {0, 0, width(), height()});
+  frame_.view().setShownSquareSize(geometry_.square);
   scene_ = frameBoardScene(frame_);
   update();
 }

@@ -14,6 +14,7 @@
 #include "app/dialog_geometry.h"
 #include "view/list_table_model.h"
 #include "view/qt_text.h"
+#include "view/selection_contrast.h"
 
 namespace meridax {
 
@@ -62,6 +63,7 @@ ListDialog::ListDialog(FrameWin& frame, std::size_t depth, ActionRunner run, QWi
   view_->setObjectName(QStringLiteral("listView"));
   view_->setModel(sorted_);
   view_->setRootIsDecorated(false);
+  giveSelectionContrast(*view_);
   view_->setUniformRowHeights(true);
   view_->setAllColumnsShowFocus(true);
   view_->setSelectionMode(QAbstractItemView::ExtendedSelection);

@@ -9,6 +9,7 @@
 #include <QLayout>
 #include <QMenu>
 #include <QScreen>
+#include <QScrollArea>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTimer>
@@ -111,13 +112,20 @@ QWidget& MainWindow::boardPane() { return *board_; }
 void MainWindow::buildPanes() {
   boardSplit_ = new QSplitter(Qt::Horizontal, this);
   boardSplit_->setObjectName(QStringLiteral("boardSplit"));
-  board_ = new BoardWidget(*frame_, boardSplit_);
+  // The board fills its scroll area, which scrolls only a board larger than the pane.
+  boardScroll_ = new QScrollArea(boardSplit_);
+  boardScroll_->setObjectName(QStringLiteral("boardScroll"));
+  boardScroll_->setFrameShape(QFrame::NoFrame);
+  boardScroll_->setWidgetResizable(true);
+  boardScroll_->setMinimumSize(120, 120);
+  board_ = new BoardWidget(*frame_);
   board_->setActionRunner([this](const std::function<void()>& action) { run(action); });
+  boardScroll_->setWidget(board_);
   columnSplit_ = new QSplitter(Qt::Vertical, boardSplit_);
   columnSplit_->setObjectName(QStringLiteral("columnSplit"));
   tree_ = new TreePane(*frame_, columnSplit_);
   comment_ = new CommentPane(*frame_, columnSplit_);
-  boardSplit_->addWidget(board_);
+  boardSplit_->addWidget(boardScroll_);
   boardSplit_->addWidget(columnSplit_);
   columnSplit_->addWidget(tree_);
   columnSplit_->addWidget(comment_);
@@ -318,7 +326,9 @@ void MainWindow::setStatus(StatusField field, const std::string& text) {
 }
 
 void MainWindow::setTitle(const std::string& title) {
-  setWindowTitle(toQt(title));
+  // "[*]" is where Qt shows the unsaved-changes mark; one in the title itself is written twice.
+  setWindowTitle(toQt(title).replace(QStringLiteral("[*]"), QStringLiteral("[*][*]")) + QStringLiteral("[*]"));
+  setWindowModified(frame_ != nullptr && frame_->modified());
   if (mirror_ != nullptr) mirror_->setTitle(title);
 }
 

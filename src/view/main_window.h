@@ -19,6 +19,7 @@
 #include "view/preferences_sheet.h"
 
 class QLabel;
+class QScrollArea;
 class QTimer;
 class QSplitter;
 class QToolBar;
@@ -135,6 +136,7 @@ class MainWindow : public QMainWindow, public WindowPort, public CommandPort, pu
   FramePorts ports_;
   std::unique_ptr<FrameWin> frame_;
   std::unique_ptr<FrameDialogs> dialogs_;  // its windows go before the frame they show
+  QScrollArea* boardScroll_ = nullptr;
   BoardWidget* board_ = nullptr;
   TreePane* tree_ = nullptr;
   CommentPane* comment_ = nullptr;

@@ -16,6 +16,7 @@
 #include "rules/position_at.h"
 #include "view/board_preview.h"
 #include "view/qt_text.h"
+#include "view/selection_contrast.h"
 #include "view/tree_pane.h"
 
 namespace meridax {
@@ -105,6 +106,7 @@ PositionListDialog::PositionListDialog(FrameWin& frame, PositionListModel& rows,
   list_ = new QTreeView(this);
   list_->setObjectName(QStringLiteral("positionList"));
   list_->setRootIsDecorated(false);
+  giveSelectionContrast(*list_);
   list_->setUniformRowHeights(true);
   list_->setAllColumnsShowFocus(true);
   list_->setSelectionMode(QAbstractItemView::SingleSelection);

@@ -7,6 +7,7 @@
 #include <QWheelEvent>
 #include <algorithm>
 
+#include "layout/colour_contrast.h"
 #include "view/qt_text.h"
 
 namespace meridax {
@@ -17,6 +18,18 @@ namespace {
 QColor toQColor(ColourRef c) { return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF); }
 
 QRect toQRect(const PixelRect& r) { return QRect(r.x, r.y, r.width, r.height); }
+
+// The current move's outline: thick enough to be seen at a glance, whatever the font.
+int markWidth(int lineHeight) { return std::max(3, lineHeight / 7); }
+
+void drawMark(QPainter& painter, const QRect& box, const QColor& colour, int width) {
+  QPen pen(colour, width);
+  pen.setJoinStyle(Qt::MiterJoin);
+  painter.setPen(pen);
+  painter.setBrush(Qt::NoBrush);
+  const int in = width / 2;
+  painter.drawRect(box.adjusted(in, in, in - width + 1, in - width + 1));
+}
 
 }  // namespace
 
@@ -42,7 +55,8 @@ void TreePane::applySettings() {
   branchFont_ = toQFont(s.branchFont);
   const AttributeColours& c = s.colours;
   colours_ = Palette{toQColor(c.font), toQColor(c.fontMoves), toQColor(c.fontHighMove), toQColor(c.fontBranch),
-                     toQColor(c.box),  toQColor(c.box2),      toQColor(c.box3)};
+                     toQColor(c.box),  toQColor(c.box2),      toQColor(c.box3),
+                     toQColor(markColourAgainst(c.box, c.fontHighMove))};
   columns_ = s.do6Moves ? 6 : 4;
   rebuild();
 }
@@ -141,11 +155,12 @@ void TreePane::paintEvent(QPaintEvent*) {
 }
 
 void TreePane::paintBox(QPainter& painter, const QRect& rect, const QString& text, const QFont& font,
-                        const QColor& fill, const QColor& ink) {
+                        const QColor& fill, const QColor& ink, bool current) {
   const QRect inner = rect.adjusted(0, 1, -1, -2);
   painter.fillRect(inner, fill);
   painter.setPen(colours_.moves);
   painter.drawRect(inner);
+  if (current) drawMark(painter, inner, colours_.mark, markWidth(metrics().lineHeight));
   painter.setFont(font);
   painter.setPen(ink);
   // A box text longer than the box (a move with its annotation, "Bq16!?") is narrowed to fit.
@@ -173,7 +188,7 @@ void TreePane::paintLine(QPainter& painter, const TreeLine& line, int row, const
         const bool high = box.node == current;
         paintBox(painter, toQRect(boxRect(m, row, box.column, kMoveBoxChars)), QString::fromStdString(box.text),
                  high ? highFont_ : movesFont_, high ? colours_.box3 : colours_.box,
-                 high ? colours_.highMove : colours_.moves);
+                 high ? colours_.highMove : colours_.moves, high);
       }
       return;
     case TreeLineType::Variation: {
@@ -187,7 +202,7 @@ void TreePane::paintLine(QPainter& painter, const TreeLine& line, int row, const
       painter.setPen(colours_.branch);
       painter.drawText(restArea, Qt::AlignLeft | Qt::AlignVCenter, rest);
       paintBox(painter, boxArea, QString::fromStdString(box.text).trimmed(), branchFont_, colours_.box2,
-               colours_.branch);
+               colours_.branch, false);
       return;
     }
     case TreeLineType::Text: {

@@ -57,10 +57,11 @@ class TreePane : public QWidget {
  private:
   struct Palette {
     QColor text, moves, highMove, branch, box, box2, box3;
+    QColor mark;  // the current move's thick outline, clear against the other boxes' fill
   };
   void paintLine(QPainter& painter, const TreeLine& line, int row, const GameNode* current);
   void paintBox(QPainter& painter, const QRect& rect, const QString& text, const QFont& font, const QColor& fill,
-                const QColor& ink);
+                const QColor& ink, bool current);
   void paintMarkers(QPainter& painter, const TreeLine& line, int row, bool current);
   void updateScrollBar();
   void followCurrent();

@@ -101,6 +101,46 @@ TEST_F(BoardViewCommandsTest, SizeIsKeptPerFamilyAndWidth) {
   EXPECT_EQ(frame().view().squareSize(), 12);
 }
 
+// The size steps while the board is fitted to the window start from the size it shows, and end the fit.
+struct FitStepCase {
+  bool fitted;
+  int shown, kept;
+  const char* command;
+  bool fittedAfter;
+  int keptAfter;
+};
+class FitSteps : public BoardViewCommandsTest, public ::testing::WithParamInterface<FitStepCase> {};
+TEST_P(FitSteps, FromTheSizeShown) {
+  const FitStepCase c = GetParam();
+  loadText("(;GM[1]SZ[19])");
+  FrameSettings& s = frame().frameSettings();
+  s.fitBoard = c.fitted;
+  s.sizeGoBoard[18] = c.kept;
+  frame().view().setShownSquareSize(c.shown);
+  frame().runCommand(c.command);
+  EXPECT_EQ(s.fitBoard, c.fittedAfter);
+  EXPECT_EQ(s.sizeGoBoard[18], c.keptAfter);
+}
+INSTANTIATE_TEST_SUITE_P(Steps, FitSteps,
+                         ::testing::Values(FitStepCase{true, 40, 24, "CmIncreaseSize", false, 42},
+                                           FitStepCase{true, 40, 24, "CmDecreaseSize", false, 38},
+                                           FitStepCase{true, 90, 24, "CmDecreaseSize", false, 70},  // kept up to 70
+                                           FitStepCase{true, 90, 24, "CmIncreaseSize", true, 24},   // nothing larger
+                                           FitStepCase{true, 70, 24, "CmIncreaseSize", true, 24},
+                                           FitStepCase{true, 12, 24, "CmDecreaseSize", true, 24},
+                                           FitStepCase{false, 40, 24, "CmIncreaseSize", false, 26},  // shown = kept
+                                           FitStepCase{false, 0, 30, "CmDecreaseSize", false, 28}));
+
+TEST_F(BoardViewCommandsTest, FitBoardIsAToggleThatRedrawsEverything) {
+  const FrameCommand& fit = *frame().findCommand("CmFitBoard");
+  EXPECT_EQ(menuText("CmFitBoard"), "&Fit the Board to the Window");
+  EXPECT_TRUE(frame().commandChecked(fit));
+  frame().runCommand("CmFitBoard");
+  EXPECT_FALSE(frame().frameSettings().fitBoard);
+  EXPECT_FALSE(frame().commandChecked(fit));
+  EXPECT_EQ(ports.lastRedraw(), Redraw::All);
+}
+
 TEST(BoardViewKeys, AcceleratorsReachTheCommands) {
   EXPECT_EQ(commandForKey("Alt+F6"), "CmViewCursor");
   EXPECT_EQ(commandForKey("Shift+Ctrl+N"), "CmNumbering");

@@ -81,6 +81,7 @@ TEST(SettingsIo, EmptyProfile_StartsWithFirstRunColoursAndDefaultFonts) {
   EXPECT_EQ(resolveDefaultGame(frame), (DefaultGame{GameKind::Go, 19, 19, ""}));
   EXPECT_EQ(frame.defaultKropkiX, 255);
   EXPECT_EQ(frame.defaultKropkiY, 255);
+  EXPECT_TRUE(frame.fitBoard);
 }
 
 TEST(SettingsIo, LaterStarts_KeepTheColoursWrittenAtExit) {
@@ -204,6 +205,7 @@ TEST(SettingsIo, FrameSettingsWrittenAndRead_GiveTheSameValues) {
   written.viewLast = 1;
   written.displayNumbers = 12;
   written.goLetters = true;
+  written.fitBoard = false;
   written.autoLabelMoves = true;
   written.sizeKropki[38] = 16;
   written.sizeHex[10] = 40;
@@ -222,6 +224,7 @@ TEST(SettingsIo, FrameSettingsWrittenAndRead_GiveTheSameValues) {
   EXPECT_EQ(resolveDefaultGame(read), (DefaultGame{GameKind::Kropki, 39, 32, ""}));
   EXPECT_EQ(profile.readInt("Application", "Display Width"), 287);
   EXPECT_EQ(profile.readString("Application", "Navigationbar"), "NO");
+  EXPECT_EQ(profile.readString("Application", "Fit Board"), "NO");
   EXPECT_FALSE(profile.contains("Application", "dlgComment PlacementLBL"));
 }
 

@@ -7,7 +7,9 @@
 #include <QPicture>
 
 #include "edit/edit_test_support.h"
+#include "layout/board_fit.h"
 #include "rules/position_at.h"
+#include "view/board_paint_parts.h"
 #include "view/view_test_support.h"
 
 namespace meridax {
@@ -102,6 +104,52 @@ TEST(Renderer, TheCursorLeavesThePieceUnderItWhole) {
       }
     EXPECT_GT(changedOutside, 20) << "the corners still show";
   }
+}
+
+QImage renderEmpty(const char* sgf, int square, const BoardPalette& palette, BoardGeometry& geometry) {
+  LoadedText t(sgf);
+  SGridFrame& g = t.game();
+  const BoardScene scene = buildScene(g, g.endNode, PositionAt(g, g.endNode), SceneOptions{}, {0, 0});
+  const BoardDimensions board{g.kind(), g.width(), g.height()};
+  const PixelSize size = areaNeeded(board, square, false);
+  geometry = layoutBoard(board, square, {0, 0, size.width, size.height}, false);
+  QImage image(size.width, size.height, QImage::Format_RGB32);
+  QPainter painter(&image);
+  BoardRenderer(palette, BoardPaintOptions{}).paint(painter, geometry, scene);
+  return image;
+}
+
+// Measured along the diagonal, where no grid line runs: the dark disc is at least an eighth of a square across.
+TEST(Renderer, StarPointsAreAnEighthOfASquareAcrossAtEverySize) {
+  view_testing::application();
+  for (const int square : {12, 24, 40, 100}) {
+    BoardGeometry g;
+    const QImage image = renderEmpty("(;GM[1]SZ[19])", square, blackAndWhitePalette(), g);
+    const PixelPoint centre = g.cellCentre(3, 3);
+    int dark = 0;
+    for (int i = -square / 2; i < square / 2; ++i)
+      if (image.pixelColor(centre.x + i, centre.y + i).lightness() < 128) ++dark;
+    EXPECT_GE(dark * std::sqrt(2.0), square / 8.0) << "square " << square;
+  }
+}
+
+// Black joins the top and bottom edges, White the left and right: each pair drawn in its player's colour.
+TEST(Renderer, HexEdgesAreColouredByThePlayerWhoJoinsThem) {
+  view_testing::application();
+  const BoardPalette palette = paletteFromSettings(AttributeColours{}, 0);
+  BoardGeometry g;
+  const QImage image = renderEmpty("(;GM[11]SZ[11])", 30, palette, g);
+  auto atEdge = [&](int col, int row, int from, int to) {
+    const QPolygon hexagon = board_paint::hexagonIn(QRect(g.cellBox(col, row).x, g.cellBox(col, row).y, 30, 30),
+                                                    g.overlap);
+    return image.pixelColor((hexagon[from] + hexagon[to]) / 2);
+  };
+  EXPECT_EQ(atEdge(5, 0, 0, 1), palette.blackPiece);    // top
+  EXPECT_EQ(atEdge(5, 10, 3, 4), palette.blackPiece);   // bottom
+  EXPECT_EQ(atEdge(0, 5, 4, 5), palette.whitePiece);    // left
+  EXPECT_EQ(atEdge(10, 5, 1, 2), palette.whitePiece);   // right
+  EXPECT_NE(atEdge(5, 5, 0, 1), palette.blackPiece);    // inside the board: the plain grid
+  EXPECT_NE(atEdge(5, 5, 1, 2), palette.whitePiece);
 }
 
 TEST(BoardPalette, SettingsColoursAreReadRedFirst) {

@@ -51,6 +51,7 @@ class BoardWidgetTest : public testing::FrameTest {
 };
 
 TEST_F(BoardWidgetTest, LaidOutInTheWholeWidgetAndHitBack) {
+  frame().frameSettings().fitBoard = false;  // the kept square size
   BoardWidget& b = board("(;GM[1]SZ[9])");
   const BoardGeometry& g = b.boardGeometry();
   EXPECT_EQ(g.area, (PixelRect{0, 0, 400, 400}));
@@ -182,6 +183,7 @@ TEST_F(BoardWidgetTest, MenuKeyOpensTheShortMenu) {
 }
 
 TEST_F(BoardWidgetTest, RefreshFollowsTheSquareSize) {
+  frame().frameSettings().fitBoard = false;  // the kept square size
   BoardWidget& b = board("(;GM[1]SZ[9])");
   frame().runCommand("CmIncreaseSize");
   b.refresh();

@@ -5,7 +5,13 @@
 #include <QStatusBar>
 #include <QTest>
 
+#include <QScrollArea>
+#include <QScrollBar>
+
+#include "layout/board_fit.h"
+#include "layout/colour_contrast.h"
 #include "layout/pane_split.h"
+#include "view/board_widget.h"
 #include "view/tree_pane.h"
 #include "view_test_support.h"
 
@@ -103,6 +109,73 @@ TEST_F(MainWindowTest, TreeScrollKeepsTheTopWithinItsBounds) {
   window->runCommand("CmStartPosition");  // the start node on the first line: followed again
   window->runCommand("CmEndPosition");
   EXPECT_FALSE(tree.boxOf(window->frame().game().currentNode).isEmpty());
+}
+
+TEST_F(MainWindowTest, FittedBoardFollowsTheWindowUntilTheToggleTurnsItOff) {
+  const std::string path = writeFile("big.sgf", "(;GM[1]SZ[19];B[pd];W[dp])");
+  auto window = makeWindow(profile);
+  window->run([&] { window->frame().files().ReLoad(path); });
+  auto& board = static_cast<BoardWidget&>(window->boardPane());
+  auto* scroll = window->findChild<QScrollArea*>(QStringLiteral("boardScroll"));
+  ASSERT_NE(scroll, nullptr);
+  auto resizeTo = [&](int width, int height) {
+    window->resize(width, height);
+    QApplication::processEvents();
+  };
+  auto scrolls = [&] { return scroll->horizontalScrollBar()->isVisible() || scroll->verticalScrollBar()->isVisible(); };
+  auto squareAt = [&](int width, int height) {
+    resizeTo(width, height);
+    EXPECT_TRUE(boardInsideArea(board.boardGeometry())) << width << " x " << height;
+    EXPECT_FALSE(scrolls()) << width << " x " << height;
+    return board.boardGeometry().square;
+  };
+  const int small = squareAt(700, 450), middle = squareAt(1024, 720), large = squareAt(1600, 1000);
+  EXPECT_LT(small, middle);
+  EXPECT_LT(middle, large);
+
+  // Off: the kept size, and a board larger than its pane scrolls rather than being cut.
+  window->frame().frameSettings().sizeGoBoard[18] = 40;
+  window->runCommand("CmFitBoard");
+  resizeTo(1024, 720);
+  EXPECT_EQ(board.boardGeometry().square, 40);
+  EXPECT_TRUE(boardInsideArea(board.boardGeometry()));
+  EXPECT_TRUE(scrolls());
+  // Decrease steps down from the kept size; turned on again, the fit takes over once the pane has its size.
+  window->runCommand("CmDecreaseSize");
+  EXPECT_EQ(board.boardGeometry().square, 38);
+  window->runCommand("CmFitBoard");
+  QApplication::processEvents();
+  EXPECT_EQ(board.boardGeometry().square, middle);
+  EXPECT_FALSE(scrolls());
+}
+
+TEST_F(MainWindowTest, TitleCarriesTheUnsavedChangesMark) {
+  auto window = makeWindow(profile);
+  EXPECT_TRUE(window->windowTitle().endsWith(QStringLiteral("[*]")));
+  EXPECT_FALSE(window->isWindowModified());
+  window->run([&] { window->frame().clickBoard(3, 3); });
+  EXPECT_TRUE(window->isWindowModified());
+}
+
+TEST_F(MainWindowTest, CurrentTreeBoxHasAnOutlineThatStandsOutFromTheOtherBoxes) {
+  const std::string path = writeFile("three.sgf", "(;GM[1]SZ[19];B[pd];W[dp];B[pp])");
+  auto window = makeWindow(profile);
+  window->run([&] { window->frame().files().ReLoad(path); });
+  window->runCommand("CmPreviousMove");
+  TreePane& tree = window->treePane();
+  const GameNode* current = window->frame().game().currentNode;
+  const QImage image = tree.grab().toImage();
+  const QRect mine = tree.boxOf(current), other = tree.boxOf(current->next());
+  ASSERT_FALSE(mine.isEmpty());
+  ASSERT_FALSE(other.isEmpty());
+  // One pixel inside the left edge: the thick outline on the current box, the fill on the others.
+  const QColor mark = image.pixelColor(mine.left() + 1, mine.center().y());
+  const QColor fill = image.pixelColor(other.left() + 1, other.center().y());
+  auto ref = [](const QColor& c) {
+    return static_cast<ContrastColour>(c.red() | c.green() << 8 | c.blue() << 16);
+  };
+  EXPECT_GE(contrastRatio(ref(mark), ref(fill)), kLeastMarkContrast) << mark.name().toStdString() << " on "
+                                                                     << fill.name().toStdString();
 }
 
 }  // namespace
