@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "app/progress_port.h"
+#include "model/collection.h"
 #include "engine/gtp_protocol.h"
 #include "model/app_error.h"
 #include "model/node_texts.h"
@@ -38,6 +39,7 @@ bool gameOver(const GameNode* n) {
 std::string engineChoiceComment(const std::string& vertex) { return "Engine: " + vertex; }
 
 struct EngineCommands::Analysis {
+  GameEngine* engine = nullptr;  // the engine of the game analysed
   std::vector<GameNode*> moves;
   std::size_t next = 0;
   std::uint32_t game = 0;
@@ -57,17 +59,96 @@ EngineCommands::EngineCommands(FrameServices& frame) : frame_(frame) {}
 
 EngineCommands::~EngineCommands() {
   analysis_.reset();
-  session_.reset();
+  engines_.clear();
 }
 
-void EngineCommands::setProcess(EngineProcess* process) {
-  if (process == process_) return;
-  session_.reset();
-  process_ = process;
+// ---- The engines of the games ----
+
+EngineCommands::GameEngine* EngineCommands::engineOf(std::uint32_t game) const {
+  for (const std::unique_ptr<GameEngine>& e : engines_)
+    if (e->game == game) return e.get();
+  return nullptr;
 }
 
-std::string EngineCommands::engineTitle() const {
-  return session_ != nullptr && !session_->entry().name.empty() ? session_->entry().name : std::string("The engine");
+EngineCommands::GameEngine* EngineCommands::current() const { return engineOf(frame_.game().serial()); }
+
+bool EngineCommands::attached() const {
+  const GameEngine* e = current();
+  return e != nullptr && e->session->attached();
+}
+
+bool EngineCommands::playingAgainst() const {
+  const GameEngine* e = current();
+  return e != nullptr && e->colour.has_value();
+}
+
+bool EngineCommands::busy() const {
+  const GameEngine* e = current();
+  return e != nullptr && e->session->busy();
+}
+
+bool EngineCommands::anyBusy() const {
+  return std::any_of(engines_.begin(), engines_.end(), [](const auto& e) { return e->session->busy(); });
+}
+
+std::size_t EngineCommands::runningEngines() const {
+  return static_cast<std::size_t>(
+      std::count_if(engines_.begin(), engines_.end(), [](const auto& e) { return e->session->attached(); }));
+}
+
+EngineProcess* EngineCommands::process() const {
+  const GameEngine* e = current();
+  return e != nullptr && e->session->attached() ? e->process.get() : nullptr;
+}
+
+EngineCommands::GameEngine& EngineCommands::makeEngine() {
+  auto e = std::make_unique<GameEngine>();
+  e->game = frame_.game().serial();
+  e->process = makeProcess_();
+  e->session = std::make_unique<EngineSession>(*e->process);
+  GameEngine* raw = e.get();
+  e->session->setLog([this](GtpClient::LogKind kind, const std::string& text) {
+    addLog((kind == GtpClient::LogKind::Sent ? ">> " : kind == GtpClient::LogKind::Fault ? "!! " : "") + text);
+  });
+  e->session->setFaultSink([this, raw](const std::string& why) { engineFault(*raw, why); });
+  engines_.push_back(std::move(e));
+  return *raw;
+}
+
+void EngineCommands::endEnginesOfGamesGone() {
+  Collection& games = frame_.collection();
+  std::vector<std::uint32_t> open;
+  for (std::size_t i = 0; i < games.size(); ++i) open.push_back(games.game(i).serial());
+  // Taken out of the list first: ending an analysis is an action, which comes back here.
+  std::vector<std::unique_ptr<GameEngine>> gone;
+  for (auto it = engines_.begin(); it != engines_.end();) {
+    if (std::find(open.begin(), open.end(), (*it)->game) == open.end()) {
+      gone.push_back(std::move(*it));
+      it = engines_.erase(it);
+    } else {
+      ++it;
+    }
+  }
+  for (std::unique_ptr<GameEngine>& e : gone) {
+    if (analysis_ && analysis_->engine == e.get()) endAnalysis("");
+    if (e->session->attached()) addLog("-- " + engineTitle(*e) + " ended with its game");
+    e->session->detach();
+  }
+}
+
+std::string EngineCommands::gameLabel(std::uint32_t game) {
+  Collection& games = frame_.collection();
+  for (std::size_t i = 0; i < games.size(); ++i) {
+    const SGridFrame& g = games.game(i);
+    if (g.serial() != game) continue;
+    const std::string& name = g.details[DetailField::GameName];
+    return "game " + std::to_string(i + 1) + (name.empty() ? "" : " (" + name + ")");
+  }
+  return "a game no longer open";
+}
+
+std::string EngineCommands::engineTitle(const GameEngine& e) {
+  return !e.session->entry().name.empty() ? e.session->entry().name : std::string("The engine");
 }
 
 void EngineCommands::addLog(const std::string& line) {
@@ -103,23 +184,18 @@ void EngineCommands::CmAttachEngine() {
     frame_.tell(kCaption, "No engine is set up. Add one on the Engines page of the preferences.");
     return;
   }
-  if (process_ == nullptr) {
+  if (!makeProcess_) {
     frame_.tell(kCaption, "Engines cannot be run here.", MessageIcon::Error);
     return;
   }
-  if (session_ == nullptr) {
-    session_ = std::make_unique<EngineSession>(*process_);
-    session_->setLog([this](GtpClient::LogKind kind, const std::string& text) {
-      addLog((kind == GtpClient::LogKind::Sent ? ">> " : kind == GtpClient::LogKind::Fault ? "!! " : "") + text);
-    });
-    session_->setFaultSink([this](const std::string& why) { engineFault(why); });
-  }
-  followed_ = nullptr;
-  engineColour_.reset();
-  moveAsked_ = false;
-  addLog("-- " + entry->name + ": " + entry->commandLine);
-  if (std::optional<std::string> error = session_->attach(*entry, [this](const GtpReply& r) {
-        if (r.ok()) showNotice(engineTitle() + " is attached");
+  // A game whose engine stopped starts it again in the same place.
+  GameEngine& e = current() != nullptr ? *current() : makeEngine();
+  e.followed = nullptr;
+  e.colour.reset();
+  e.moveAsked = false;
+  addLog("-- " + entry->name + " for " + gameLabel(e.game) + ": " + entry->commandLine);
+  if (std::optional<std::string> error = e.session->attach(*entry, [this, &e = e](const GtpReply& r) {
+        if (r.ok()) showNotice(engineTitle(e) + " is attached to " + gameLabel(e.game));
       })) {
     frame_.tell(kCaption, "The engine \"" + entry->name + "\" could not be started: " + *error + ".",
                 MessageIcon::Error);
@@ -129,96 +205,129 @@ void EngineCommands::CmAttachEngine() {
 }
 
 void EngineCommands::CmDetachEngine() {
-  if (session_ == nullptr) return;
-  if (analysis_) endAnalysis("");
-  session_->detach();
-  engineColour_.reset();
-  moveAsked_ = false;
+  GameEngine* e = current();
+  if (e == nullptr) return;
+  if (analysis_ && analysis_->engine == e) endAnalysis("");
+  const std::string title = engineTitle(*e);
+  // Only this game's engine goes; the others run on.
+  std::unique_ptr<GameEngine> gone;
+  for (auto it = engines_.begin(); it != engines_.end(); ++it)
+    if (it->get() == e) {
+      gone = std::move(*it);
+      engines_.erase(it);
+      break;
+    }
+  gone->session->detach();
   setMarks({});
-  showNotice(engineTitle() + " is detached");
+  showNotice(title + " is detached");
 }
 
-void EngineCommands::engineFault(const std::string& why) {
-  moveAsked_ = false;
-  engineColour_.reset();
-  followed_ = nullptr;
-  if (analysis_) endAnalysis("");
-  showNotice(engineTitle() + " stopped");
+void EngineCommands::engineFault(GameEngine& e, const std::string& why) {
+  // The session stays (it is the one reporting); attaching again restarts it.
+  e.moveAsked = false;
+  e.colour.reset();
+  e.followed = nullptr;
+  if (analysis_ && analysis_->engine == &e) endAnalysis("");
+  const std::string game = gameLabel(e.game);
+  showNotice(engineTitle(e) + " of " + game + " stopped");
   frame_.tell(kCaption,
-              "The engine \"" + engineTitle() + "\" stopped: " + why +
+              "The engine \"" + engineTitle(e) + "\" of " + game + " stopped: " + why +
                   ".\nThe game is as it was. Attach the engine again to go on.",
               MessageIcon::Error);
 }
 
-void EngineCommands::refused(const std::string& command, const GtpReply& reply) {
+void EngineCommands::refused(const GameEngine& e, const std::string& command, const GtpReply& reply) {
   if (reply.outcome == GtpOutcome::Fault) return;  // the fault sink has told it
-  frame_.tell(kCaption, engineTitle() + " refused \"" + command + "\": " + reply.text, MessageIcon::Warning);
+  frame_.tell(kCaption, engineTitle(e) + " refused \"" + command + "\": " + reply.text, MessageIcon::Warning);
 }
 
 // ---- Following the current node ----
 
 void EngineCommands::afterAction() {
+  endEnginesOfGamesGone();
   if (!canAsk()) return;
+  GameEngine& e = *current();
   SGridFrame& g = frame_.game();
-  if (followed_ != g.currentNode || followedGame_ != g.serial()) {
-    followed_ = g.currentNode;
-    followedGame_ = g.serial();
-    session_->syncTo(g, g.currentNode, [this](const GtpReply& r) {
-      if (!r.ok() && r.outcome != GtpOutcome::Fault) showNotice(engineTitle() + " cannot follow: " + r.text);
+  if (e.followed != g.currentNode) {
+    e.followed = g.currentNode;
+    e.session->syncTo(g, g.currentNode, [this, &e = e](const GtpReply& r) {
+      if (!r.ok() && r.outcome != GtpOutcome::Fault) showNotice(engineTitle(e) + " cannot follow: " + r.text);
     });
   }
-  if (engineColour_ && !moveAsked_ && sideToMove(g) == *engineColour_ && !gameOver(g.currentNode)) requestMove();
+  if (e.colour && !e.moveAsked && sideToMove(g) == *e.colour && !gameOver(g.currentNode)) requestMove(e);
+}
+
+void EngineCommands::gameReplaced(std::uint32_t from, std::uint32_t to) {
+  if (from == to) return;
+  if (GameEngine* e = engineOf(from); e != nullptr && engineOf(to) == nullptr) {
+    e->game = to;
+    e->followed = nullptr;  // the nodes are new; the board itself is sent only where it differs
+  }
 }
 
 void EngineCommands::settle() {
-  while (session_ != nullptr && session_->busy()) session_->settle();
+  // An answer may ask the engine more (or ask another game's engine), so the round goes on until all rest.
+  for (bool waited = true; waited;) {
+    waited = false;
+    for (std::size_t i = 0; i < engines_.size(); ++i)
+      if (engines_[i]->session->busy()) {
+        engines_[i]->session->settle();
+        waited = true;
+      }
+  }
 }
 
 void EngineCommands::tick() {
-  if (session_ != nullptr) session_->tick();
+  for (std::size_t i = 0; i < engines_.size(); ++i) engines_[i]->session->tick();
 }
 
 // ---- The engine's move ----
 
 void EngineCommands::CmEngineMove() {
-  if (!canAsk() || moveAsked_) return;
-  requestMove();
+  if (!canAsk() || current()->moveAsked) return;
+  requestMove(*current());
 }
 
-void EngineCommands::requestMove() {
+void EngineCommands::requestMove(GameEngine& e) {
   SGridFrame& g = frame_.game();
   const std::string colour = colourWord(sideToMove(g));
   const Stamp stamp = stampNow();
-  moveAsked_ = true;
-  followed_ = g.currentNode;
-  followedGame_ = g.serial();
-  session_->syncTo(g, g.currentNode, [this, stamp, colour](const GtpReply& synced) {
+  e.moveAsked = true;
+  e.followed = g.currentNode;
+  e.session->syncTo(g, g.currentNode, [this, &e = e, stamp, colour](const GtpReply& synced) {
     if (!synced.ok()) {
-      moveAsked_ = false;
-      refused("play", synced);
+      e.moveAsked = false;
+      refused(e, "play", synced);
       return;
     }
-    showNotice(engineTitle() + " is thinking...");
-    session_->send("genmove " + colour, [this, stamp, colour](const GtpReply& r) { playAnswer(stamp, colour, r); },
-                   kMoveTimeout);
+    if (frame_.game().serial() == e.game) showNotice(engineTitle(e) + " is thinking...");
+    e.session->send("genmove " + colour,
+                    [this, &e = e, stamp, colour](const GtpReply& r) { playAnswer(e, stamp, colour, r); }, kMoveTimeout);
   });
 }
 
-void EngineCommands::playAnswer(const Stamp& stamp, const std::string& colour, const GtpReply& reply) {
-  moveAsked_ = false;
+void EngineCommands::playAnswer(GameEngine& e, const Stamp& stamp, const std::string& colour,
+                                const GtpReply& reply) {
+  e.moveAsked = false;
   if (!reply.ok()) {
-    refused("genmove " + colour, reply);
+    refused(e, "genmove " + colour, reply);
     return;
   }
   SGridFrame& g = frame_.game();
   const std::optional<GtpMove> move = parseGtpMove(reply.text, g.width());
   if (!stillAt(stamp) || !move) {
-    // The engine's board holds a move the game does not: it is set up again before the next request.
-    session_->forgetBoard();
-    followed_ = nullptr;
-    if (!move) frame_.tell(kCaption, engineTitle() + " answered \"" + reply.text + "\", which is no move here.",
-                           MessageIcon::Warning);
-    else showNotice(engineTitle() + "'s move came after the game had changed; it was not played");
+    // The move is not played, so it can never land in another game or at another node. The engine's board
+    // holds it: it is set up again before the next request, and in a game against the engine the move is
+    // asked again when its game and node are current.
+    e.session->forgetBoard();
+    e.followed = nullptr;
+    if (!move)
+      frame_.tell(kCaption, engineTitle(e) + " answered \"" + reply.text + "\", which is no move here.",
+                  MessageIcon::Warning);
+    else if (frame_.game().serial() != e.game)
+      showNotice(engineTitle(e) + "'s move for " + gameLabel(e.game) + " came while another game was shown; it was not played");
+    else
+      showNotice(engineTitle(e) + "'s move came after the game had changed; it was not played");
     return;
   }
   const Colour side = colour == "B" ? Colour::Black : Colour::White;
@@ -229,29 +338,28 @@ void EngineCommands::playAnswer(const Stamp& stamp, const std::string& colour, c
   try {
     if (move->kind == GtpMove::Kind::Point) {
       if (Accept_Move(ctx, side, pos) != MoveResult::Accepted) {
-        session_->forgetBoard();
-        frame_.tell(kCaption, engineTitle() + " played " + reply.text + ", which the rules here refuse.",
+        e.session->forgetBoard();
+        frame_.tell(kCaption, engineTitle(e) + " played " + reply.text + ", which the rules here refuse.",
                     MessageIcon::Warning);
         return;
       }
-      session_->noteMovePlayed("play " + colour + " " + gtpVertex(move->x, move->y, g.width()));
+      e.session->noteMovePlayed("play " + colour + " " + gtpVertex(move->x, move->y, g.width()));
     } else if (move->kind == GtpMove::Kind::Pass) {
       addSpecialMove(ctx, SpecialMoveKind::Pass, side, pos);
-      session_->noteMovePlayed("play " + colour + " pass");
+      e.session->noteMovePlayed("play " + colour + " pass");
     } else {
       addSpecialMove(ctx, SpecialMoveKind::Resign, side, pos);
-      engineColour_.reset();
+      e.colour.reset();
     }
-  } catch (const AppError& e) {
-    session_->forgetBoard();
-    frame_.tell(e.caption(), e.text(), MessageIcon::Error);
+  } catch (const AppError& error) {
+    e.session->forgetBoard();
+    frame_.tell(error.caption(), error.text(), MessageIcon::Error);
     return;
   }
-  followed_ = g.currentNode;
-  followedGame_ = g.serial();
+  e.followed = g.currentNode;
   frame_.redraw(static_cast<Redraw>(static_cast<int>(Redraw::Board) | static_cast<int>(Redraw::Tree)));
-  frame_.notice(move->kind == GtpMove::Kind::Resign ? engineTitle() + " resigns"
-                                                    : engineTitle() + " plays " + reply.text);
+  frame_.notice(move->kind == GtpMove::Kind::Resign ? engineTitle(e) + " resigns"
+                                                    : engineTitle(e) + " plays " + reply.text);
 }
 
 // ---- Questions about the position ----
@@ -269,53 +377,58 @@ const EngineMarks* EngineCommands::marks() {
 
 void EngineCommands::CmSuggestMove() {
   if (!canAsk()) return;
-  if (!session_->offers("reg_genmove")) {
-    frame_.tell(kCaption, engineTitle() + " offers no way to suggest a move without playing it (reg_genmove).");
+  GameEngine& e = *current();
+  if (!e.session->offers("reg_genmove")) {
+    frame_.tell(kCaption, engineTitle(e) + " offers no way to suggest a move without playing it (reg_genmove).");
     return;
   }
   SGridFrame& g = frame_.game();
   const std::string command = "reg_genmove " + colourWord(sideToMove(g));
   const Stamp stamp = stampNow();
-  session_->syncTo(g, g.currentNode, [this, stamp, command](const GtpReply& synced) {
-    if (!synced.ok()) return refused("play", synced);
-    session_->send(command, [this, stamp, command](const GtpReply& r) {
-      if (!r.ok()) return refused(command, r);
+  e.session->syncTo(g, g.currentNode, [this, &e = e, stamp, command](const GtpReply& synced) {
+    if (!synced.ok()) return refused(e, "play", synced);
+    e.session->send(command, [this, &e = e, stamp, command](const GtpReply& r) {
+      if (!r.ok()) return refused(e, command, r);
       if (!stillAt(stamp)) return;
       const std::optional<GtpMove> move = parseGtpMove(r.text, frame_.game().width());
       EngineMarks marks;
       if (move && move->kind == GtpMove::Kind::Point) marks.suggestion = std::pair{move->x, move->y};
       setMarks(std::move(marks));
-      showNotice(engineTitle() + " suggests " + r.text);
+      showNotice(engineTitle(e) + " suggests " + r.text);
     }, kMoveTimeout);
   });
 }
 
 void EngineCommands::CmEstimateScore() {
   if (!canAsk()) return;
-  const std::string command = session_->offers("final_score") || !session_->offers("estimate_score")
+  GameEngine& e = *current();
+  const std::string command = e.session->offers("final_score") || !e.session->offers("estimate_score")
                                   ? "final_score" : "estimate_score";
   SGridFrame& g = frame_.game();
-  session_->syncTo(g, g.currentNode, [this, command](const GtpReply& synced) {
-    if (!synced.ok()) return refused("play", synced);
-    session_->send(command, [this, command](const GtpReply& r) {
-      if (!r.ok()) return refused(command, r);
-      showNotice("Score estimate: " + r.text);
+  e.session->syncTo(g, g.currentNode, [this, &e = e, command](const GtpReply& synced) {
+    if (!synced.ok()) return refused(e, "play", synced);
+    e.session->send(command, [this, &e = e, command](const GtpReply& r) {
+      if (!r.ok()) return refused(e, command, r);
+      // Asked in another game: said with the game it belongs to.
+      const bool here = frame_.game().serial() == e.game;
+      showNotice((here ? std::string("Score estimate: ") : "Score estimate of " + gameLabel(e.game) + ": ") + r.text);
     }, kMoveTimeout);
   });
 }
 
 void EngineCommands::CmShowDeadStones() {
   if (!canAsk()) return;
+  GameEngine& e = *current();
   SGridFrame& g = frame_.game();
   const Stamp stamp = stampNow();
-  session_->syncTo(g, g.currentNode, [this, stamp](const GtpReply& synced) {
-    if (!synced.ok()) return refused("play", synced);
-    session_->send("final_status_list dead", [this, stamp](const GtpReply& r) {
-      if (!r.ok()) return refused("final_status_list dead", r);
+  e.session->syncTo(g, g.currentNode, [this, &e = e, stamp](const GtpReply& synced) {
+    if (!synced.ok()) return refused(e, "play", synced);
+    e.session->send("final_status_list dead", [this, &e = e, stamp](const GtpReply& r) {
+      if (!r.ok()) return refused(e, "final_status_list dead", r);
       if (!stillAt(stamp)) return;
       const std::optional<std::vector<GtpMove>> stones = parseGtpVertexList(r.text, frame_.game().width());
       if (!stones) {
-        frame_.tell(kCaption, engineTitle() + " answered \"" + r.text + "\", which names no stones here.",
+        frame_.tell(kCaption, engineTitle(e) + " answered \"" + r.text + "\", which names no stones here.",
                     MessageIcon::Warning);
         return;
       }
@@ -332,12 +445,13 @@ void EngineCommands::CmShowDeadStones() {
 // ---- Playing against the engine ----
 
 void EngineCommands::CmPlayAgainstEngine() {
-  if (engineColour_) {
-    engineColour_.reset();
-    showNotice("The game against " + engineTitle() + " is over");
+  if (GameEngine* on = current(); on != nullptr && on->colour) {
+    on->colour.reset();
+    showNotice("The game against " + engineTitle(*on) + " is over");
     return;
   }
   if (!canAsk()) return;
+  GameEngine& e = *current();
   DialogPort* dialogs = frame_.ports().dialogs;
   if (dialogs == nullptr) return;
   const std::optional<int> colour =
@@ -345,15 +459,15 @@ void EngineCommands::CmPlayAgainstEngine() {
   if (!colour) return;
   const std::optional<std::pair<int, int>> time = dialogs->askTimeSettings({0, 0});
   if (!time) return;
-  engineColour_ = *colour == 0 ? Colour::White : Colour::Black;
-  if (session_->offers("time_settings")) {
+  e.colour = *colour == 0 ? Colour::White : Colour::Black;
+  if (e.session->offers("time_settings")) {
     const int main = time->first * 60;
     const int byoYomi = time->second;
-    session_->send("time_settings " + std::to_string(main) + " " + std::to_string(byoYomi) + " " +
+    e.session->send("time_settings " + std::to_string(main) + " " + std::to_string(byoYomi) + " " +
                        std::to_string(byoYomi > 0 ? 1 : 0),
-                   [this](const GtpReply& r) { if (!r.ok()) refused("time_settings", r); });
+                   [this, &e = e](const GtpReply& r) { if (!r.ok()) refused(e, "time_settings", r); });
   }
-  showNotice("You play " + std::string(*colour == 0 ? "Black" : "White") + " against " + engineTitle());
+  showNotice("You play " + std::string(*colour == 0 ? "Black" : "White") + " against " + engineTitle(e));
   afterAction();
 }
 
@@ -363,6 +477,7 @@ void EngineCommands::CmAnalyseGame() {
   if (!canAsk()) return;
   SGridFrame& g = frame_.game();
   auto analysis = std::make_unique<Analysis>();
+  analysis->engine = current();
   analysis->moves = movesOfLine(g);
   analysis->game = g.serial();
   analysis->revision = g.treeRevision();
@@ -372,7 +487,7 @@ void EngineCommands::CmAnalyseGame() {
     return;
   }
   analysis_ = std::move(analysis);
-  engineColour_.reset();
+  analysis_->engine->colour.reset();
   if (ProgressPort* progress = frame_.ports().progress) {
     const std::string& name = g.details[DetailField::GameName];
     progress->begin(WorkKind::Analysing, name.empty() ? frame_.currentFile() : name);
@@ -392,20 +507,21 @@ void EngineCommands::analyseNext() {
     return;
   }
   GameNode* move = a.moves[a.next];
-  const bool regOffered = session_->offers("reg_genmove");
+  GameEngine& e = *a.engine;
+  const bool regOffered = e.session->offers("reg_genmove");
   const std::string command = std::string(regOffered ? "reg_genmove " : "genmove ") + (move->blackMove() ? "B" : "W");
-  session_->syncTo(g, move->prev(), [this, move, command, regOffered](const GtpReply& synced) {
+  e.session->syncTo(g, move->prev(), [this, &e = e, move, command, regOffered](const GtpReply& synced) {
     if (!analysis_) return;
     if (!synced.ok()) {
-      refused("play", synced);
+      refused(e, "play", synced);
       if (analysis_) endAnalysis("");
       return;
     }
-    session_->send(command, [this, move, command, regOffered](const GtpReply& r) {
+    e.session->send(command, [this, &e = e, move, command, regOffered](const GtpReply& r) {
       if (!analysis_) return;
-      if (!regOffered) session_->forgetBoard();  // genmove played the move on the engine's board
+      if (!regOffered) e.session->forgetBoard();  // genmove played the move on the engine's board
       if (!r.ok()) {
-        refused(command, r);
+        refused(e, command, r);
         if (analysis_) endAnalysis("");
         return;
       }

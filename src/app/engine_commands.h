@@ -1,5 +1,8 @@
 #pragma once
-// The Engine menu: a GTP engine attached beside the board. It follows the current node, plays its move
+// The Engine menu: a GTP engine attached beside the board, one process for each game it is attached to.
+// The engine of the current game follows the current node; the engines of the other games keep their
+// boards where they were until their game is current again, and go with their game when it is deleted,
+// another file is opened or the window closes. An engine plays its move
 // into the game through the same road as a click on the board (one undo step), suggests a move without
 // playing it, answers each move in a game against it, estimates the score, marks dead stones, and analyses
 // the current line move by move. Every request is asynchronous: the window goes on while the engine
@@ -34,8 +37,8 @@ class EngineCommands {
   EngineCommands& operator=(const EngineCommands&) = delete;
 
   EngineSettings& settings() { return settings_; }
-  // The process the engine runs in (the window's or the command line's); nullptr: no engine can run.
-  void setProcess(EngineProcess* process);
+  // Makes the process of each engine attached (the window's or the command line's); empty: none can run.
+  void setProcessMaker(EngineProcessMaker maker) { makeProcess_ = std::move(maker); }
 
   // ---- The commands ----
   void CmAttachEngine();
@@ -48,22 +51,30 @@ class EngineCommands {
   void CmShowDeadStones();
   void CmAnalyseGame();
 
-  // ---- Menu states ----
-  bool attached() const { return session_ != nullptr && session_->attached(); }
+  // ---- Menu states: those of the current game's engine ----
+  bool attached() const;
   // Attached, the current game one an engine plays, and no analysis under way.
   bool canAsk();
-  bool playingAgainst() const { return engineColour_.has_value(); }
+  bool playingAgainst() const;
   bool analysing() const { return analysis_ != nullptr; }
-  // True while the engine has a command to answer.
-  bool busy() const { return session_ != nullptr && session_->busy(); }
+  // True while the current game's engine has a command to answer.
+  bool busy() const;
+  // True while the engine of any game has a command to answer.
+  bool anyBusy() const;
+  // How many games have an engine running.
+  std::size_t runningEngines() const;
+  // The process of the current game's engine; nullptr when it has none.
+  EngineProcess* process() const;
 
   // ---- The frame's hooks ----
-  // After every action: the engine's board follows the current node, and in a game against it the
-  // engine answers when it is its turn.
+  // After every action: the engines of games that are gone are ended, the current game's engine board
+  // follows the current node, and in a game against it the engine answers when it is its turn.
   void afterAction();
-  // The command line and tests: lets time pass until the engine has answered everything asked.
+  // The game `from` was read back as `to` in its place (undo, redo): its engine goes on with it.
+  void gameReplaced(std::uint32_t from, std::uint32_t to);
+  // The command line and tests: lets time pass until every engine has answered everything asked.
   void settle();
-  // The window's timer: checks the time-out of the command under way.
+  // The window's timer: checks the time-out of each engine's command under way.
   void tick();
 
   // The marks to draw on the current node; nullptr when there are none.
@@ -81,14 +92,30 @@ class EngineCommands {
     std::uint64_t revision = 0;
   };
 
+  // The engine of one game: its process, its session and its game against the person.
+  struct GameEngine {
+    std::uint32_t game = 0;  // the serial of its game
+    std::unique_ptr<EngineProcess> process;
+    std::unique_ptr<EngineSession> session;  // declared after the process it uses, so it goes first
+    std::optional<Colour> colour;            // playing against the engine: the colour it plays
+    bool moveAsked = false;
+    const GameNode* followed = nullptr;  // the node the engine's board was last brought to
+  };
+
+  GameEngine* engineOf(std::uint32_t game) const;
+  GameEngine* current() const;
+  GameEngine& makeEngine();
+  void endEnginesOfGamesGone();
+  // "game 2" or "game 2 (Kisei)": the game an engine belongs to, for its messages.
+  std::string gameLabel(std::uint32_t game);
   Stamp stampNow();
   bool stillAt(const Stamp& stamp);
-  void requestMove();
-  void playAnswer(const Stamp& stamp, const std::string& colour, const GtpReply& reply);
-  void engineFault(const std::string& why);
-  void refused(const std::string& command, const GtpReply& reply);
+  void requestMove(GameEngine& e);
+  void playAnswer(GameEngine& e, const Stamp& stamp, const std::string& colour, const GtpReply& reply);
+  void engineFault(GameEngine& e, const std::string& why);
+  void refused(const GameEngine& e, const std::string& command, const GtpReply& reply);
   void addLog(const std::string& line);
-  std::string engineTitle() const;
+  static std::string engineTitle(const GameEngine& e);
   void analyseNext();
   void writeAnalysisAnswer(GameNode* move, const GtpReply& reply);
   void writeAnalysis(Analysis& analysis);
@@ -98,12 +125,8 @@ class EngineCommands {
 
   FrameServices& frame_;
   EngineSettings settings_;
-  EngineProcess* process_ = nullptr;
-  std::unique_ptr<EngineSession> session_;
-  std::optional<Colour> engineColour_;  // playing against the engine: the colour it plays
-  bool moveAsked_ = false;
-  const GameNode* followed_ = nullptr;  // the node the engine's board was last brought to
-  std::uint32_t followedGame_ = 0;
+  EngineProcessMaker makeProcess_;
+  std::vector<std::unique_ptr<GameEngine>> engines_;
   Stamp marksStamp_;
   EngineMarks marks_;
   std::unique_ptr<Analysis> analysis_;

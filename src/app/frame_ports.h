@@ -11,6 +11,7 @@
 #include "app/frame_command.h"
 #include "app/status_field.h"
 #include "app/user_ports.h"
+#include "engine/engine_process.h"
 
 namespace meridax {
 class BoardImagePort;
@@ -20,7 +21,6 @@ class ImageClipboardPort;
 class ListDialogPort;
 class ProgressPort;
 class MoveCorrectionPort;
-class EngineProcess;
 class ViewerPort;
 }  // namespace meridax
 
@@ -125,7 +125,7 @@ struct FramePorts {
   ListDialogPort* listDialogs = nullptr;  // nullptr: the lists' forms are asked a text at a time
   ProgressPort* progress = nullptr;  // shows long loads, imports and saves; nullptr: they run unseen to their end
   MoveCorrectionPort* moveCorrection = nullptr;  // nullptr: "Move Correction" is a Yes/No question
-  EngineProcess* engine = nullptr;  // the process an attached engine runs in; nullptr: no engine can be attached
+  EngineProcessMaker engines;  // makes the process of each engine attached to a game; empty: none can be attached
   // The help and error-list windows; nullptr: both are handed to the desktop's opener as files.
   ViewerPort* viewer = nullptr;
 };

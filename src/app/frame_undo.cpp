@@ -45,8 +45,12 @@ std::string FrameWin::undoMenuText() const { return menuText("&Undo", undoHistor
 std::string FrameWin::redoMenuText() const { return menuText("&Redo", undoHistory_.redoLabel(), "Ctrl+Y"); }
 
 bool FrameWin::restoreUndoState(const CollectionState& state, const char* caption) {
+  std::vector<std::uint32_t> serials;  // of the games before: a game read back in its own place keeps its engine
+  for (std::size_t i = 0; i < collection_.size(); ++i) serials.push_back(collection_.game(i).serial());
   const UndoTracker::Restored restored =
       undoTracker_.restore(collection_, state, workflow_.heldText() ? &*workflow_.heldText() : nullptr, readerSettings());
+  if (restored.ok && serials.size() == collection_.size())
+    for (std::size_t i = 0; i < serials.size(); ++i) engine_.gameReplaced(serials[i], collection_.game(i).serial());
   if (!restored.ok) {
     ports_.messages->tell({caption, "A game of this step could not be read back.\nThe games are left as they are.",
                            MessageIcon::Error});

@@ -28,7 +28,7 @@ FrameWin::FrameWin(const FramePorts& ports, ProfilePort& profile, FileSystem& fi
   insertNewGame(d.kind, d.width, d.height, d.rules, 0);
   const char* path = std::getenv("PATH");
   engine_.settings() = readEngineSettings(profile_, path != nullptr ? path : "");
-  engine_.setProcess(ports_.engine);
+  engine_.setProcessMaker(ports_.engines);
 }
 
 FrameWin::~FrameWin() = default;

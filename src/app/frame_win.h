@@ -80,7 +80,7 @@ class FrameWin : public FrameServices {
   // Puts other ports in place of the ones given at construction (the frame does not own them).
   void setPorts(const FramePorts& ports) {
     ports_ = ports;
-    engine_.setProcess(ports.engine);
+    engine_.setProcessMaker(ports.engines);
   }
   const FrameEnvironment& environment() const override { return environment_; }
 

@@ -353,7 +353,7 @@ class Runner {
 ScriptResult runScript(std::string_view script, const ScriptSetup& setup, std::ostream& out) {
   ScriptedPorts ports([&out](const std::string& line) { out << line << '\n'; });
   FramePorts framePorts = ports.framePorts();
-  framePorts.engine = setup.engine;
+  framePorts.engines = setup.engines;
   FrameWin frame(framePorts, setup.profile, setup.files, readAppSettings(setup.profile), setup.environment);
   // The window shows its title and status bar from the start.
   frame.refreshTitle();

@@ -52,7 +52,7 @@ struct ScriptSetup {
   ProfilePort& profile;  // the settings the frame starts with
   FileSystem& files;
   FrameEnvironment environment;
-  EngineProcess* engine = nullptr;  // where an attached engine runs; nullptr: none can be attached
+  EngineProcessMaker engines = nullptr;  // makes the process of each attached engine; empty: none can be attached
 };
 
 struct ScriptResult {

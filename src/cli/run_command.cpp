@@ -6,6 +6,7 @@
 #include <fstream>
 #include <iostream>
 #include <iterator>
+#include <memory>
 #include <optional>
 #include <sstream>
 #include <variant>
@@ -93,8 +94,8 @@ int runScriptCommand(const Arguments& args, const CommandStreams& io) {
   const std::optional<std::string> script = readText(parsed->script, io.err);
   if (!script) return kExitTrouble;
   PosixFileSystem files;
-  PosixEngineProcess engine;
-  const ScriptResult result = runScript(*script, ScriptSetup{profile, files, scriptEnvironment(), &engine}, io.out);
+  const EngineProcessMaker engines = [] { return std::make_unique<PosixEngineProcess>(); };
+  const ScriptResult result = runScript(*script, ScriptSetup{profile, files, scriptEnvironment(), engines}, io.out);
   if (result.status == kScriptOk) return kExitOk;
   io.err << "meridax-cli run: " << escapeField(result.error) << '\n';
   return kExitScriptStopped;

@@ -4,6 +4,8 @@
 // except in waitForEvents, which the command line and the tests call to let time pass.
 
 #include <chrono>
+#include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -46,5 +48,8 @@ class EngineProcess {
  protected:
   EngineProcessListener* listener_ = nullptr;
 };
+
+// Makes a process for one engine; each attached game has its own. Empty: no engine can run.
+using EngineProcessMaker = std::function<std::unique_ptr<EngineProcess>()>;
 
 }  // namespace meridax

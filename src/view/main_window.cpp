@@ -65,9 +65,11 @@ MainWindow::MainWindow(MainWindowSetup setup) : profile_(setup.profile), ports_(
     exportDialogs_ = std::make_unique<QtExportDialogs>(this);
     ports_.exportDialogs = exportDialogs_.get();
   }
-  if (ports_.engine == nullptr) {
-    engineProcess_ = std::make_unique<QtEngineProcess>([this](const std::function<void()>& action) { run(action); });
-    ports_.engine = engineProcess_.get();
+  if (!ports_.engines) {
+    // One process for each game an engine is attached to; the frame's engine commands own them.
+    ports_.engines = [this]() -> std::unique_ptr<EngineProcess> {
+      return std::make_unique<QtEngineProcess>([this](const std::function<void()>& action) { run(action); });
+    };
   }
   dialogs_ = std::make_unique<FrameDialogs>(this);
   if (ports_.statistics == nullptr) ports_.statistics = dialogs_.get();
@@ -85,10 +87,10 @@ MainWindow::MainWindow(MainWindowSetup setup) : profile_(setup.profile), ports_(
   menus_ = std::make_unique<CommandMenus>(*this);
   lists_ = std::make_unique<ListWindows>(*frame_, *this, [this](const std::function<void()>& action) { run(action); });
   applyStoredGeometry();
-  // The time-out of the engine's command under way is checked while it thinks.
+  // The time-out of each engine's command under way is checked while it thinks.
   engineTimer_ = new QTimer(this);
   connect(engineTimer_, &QTimer::timeout, this, [this] {
-    if (frame_->engine().busy()) run([this] { frame_->engine().tick(); });
+    if (frame_->engine().anyBusy()) run([this] { frame_->engine().tick(); });
   });
   engineTimer_->start(250);
   frame_->refreshTitle();

@@ -28,7 +28,6 @@ namespace meridax {
 
 class BoardWidget;
 class EngineLogWindow;
-class QtEngineProcess;
 class CommandMenus;
 class QtDialogs;
 class CommentPane;
@@ -131,8 +130,6 @@ class MainWindow : public QMainWindow, public WindowPort, public CommandPort, pu
   std::unique_ptr<QtBoardImages> images_;
   std::unique_ptr<QtExportDialogs> exportDialogs_;
   std::unique_ptr<QtListDialogs> listDialogs_;
-  // The engine's process, when the setup gives none; it outlives the frame, whose engine session uses it.
-  std::unique_ptr<QtEngineProcess> engineProcess_;
   FramePorts ports_;
   std::unique_ptr<FrameWin> frame_;
   std::unique_ptr<FrameDialogs> dialogs_;  // its windows go before the frame they show

@@ -1,6 +1,7 @@
 // The Engine menu through scripts, against the scripted GTP engine of the engine tests run as a real
 // process: what goes into the game, what the engine is told, and how a fault leaves the game.
 
+#include <algorithm>
 #include <sstream>
 
 #include "app/app_test_support.h"
@@ -26,7 +27,7 @@ class EngineCommandsTest : public ::testing::Test {
     environment.dataDirectory = dir.file("appdata");
     environment.workingDirectory = dir.path();
     std::ostringstream out;
-    const ScriptResult r = runScript(script, ScriptSetup{profile, files, environment, &engine}, out);
+    const ScriptResult r = runScript(script, ScriptSetup{profile, files, environment, engines}, out);
     EXPECT_EQ(r.status, kScriptOk) << r.error << "\n" << out.str();
     return out.str();
   }
@@ -47,7 +48,23 @@ class EngineCommandsTest : public ::testing::Test {
   TempDir dir;
   FailingFileSystem files;
   MemoryProfile profile;
-  PosixEngineProcess engine;
+  // A process that leaves the list of those made when it is destroyed.
+  struct ListedProcess : PosixEngineProcess {
+    explicit ListedProcess(std::vector<PosixEngineProcess*>& list) : list_(list), at_(list.size()) { list.push_back(this); }
+    ~ListedProcess() override { list_[at_] = nullptr; }
+    std::vector<PosixEngineProcess*>& list_;
+    std::size_t at_;
+  };
+  // Every process made, in order (one for each game an engine is attached to); nullptr once destroyed.
+  std::vector<PosixEngineProcess*> made;
+  EngineProcessMaker engines = [this]() -> std::unique_ptr<EngineProcess> {
+    return std::make_unique<ListedProcess>(made);
+  };
+  std::string runningProcesses() const {
+    std::string running;
+    for (const PosixEngineProcess* p : made) running += p != nullptr && p->running() ? '1' : '0';
+    return running;
+  }
 };
 
 constexpr char kNewGame[] = "input Go   9x9\ncmd CmNewGameOfType\n";
@@ -89,7 +106,7 @@ TEST_F(EngineCommandsTest, AnEngineThatDiesInTheMiddleOfAMoveLeavesTheGameAsItWa
   ASSERT_NE(second, std::string::npos) << out;
   EXPECT_LT(out.find("[Engine]", first), second) << out;
   EXPECT_EQ(sgfAt(out, first), sgfAt(out, second)) << "the game is written the same before and after";
-  EXPECT_NE(out.find("[Engine] The engine \"Fake\" stopped: the engine was killed by signal 6 (Aborted).\\n"
+  EXPECT_NE(out.find("[Engine] The engine \"Fake\" of game 2 stopped: the engine was killed by signal 6 (Aborted).\\n"
                      "The game is as it was. Attach the engine again to go on.\n"),
             std::string::npos)
       << out;
@@ -102,7 +119,7 @@ TEST_F(EngineCommandsTest, SuggestionsAndDeadStonesAreMarksOfTheNodeTheyWereAske
   engineOptions("--moves E5");
   ScriptedPorts ports;
   FramePorts framePorts = ports.framePorts();
-  framePorts.engine = &engine;
+  framePorts.engines = engines;
   FrameWin frame(framePorts, profile, files, readAppSettings(profile), FrameEnvironment{});
   std::ostringstream out;
   auto run = [&](const std::string& script) {
@@ -147,6 +164,90 @@ TEST_F(EngineCommandsTest, TheMenuOffersWhatTheGameAndTheEngineAllow) {
     }
     EXPECT_EQ(states, c.enabled) << c.name << "\n" << out;
   }
+}
+
+// Two games, A then B (B current), each on the frame below, after the start-up game.
+constexpr char kTwoGames[] = "input Go   9x9\ncmd CmNewGameOfType\ninput Go   9x9\ncmd CmNewGameOfType\n";
+constexpr char kAttachBoth[] = "cmd CmPreviousGame\ncmd CmAttachEngine\ncmd CmNextGame\ncmd CmAttachEngine\n";
+
+TEST_F(EngineCommandsTest, EachGameHasAnEngineOfItsOwnThatGoesWithTheGame) {
+  // Estimating the score crashes the engine asked: only that game's engine ends.
+  engineOptions("--crash-on final_score");
+  writeTextFile(dir.file("other.sgf"), "(;GM[1]FF[4]SZ[9];B[cc])");
+  struct Case {
+    const char* name;
+    std::string script;  // run after kTwoGames
+    const char* running;   // of each process made, in order: 1 running, 0 ended
+    const char* menu;      // Attach, Detach enabled for the current game
+    const char* message;   // a line the run prints; "" none wanted
+  };
+  const Case cases[] = {
+      {"attached to A, B shown", "cmd CmPreviousGame\ncmd CmAttachEngine\ncmd CmNextGame\n", "1", "10", ""},
+      {"attached to A and to B", kAttachBoth, "11", "01", ""},
+      {"back to A: its own process again", std::string(kAttachBoth) + "cmd CmPreviousGame\n", "11", "01", ""},
+      {"detaching B leaves A", std::string(kAttachBoth) + "cmd CmDetachEngine\n", "10", "10", ""},
+      {"detaching B then A shown", std::string(kAttachBoth) + "cmd CmDetachEngine\ncmd CmPreviousGame\n", "10", "01",
+       ""},
+      {"deleting B ends its engine", std::string(kAttachBoth) + "answer yes\ncmd CmCollDelete\n", "10", "01", ""},
+      {"a new collection ends both", std::string(kAttachBoth) + "cmd CmCollEmpty\n", "00", "10", ""},
+      {"another file ends both", std::string(kAttachBoth) + "load " + dir.file("other.sgf") + "\n", "00", "10", ""},
+      {"B's engine crashes, A's runs on", std::string(kAttachBoth) + "cmd CmEstimateScore\n", "10", "10",
+       "[Engine] The engine \"Fake\" of game 3 stopped: the engine was killed by signal 6 (Aborted)."},
+      {"attached again after the crash", std::string(kAttachBoth) + "cmd CmEstimateScore\ncmd CmAttachEngine\n", "11",
+       "01", ""},
+  };
+  for (const Case& c : cases) {
+    made.clear();
+    ScriptedPorts ports;
+    FramePorts framePorts = ports.framePorts();
+    framePorts.engines = engines;
+    std::ostringstream out;
+    {
+      FrameWin frame(framePorts, profile, files, readAppSettings(profile), FrameEnvironment{});
+      const ScriptResult r = runScriptOn(frame, ports, std::string(kTwoGames) + c.script, out);
+      ASSERT_EQ(r.status, kScriptOk) << c.name << ": " << r.error << "\n" << out.str();
+      const std::string running = runningProcesses();
+      EXPECT_EQ(running, c.running) << c.name << "\n" << out.str();
+      EXPECT_EQ(frame.engine().runningEngines(), static_cast<std::size_t>(std::count(running.begin(), running.end(), '1')))
+          << c.name;
+      const std::string menu = {frame.engine().attached() ? '0' : '1', frame.engine().attached() ? '1' : '0'};
+      EXPECT_EQ(menu, c.menu) << c.name;
+      EXPECT_NE(out.str().find(c.message), std::string::npos) << c.name << "\n" << out.str();
+    }
+    EXPECT_EQ(runningProcesses().find('1'), std::string::npos) << c.name << ": closing ends every engine";
+  }
+}
+
+TEST_F(EngineCommandsTest, AMoveForAGameNotShownIsNotPlayedAndIsAskedAgainThere) {
+  engineOptions("--moves G3,E5");
+  ScriptedPorts ports;
+  FramePorts framePorts = ports.framePorts();
+  framePorts.engines = engines;
+  FrameWin frame(framePorts, profile, files, readAppSettings(profile), FrameEnvironment{});
+  std::ostringstream out;
+  auto run = [&](const std::string& script) {
+    const ScriptResult r = runScriptOn(frame, ports, script, out);
+    ASSERT_EQ(r.status, kScriptOk) << r.error << "\n" << out.str();
+  };
+  // A: the person plays Black against the engine; B has no engine.
+  run(std::string(kNewGame) + "cmd CmAttachEngine\ninput Black\ninput 0\ninput 0\ncmd CmPlayAgainstEngine\n" +
+      kNewGame + "cmd CmPreviousGame\n");
+  SGridFrame& a = frame.game();
+  frame.clickBoard(2, 2);  // the engine is asked for its answer, and B is shown before it comes
+  ASSERT_TRUE(frame.engine().busy());
+  ASSERT_TRUE(frame.runCommand("CmNextGame"));
+  SGridFrame& b = frame.game();
+  ASSERT_NE(&a, &b);
+  frame.engine().settle();
+  EXPECT_EQ(a.currentNode->moveNumber(), 1u) << "the move is not played in A while B is shown";
+  EXPECT_EQ(b.currentNode, b.firstNode) << "nor in B";
+  EXPECT_FALSE(frame.engine().attached()) << "the menu is B's";
+  ASSERT_TRUE(frame.runCommand("CmPreviousGame"));
+  EXPECT_TRUE(frame.engine().playingAgainst()) << "the game against the engine is A's";
+  frame.engine().settle();
+  EXPECT_EQ(a.currentNode->moveNumber(), 2u) << "back in A the engine is asked again";
+  EXPECT_TRUE(a.currentNode->prev() != nullptr && !a.currentNode->blackMove());
+  EXPECT_EQ(made.size(), 1u) << "A keeps its one process";
 }
 
 TEST_F(EngineCommandsTest, AgainstTheEngineItAnswersEachMoveWithinTheTimeChosen) {

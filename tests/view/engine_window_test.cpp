@@ -54,13 +54,13 @@ TEST_F(EngineWindowTest, TheEngineAnswersThroughTheEventLoopAndAKillLeavesTheGam
   // The engine hangs on final_score; killed from outside, it is reported once and the game stays.
   const std::uint64_t revision = window->frame().game().treeRevision();
   window->runCommand("CmEstimateScore");
-  auto* process = dynamic_cast<QtEngineProcess*>(window->frame().ports().engine);
+  auto* process = dynamic_cast<QtEngineProcess*>(window->frame().engine().process());
   ASSERT_NE(process, nullptr);
   ASSERT_GT(process->processId(), 0);
   ::kill(static_cast<pid_t>(process->processId()), SIGKILL);
   ASSERT_TRUE(QTest::qWaitFor([&] { return !window->frame().engine().attached(); }, 5000));
   EXPECT_EQ(scripted.takeLines(),
-            std::vector<std::string>{"[Engine] The engine \"Fake\" stopped: the engine was killed by signal 9 (Killed).\\n"
+            std::vector<std::string>{"[Engine] The engine \"Fake\" of game 2 stopped: the engine was killed by signal 9 (Killed).\\n"
                                      "The game is as it was. Attach the engine again to go on."});
   EXPECT_EQ(window->frame().game().treeRevision(), revision);
   EXPECT_EQ(states(), "1000");
