@@ -25,6 +25,9 @@ class MemoryFileSystem : public FileSystem {
   std::optional<ReadFailure> readWholeFile(const std::string& path, std::string& out) override;
   SysResult<std::unique_ptr<OutputFile>> createFile(const std::string& path, CreateMode mode) override;
   SysResult<TempFile> createTempFile(const std::string& directory, const std::string& prefix) override;
+  // Memory holds no links: every name is the file itself.
+  SysResult<std::string> linkedFile(const std::string& path) override { return path; }
+  unsigned newFilePermissions() override { return 0644; }
   std::optional<SystemError> rename(const std::string& from, const std::string& to) override;
   std::optional<SystemError> hardLink(const std::string& from, const std::string& to) override;
   std::optional<SystemError> copyFile(const std::string& from, const std::string& to) override;

@@ -2,7 +2,7 @@
 
 namespace meridax {
 
-std::string folderOf(const std::string& path) {
+std::string startFolderOf(const std::string& path) {
   if (path.empty()) return {};
   const std::size_t slash = path.rfind('/');
   if (slash == std::string::npos) return ".";

@@ -7,7 +7,7 @@
 namespace meridax {
 
 // The folder of `path` ("/a/b.sgf" → "/a"); empty for an empty path, "." for a bare name.
-std::string folderOf(const std::string& path);
+std::string startFolderOf(const std::string& path);
 
 // The current file with another extension and a suffix to its stem: ("/a/meijin.sgf", "_3", "rtf") →
 // "/a/meijin_3.rtf". Empty when there is no current file.

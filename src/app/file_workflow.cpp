@@ -29,7 +29,7 @@ constexpr char kDoNotShowAgain[] = "Do not show this again";
 constexpr char kErrorsGathered[] = "Reading errors were added to the error list";
 
 FileDialogRequest openDialog(const std::string& title, const std::string& currentFile) {
-  return {title, kOpenFilter, "sgf", folderOf(currentFile)};
+  return {title, kOpenFilter, "sgf", startFolderOf(currentFile)};
 }
 FileDialogRequest saveDialog(const std::string& title, const std::string& initialPath) {
   return {title, kSgfFilter, "sgf", initialPath};

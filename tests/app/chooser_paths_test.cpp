@@ -24,10 +24,10 @@ TEST(ChooserPaths, BesideTheCurrentFile_TakesItsFolderAndStem) {
   };
   for (const BesideCase& c : cases)
     EXPECT_EQ(besideCurrentFile(c.currentFile, c.suffix, c.extension), c.expected) << c.currentFile;
-  EXPECT_EQ(folderOf("/games/meijin.sgf"), "/games");
-  EXPECT_EQ(folderOf("/meijin.sgf"), "/");
-  EXPECT_EQ(folderOf("meijin.sgf"), ".");
-  EXPECT_EQ(folderOf(""), "");
+  EXPECT_EQ(startFolderOf("/games/meijin.sgf"), "/games");
+  EXPECT_EQ(startFolderOf("/meijin.sgf"), "/");
+  EXPECT_EQ(startFolderOf("meijin.sgf"), ".");
+  EXPECT_EQ(startFolderOf(""), "");
 }
 
 TEST(ChooserPaths, ExportOfSomeGames_NeverStartsOnTheCollectionItself) {
