@@ -32,6 +32,7 @@ offered "meridax-cli rtf game.sgf --images " "<files -d>"
 offered "meridax-cli info " "<files @(sgf|SGF|hgf|HGF)>"
 offered "meridax-cli run " "<files script>"
 offered "meridax-cli ascii game.sgf --game " ""
+offered "meridax-cli find games/ --sw" "--swap-colours"
 
 # Every command of the program's own list is offered after the program's name.
 for command in $("$cli" --help | sed -n '/^commands:/,/^$/p' | awk 'NF > 1 {print $1}'); do

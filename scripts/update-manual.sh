@@ -9,4 +9,5 @@ mkdir -p docs/manual/html
 cp -r build/help docs/manual/html/help
 rm -rf docs/manual/html/help/pictures  # the build takes them from docs/manual/pictures
 cp -r build/man docs/manual/html/man
+rm -f docs/manual/html/man/*.gz  # made by every build from the pages beside them
 echo "docs/manual/html refreshed"

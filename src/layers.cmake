@@ -8,7 +8,7 @@ set(meridax_layer_uses_rules model)
 set(meridax_layer_uses_sgf rules)
 set(meridax_layer_uses_edit sgf)
 set(meridax_layer_uses_collection model)
-set(meridax_layer_uses_export rules)
+set(meridax_layer_uses_export sgf)
 # A Go engine beside the board, spoken to through GTP.
 set(meridax_layer_uses_engine rules)
 # Finding positions and patterns across games reads them and replays them by the rules.

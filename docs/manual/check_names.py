@@ -15,7 +15,7 @@ import sys
 from pathlib import Path
 
 MENU_PATH = re.compile(r"\*\*([^*\n]+?(?: › [^*\n]+?)+)\*\*")
-SETTING = re.compile(r"\b(?:setting|option|check box) \"([^\"\n]+)\"")
+SETTING = re.compile(r"\b(?:setting|option|check box) \"")
 STRING = re.compile(r'"((?:[^"\\\n]|\\.)*)"')
 
 
@@ -40,8 +40,18 @@ def read_labels(paths):
     labels = set()
     for path in paths:
         for text in STRING.findall(Path(path).read_text(encoding="utf-8")):
-            labels.add(plain(text).strip(" :"))
+            labels.add(plain(text.replace('\\"', '"')).strip(" :"))
     return labels
+
+
+def quoted_settings(text, labels):
+    """The settings a page quotes: after 'setting "', the shortest text up to a closing quote that names a
+    setting (a label may hold quotes of its own), else the text up to the first closing quote."""
+    for match in SETTING.finditer(text):
+        rest = text[match.end():].replace("\n", " ")
+        ends = [i for i, c in enumerate(rest) if c == '"']
+        known = [rest[:i] for i in ends if " ".join(rest[:i].split()) in labels]
+        yield " ".join((known[0] if known else rest[:ends[0]] if ends else rest).split())
 
 
 def menu_problem(path, menus):
@@ -62,7 +72,7 @@ def problems(source, menus, labels):
             why = menu_problem(path, menus)
             if why:
                 found.append(f"{page.name}: **{path}**: {why}")
-        for name in SETTING.findall(text):
+        for name in quoted_settings(text, labels):
             if name not in labels:
                 found.append(f"{page.name}: setting \"{name}\": no such text in the preferences or the profile")
     return found

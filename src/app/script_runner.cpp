@@ -126,8 +126,10 @@ class Runner {
     }
     std::optional<std::string> text = unescapeTranscriptText(rest);
     if (!text) return LineError{"a backslash in the text of '" + command + "' is not one of \\\\ \\r \\n \\t"};
-    if (command == "load") frame_.files().ReLoad(*text);
-    else if (command == "input") ports_.queueInput(std::move(text));
+    if (command == "load") {
+      frame_.files().ReLoad(*text);
+      frame_.engine().afterAction();  // as after Load File: the engines of the games that went are ended
+    } else if (command == "input") ports_.queueInput(std::move(text));
     else ports_.queueChoice(std::move(text));
     return std::nullopt;
   }

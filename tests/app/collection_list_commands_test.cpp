@@ -43,10 +43,10 @@ TEST_F(CollectionListTest, GamesList_ListsEveryGameWithTheCurrentOneSelected) {
   EXPECT_EQ(list().selected, (std::vector<std::size_t>{1}));
   EXPECT_EQ(gamesListRow(list().games.game(0), 0),
             (Lines{"1", "", "Spring cup", "Ann", "Bob", "", "GO", "19", "", "4", "1", "", ""}));
-  // The third game's tree was never read: it is listed with its root information alone.
+  // The third game's tree was never read: its root information, and its nodes and branches counted in its text.
   EXPECT_FALSE(games().game(2).treeLoaded);
   EXPECT_EQ(gamesListRow(list().games.game(2), 2),
-            (Lines{"3", "", "Small board", "", "", "", "GO", "9", "", "", "", "", ""}));
+            (Lines{"3", "", "Small board", "", "", "", "GO", "9", "", "2", "1", "", ""}));
   EXPECT_FALSE(frame().commandEnabled(*frame().findCommand("CmCollectionList"))) << "the list is modal";
 }
 

@@ -189,8 +189,8 @@ TEST_F(EngineCommandsTest, EachGameHasAnEngineOfItsOwnThatGoesWithTheGame) {
       {"detaching B then A shown", std::string(kAttachBoth) + "cmd CmDetachEngine\ncmd CmPreviousGame\n", "10", "01",
        ""},
       {"deleting B ends its engine", std::string(kAttachBoth) + "answer yes\ncmd CmCollDelete\n", "10", "01", ""},
-      {"a new collection ends both", std::string(kAttachBoth) + "cmd CmCollEmpty\n", "00", "10", ""},
-      {"another file ends both", std::string(kAttachBoth) + "load " + dir.file("other.sgf") + "\n", "00", "10", ""},
+      {"a new collection ends both", std::string(kAttachBoth) + "answer yes\ncmd CmCollEmpty\n", "00", "10", ""},
+      {"another file ends both", std::string(kAttachBoth) + "answer yes\nload " + dir.file("other.sgf") + "\n", "00", "10", ""},
       {"B's engine crashes, A's runs on", std::string(kAttachBoth) + "cmd CmEstimateScore\n", "10", "10",
        "[Engine] The engine \"Fake\" of game 3 stopped: the engine was killed by signal 6 (Aborted)."},
       {"attached again after the crash", std::string(kAttachBoth) + "cmd CmEstimateScore\ncmd CmAttachEngine\n", "11",
@@ -207,12 +207,14 @@ TEST_F(EngineCommandsTest, EachGameHasAnEngineOfItsOwnThatGoesWithTheGame) {
       const ScriptResult r = runScriptOn(frame, ports, std::string(kTwoGames) + c.script, out);
       ASSERT_EQ(r.status, kScriptOk) << c.name << ": " << r.error << "\n" << out.str();
       const std::string running = runningProcesses();
-      EXPECT_EQ(running, c.running) << c.name << "\n" << out.str();
+      EXPECT_EQ(running, c.running) << c.name << "\n" << out.str() << ::testing::PrintToString(ports.lines());
       EXPECT_EQ(frame.engine().runningEngines(), static_cast<std::size_t>(std::count(running.begin(), running.end(), '1')))
           << c.name;
       const std::string menu = {frame.engine().attached() ? '0' : '1', frame.engine().attached() ? '1' : '0'};
       EXPECT_EQ(menu, c.menu) << c.name;
-      EXPECT_NE(out.str().find(c.message), std::string::npos) << c.name << "\n" << out.str();
+      std::string shown = out.str();
+      for (const std::string& line : ports.lines()) shown += line + "\n";
+      EXPECT_NE(shown.find(c.message), std::string::npos) << c.name << "\n" << shown;
     }
     EXPECT_EQ(runningProcesses().find('1'), std::string::npos) << c.name << ": closing ends every engine";
   }

@@ -44,7 +44,7 @@ TEST_F(ScriptRunner, PrintForms_LabelColonBlankAndTheTextAsItStands) {
             "node: 2 Wq4\n"
             "status0:  Black to move\n"
             "status1:  0 - 0\n"
-            "status2:  Cursor A19\n"
+            "status2:  Cursor Q4\n"
             "status3:  Move   2/2\n");
 }
 

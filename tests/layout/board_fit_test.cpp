@@ -56,7 +56,9 @@ class PaneFitTest : public ::testing::TestWithParam<PaneFitCase> {};
 TEST_P(PaneFitTest, LargestEvenSquareWithTheWholeBoardInside) {
   const PaneFitCase& c = GetParam();
   const BoardGeometry g = fittedBoardGeometry(c.board, c.area, c.coordinates, kNoSquareCap);
-  if (c.square != 0) EXPECT_EQ(g.square, c.square);
+  if (c.square != 0) {
+    EXPECT_EQ(g.square, c.square);
+  }
   EXPECT_EQ(g.square % 2, 0);
   if (g.square == kMinBoardSquare && !boardInsideArea(g)) return;  // nothing smaller to try
   EXPECT_TRUE(boardInsideArea(g)) << "square " << g.square;

@@ -29,9 +29,10 @@ TEST_F(FrameBoardTest, FittedBoardFollowsTheAreaTheGameAndTheCoordinates) {
     EXPECT_EQ(g.area, area);
     const PixelRect inner = area.inflated(-kBoardPaneMargin);
     const PixelRect e = boardExtent(g);
-    if (g.square > kMinBoardSquare)
+    if (g.square > kMinBoardSquare) {
       EXPECT_TRUE(e.x >= inner.x && e.y >= inner.y && e.right() <= inner.right() && e.bottom() <= inner.bottom())
           << area.width << " x " << area.height;
+    }
   }
 }
 

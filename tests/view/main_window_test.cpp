@@ -24,7 +24,7 @@ TEST_F(MainWindowTest, GeometryAndDragBarsAreWrittenAndReadBack) {
   QRect placed;
   {
     auto window = makeWindow(profile);
-    window->setGeometry(QRect(40, 30, 1000, 700));
+    window->setGeometry(QRect(40, 30, 700, 500));  // inside the offscreen screen, where a placement is kept
     QApplication::processEvents();
     const QList<int> columns = window->boardSplit().sizes();
     const int total = columns[0] + columns[1];
