@@ -5,6 +5,8 @@
 #include <fstream>
 #include <iterator>
 
+#include "search/game_texts.h"
+
 namespace meridax::bench {
 
 namespace {
@@ -14,30 +16,6 @@ constexpr const char* kGoFolders[] = {"go", "go-annotated", "go-collections"};
 std::string readBytes(const std::filesystem::path& path) {
   std::ifstream in(path, std::ios::binary);
   return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-// Calls onGame(start, end) for each game at depth 0; returns false when a bracket is left open or
-// closed before it opened.
-template <typename OnGame>
-bool forEachGame(std::string_view text, OnGame onGame) {
-  int depth = 0;
-  bool inValue = false;
-  std::size_t start = 0;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    const char c = text[i];
-    if (inValue) {
-      if (c == '\\') ++i;
-      else if (c == ']') inValue = false;
-    } else if (c == '[') {
-      inValue = true;
-    } else if (c == '(') {
-      if (depth++ == 0) start = i;
-    } else if (c == ')') {
-      if (--depth < 0) return false;
-      if (depth == 0) onGame(start, i + 1);
-    }
-  }
-  return depth == 0 && !inValue;
 }
 
 }  // namespace
@@ -54,7 +32,7 @@ std::string goCorpusText(const std::string& corpusDir) {
   std::string text;
   for (const auto& path : paths) {
     const std::string bytes = readBytes(path);
-    if (!forEachGame(bytes, [](std::size_t, std::size_t) {})) continue;
+    if (!splitGames(bytes)) continue;
     text += bytes;
     text += "\r\n\r\n";
   }
@@ -63,7 +41,8 @@ std::string goCorpusText(const std::string& corpusDir) {
 
 std::vector<std::string_view> gameTexts(std::string_view text) {
   std::vector<std::string_view> games;
-  forEachGame(text, [&](std::size_t start, std::size_t end) { games.push_back(text.substr(start, end - start)); });
+  if (const auto spans = splitGames(text))
+    for (const GameSpan& g : *spans) games.push_back(text.substr(g.start, g.end - g.start));
   return games;
 }
 
